@@ -1,0 +1,119 @@
+#include "app/dialogy.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+struct TestovaciStav {
+    bool zapnuto = false;
+    QList<QVariant> odpovedi;
+    QList<Dialogy::Zobrazeni> zobrazene;
+    int nezodpovezene = 0;
+};
+
+TestovaciStav &Stav()
+{
+    static TestovaciStav stav;
+    return stav;
+}
+
+QVariant Odpoved(Dialogy::Druh druh, const QString &text)
+{
+    TestovaciStav &s = Stav();
+    s.zobrazene.append({druh, text});
+    if (s.odpovedi.isEmpty()) {
+        ++s.nezodpovezene;
+        return {};
+    }
+    return s.odpovedi.takeFirst();
+}
+
+void Zprava(QWidget *rodic, QMessageBox::Icon ikona, const char *titulek, const QString &text, Dialogy::Druh druh)
+{
+    if (Stav().zapnuto) {
+        Stav().zobrazene.append({druh, text});
+        return;
+    }
+    QMessageBox box(ikona, QString::fromUtf8(titulek), text, QMessageBox::Ok, rodic);
+    box.exec();
+}
+
+} // namespace
+
+namespace Dialogy {
+
+void Informace(QWidget *rodic, const QString &text)
+{
+    Zprava(rodic, QMessageBox::Information, TitulekInformace, text, Druh::Informace);
+}
+
+void Chyba(QWidget *rodic, const QString &text)
+{
+    Zprava(rodic, QMessageBox::Critical, TitulekChyby, text, Druh::Chyba);
+}
+
+bool Otazka(QWidget *rodic, const QString &text)
+{
+    if (Stav().zapnuto)
+        return Odpoved(Druh::Otazka, text).toBool();
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(TitulekOtazky), text,
+                    QMessageBox::Yes | QMessageBox::No, rodic);
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("&Ano"));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8("&Ne"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QString &vyzva, const QString &vychozi)
+{
+    if (Stav().zapnuto) {
+        const QVariant v = Odpoved(Druh::Vstup, vyzva);
+        return v.isNull() ? std::nullopt : std::optional<QString>(v.toString());
+    }
+    bool ok = false;
+    const QString text = QInputDialog::getText(rodic, titulek, vyzva, QLineEdit::Normal, vychozi, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vychozi, const QString &filtr)
+{
+    if (Stav().zapnuto)
+        return Odpoved(Druh::UlozitSoubor, vychozi).toString();
+    return QFileDialog::getSaveFileName(rodic, titulek, vychozi, filtr);
+}
+
+bool Tisk(QWidget *rodic, QPrinter &tiskarna)
+{
+    if (Stav().zapnuto)
+        return Odpoved(Druh::Tisk, QString()).toBool();
+    QPrintDialog dialog(&tiskarna, rodic);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+namespace Test {
+
+void Zapnout()
+{
+    Stav() = TestovaciStav{};
+    Stav().zapnuto = true;
+}
+
+void Odpovedet(const QVariant &odpoved) { Stav().odpovedi.append(odpoved); }
+
+QList<Zobrazeni> Zobrazene() { return std::exchange(Stav().zobrazene, {}); }
+
+void Vymazat()
+{
+    Stav().odpovedi.clear();
+    Stav().zobrazene.clear();
+    Stav().nezodpovezene = 0;
+}
+
+int Nezodpovezene() { return Stav().nezodpovezene; }
+
+} // namespace Test
+} // namespace Dialogy

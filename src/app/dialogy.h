@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+// Every message box and platform dialog of the program goes through here. In tests the
+// dialogs are not shown: each call is recorded and answered from a queue filled in advance.
+namespace Dialogy {
+
+inline const char *const TitulekInformace = "Informace programu Semaforix";
+inline const char *const TitulekOtazky = "Otázka programu Semaforix";
+inline const char *const TitulekChyby = "Chybové hlášení programu Semaforix";
+
+void Informace(QWidget *rodic, const QString &text);
+bool Otazka(QWidget *rodic, const QString &text); // true only for Yes
+void Chyba(QWidget *rodic, const QString &text);
+// The input box: the text entered, or nothing when cancelled.
+std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QString &vyzva,
+                             const QString &vychozi = {});
+// The save dialog: the chosen path, or empty when cancelled.
+QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vychozi, const QString &filtr);
+// The print dialog: true when the user chose to print with the printer set up.
+bool Tisk(QWidget *rodic, QPrinter &tiskarna);
+
+enum class Druh { Informace, Otazka, Chyba, Vstup, UlozitSoubor, Tisk };
+
+struct Zobrazeni {
+    Druh druh;
+    QString text;
+};
+
+namespace Test {
+// Switches the seam into test mode: nothing is shown, answers come from the queue.
+void Zapnout();
+// Answers in order: bool for questions and print, QString for input and save (a null
+// QVariant cancels them). An unanswered call counts as No / Cancel and is recorded.
+void Odpovedet(const QVariant &odpoved);
+QList<Zobrazeni> Zobrazene();   // what was shown since the last call, oldest first
+void Vymazat();
+int Nezodpovezene();            // calls that found the queue empty
+} // namespace Test
+
+} // namespace Dialogy

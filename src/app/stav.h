@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/konfigurace.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The program-wide state, owned by the main window and handed by reference to its dialogs.
+struct StavProgramu : Konfigurace {
+    QStringList UlozeneProfily{QStringLiteral("Default")}; // Profily as last read or saved
+
+    QString PuvodniSkupina;
+    bool OpravaZVysledku = false;
+    QString KategorieOpravy;
+
+    int AktualniOtazka = 0;
+    QString SpravnePismena;
+    QString SkupinyOtazky;
+
+    bool CekaNaOdpoved = false;
+    bool OpakovatSeznam = false;
+    bool SeznamZkouseni = false;
+    QList<int> SeznamOtazek, SpatneOtazky, OtazkySNapovedou;
+    int PocetSpatnych = 0, PocetNapoved = 0, UspesnostBehu = 0;
+    int Zbyva = 0, CelkemOtazek = 0;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// An INI document held in memory: sections in square brackets, "key=value" lines below them.
+// On disk it is single-byte Windows-1250 with CR LF line ends. Section and key names match
+// regardless of letter case; the order of sections and keys is kept, and new ones are appended.
+class IniDokument
+{
+public:
+    // Longest text ReadString hands back; longer values are cut.
+    static constexpr int MaxDelkaTextu = 2047;
+
+    // Parses the file's bytes. Blanks (spaces, tabs) around section names, keys and values are
+    // removed; comment lines (";"), empty lines and lines before the first section are dropped.
+    // A section that appears twice is merged into its first occurrence.
+    static IniDokument Nacist(const QByteArray &bajty);
+
+    // The whole document as file bytes: each section as its header, its key lines and one empty
+    // line. Empty when some text cannot be written (see LzeZapsat).
+    std::optional<QByteArray> Zapsat() const;
+
+    // A text survives a write and a read only when Windows-1250 holds every character of it and it
+    // contains no line break.
+    static bool LzeZapsat(const QString &text);
+
+    // The value of the key, at most MaxDelkaTextu characters, or vychozi when the key is missing.
+    QString ReadString(const QString &sekce, const QString &klic, const QString &vychozi) const;
+    // The value as a decimal integer or, after "0x", a hexadecimal one; vychozi when the key is
+    // missing or its value is not an integer that fits in an int.
+    int ReadInteger(const QString &sekce, const QString &klic, int vychozi) const;
+
+    // Sets the value in place when the key exists, otherwise appends the key to its section,
+    // appending the section too when needed.
+    void WriteString(const QString &sekce, const QString &klic, const QString &hodnota);
+    void WriteInteger(const QString &sekce, const QString &klic, int hodnota);
+
+    // Removes the section with all its keys.
+    void EraseSection(const QString &sekce);
+
+private:
+    struct Radek {
+        QString klic;
+        QString hodnota;
+        // A line without "=" inside a section is no key, yet it is carried over unchanged.
+        bool jeKlic = true;
+    };
+    struct Sekce {
+        QString nazev;
+        QList<Radek> radky;
+    };
+
+    const Sekce *najdiSekci(const QString &nazev) const;
+    Sekce *najdiSekci(const QString &nazev);
+    const QString *najdiHodnotu(const QString &sekce, const QString &klic) const;
+
+    QList<Sekce> m_sekce;
+};

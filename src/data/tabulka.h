@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+struct sqlite3;
+
+// A record table of the program: NAME.DB holds the records, NAME.MB their memo texts, both
+// SQLite databases in the working directory. Records keep their insertion order; a record is
+// stored wholly or not at all. An existing table file is never recreated, replaced or truncated.
+
+enum class TypPole { Retezec, Cele, Datum, Cas, DatumCas, Memo };
+
+struct DefinicePole {
+    QString jmeno;
+    TypPole typ = TypPole::Retezec;
+    int velikost = 0; // characters, for strings only
+};
+
+// Any failure of the store; its text is the engine's own, prefixed with the table's name.
+class ChybaTabulky : public std::runtime_error {
+public:
+    explicit ChybaTabulky(const QString &text);
+    QString Text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+class Tabulka;
+
+// One record as a filter callback or a calculated field sees it.
+class Zaznam {
+public:
+    Zaznam(const Tabulka &tabulka, int radek) : m_tabulka(tabulka), m_radek(radek) {}
+    QVariant Hodnota(const QString &pole) const;
+    QString Text(const QString &pole) const;
+    int Cislo(const QString &pole) const;
+
+private:
+    const Tabulka &m_tabulka;
+    int m_radek; // index into all loaded records
+};
+
+class Tabulka {
+public:
+    using Predikat = std::function<bool(const Zaznam &)>;
+
+    explicit Tabulka(const QString &jmeno = {});
+    ~Tabulka();
+    Tabulka(const Tabulka &) = delete;
+    Tabulka &operator=(const Tabulka &) = delete;
+
+    // Base name, with or without ".DB"; a closed table may be re-pointed at another one.
+    void NastavitJmeno(const QString &jmeno);
+    QString Jmeno() const { return m_jmeno; }
+
+    static bool Existuje(const QString &jmeno);
+    // Creates the empty table; refuses to touch a table whose NAME.DB or NAME.MB exists.
+    static void Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole);
+
+    void Otevrit(bool jenCteni = false);
+    void Zavrit();
+    bool Otevreno() const { return m_db != nullptr; }
+    const QList<DefinicePole> &Pole() const { return m_pole; }
+    int PoziceMemo(const QString &pole) const;
+
+    // Filtering: the predicate and the expression filter both apply while filtering is on.
+    void NastavitPredikat(Predikat predikat);
+    // "Profil = 'x'" or "Profil <> 'a' AND Profil <> 'b' " (a quote inside a literal doubled).
+    void NastavitFiltr(const QString &vyraz);
+    QString Filtr() const { return m_vyraz; }
+    void NastavitFiltrovani(bool zapnuto);
+    bool Filtrovano() const { return m_filtrovano; }
+
+    // The view: every record, or those accepted by the filters; positions count from 0.
+    int PocetZaznamu() const { return static_cast<int>(m_pohled.size()); }
+    bool Prazdna() const { return m_pohled.empty(); }
+    void Prvni();
+    void Posunout(int o);
+    void PrejitNa(int pozice);
+    int Pozice() const { return m_pozice; }
+
+    // Fields of the current record, by name or by position in the field list.
+    QVariant Hodnota(const QString &pole) const;
+    QVariant Hodnota(int pozice) const;
+    QString Text(const QString &pole) const;
+    QString Text(int pozice) const;
+    int Cislo(const QString &pole) const;
+    QDateTime DatumCas(const QString &pole) const;
+    Zaznam ZaznamVPohledu(int pozice) const { return Zaznam(*this, m_pohled.at(static_cast<size_t>(pozice))); }
+    // Field of the record at a view position, as display text (dates in Czech form).
+    QString ZobrazitelnyText(int pozice, const QString &pole) const;
+
+    // A new record: fields set by name, then stored at once by Ulozit.
+    void Vlozit();
+    void Nastavit(const QString &pole, const QVariant &hodnota);
+    void Ulozit();
+    void ZrusitVkladani();
+
+    // Deletes the current record from the files at once; the next record of the view becomes current.
+    void SmazatAktualni();
+
+    static QString ZobrazitHodnotu(TypPole typ, const QVariant &hodnota);
+
+private:
+    friend class Zaznam;
+    struct Radek {
+        qint64 id;
+        QVariantList hodnoty; // non-memo fields by position; memo positions hold nothing
+    };
+
+    int IndexPole(const QString &pole) const;
+    int IndexPoleNeboChyba(const QString &pole) const;
+    QVariant HodnotaRadku(int radek, int pole) const;
+    int AktualniRadek() const;
+    void NacistZaznamy();
+    void Prefiltrovat();
+
+    QString m_jmeno;
+    sqlite3 *m_db = nullptr;
+    bool m_jenCteni = false;
+    QList<DefinicePole> m_pole;
+    std::vector<Radek> m_radky;
+    std::vector<int> m_pohled; // indices into m_radky
+    int m_pozice = 0;
+    Predikat m_predikat;
+    QString m_vyraz;
+    bool m_filtrovano = false;
+    bool m_vkladani = false;
+    QVariantList m_novy;
+};

@@ -1,0 +1,440 @@
+#include "data/konfigurace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray precti(const QString &cesta)
+{
+    QFile f(cesta);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<nelze otevrit>");
+    return f.readAll();
+}
+
+bool zapis(const QString &cesta, const QByteArray &obsah)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size();
+}
+
+Konfigurace nacti(const QString &cesta)
+{
+    Konfigurace k;
+    QString chyba;
+    if (!NacistKonfiguraci(cesta, k, &chyba))
+        qWarning("%s", qPrintable(chyba));
+    return k;
+}
+
+// What a file whose every key is missing reads as.
+Konfigurace bezKlicu()
+{
+    Konfigurace k;
+    k.ZvolenaSkupina.clear();
+    k.VytvaretProtokol = {true, true, true};
+    k.Profily = QStringList{QString()};
+    k.AktivniProfil.clear();
+    return k;
+}
+
+bool stejne(const Konfigurace &a, const Konfigurace &b)
+{
+    return a.PovoleneKategorie == b.PovoleneKategorie && a.ZvolenaSkupina == b.ZvolenaSkupina
+        && a.VytvaretProtokol == b.VytvaretProtokol && a.StavovyRadek == b.StavovyRadek
+        && a.PostupnyVyber == b.PostupnyVyber && a.Profily == b.Profily && a.AktivniProfil == b.AktivniProfil;
+}
+
+const QByteArray VychoziSoubor = "[Kategorie otazek]\r\n"
+                                 "Pravidla provozu=1\r\n"
+                                 "Ridicke opravneni=1\r\n"
+                                 "Silnicni zakon=1\r\n"
+                                 "Zdravoveda=1\r\n"
+                                 "Podminky provozu=1\r\n"
+                                 "Znacky=1\r\n"
+                                 "Krizovatky=1\r\n"
+                                 "\r\n"
+                                 "[Skupina]\r\n"
+                                 "Skupina=B\r\n"
+                                 "\r\n"
+                                 "[Protokoly]\r\n"
+                                 "Procvicovani=0\r\n"
+                                 "Zkouseni=0\r\n"
+                                 "Test=0\r\n"
+                                 "\r\n"
+                                 "[Konfigurace]\r\n"
+                                 "Stavovy radek=1\r\n"
+                                 "Postupny vyber otazek=1\r\n"
+                                 "\r\n"
+                                 "[Profily]\r\n"
+                                 "Pocet=1\r\n"
+                                 "1=Default\r\n"
+                                 "Aktivni=Default\r\n"
+                                 "\r\n";
+
+} // namespace
+
+class TestKonfigurace : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bezSouboruVychoziAUlozeniCelehoSouboru();
+    void jenSkupina();
+    void chybiSkupina();
+    void pocetBezJmen();
+    void pocetMimoRozsah_data();
+    void pocetMimoRozsah();
+    void tricetProfilu();
+    void priznakyVelikostPismenAHex();
+    void ceskaJmenaBajtPoBajtu();
+    void nezname_sekce_preziji();
+    void nezapsatelnyTextOdmitnut_data();
+    void nezapsatelnyTextOdmitnut();
+    void necitelnySoubor();
+    void adresarJenProCteni();
+    void selhaniZapisuNechaStarySoubor();
+};
+
+void TestKonfigurace::bezSouboruVychoziAUlozeniCelehoSouboru()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    Konfigurace k;
+    k.ZvolenaSkupina = QStringLiteral("C");
+    k.Profily = {QStringLiteral("x")};
+    QString chyba;
+    QVERIFY(NacistKonfiguraci(cesta, k, &chyba));
+    QVERIFY(stejne(k, Konfigurace{}));
+    QVERIFY(!k.VytvaretProtokol[0] && !k.VytvaretProtokol[1] && !k.VytvaretProtokol[2]);
+
+    QVERIFY2(UlozitKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+    QCOMPARE(precti(cesta), VychoziSoubor);
+    QVERIFY(stejne(nacti(cesta), Konfigurace{}));
+}
+
+void TestKonfigurace::jenSkupina()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, "[Skupina]\r\nSkupina=D\r\n"));
+    Konfigurace ocekavano = bezKlicu();
+    ocekavano.ZvolenaSkupina = QStringLiteral("D");
+    QVERIFY(stejne(nacti(cesta), ocekavano));
+}
+
+void TestKonfigurace::chybiSkupina()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, "[Protokoly]\r\nTest=0\r\n[Profily]\r\nPocet=1\r\n1=Default\r\nAktivni=Default\r\n"));
+    const Konfigurace k = nacti(cesta);
+    QCOMPARE(k.ZvolenaSkupina, QString());
+    QCOMPARE(k.VytvaretProtokol, (std::array<bool, 3>{true, true, false}));
+    QCOMPARE(k.Profily, QStringList{QStringLiteral("Default")});
+
+    // An empty file exists, so every key takes its own default.
+    QVERIFY(zapis(cesta, QByteArray()));
+    QVERIFY(stejne(nacti(cesta), bezKlicu()));
+}
+
+void TestKonfigurace::pocetBezJmen()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, "[Profily]\r\nPocet=3\r\n1=Jana\r\n4=navic\r\n"));
+    QCOMPARE(nacti(cesta).Profily, (QStringList{QStringLiteral("Jana"), QString(), QString()}));
+}
+
+void TestKonfigurace::pocetMimoRozsah_data()
+{
+    QTest::addColumn<QByteArray>("pocet");
+    QTest::addColumn<int>("jmen");
+    QTest::newRow("31") << QByteArray("31") << 30;
+    QTest::newRow("1000") << QByteArray("1000") << 30;
+    QTest::newRow("0") << QByteArray("0") << 1;
+    QTest::newRow("-5") << QByteArray("-5") << 1;
+    QTest::newRow("necislo") << QByteArray("dva") << 1;
+}
+
+void TestKonfigurace::pocetMimoRozsah()
+{
+    QFETCH(QByteArray, pocet);
+    QFETCH(int, jmen);
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QByteArray obsah = "[Profily]\r\nPocet=" + pocet + "\r\n";
+    for (int i = 1; i <= 40; ++i)
+        obsah += QByteArray::number(i) + "=P" + QByteArray::number(i) + "\r\n";
+    QVERIFY(zapis(cesta, obsah));
+    const QStringList profily = nacti(cesta).Profily;
+    QCOMPARE(profily.size(), jmen);
+    QCOMPARE(profily.first(), QStringLiteral("P1"));
+    QCOMPARE(profily.last(), QStringLiteral("P%1").arg(jmen));
+}
+
+void TestKonfigurace::tricetProfilu()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    // The old file holds more names than the new list: the stale ones must go.
+    QVERIFY(zapis(cesta, "[Profily]\r\nPocet=2\r\n1=a\r\n2=b\r\n31=zbytek\r\nJiny=x\r\n"));
+    Konfigurace k;
+    k.Profily.clear();
+    for (int i = 1; i <= MaxProfilu; ++i)
+        k.Profily.append(QStringLiteral("Profil %1").arg(i));
+    k.AktivniProfil = QStringLiteral("Profil 17");
+    QString chyba;
+    QVERIFY2(UlozitKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+
+    QByteArray profily = "[Profily]\r\nPocet=30\r\n";
+    for (int i = 1; i <= MaxProfilu; ++i)
+        profily += QByteArray::number(i) + "=Profil " + QByteArray::number(i) + "\r\n";
+    profily += "Aktivni=Profil 17\r\n\r\n";
+    QVERIFY(precti(cesta).endsWith(profily));
+    QVERIFY(stejne(nacti(cesta), k));
+
+    k.Profily.append(QStringLiteral("Profil 31"));
+    const QByteArray pred = precti(cesta);
+    QVERIFY(!UlozitKonfiguraci(cesta, k, &chyba));
+    QVERIFY(chyba.contains(QStringLiteral("31")));
+    QCOMPARE(precti(cesta), pred);
+}
+
+void TestKonfigurace::priznakyVelikostPismenAHex()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, "[KATEGORIE OTAZEK]\r\n"
+                         "pravidla PROVOZU=0x0\r\n"
+                         "Ridicke opravneni=0x10\r\n"
+                         "Silnicni zakon=ne\r\n"
+                         "Zdravoveda=0\r\n"
+                         "Podminky provozu=-1\r\n"
+                         "Znacky=0.0\r\n"
+                         "Krizovatky=0X0\r\n"
+                         "[protokoly]\r\nPROCVICOVANI=0\r\nzkouseni=\r\nTest=0x1F\r\n"
+                         "[konfigurace]\r\nSTAVOVY RADEK=0\r\npostupny VYBER otazek=00\r\n"
+                         "[SKUPINA]\r\nskupina=A1\r\n"
+                         "[profily]\r\npocet=0x2\r\n1=Jana\r\n2=Petr\r\naktivni=Petr\r\n"));
+    const Konfigurace k = nacti(cesta);
+    // Values that are no integer ("ne", "0.0", empty) count as missing, which means on.
+    QCOMPARE(k.PovoleneKategorie, (std::array<bool, 7>{false, true, true, false, true, true, false}));
+    QCOMPARE(k.VytvaretProtokol, (std::array<bool, 3>{false, true, true}));
+    QVERIFY(!k.StavovyRadek);
+    QVERIFY(!k.PostupnyVyber);
+    QCOMPARE(k.ZvolenaSkupina, QStringLiteral("A1"));
+    QCOMPARE(k.Profily, (QStringList{QStringLiteral("Jana"), QStringLiteral("Petr")}));
+    QCOMPARE(k.AktivniProfil, QStringLiteral("Petr"));
+
+    // A save overwrites the keys where they stand, in their own spelling, without adding twins.
+    QString chyba;
+    QVERIFY2(UlozitKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+    QCOMPARE(precti(cesta), QByteArray("[KATEGORIE OTAZEK]\r\n"
+                                       "pravidla PROVOZU=0\r\n"
+                                       "Ridicke opravneni=1\r\n"
+                                       "Silnicni zakon=1\r\n"
+                                       "Zdravoveda=0\r\n"
+                                       "Podminky provozu=1\r\n"
+                                       "Znacky=1\r\n"
+                                       "Krizovatky=0\r\n"
+                                       "\r\n"
+                                       "[protokoly]\r\nPROCVICOVANI=0\r\nzkouseni=1\r\nTest=1\r\n\r\n"
+                                       "[konfigurace]\r\nSTAVOVY RADEK=0\r\npostupny VYBER otazek=0\r\n\r\n"
+                                       "[SKUPINA]\r\nskupina=A1\r\n\r\n"
+                                       "[Profily]\r\nPocet=2\r\n1=Jana\r\n2=Petr\r\nAktivni=Petr\r\n\r\n"));
+}
+
+void TestKonfigurace::ceskaJmenaBajtPoBajtu()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    Konfigurace k;
+    k.Profily = {QStringLiteral("Default"), QStringLiteral("Šárka Žluťoučká")};
+    k.AktivniProfil = QStringLiteral("Šárka Žluťoučká");
+    QString chyba;
+    QVERIFY2(UlozitKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+    const QByteArray jmeno = "\x8a\xe1rka \x8elu\x9dou\xe8k\xe1";
+    const QByteArray ulozeno = precti(cesta);
+    QVERIFY(ulozeno.endsWith("[Profily]\r\nPocet=2\r\n1=Default\r\n2=" + jmeno + "\r\nAktivni=" + jmeno + "\r\n\r\n"));
+
+    const Konfigurace zpet = nacti(cesta);
+    QVERIFY(stejne(zpet, k));
+    QVERIFY2(UlozitKonfiguraci(cesta, zpet, &chyba), qPrintable(chyba));
+    QCOMPARE(precti(cesta), ulozeno);
+}
+
+void TestKonfigurace::nezname_sekce_preziji()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, "Uvod=zahozen\r\n"
+                         "; komentar na zacatku\r\n"
+                         "[Profily]\r\n"
+                         "Pocet=1\r\n"
+                         "1=Default\r\n"
+                         "Barva=modra\r\n"
+                         "Aktivni=Default\r\n"
+                         "\r\n"
+                         "[Okno]\r\n"
+                         "  Sirka = 640  \r\n"
+                         "; komentar uvnitr\r\n"
+                         "\r\n"
+                         "\r\n"
+                         "Vyska=480\r\n"
+                         "[Skupina]\r\n"
+                         "Pismo=Arial \x8e\r\n"
+                         "Skupina=AM\r\n"
+                         "[Posledni]\r\n"));
+    Konfigurace k = nacti(cesta);
+    QCOMPARE(k.ZvolenaSkupina, QStringLiteral("AM"));
+    k.ZvolenaSkupina = QStringLiteral("T");
+    k.PovoleneKategorie[5] = false;
+    QString chyba;
+    QVERIFY2(UlozitKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+    // Known sections missing from the old file follow the unknown ones in the order of a new file.
+    QCOMPARE(precti(cesta), QByteArray("[Okno]\r\n"
+                                       "Sirka=640\r\n"
+                                       "Vyska=480\r\n"
+                                       "\r\n"
+                                       "[Skupina]\r\n"
+                                       "Pismo=Arial \x8e\r\n"
+                                       "Skupina=T\r\n"
+                                       "\r\n"
+                                       "[Posledni]\r\n"
+                                       "\r\n"
+                                       "[Kategorie otazek]\r\n"
+                                       "Pravidla provozu=1\r\n"
+                                       "Ridicke opravneni=1\r\n"
+                                       "Silnicni zakon=1\r\n"
+                                       "Zdravoveda=1\r\n"
+                                       "Podminky provozu=1\r\n"
+                                       "Znacky=0\r\n"
+                                       "Krizovatky=1\r\n"
+                                       "\r\n"
+                                       "[Protokoly]\r\n"
+                                       "Procvicovani=1\r\n"
+                                       "Zkouseni=1\r\n"
+                                       "Test=1\r\n"
+                                       "\r\n"
+                                       "[Konfigurace]\r\n"
+                                       "Stavovy radek=1\r\n"
+                                       "Postupny vyber otazek=1\r\n"
+                                       "\r\n"
+                                       "[Profily]\r\n"
+                                       "Pocet=1\r\n"
+                                       "1=Default\r\n"
+                                       "Aktivni=Default\r\n"
+                                       "\r\n"));
+}
+
+void TestKonfigurace::nezapsatelnyTextOdmitnut_data()
+{
+    QTest::addColumn<int>("pole");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("profil mimo 1250") << 0 << QStringLiteral("日本");
+    QTest::newRow("profil se zalomenim") << 0 << QStringLiteral("Jana\r\n[Skupina]");
+    QTest::newRow("aktivni profil") << 1 << QStringLiteral("Ελένη");
+    QTest::newRow("skupina") << 2 << QStringLiteral("B☺");
+}
+
+void TestKonfigurace::nezapsatelnyTextOdmitnut()
+{
+    QFETCH(int, pole);
+    QFETCH(QString, text);
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    const QByteArray stary = "; rucne psany\r\n[Skupina]\r\nSkupina=C\r\n";
+    QVERIFY(zapis(cesta, stary));
+    Konfigurace k;
+    if (pole == 0)
+        k.Profily.append(text);
+    else if (pole == 1)
+        k.AktivniProfil = text;
+    else
+        k.ZvolenaSkupina = text;
+    QString chyba;
+    QVERIFY(!UlozitKonfiguraci(cesta, k, &chyba));
+    QVERIFY2(chyba.contains(text), qPrintable(chyba));
+    QCOMPARE(precti(cesta), stary);
+    QCOMPARE(QDir(adr.path()).entryList(QDir::Files), QStringList{QStringLiteral("config.ini")});
+}
+
+void TestKonfigurace::necitelnySoubor()
+{
+    QTemporaryDir adr;
+    // A directory in place of the file exists but cannot be read.
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(QDir(adr.path()).mkdir(QStringLiteral("config.ini")));
+    Konfigurace k;
+    k.ZvolenaSkupina = QStringLiteral("C");
+    QString chyba;
+    QVERIFY(!NacistKonfiguraci(cesta, k, &chyba));
+    QVERIFY(chyba.contains(QDir::toNativeSeparators(cesta)));
+    QCOMPARE(k.ZvolenaSkupina, QStringLiteral("C"));
+
+    chyba.clear();
+    QVERIFY(!UlozitKonfiguraci(cesta, k, &chyba));
+    QVERIFY(!chyba.isEmpty());
+    QVERIFY(QFileInfo(cesta).isDir());
+}
+
+void TestKonfigurace::adresarJenProCteni()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, VychoziSoubor));
+    QFile adresar(adr.path());
+    const auto prava = adresar.permissions();
+    QVERIFY(adresar.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool presto = zapis(adr.filePath(QStringLiteral("zkouska")), "x");
+    if (presto) {
+        adresar.setPermissions(prava);
+        QSKIP("this user may write into a read-only directory");
+    }
+    Konfigurace k;
+    k.ZvolenaSkupina = QStringLiteral("D");
+    QString chyba;
+    const bool ulozeno = UlozitKonfiguraci(cesta, k, &chyba);
+    adresar.setPermissions(prava);
+    QVERIFY(!ulozeno);
+    QVERIFY2(chyba.contains(QDir::toNativeSeparators(cesta)), qPrintable(chyba));
+    QCOMPARE(precti(cesta), VychoziSoubor);
+}
+
+// Independent of the user's rights (the test may run as root): a file-size limit makes the
+// writing itself fail half-way, after the old file was read.
+void TestKonfigurace::selhaniZapisuNechaStarySoubor()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    const QByteArray stary = "[Skupina]\r\nSkupina=C\r\n";
+    QVERIFY(zapis(cesta, stary));
+
+    rlimit puvodni{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &puvodni), 0);
+    rlimit maly = puvodni;
+    maly.rlim_cur = 64;
+    const auto puvodniSignal = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &maly), 0);
+    Konfigurace k;
+    QString chyba;
+    const bool ulozeno = UlozitKonfiguraci(cesta, k, &chyba);
+    setrlimit(RLIMIT_FSIZE, &puvodni);
+    std::signal(SIGXFSZ, puvodniSignal);
+
+    QVERIFY(!ulozeno);
+    QVERIFY(!chyba.isEmpty());
+    QCOMPARE(precti(cesta), stary);
+    QCOMPARE(QDir(adr.path()).entryList(QDir::Files), QStringList{QStringLiteral("config.ini")});
+}
+
+QTEST_GUILESS_MAIN(TestKonfigurace)
+#include "tst_konfigurace.moc"

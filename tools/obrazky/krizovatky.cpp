@@ -1,0 +1,35 @@
+#include "krizovatky.h"
+
+#include "krizovatky_scena.h"
+#include "krizovatky_silnice.h"
+#include "krizovatky_vozidla.h"
+#include "krizovatky_vybaveni.h"
+
+#include <QPainter>
+
+namespace Krizovatky {
+
+QString Zkontrolovat(const QJsonObject &scena)
+{
+    QString chyba;
+    Nacist(scena, &chyba);
+    return chyba;
+}
+
+QImage Nakreslit(const QJsonObject &scena)
+{
+    QImage obr(Sirka, Vyska, QImage::Format_RGB32);
+    obr.fill(Qt::white);
+    const std::optional<Scena> s = Nacist(scena, nullptr);
+    if (!s)
+        return obr;
+    QPainter p(&obr);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    KreslitSilnice(p, *s);
+    KreslitVozidla(p, *s);
+    KreslitVybaveni(p, *s);
+    return obr;
+}
+
+} // namespace Krizovatky

@@ -1,0 +1,128 @@
+#include "krizovatky_geometrie.h"
+
+#include <QLineF>
+
+#include <cmath>
+#include <numbers>
+
+namespace Krizovatky::Geometrie {
+
+namespace {
+
+constexpr double Stupen = std::numbers::pi / 180.0;
+
+// Handle length that makes a cubic Bézier follow a quarter circle.
+constexpr double Ctvrtkruh = 0.5523;
+
+// Beyond the picture's edge on every arm, so that lines run off the picture.
+constexpr double Daleko = 200.0;
+
+double UhelRamene(Rameno r)
+{
+    const QPointF v = Vektor(r);
+    return std::atan2(v.y(), v.x()) / Stupen;
+}
+
+// Bézier between two lane ends, tangent to both arms.
+void Oblouk(QPainterPath &p, Rameno a, QPointF z, Rameno b, QPointF k)
+{
+    const double delka = QLineF(z, k).length();
+    const bool primo = Vektor(a) + Vektor(b) == QPointF();
+    const double ucho = primo ? delka / 3.0 : Ctvrtkruh * delka / std::numbers::sqrt2;
+    p.cubicTo(z - Vektor(a) * ucho, k - Vektor(b) * ucho, k);
+}
+
+} // namespace
+
+QPointF Vektor(Rameno r)
+{
+    switch (r) {
+    case Rameno::Sever: return {0, -1};
+    case Rameno::Vychod: return {1, 0};
+    case Rameno::Jih: return {0, 1};
+    case Rameno::Zapad: return {-1, 0};
+    }
+    return {};
+}
+
+QPointF Bod(Rameno r, double podel, double napric)
+{
+    const QPointF ven = Vektor(r);
+    // Right of a vehicle heading in (-ven): a quarter turn of the heading.
+    const QPointF vpravo(ven.y(), -ven.x());
+    return Stred + ven * podel + vpravo * napric;
+}
+
+double Vstup(const Scena &s)
+{
+    return s.okruzni ? OkruhVnejsi + 2.0 : Okraj + 3.0;
+}
+
+double Natoceni(QPointF smer)
+{
+    return std::atan2(smer.x(), -smer.y()) / Stupen;
+}
+
+QPainterPath Trasa(const Scena &s, Rameno odkud, Smer smer)
+{
+    const Rameno cil = Cil(odkud, smer);
+    QPainterPath p(Bod(odkud, Vstup(s), Pruh / 2));
+    if (!s.okruzni) {
+        Oblouk(p, odkud, Bod(odkud, Okraj, Pruh / 2), cil, Bod(cil, Okraj, -Pruh / 2));
+        p.lineTo(Bod(cil, Okraj + 14.0, -Pruh / 2));
+        return p;
+    }
+    // Round the ring anticlockwise, as right-hand traffic does.
+    double od = UhelRamene(odkud) - 28.0;
+    double po = UhelRamene(cil) + 28.0;
+    while (po >= od)
+        po -= 360.0;
+    p.quadTo(Bod(odkud, OkruhJizda + 4.0, Pruh / 2), BodNaOkruhu(od));
+    for (double u = od - 5.0; u > po; u -= 5.0)
+        p.lineTo(BodNaOkruhu(u));
+    p.lineTo(BodNaOkruhu(po));
+    p.quadTo(Bod(cil, OkruhJizda + 4.0, -Pruh / 2), Bod(cil, OkruhVnejsi + 2.0, -Pruh / 2));
+    p.lineTo(Bod(cil, OkruhVnejsi + 12.0, -Pruh / 2));
+    return p;
+}
+
+double UhelNaOkruhu(Rameno pred)
+{
+    return UhelRamene(pred) + 42.0;
+}
+
+QPointF BodNaOkruhu(double uhel)
+{
+    return Stred + QPointF(std::cos(uhel * Stupen), std::sin(uhel * Stupen)) * OkruhJizda;
+}
+
+QPointF SmerNaOkruhu(double uhel)
+{
+    return {std::sin(uhel * Stupen), -std::cos(uhel * Stupen)};
+}
+
+QPainterPath TrasaPoOkruhu(Rameno pred, Smer smer)
+{
+    const double od = UhelNaOkruhu(pred) - 14.0;
+    QPainterPath p(BodNaOkruhu(od));
+    const double po = UhelRamene(pred) + (smer == Smer::Vpravo ? 28.0 : -50.0);
+    for (double u = od - 5.0; u > po; u -= 5.0)
+        p.lineTo(BodNaOkruhu(u));
+    p.lineTo(BodNaOkruhu(po));
+    if (smer == Smer::Vpravo) {
+        p.quadTo(Bod(pred, OkruhJizda + 4.0, -Pruh / 2), Bod(pred, OkruhVnejsi + 2.0, -Pruh / 2));
+        p.lineTo(Bod(pred, OkruhVnejsi + 12.0, -Pruh / 2));
+    }
+    return p;
+}
+
+QPainterPath Spojeni(Rameno a, Rameno b)
+{
+    QPainterPath p(Bod(a, Daleko, Pruh / 2));
+    p.lineTo(Bod(a, Okraj, Pruh / 2));
+    Oblouk(p, a, Bod(a, Okraj, Pruh / 2), b, Bod(b, Okraj, -Pruh / 2));
+    p.lineTo(Bod(b, Daleko, -Pruh / 2));
+    return p;
+}
+
+} // namespace Krizovatky::Geometrie

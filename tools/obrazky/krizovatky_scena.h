@@ -1,0 +1,113 @@
+#pragma once
+
+// The scene form: the "krizovatka" object of a category-7 question.
+//
+// All names are ASCII identifiers (no diacritics). Unknown keys are refused, so a typo
+// never silently changes a picture.
+//
+// {
+//   "typ": "krizovatka" | "okruzni",       // plain crossroads (default) or roundabout
+//   "ramena": ["sever", "vychod", "jih", "zapad"],
+//                                          // the arms present (default all four; at least three).
+//                                          // North is the top of the picture.
+//   "hlavni": ["zapad", "jih"],            // optional: the two arms of the main road. The mouths
+//                                          // of the other arms are closed by a dashed edge line,
+//                                          // so the course of the main road is visible.
+//   "koleje": [["zapad", "vychod"]],       // optional: tram tracks, each a pair of arms joined
+//                                          // through the crossroads (one track each way, laid in
+//                                          // the lanes). Plain crossroads only.
+//   "znacky": [{"rameno": "jih", "kod": "P4"}],
+//                                          // signs at the right of an arm's approach, in order,
+//                                          // drawn by the sign catalogue at about 20 px. P4 and
+//                                          // P6 also paint their line across the approach lane.
+//   "semafory": [{"rameno": "jih", "stav": "zelena", "sipka": "vpravo"}],
+//                                          // a signal at an arm's approach. stav: "cervena",
+//                                          // "cervena_zluta", "zelena", "zluta",
+//                                          // "zluta_blikajici", "vypnuto". Optional "sipka"
+//                                          // ("vlevo" | "vpravo"): a lit green arrow beside it.
+//   "vozidla": [{
+//     "druh": "osobni",                    // osobni, nakladni, autobus, tramvaj, motocykl, kolo,
+//                                          // sanitka, hasici, policie
+//     "barva": "cervena",                  // cervena, modra, zelena, zluta, oranzova, fialova,
+//                                          // bila, cerna, seda, hneda. Required for osobni,
+//                                          // nakladni, autobus, motocykl, kolo; optional for
+//                                          // tramvaj; refused for the emergency vehicles,
+//                                          // whose livery is fixed.
+//     "rameno": "jih",                     // the arm it comes from, facing the crossroads
+//     "smer": "vlevo",                     // "rovne" | "vlevo" | "vpravo", relative to the driver;
+//                                          // shown as an arrow for the first vehicle of an arm.
+//                                          // On a roundabout: vpravo = first exit, rovne =
+//                                          // second, vlevo = third.
+//     "smerovka": "vlevo",                 // optional turn indicator "vlevo" | "vpravo" | "zadna";
+//                                          // default follows "smer" (none on entering a
+//                                          // roundabout, right on leaving it)
+//     "poradi": 0,                         // optional place in the queue of its arm, 0 = first
+//     "na_okruhu": true,                   // optional, roundabout only: the vehicle is on the
+//                                          // ring just before the arm "rameno"; "smer" is then
+//                                          // "vpravo" (leaves there) or "rovne" (goes on round)
+//     "majak": true,                       // optional: blue lights on (emergency vehicles)
+//     "moje": true                         // optional: "your vehicle", labelled VY (at most one)
+//   }]
+// }
+//
+// Every vehicle of a scene differs from the others in kind or colour, so a question can
+// name each one ("červené auto", "tramvaj", "sanitka").
+
+#include <QColor>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+namespace Krizovatky {
+
+enum class Rameno { Sever, Vychod, Jih, Zapad };
+enum class Smer { Rovne, Vlevo, Vpravo };
+enum class Smerovka { Zadna, Vlevo, Vpravo };
+enum class Druh { Osobni, Nakladni, Autobus, Tramvaj, Motocykl, Kolo, Sanitka, Hasici, Policie };
+enum class Svetlo { Cervena, CervenaZluta, Zelena, Zluta, ZlutaBlikajici, Vypnuto };
+
+struct Vozidlo {
+    Druh druh = Druh::Osobni;
+    std::optional<QColor> barva;  // empty: the kind's own livery
+    Rameno rameno = Rameno::Jih;
+    Smer smer = Smer::Rovne;
+    Smerovka smerovka = Smerovka::Zadna;
+    int poradi = 0;
+    bool naOkruhu = false;
+    bool majak = false;
+    bool moje = false;
+};
+
+struct Znacka {
+    Rameno rameno = Rameno::Jih;
+    QString kod;
+};
+
+struct Semafor {
+    Rameno rameno = Rameno::Jih;
+    Svetlo stav = Svetlo::Vypnuto;
+    std::optional<Smer> sipka;
+};
+
+struct Scena {
+    bool okruzni = false;
+    QList<Rameno> ramena;
+    QList<Rameno> hlavni;
+    QList<std::pair<Rameno, Rameno>> koleje;
+    QList<Znacka> znacky;
+    QList<Semafor> semafory;
+    QList<Vozidlo> vozidla;
+
+    bool maRameno(Rameno r) const { return ramena.contains(r); }
+};
+
+// The scene read from its JSON form, or empty with a Czech message in *chyba.
+std::optional<Scena> Nacist(const QJsonObject &json, QString *chyba);
+
+// The arm a driver coming from `odkud` reaches by going `smer`.
+Rameno Cil(Rameno odkud, Smer smer);
+
+} // namespace Krizovatky

@@ -1,0 +1,143 @@
+#include "krizovatky_silnice.h"
+
+#include "krizovatky.h"
+#include "krizovatky_geometrie.h"
+
+#include <QPainter>
+
+namespace Krizovatky {
+
+namespace G = Geometrie;
+
+namespace {
+
+const QColor Trava(0xa9, 0xc9, 0x8a);
+const QColor Asfalt(0x6e, 0x6e, 0x70);
+const QColor Obrubnik(0xd0, 0xd0, 0xcc);
+const QColor Kolejnice(0xc4, 0xc4, 0xbc);
+const QColor Barva(0xfa, 0xfa, 0xfa);
+
+// Lengths of dash and gap in pen widths.
+QPen Cara(double sirka, double carka = 0, double mezera = 0)
+{
+    QPen pero(Barva, sirka, Qt::SolidLine, Qt::FlatCap);
+    if (carka > 0)
+        pero.setDashPattern({carka, mezera});
+    return pero;
+}
+
+QPainterPath Vozovka(const Scena &s)
+{
+    QPainterPath v;
+    for (Rameno r : s.ramena) {
+        QPolygonF pas;
+        pas << G::Bod(r, 0, -G::Okraj) << G::Bod(r, 400, -G::Okraj) << G::Bod(r, 400, G::Okraj)
+            << G::Bod(r, 0, G::Okraj);
+        v.addPolygon(pas);
+    }
+    if (s.okruzni) {
+        v.addEllipse(G::Stred, G::OkruhVnejsi, G::OkruhVnejsi);
+        return v.simplified();
+    }
+    v.addRect(QRectF(G::Stred - QPointF(G::Okraj, G::Okraj), QSizeF(2 * G::Okraj, 2 * G::Okraj)));
+    // Rounded kerbs where two neighbouring arms meet: the square corner less a quarter disc.
+    for (Rameno r : s.ramena) {
+        const Rameno soused = Cil(r, Smer::Vpravo);
+        if (!s.maRameno(soused))
+            continue;
+        const double z = G::Okraj + G::Zaobleni;
+        QPainterPath roh;
+        roh.addPolygon(QPolygonF({G::Bod(r, G::Okraj, G::Okraj), G::Bod(r, z, G::Okraj),
+                                  G::Bod(r, z, z), G::Bod(r, G::Okraj, z)}));
+        QPainterPath kruh;
+        kruh.addEllipse(G::Bod(r, z, z), G::Zaobleni, G::Zaobleni);
+        v.addPath(roh.subtracted(kruh));
+    }
+    return v.simplified();
+}
+
+void KreslitKoleje(QPainter &p, const Scena &s)
+{
+    QList<QPainterPath> koleje;
+    for (const auto &[a, b] : s.koleje) {
+        koleje << G::Spojeni(a, b) << G::Spojeni(b, a);
+    }
+    // A wide light stroke less a narrower road-coloured one leaves the two rails; drawing all
+    // outer strokes first lets tracks that share a stretch merge cleanly.
+    for (const QPainterPath &k : std::as_const(koleje)) {
+        p.setPen(QPen(Kolejnice, 7.0));
+        p.drawPath(k);
+    }
+    for (const QPainterPath &k : std::as_const(koleje)) {
+        p.setPen(QPen(Asfalt, 4.4));
+        p.drawPath(k);
+    }
+}
+
+bool MaZnacku(const Scena &s, Rameno r, const QString &kod)
+{
+    for (const Znacka &z : s.znacky)
+        if (z.rameno == r && z.kod == kod)
+            return true;
+    return false;
+}
+
+bool MaSemafor(const Scena &s, Rameno r)
+{
+    for (const Semafor &m : s.semafory)
+        if (m.rameno == r)
+            return true;
+    return false;
+}
+
+void KreslitVodorovne(QPainter &p, const Scena &s)
+{
+    const double vstup = G::Vstup(s);
+    for (Rameno r : s.ramena) {
+        // Lane line between the two directions of the arm.
+        p.setPen(Cara(1.5, 4, 3));
+        p.drawLine(G::Bod(r, vstup, 0), G::Bod(r, 400, 0));
+        // Stop line (P6 or signals) or give-way line (P4) across the approach lane.
+        const QLineF pricna(G::Bod(r, vstup, 0.5), G::Bod(r, vstup, G::Okraj - 0.5));
+        if (MaZnacku(s, r, QStringLiteral("P6")) || MaSemafor(s, r)) {
+            p.setPen(Cara(3.0));
+            p.drawLine(pricna.translated(G::Vektor(r) * 1.5));
+        } else if (MaZnacku(s, r, QStringLiteral("P4"))) {
+            p.setPen(Cara(2.5, 1.2, 0.8));
+            p.drawLine(pricna.translated(G::Vektor(r) * 1.25));
+        }
+        // The main road's edge line runs across the mouth of every other arm.
+        if (!s.hlavni.isEmpty() && !s.hlavni.contains(r)) {
+            p.setPen(Cara(1.5, 3, 2));
+            p.drawLine(G::Bod(r, G::Okraj, -G::Okraj), G::Bod(r, G::Okraj, G::Okraj));
+        }
+    }
+}
+
+void KreslitOstruvek(QPainter &p)
+{
+    p.setPen(QPen(Obrubnik, 2.0));
+    p.setBrush(Trava.darker(108));
+    p.drawEllipse(G::Stred, G::OkruhOstruvek, G::OkruhOstruvek);
+    // The paved apron that lorries may roll over.
+    p.setPen(QPen(Obrubnik.darker(115), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(G::Stred, G::OkruhOstruvek - 5.0, G::OkruhOstruvek - 5.0);
+}
+
+} // namespace
+
+void KreslitSilnice(QPainter &p, const Scena &s)
+{
+    p.fillRect(QRectF(0, 0, Sirka, Vyska), Trava);
+    p.setPen(QPen(Obrubnik, 3.0));
+    p.setBrush(Asfalt);
+    p.drawPath(Vozovka(s));
+    p.setBrush(Qt::NoBrush);
+    KreslitKoleje(p, s);
+    KreslitVodorovne(p, s);
+    if (s.okruzni)
+        KreslitOstruvek(p);
+}
+
+} // namespace Krizovatky

@@ -1,0 +1,359 @@
+#include "krizovatky_vozidla.h"
+
+#include "krizovatky_geometrie.h"
+
+#include <QFont>
+#include <QPainter>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Krizovatky {
+
+namespace G = Geometrie;
+
+namespace {
+
+const QColor Sklo(0x26, 0x30, 0x3c);
+const QColor Oranzova(0xff, 0xa2, 0x00);
+const QColor Modra(0x30, 0x70, 0xff);
+
+constexpr double MezeraVeFronte = 4.0;
+
+QSizeF Rozmer(Druh d)
+{
+    switch (d) {
+    case Druh::Osobni: return {11, 22};
+    case Druh::Nakladni: return {14, 32};
+    case Druh::Autobus: return {14, 38};
+    case Druh::Tramvaj: return {13, 52};
+    case Druh::Motocykl: return {6, 14};
+    case Druh::Kolo: return {5, 13};
+    case Druh::Sanitka: return {12, 25};
+    case Druh::Hasici: return {14, 32};
+    case Druh::Policie: return {11, 22};
+    }
+    return {};
+}
+
+QColor Barva(const Vozidlo &v)
+{
+    if (v.barva)
+        return *v.barva;
+    switch (v.druh) {
+    case Druh::Sanitka: return {0xf4, 0xe2, 0x00};
+    case Druh::Hasici: return {0xc8, 0x14, 0x14};
+    case Druh::Policie: return {0xe8, 0xec, 0xf0};
+    default: return {0xc2, 0x1c, 0x22}; // a tram's own red
+    }
+}
+
+struct Poloha {
+    QPointF stred;
+    QPointF smer;
+};
+
+Poloha Umisteni(const Scena &s, const Vozidlo &v)
+{
+    if (v.naOkruhu) {
+        const double u = G::UhelNaOkruhu(v.rameno);
+        return {G::BodNaOkruhu(u), G::SmerNaOkruhu(u)};
+    }
+    // Queued behind the vehicles of the same arm that stand nearer the crossroads.
+    double podel = G::Vstup(s) + 2.0;
+    for (const Vozidlo &jine : s.vozidla)
+        if (!jine.naOkruhu && jine.rameno == v.rameno && jine.poradi < v.poradi)
+            podel += Rozmer(jine.druh).height() + MezeraVeFronte;
+    podel += Rozmer(v.druh).height() / 2;
+    return {G::Bod(v.rameno, podel, G::Pruh / 2), -G::Vektor(v.rameno)};
+}
+
+bool JePrvni(const Scena &s, const Vozidlo &v)
+{
+    return std::none_of(s.vozidla.cbegin(), s.vozidla.cend(), [&v](const Vozidlo &jine) {
+        return !jine.naOkruhu && jine.rameno == v.rameno && jine.poradi < v.poradi;
+    });
+}
+
+void KreslitSipku(QPainter &p, const QPainterPath &trasa, QColor barva)
+{
+    const QPointF konec = trasa.pointAtPercent(1.0);
+    const QLineF smer(trasa.pointAtPercent(0.96), konec);
+    const QPointF j = smer.unitVector().p2() - smer.p1();
+    const QPointF n(-j.y(), j.x());
+    const QPolygonF hrot({konec + j * 4.0, konec - j * 3.0 + n * 4.5, konec - j * 3.0 - n * 4.5});
+    const QColor obrys(0, 0, 0, 170);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(obrys, 4.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(trasa);
+    p.setPen(QPen(obrys, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(barva);
+    p.drawPolygon(hrot);
+    p.setPen(QPen(barva, 2.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(trasa);
+}
+
+// The shapes below face up (north) and are centred on the origin.
+
+void Karoserie(QPainter &p, QRectF r, QColor barva, double zaobleni)
+{
+    p.setPen(QPen(barva.darker(200), 0.8));
+    p.setBrush(barva);
+    p.drawRoundedRect(r, zaobleni, zaobleni);
+}
+
+void Osobni(QPainter &p, QSizeF z, QColor barva)
+{
+    const double x = z.width() / 2, y = z.height() / 2;
+    Karoserie(p, QRectF(-x, -y, z.width(), z.height()), barva, 3.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Sklo);
+    p.drawPolygon(QPolygonF({{-x + 1.2, -y + 5.5}, {x - 1.2, -y + 5.5}, {x - 2.2, -y + 9.0},
+                             {-x + 2.2, -y + 9.0}}));
+    p.drawRect(QRectF(-x + 2.0, y - 5.0, z.width() - 4.0, 2.2));
+    p.setBrush(barva.lighter(112));
+    p.drawRect(QRectF(-x + 2.2, -y + 9.0, z.width() - 4.4, z.height() - 14.0));
+}
+
+void Nakladni(QPainter &p, QSizeF z, QColor barva)
+{
+    const double x = z.width() / 2, y = z.height() / 2;
+    Karoserie(p, QRectF(-x + 0.5, -y, z.width() - 1.0, 9.0), barva, 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Sklo);
+    p.drawRect(QRectF(-x + 1.5, -y + 1.0, z.width() - 3.0, 2.2));
+    Karoserie(p, QRectF(-x, -y + 10.0, z.width(), z.height() - 10.0), barva.darker(118), 1.0);
+    p.setPen(QPen(barva.darker(150), 0.7));
+    for (double yy = -y + 16.0; yy < y - 2.0; yy += 6.0)
+        p.drawLine(QPointF(-x + 1.5, yy), QPointF(x - 1.5, yy));
+}
+
+void Autobus(QPainter &p, QSizeF z, QColor barva)
+{
+    const double x = z.width() / 2, y = z.height() / 2;
+    Karoserie(p, QRectF(-x, -y, z.width(), z.height()), barva, 2.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Sklo);
+    p.drawRect(QRectF(-x + 1.2, -y + 1.2, z.width() - 2.4, 3.0));
+    // Window rows along both sides tell a bus from a lorry.
+    p.drawRect(QRectF(-x + 0.8, -y + 6.0, 1.8, z.height() - 9.0));
+    p.drawRect(QRectF(x - 2.6, -y + 6.0, 1.8, z.height() - 9.0));
+    p.setBrush(barva.lighter(125));
+    p.drawRect(QRectF(-2.5, -y + 9.0, 5.0, 6.0));
+    p.drawRect(QRectF(-2.5, y - 14.0, 5.0, 6.0));
+}
+
+void Tramvaj(QPainter &p, QSizeF z, QColor barva)
+{
+    const double x = z.width() / 2, y = z.height() / 2;
+    const double pul = z.height() / 2 - 1.0;
+    Karoserie(p, QRectF(-x, -y, z.width(), pul), barva, 4.0);
+    Karoserie(p, QRectF(-x, 1.0, z.width(), pul), barva, 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf0, 0xe6, 0xc8));
+    p.drawRect(QRectF(-x + 2.5, -y + 6.0, z.width() - 5.0, pul - 9.0));
+    p.drawRect(QRectF(-x + 2.5, 4.0, z.width() - 5.0, pul - 7.0));
+    p.setBrush(Sklo);
+    p.drawRect(QRectF(-x + 1.5, -y + 1.5, z.width() - 3.0, 2.5));
+    p.setBrush(QColor(0x40, 0x40, 0x40));
+    p.drawRect(QRectF(-x + 1.0, -1.0, z.width() - 2.0, 2.0));
+    // Pantograph.
+    p.setPen(QPen(Qt::black, 0.9));
+    p.drawPolyline(QPolygonF({{-3.5, -y + 10.0}, {3.5, -y + 14.0}, {-3.5, -y + 18.0}}));
+}
+
+void Motocykl(QPainter &p, QSizeF z, QColor barva)
+{
+    const double y = z.height() / 2;
+    p.setPen(QPen(Qt::black, 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, -y), QPointF(0, -y + 3.0));
+    p.drawLine(QPointF(0, y - 3.0), QPointF(0, y));
+    Karoserie(p, QRectF(-z.width() / 2, -y + 2.5, z.width(), z.height() - 5.0), barva, 2.5);
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-4.5, -y + 4.0), QPointF(4.5, -y + 4.0));
+    p.setPen(QPen(Qt::black, 0.6));
+    p.setBrush(QColor(0x30, 0x30, 0x30));
+    p.drawEllipse(QPointF(0, 0.5), 2.8, 2.8);
+}
+
+void Kolo(QPainter &p, QSizeF z, QColor barva)
+{
+    const double y = z.height() / 2;
+    p.setPen(QPen(Qt::black, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(0, -y), QPointF(0, y));
+    p.drawLine(QPointF(-3.5, -y + 3.0), QPointF(3.5, -y + 3.0));
+    // The rider's back in the colour a question names.
+    Karoserie(p, QRectF(-4.0, -2.5, 8.0, 5.0), barva, 2.5);
+    p.setPen(QPen(Qt::black, 0.5));
+    p.setBrush(QColor(0xe8, 0xc0, 0x98));
+    p.drawEllipse(QPointF(0, -1.5), 1.8, 1.8);
+}
+
+void Sanitka(QPainter &p, QSizeF z, QColor barva)
+{
+    const double x = z.width() / 2, y = z.height() / 2;
+    Karoserie(p, QRectF(-x, -y, z.width(), z.height()), barva, 2.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Sklo);
+    p.drawRect(QRectF(-x + 1.2, -y + 2.5, z.width() - 2.4, 2.5));
+    // Chequered green side bands.
+    p.setBrush(QColor(0x10, 0x90, 0x40));
+    for (int i = 0; i < 6; ++i) {
+        const double yy = -y + 8.0 + i * 2.8;
+        p.drawRect(QRectF(i % 2 ? -x + 0.5 : -x + 2.3, yy, 1.8, 2.8));
+        p.drawRect(QRectF(i % 2 ? x - 2.3 : x - 4.1, yy, 1.8, 2.8));
+    }
+    p.setBrush(QColor(0xe0, 0x20, 0x20));
+    p.drawRect(QRectF(-1.0, 2.0, 2.0, 7.0));
+    p.drawRect(QRectF(-3.5, 4.5, 7.0, 2.0));
+}
+
+void Hasici(QPainter &p, QSizeF z, QColor barva)
+{
+    const double x = z.width() / 2, y = z.height() / 2;
+    Karoserie(p, QRectF(-x, -y, z.width(), z.height()), barva, 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Sklo);
+    p.drawRect(QRectF(-x + 1.5, -y + 1.2, z.width() - 3.0, 2.4));
+    // Ladder on the roof.
+    p.setPen(QPen(QColor(0xdc, 0xdc, 0xdc), 1.0));
+    p.drawLine(QPointF(-3.0, -y + 10.0), QPointF(-3.0, y - 2.0));
+    p.drawLine(QPointF(3.0, -y + 10.0), QPointF(3.0, y - 2.0));
+    for (double yy = -y + 12.0; yy < y - 2.0; yy += 3.0)
+        p.drawLine(QPointF(-3.0, yy), QPointF(3.0, yy));
+}
+
+void Policie(QPainter &p, QSizeF z, QColor barva)
+{
+    Osobni(p, z, barva);
+    const double x = z.width() / 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1a, 0x3c, 0xa8));
+    p.drawRect(QRectF(-x + 0.3, -3.0, 1.6, 10.0));
+    p.drawRect(QRectF(x - 1.9, -3.0, 1.6, 10.0));
+    p.setBrush(QColor(0xc8, 0xe6, 0x10));
+    p.drawRect(QRectF(-x + 0.3, 7.0, 1.6, 2.5));
+    p.drawRect(QRectF(x - 1.9, 7.0, 1.6, 2.5));
+}
+
+bool JeZachranne(Druh d)
+{
+    return d == Druh::Sanitka || d == Druh::Hasici || d == Druh::Policie;
+}
+
+void Majak(QPainter &p, QSizeF z, bool sviti)
+{
+    const double y = -z.height() / 2 + (z.height() > 24 ? 6.5 : 8.5);
+    p.setPen(QPen(Qt::black, 0.5));
+    p.setBrush(sviti ? Modra : QColor(0x20, 0x30, 0x70));
+    p.drawRect(QRectF(-z.width() / 2 + 2.0, y - 1.2, z.width() - 4.0, 2.4));
+    if (!sviti)
+        return;
+    QColor zare = Modra;
+    zare.setAlpha(110);
+    p.setPen(Qt::NoPen);
+    for (const double x : {-z.width() / 2 + 2.5, z.width() / 2 - 2.5}) {
+        p.setBrush(zare);
+        p.drawEllipse(QPointF(x, y), 6.5, 6.5);
+        p.setBrush(QColor(0xd0, 0xe0, 0xff));
+        p.drawEllipse(QPointF(x, y), 1.6, 1.6);
+    }
+}
+
+void Smerovka(QPainter &p, QSizeF z, Smerovka s)
+{
+    if (s == Smerovka::Zadna)
+        return;
+    const double x = (s == Smerovka::Vpravo ? 1.0 : -1.0) * (z.width() / 2 + 0.3);
+    const double y = z.height() / 2 - 1.5;
+    QColor zare = Oranzova;
+    zare.setAlpha(120);
+    p.setPen(Qt::NoPen);
+    for (const QPointF b : {QPointF(x, -y), QPointF(x, y)}) {
+        p.setBrush(zare);
+        p.drawEllipse(b, 4.2, 4.2);
+        p.setBrush(Oranzova);
+        p.drawEllipse(b, 2.0, 2.0);
+    }
+}
+
+void Telo(QPainter &p, const Vozidlo &v)
+{
+    const QSizeF z = Rozmer(v.druh);
+    const QColor b = Barva(v);
+    switch (v.druh) {
+    case Druh::Osobni: Osobni(p, z, b); break;
+    case Druh::Nakladni: Nakladni(p, z, b); break;
+    case Druh::Autobus: Autobus(p, z, b); break;
+    case Druh::Tramvaj: Tramvaj(p, z, b); break;
+    case Druh::Motocykl: Motocykl(p, z, b); break;
+    case Druh::Kolo: Kolo(p, z, b); break;
+    case Druh::Sanitka: Sanitka(p, z, b); break;
+    case Druh::Hasici: Hasici(p, z, b); break;
+    case Druh::Policie: Policie(p, z, b); break;
+    }
+}
+
+void KreslitVozidlo(QPainter &p, const Vozidlo &v, const Poloha &kde)
+{
+    const QSizeF z = Rozmer(v.druh);
+    p.save();
+    p.translate(kde.stred);
+    p.rotate(G::Natoceni(kde.smer));
+    if (v.moje) {
+        // A white rim sets the driver's own vehicle apart.
+        p.setPen(QPen(Qt::white, 2.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(QPointF(-z.width() / 2 - 1.8, -z.height() / 2 - 1.8),
+                                 z + QSizeF(3.6, 3.6)),
+                          3.5, 3.5);
+    }
+    Telo(p, v);
+    if (JeZachranne(v.druh) || v.majak)
+        Majak(p, z, v.majak);
+    Smerovka(p, z, v.smerovka);
+    p.restore();
+}
+
+void KreslitStitek(QPainter &p, const Vozidlo &v, const Poloha &kde)
+{
+    const double delka = Rozmer(v.druh).height();
+    const QPointF misto =
+        v.naOkruhu ? G::Stred + (kde.stred - G::Stred) * (G::OkruhVnejsi + 12.0) / G::OkruhJizda
+                   : kde.stred - kde.smer * (delka / 2 + 8.0) +
+                         (G::Bod(v.rameno, 0, 1) - G::Stred) * (G::Okraj - G::Pruh / 2 + 11.0);
+    const QRectF stitek(misto - QPointF(10, 6.5), QSizeF(20, 13));
+    p.setPen(QPen(Qt::black, 1.0));
+    p.drawLine(misto, kde.stred - kde.smer * (delka / 2 - 2.0));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(stitek, 3, 3);
+    QFont f(u"Liberation Sans"_s);
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(stitek, Qt::AlignCenter, u"VY"_s);
+}
+
+} // namespace
+
+void KreslitVozidla(QPainter &p, const Scena &s)
+{
+    QList<Poloha> polohy;
+    for (const Vozidlo &v : s.vozidla)
+        polohy << Umisteni(s, v);
+    for (const Vozidlo &v : s.vozidla) {
+        if (v.naOkruhu)
+            KreslitSipku(p, G::TrasaPoOkruhu(v.rameno, v.smer), Barva(v));
+        else if (JePrvni(s, v))
+            KreslitSipku(p, G::Trasa(s, v.rameno, v.smer), Barva(v));
+    }
+    for (qsizetype i = 0; i < s.vozidla.size(); ++i)
+        KreslitVozidlo(p, s.vozidla[i], polohy[i]);
+    for (qsizetype i = 0; i < s.vozidla.size(); ++i)
+        if (s.vozidla[i].moje)
+            KreslitStitek(p, s.vozidla[i], polohy[i]);
+}
+
+} // namespace Krizovatky

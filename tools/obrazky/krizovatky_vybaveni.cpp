@@ -1,0 +1,134 @@
+#include "krizovatky_vybaveni.h"
+
+#include "krizovatky_geometrie.h"
+#include "znacky.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace Krizovatky {
+
+namespace G = Geometrie;
+
+namespace {
+
+constexpr int VelikostZnacky = 20; // in the picture
+constexpr double SemaforSirka = 10.0;
+constexpr double SemaforVyska = 26.0;
+constexpr double Mezera = 2.0;
+
+const QColor Zhasnuto(0x3c, 0x3c, 0x3c);
+const QColor Cervena(0xff, 0x2a, 0x1a);
+const QColor Zluta(0xff, 0xc4, 0x00);
+const QColor Zelena(0x22, 0xe0, 0x5a);
+
+// The catalogue draws on a white square; the white that touches the square's border is made
+// transparent so the sign stands on the grass, while white inside its outline stays.
+QImage BezPozadi(QImage obr)
+{
+    obr = obr.convertToFormat(QImage::Format_ARGB32);
+    const auto bila = [&obr](int x, int y) {
+        const QRgb c = obr.pixel(x, y);
+        return qAlpha(c) > 0 && qRed(c) > 232 && qGreen(c) > 232 && qBlue(c) > 232;
+    };
+    QList<QPoint> fronta;
+    for (int i = 0; i < obr.width(); ++i)
+        fronta << QPoint(i, 0) << QPoint(i, obr.height() - 1);
+    for (int i = 0; i < obr.height(); ++i)
+        fronta << QPoint(0, i) << QPoint(obr.width() - 1, i);
+    while (!fronta.isEmpty()) {
+        const QPoint b = fronta.takeLast();
+        if (!obr.rect().contains(b) || !bila(b.x(), b.y()))
+            continue;
+        obr.setPixel(b, qRgba(0, 0, 0, 0));
+        fronta << b + QPoint(1, 0) << b - QPoint(1, 0) << b + QPoint(0, 1) << b - QPoint(0, 1);
+    }
+    return obr;
+}
+
+QImage ZnackaMala(const QString &kod)
+{
+    // Drawn at twice the size and scaled down, which keeps thin outlines smooth.
+    return BezPozadi(Znacky::Nakreslit(kod, 2 * VelikostZnacky))
+        .scaled(VelikostZnacky, VelikostZnacky, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void Lampa(QPainter &p, QPointF stred, QColor barva, bool sviti, bool blika)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(sviti ? barva : Zhasnuto);
+    p.drawEllipse(stred, 3.4, 3.4);
+    if (!sviti)
+        return;
+    // A lit lamp glows; a flashing one also gets short rays.
+    QColor zare = barva;
+    zare.setAlpha(90);
+    p.setBrush(zare);
+    p.drawEllipse(stred, 5.5, 5.5);
+    if (blika) {
+        p.setPen(QPen(barva, 1.2));
+        for (const QPointF d : {QPointF(1, 0), QPointF(-1, 0)})
+            p.drawLine(stred + d * 6.5, stred + d * 9.5);
+    }
+}
+
+void Sipka(QPainter &p, QPointF stred, Smer smer)
+{
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(QColor(0x20, 0x20, 0x20));
+    p.drawRoundedRect(QRectF(stred - QPointF(5, 5), QSizeF(10, 10)), 2, 2);
+    const double k = smer == Smer::Vpravo ? 1.0 : -1.0;
+    p.setPen(QPen(Zelena, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(stred - QPointF(3.2 * k, 0), stred + QPointF(3.2 * k, 0));
+    p.drawPolyline(QPolygonF({stred + QPointF(0.6 * k, -2.6), stred + QPointF(3.2 * k, 0),
+                              stred + QPointF(0.6 * k, 2.6)}));
+}
+
+// The width a signal takes beside the road: its head, and the arrow lamp if it has one.
+double SirkaSemaforu(const Semafor &m)
+{
+    return SemaforSirka + (m.sipka ? 11.0 : 0.0);
+}
+
+void KreslitSemafor(QPainter &p, const Semafor &m, QPointF stred)
+{
+    const QPointF hlava = stred - QPointF(m.sipka ? 5.5 : 0.0, 0);
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(QColor(0x20, 0x20, 0x20));
+    p.drawRoundedRect(QRectF(hlava - QPointF(SemaforSirka / 2, SemaforVyska / 2),
+                             QSizeF(SemaforSirka, SemaforVyska)),
+                      2, 2);
+    const bool c = m.stav == Svetlo::Cervena || m.stav == Svetlo::CervenaZluta;
+    const bool z = m.stav == Svetlo::Zluta || m.stav == Svetlo::CervenaZluta ||
+                   m.stav == Svetlo::ZlutaBlikajici;
+    Lampa(p, hlava + QPointF(0, -8), Cervena, c, false);
+    Lampa(p, hlava, Zluta, z, m.stav == Svetlo::ZlutaBlikajici);
+    Lampa(p, hlava + QPointF(0, 8), Zelena, m.stav == Svetlo::Zelena, false);
+    if (m.sipka)
+        Sipka(p, hlava + QPointF(11, 8), *m.sipka);
+}
+
+} // namespace
+
+void KreslitVybaveni(QPainter &p, const Scena &s)
+{
+    const double podel = G::Vstup(s) + 14.0;
+    for (Rameno r : s.ramena) {
+        double napric = G::Okraj + 4.0;
+        for (const Semafor &m : s.semafory) {
+            if (m.rameno != r)
+                continue;
+            KreslitSemafor(p, m, G::Bod(r, podel, napric + SirkaSemaforu(m) / 2));
+            napric += SirkaSemaforu(m) + Mezera;
+        }
+        for (const Znacka &z : s.znacky) {
+            if (z.rameno != r)
+                continue;
+            const QPointF stred = G::Bod(r, podel, napric + VelikostZnacky / 2.0);
+            p.drawImage(stred - QPointF(VelikostZnacky / 2.0, VelikostZnacky / 2.0), ZnackaMala(z.kod));
+            napric += VelikostZnacky + Mezera;
+        }
+    }
+}
+
+} // namespace Krizovatky

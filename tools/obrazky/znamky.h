@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+// The marks beside the answers: a chosen right answer, a chosen wrong answer and a right
+// answer left unchosen. Each has its own shape as well as colour, so they differ in greyscale too.
+namespace Znamky {
+
+enum class Druh { Spravne, Spatne, Opomenuta };
+
+inline constexpr int Velikost = 18;
+
+QImage Nakreslit(Druh druh, int velikost = Velikost);
+
+// File name under grafika/: yes.jpg, no.jpg, mistake.jpg.
+const char *Soubor(Druh druh);
+
+} // namespace Znamky
