@@ -17,6 +17,10 @@ inline constexpr double Zaobleni = 10.0;      // kerb radius at the corners of a
 inline constexpr double OkruhVnejsi = 44.0;   // outer edge of a roundabout's ring
 inline constexpr double OkruhOstruvek = 24.0; // its central island
 inline constexpr double OkruhJizda = (OkruhVnejsi + OkruhOstruvek) / 2.0;
+// Signs and signals of an arm stand in a row this far behind the end of its approach
+// (their centres) and reach no further out than SloupecKonec.
+inline constexpr double SloupecStred = 14.0;
+inline constexpr double SloupecKonec = 27.0;
 
 // Unit vector from the centre out along the arm.
 QPointF Vektor(Rameno r);

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +21,8 @@ const QColor Oranzova(0xff, 0xa2, 0x00);
 const QColor Modra(0x30, 0x70, 0xff);
 
 constexpr double MezeraVeFronte = 4.0;
+constexpr double SirkaStitku = 20.0;
+constexpr double VyskaStitku = 13.0;
 
 QSizeF Rozmer(Druh d)
 {
@@ -30,9 +33,9 @@ QSizeF Rozmer(Druh d)
     case Druh::Tramvaj: return {13, 52};
     case Druh::Motocykl: return {6, 14};
     case Druh::Kolo: return {5, 13};
-    case Druh::Sanitka: return {12, 25};
-    case Druh::Hasici: return {14, 32};
-    case Druh::Policie: return {11, 22};
+    case Druh::Sanitka: return {13, 28};
+    case Druh::Hasici: return {15, 34};
+    case Druh::Policie: return {12, 24};
     }
     return {};
 }
@@ -159,9 +162,13 @@ void Tramvaj(QPainter &p, QSizeF z, QColor barva)
     p.drawRect(QRectF(-x + 1.5, -y + 1.5, z.width() - 3.0, 2.5));
     p.setBrush(QColor(0x40, 0x40, 0x40));
     p.drawRect(QRectF(-x + 1.0, -1.0, z.width() - 2.0, 2.0));
-    // Pantograph.
-    p.setPen(QPen(Qt::black, 0.9));
-    p.drawPolyline(QPolygonF({{-3.5, -y + 10.0}, {3.5, -y + 14.0}, {-3.5, -y + 18.0}}));
+    // Pantograph: a small frame with a cross, nothing that could pass for a sign.
+    const QRectF sberac(-3.5, -y + 10.0, 7.0, 6.0);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(sberac);
+    p.drawLine(sberac.topLeft(), sberac.bottomRight());
+    p.drawLine(sberac.topRight(), sberac.bottomLeft());
 }
 
 void Motocykl(QPainter &p, QSizeF z, QColor barva)
@@ -243,23 +250,34 @@ bool JeZachranne(Druh d)
     return d == Druh::Sanitka || d == Druh::Hasici || d == Druh::Policie;
 }
 
+double PolohaMajaku(QSizeF z)
+{
+    return -z.height() / 2 + (z.height() > 26 ? 6.5 : 8.5);
+}
+
+// The glow of lit blue lights, drawn under the body so the vehicle stays recognisable.
+void ZareMajaku(QPainter &p, QSizeF z)
+{
+    QColor zare = Modra;
+    zare.setAlpha(120);
+    p.setPen(Qt::NoPen);
+    p.setBrush(zare);
+    for (const double x : {-z.width() / 2 - 1.0, z.width() / 2 + 1.0})
+        p.drawEllipse(QPointF(x, PolohaMajaku(z)), 6.0, 6.0);
+}
+
 void Majak(QPainter &p, QSizeF z, bool sviti)
 {
-    const double y = -z.height() / 2 + (z.height() > 24 ? 6.5 : 8.5);
+    const double y = PolohaMajaku(z);
     p.setPen(QPen(Qt::black, 0.5));
     p.setBrush(sviti ? Modra : QColor(0x20, 0x30, 0x70));
-    p.drawRect(QRectF(-z.width() / 2 + 2.0, y - 1.2, z.width() - 4.0, 2.4));
+    p.drawRect(QRectF(-z.width() / 2 + 1.5, y - 1.4, z.width() - 3.0, 2.8));
     if (!sviti)
         return;
-    QColor zare = Modra;
-    zare.setAlpha(110);
     p.setPen(Qt::NoPen);
-    for (const double x : {-z.width() / 2 + 2.5, z.width() / 2 - 2.5}) {
-        p.setBrush(zare);
-        p.drawEllipse(QPointF(x, y), 6.5, 6.5);
-        p.setBrush(QColor(0xd0, 0xe0, 0xff));
-        p.drawEllipse(QPointF(x, y), 1.6, 1.6);
-    }
+    p.setBrush(QColor(0xd8, 0xe6, 0xff));
+    for (const double x : {-z.width() / 2 + 2.8, z.width() / 2 - 2.8})
+        p.drawEllipse(QPointF(x, y), 1.5, 1.5);
 }
 
 void Smerovka(QPainter &p, QSizeF z, Smerovka s)
@@ -310,6 +328,8 @@ void KreslitVozidlo(QPainter &p, const Vozidlo &v, const Poloha &kde)
                                  z + QSizeF(3.6, 3.6)),
                           3.5, 3.5);
     }
+    if (v.majak)
+        ZareMajaku(p, z);
     Telo(p, v);
     if (JeZachranne(v.druh) || v.majak)
         Majak(p, z, v.majak);
@@ -317,14 +337,26 @@ void KreslitVozidlo(QPainter &p, const Vozidlo &v, const Poloha &kde)
     p.restore();
 }
 
-void KreslitStitek(QPainter &p, const Vozidlo &v, const Poloha &kde)
+QPointF MistoStitku(const Scena &s, const Vozidlo &v, const Poloha &kde)
+{
+    if (v.naOkruhu)
+        return G::Stred + (kde.stred - G::Stred) * (G::OkruhVnejsi + 12.0) / G::OkruhJizda;
+    // Beside the road behind the vehicle, but never over the signs and signals of the arm.
+    const QPointF stred = kde.stred - G::Stred;
+    const double zad = std::abs(stred.x() * kde.smer.x() + stred.y() * kde.smer.y()) +
+                       Rozmer(v.druh).height() / 2;
+    const double pulStitku = std::abs(kde.smer.x()) * SirkaStitku / 2 +
+                             std::abs(kde.smer.y()) * VyskaStitku / 2;
+    const double podel = std::max(zad, G::Vstup(s) + G::SloupecKonec) + 2.0 + pulStitku;
+    return G::Bod(v.rameno, podel, G::Okraj + 11.0);
+}
+
+void KreslitStitek(QPainter &p, const Scena &s, const Vozidlo &v, const Poloha &kde)
 {
     const double delka = Rozmer(v.druh).height();
-    const QPointF misto =
-        v.naOkruhu ? G::Stred + (kde.stred - G::Stred) * (G::OkruhVnejsi + 12.0) / G::OkruhJizda
-                   : kde.stred - kde.smer * (delka / 2 + 8.0) +
-                         (G::Bod(v.rameno, 0, 1) - G::Stred) * (G::Okraj - G::Pruh / 2 + 11.0);
-    const QRectF stitek(misto - QPointF(10, 6.5), QSizeF(20, 13));
+    const QPointF misto = MistoStitku(s, v, kde);
+    const QRectF stitek(misto - QPointF(SirkaStitku / 2, VyskaStitku / 2),
+                        QSizeF(SirkaStitku, VyskaStitku));
     p.setPen(QPen(Qt::black, 1.0));
     p.drawLine(misto, kde.stred - kde.smer * (delka / 2 - 2.0));
     p.setBrush(Qt::white);
@@ -353,7 +385,7 @@ void KreslitVozidla(QPainter &p, const Scena &s)
         KreslitVozidlo(p, s.vozidla[i], polohy[i]);
     for (qsizetype i = 0; i < s.vozidla.size(); ++i)
         if (s.vozidla[i].moje)
-            KreslitStitek(p, s.vozidla[i], polohy[i]);
+            KreslitStitek(p, s, s.vozidla[i], polohy[i]);
 }
 
 } // namespace Krizovatky

@@ -16,6 +16,8 @@ constexpr int VelikostZnacky = 20; // in the picture
 constexpr double SemaforSirka = 10.0;
 constexpr double SemaforVyska = 26.0;
 constexpr double Mezera = 2.0;
+static_assert(G::SloupecStred + SemaforVyska / 2 <= G::SloupecKonec);
+static_assert(G::SloupecStred + VelikostZnacky / 2.0 <= G::SloupecKonec);
 
 const QColor Zhasnuto(0x3c, 0x3c, 0x3c);
 const QColor Cervena(0xff, 0x2a, 0x1a);
@@ -112,7 +114,7 @@ void KreslitSemafor(QPainter &p, const Semafor &m, QPointF stred)
 
 void KreslitVybaveni(QPainter &p, const Scena &s)
 {
-    const double podel = G::Vstup(s) + 14.0;
+    const double podel = G::Vstup(s) + G::SloupecStred;
     for (Rameno r : s.ramena) {
         double napric = G::Okraj + 4.0;
         for (const Semafor &m : s.semafory) {

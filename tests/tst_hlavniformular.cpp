@@ -1,0 +1,219 @@
+// The main window from start to close: configuration, menus, status bar and the clean-up of
+// results of profiles that are not stored.
+#include "pomocnik.h"
+
+#include "app/dialogy.h"
+#include "app/hlavniformular.h"
+#include "data/tabulka.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestHlavniFormular : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    void ZapsatKonfiguraci(const QByteArray &obsah)
+    {
+        QFile f(m_dir->filePath(QStringLiteral("config.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(obsah);
+    }
+
+    static void ZalozitVysledky(const QString &jmeno, const QStringList &profily)
+    {
+        Tabulka::Vytvorit(jmeno, {{QStringLiteral("Profil"), TypPole::Retezec, 30},
+                                  {QStringLiteral("Body"), TypPole::Cele, 0}});
+        Tabulka t(jmeno);
+        t.Otevrit();
+        int i = 0;
+        for (const QString &p : profily) {
+            t.Vlozit();
+            t.Nastavit(QStringLiteral("Profil"), p);
+            t.Nastavit(QStringLiteral("Body"), ++i);
+            t.Ulozit();
+        }
+    }
+
+    static QStringList ProfilyTabulky(const QString &jmeno)
+    {
+        Tabulka t(jmeno);
+        t.Otevrit();
+        QStringList profily;
+        for (int i = 0; i < t.PocetZaznamu(); ++i) {
+            t.PrejitNa(i);
+            profily << t.Text(QStringLiteral("Profil"));
+        }
+        return profily;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_dir->path());
+        Dialogy::Test::Zapnout();
+        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
+    }
+
+    void vychoziNastaveniBezKonfigurace()
+    {
+        THlavniFormular okno(m_dir->path());
+        QCOMPARE(okno.Stav().ZvolenaSkupina, QStringLiteral("B"));
+        QCOMPARE(okno.Stav().AktivniProfil, QStringLiteral("Default"));
+        QCOMPARE(okno.Stav().Profily, QStringList{QStringLiteral("Default")});
+        QCOMPARE(okno.Stav().UlozeneProfily, QStringList{QStringLiteral("Default")});
+        QCOMPARE(okno.Stav().VytvaretProtokol, (std::array<bool, 3>{false, false, false}));
+        QVERIFY(okno.M1Procvicovat->isEnabled() && okno.M1Zkouset->isEnabled());
+        QCOMPARE(okno.PanelStavu[1]->text(), QStringLiteral("Default"));
+        QCOMPARE(okno.PanelStavu[2]->text(), QStringLiteral("Skupina: B"));
+        QCOMPARE(okno.M1Skupina->text(), QStringLiteral("Zvolená skupina: B"));
+        QVERIFY(okno.M1PostupnyVyber->isChecked() && !okno.M1NahodnyVyber->isChecked());
+        QVERIFY(okno.Klient->size() == QSize(632, 386));
+        QVERIFY(!okno.pOtazky->isVisibleTo(&okno) && !okno.pPomoc->isVisibleTo(&okno));
+        QVERIFY(okno.imgPozadi->isVisibleTo(&okno) && okno.StavovyRadek1->isVisibleTo(&okno));
+        for (QAction *a : std::as_const(okno.Menu1))
+            QVERIFY(a->isVisible());
+        for (QAction *a : std::as_const(okno.Menu2))
+            QVERIFY(!a->isVisible());
+        QCOMPARE(okno.findChild<QLabel *>(QStringLiteral("lbNic"))->pos(), QPoint(60, 48));
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+    }
+
+    void konfiguraceSeCteASeZobrazi()
+    {
+        ZapsatKonfiguraci("[Kategorie otazek]\r\nPravidla provozu=0\r\nRidicke opravneni=0\r\nSilnicni zakon=0\r\n"
+                          "Zdravoveda=0\r\nPodminky provozu=0\r\nZnacky=0\r\nKrizovatky=0\r\n"
+                          "[Skupina]\r\nSkupina=C\r\n[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=0\r\n"
+                          "[Profily]\r\nPocet=2\r\n1=Default\r\n2=\x8a\xe1rka\r\nAktivni=\x8a\xe1rka\r\n");
+        THlavniFormular okno(m_dir->path());
+        QVERIFY(!okno.M1Procvicovat->isEnabled() && !okno.M1Zkouset->isEnabled());
+        QCOMPARE(okno.PanelStavu[1]->text(), QStringLiteral("Šárka"));
+        QCOMPARE(okno.PanelStavu[2]->text(), QStringLiteral("Skupina: C"));
+        QCOMPARE(okno.M1Skupina->text(), QStringLiteral("Zvolená skupina: C"));
+        QVERIFY(!okno.StavovyRadek1->isVisibleTo(&okno) && !okno.M1StavovyRadek->isChecked());
+        QVERIFY(okno.M1NahodnyVyber->isChecked() && !okno.M1PostupnyVyber->isChecked());
+        QCOMPARE(okno.Stav().VytvaretProtokol, (std::array<bool, 3>{true, true, true})); // keys missing: on
+        QCOMPARE(okno.Stav().UlozeneProfily, (QStringList{QStringLiteral("Default"), QStringLiteral("Šárka")}));
+    }
+
+    void stavovyRadekAVyberSeUlozi()
+    {
+        {
+            THlavniFormular okno(m_dir->path());
+            okno.M1StavovyRadek->trigger();
+            QVERIFY(!okno.StavovyRadek1->isVisibleTo(&okno) && !okno.M1StavovyRadek->isChecked());
+            okno.M1StavovyRadek->trigger();
+            QVERIFY(okno.StavovyRadek1->isVisibleTo(&okno) && okno.M1StavovyRadek->isChecked());
+            okno.M1StavovyRadek->trigger();
+            okno.M1NahodnyVyber->trigger();
+            QVERIFY(okno.M1NahodnyVyber->isChecked() && !okno.M1PostupnyVyber->isChecked());
+            okno.Stav().Profily << QStringLiteral("Škola");
+            okno.M1UlozitNastaveni->trigger();
+            QCOMPARE(okno.Stav().UlozeneProfily.size(), 2);
+            QVERIFY(Dialogy::Test::Zobrazene().isEmpty()); // no message follows a save
+        }
+        THlavniFormular znovu(m_dir->path());
+        QVERIFY(!znovu.StavovyRadek1->isVisibleTo(&znovu));
+        QVERIFY(znovu.M1NahodnyVyber->isChecked());
+        QCOMPARE(znovu.Stav().Profily, (QStringList{QStringLiteral("Default"), QStringLiteral("Škola")}));
+    }
+
+    void neulozitelneJmenoSeOdmitne()
+    {
+        THlavniFormular okno(m_dir->path());
+        okno.Stav().Profily << QStringLiteral("Ελένη");
+        okno.M1UlozitNastaveni->trigger();
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
+        QCOMPARE(okno.Stav().UlozeneProfily, QStringList{QStringLiteral("Default")});
+        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("config.ini"))));
+    }
+
+    void napovedaVeStavovemRadku()
+    {
+        THlavniFormular okno(m_dir->path());
+        QStatusTipEvent tip(okno.M1Test->statusTip());
+        QCoreApplication::sendEvent(&okno, &tip);
+        QCOMPARE(okno.PanelStavu[0]->text(), QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích"));
+        QStatusTipEvent prazdny{QString()};
+        QCoreApplication::sendEvent(&okno, &prazdny);
+        QCOMPARE(okno.PanelStavu[0]->text(), QStringLiteral("     Semaforix"));
+    }
+
+    void zavreniBehemRezimuSePta()
+    {
+        THlavniFormular okno(m_dir->path());
+        okno.show();
+        QVERIFY(okno.close());
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+
+        okno.show();
+        okno.PrepnoutRezim(QStringLiteral("Prohlizeni"), true);
+        Dialogy::Test::Odpovedet(false);
+        QVERIFY(!okno.close());
+        QVERIFY(okno.isVisible() && okno.pOtazky->isVisible());
+        auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QCOMPARE(zpravy[0].text, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
+        Dialogy::Test::Odpovedet(true);
+        QVERIFY(okno.close());
+    }
+
+    void vysledkyNeulozenychProfiluSeVymazou()
+    {
+        const QStringList profily{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Cizí"),
+                                  QStringLiteral("Jan"), QStringLiteral("Default")};
+        ZalozitVysledky(QStringLiteral("Vysledky"), profily);
+        ZalozitVysledky(QStringLiteral("Protokoly"), profily);
+        {
+            THlavniFormular okno(m_dir->path());
+            okno.Stav().UlozeneProfily = {QStringLiteral("Default"), QStringLiteral("Jan's")};
+            okno.Stav().Profily << QStringLiteral("Jan"); // created but never saved
+            okno.close();
+        }
+        const QStringList zbyva{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Default")};
+        QCOMPARE(ProfilyTabulky(QStringLiteral("Vysledky")), zbyva);
+        QCOMPARE(ProfilyTabulky(QStringLiteral("Protokoly")), zbyva);
+    }
+
+    void chybejiciTabulkyVysledku()
+    {
+        THlavniFormular okno(m_dir->path());
+        okno.smProc->trigger();
+        okno.smZkou->trigger();
+        okno.M1VysledekTestu->trigger();
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 3);
+        QCOMPARE(zpravy[0].text, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+        QCOMPARE(zpravy[1].text, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+        QCOMPARE(zpravy[2].text, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+        for (const auto &z : zpravy)
+            QCOMPARE(z.druh, Dialogy::Druh::Informace);
+        okno.close(); // no table exists: the clean-up skips both
+        QVERIFY(!Tabulka::Existuje(QStringLiteral("Vysledky")));
+    }
+
+    void startBezBankyOtazek()
+    {
+        QFile::remove(m_dir->filePath(QStringLiteral("otazky.DB")));
+        ZapsatKonfiguraci("[Skupina]\r\nSkupina=D\r\n");
+        THlavniFormular okno(m_dir->path());
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
+        QVERIFY2(zpravy[0].text.contains(QStringLiteral("otazky.DB")), qPrintable(zpravy[0].text));
+        QCOMPARE(okno.Stav().ZvolenaSkupina, QStringLiteral("B")); // later start-up steps were skipped
+        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("otazky.DB"))));
+    }
+};
+
+QTEST_MAIN(TestHlavniFormular)
+#include "tst_hlavniformular.moc"
