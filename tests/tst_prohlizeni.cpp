@@ -127,7 +127,8 @@ private slots:
         QCOMPARE(stB->y(), stA->y() + 54);
         QCOMPARE(O().lbOdpovedi[1]->y(), stB->y());
         QCOMPARE(O().imgOdpovedi[1]->y(), stB->y());
-        QCOMPARE(stD->height(), 0); // an empty answer takes no room
+        QCOMPARE(stD->height(), 0); // an empty answer takes no room and shows no letter
+        QVERIFY(!Viditelny(O().lbOdpovedi[3]) && Viditelny(O().lbOdpovedi[2]));
         QCOMPARE(O().stPoznamka->height(), 0);
         QCOMPARE(O().stPoznamka->y(), stD->y() + 10);
         QVERIFY(!Viditelny(O().imgObrazek));

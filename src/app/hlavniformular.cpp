@@ -31,8 +31,8 @@ QLabel *Popisek(QWidget *rodic, const char *jmeno, const char *text, int x, int 
 {
     auto *l = new QLabel(T(text), rodic);
     l->setObjectName(QString::fromLatin1(jmeno));
+    // Sized when its panel is first shown: measuring text loads fonts, which start-up can spare.
     l->move(x, y);
-    l->adjustSize();
     return l;
 }
 
@@ -78,6 +78,9 @@ THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
     setStatusTip(T(NapovedaOkna));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // The window's font family is not on Linux desktops; naming its stand-in spares fontconfig
+    // a slow search for a fallback.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont pismo(QStringLiteral("MS Sans Serif"));
     pismo.setPointSize(8);
     setFont(pismo);

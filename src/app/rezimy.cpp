@@ -41,7 +41,6 @@ void THlavniFormular::VytvoritProhlizeni()
     tucne.setBold(true);
     lbProhlizeni->setFont(tucne);
     lbProhlizeni->move(14, 7);
-    lbProhlizeni->adjustSize();
 
     eCisloO = new QLineEdit(QStringLiteral("1"), pProhlizeni);
     eCisloO->setObjectName(QStringLiteral("eCisloO"));
@@ -72,6 +71,13 @@ void THlavniFormular::PrepnoutRezim(const QString &rezim, bool zapnout)
             NacistObrazek(img, QStringLiteral("grafika\\yes.jpg"));
     } else {
         StavovyRadek1->setVisible(M1StavovyRadek->isChecked());
+    }
+    if (zapnout) {
+        QList<QLabel *> popisky = pPomoc->findChildren<QLabel *>();
+        popisky << lbProhlizeni;
+        for (QLabel *l : std::as_const(popisky))
+            if (l->pixmap().isNull())
+                l->adjustSize();
     }
     // 2.
     pPomoc->setVisible(zapnout);

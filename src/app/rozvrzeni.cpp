@@ -15,7 +15,7 @@ int LevaObrazku(int cislo)
 }
 
 Vysledek Rozvrhnout(int cislo, const std::array<QString, PocetTextu> &texty, int sirkaObrazku,
-                    const MeraniRadku &radky)
+                    int vyskaObrazku, const MeraniRadku &radky)
 {
     const int zuzeni = LevaObrazku(cislo) ? sirkaObrazku : 0;
     Vysledek v;
@@ -28,8 +28,13 @@ Vysledek Rozvrhnout(int cislo, const std::array<QString, PocetTextu> &texty, int
     for (int i = Otazka; i < PocetTextu; ++i) {
         if (i == A)
             t[i].y = t[Otazka].y + t[Otazka].vyska + Mezera;
-        else if (i == Poznamka)
+        else if (i == Poznamka) {
             t[i].y = t[D].y + t[D].vyska + Mezera;
+            // The note keeps its full width, so beside a tall picture it goes below it, where
+            // it can be read, instead of under it.
+            if (zuzeni && t[i].y < TopObrazku + vyskaObrazku + Mezera)
+                t[i].y = TopObrazku + vyskaObrazku + Mezera;
+        }
         else if (i != Otazka)
             t[i].y = t[i - 1].y + t[i - 1].vyska;
         t[i].vyska = VyskaRadku * radky(texty[i], t[i].sirka);

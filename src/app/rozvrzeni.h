@@ -35,9 +35,11 @@ struct Vysledek {
     std::array<Obdelnik, PocetTextu> texty;
 };
 
-// sirkaObrazku: width of the picture shown beside the texts (0 when there is none).
+inline constexpr int TopObrazku = 8;
+
+// sirkaObrazku, vyskaObrazku: size of the picture shown beside the texts (0 when there is none).
 Vysledek Rozvrhnout(int cislo, const std::array<QString, PocetTextu> &texty, int sirkaObrazku,
-                    const MeraniRadku &radky);
+                    int vyskaObrazku, const MeraniRadku &radky);
 
 // The line count of a text wrapped in a font at a width; an empty last line is not counted.
 int PocetRadku(const QFont &pismo, const QString &text, int sirka);

@@ -61,7 +61,7 @@ void THlavniFormular::VytvoritOtazku()
 
     imgObrazek = new QLabel(pOtazky);
     imgObrazek->setObjectName(QStringLiteral("imgObrazek"));
-    imgObrazek->move(530, 8);
+    imgObrazek->move(Rozvrzeni::LevaObrazkuZnacky, Rozvrzeni::TopObrazku);
     imgObrazek->hide();
 
     pSpravne = new QFrame(pOtazky);
@@ -108,8 +108,11 @@ void THlavniFormular::VyplnitOtazku()
     lbCisloOtazky->setText(T("Otázka číslo ") + QString::number(m_stav.AktualniOtazka));
     lbCisloOtazky->adjustSize();
     stOtazka->setText(t.Text(PoleOtazky::Otazka));
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         stOdpovedi[i]->setText(t.Text(PoleOtazky::A + i));
+        // A question of three answers shows no lone "d)" over its note.
+        lbOdpovedi[i]->setVisible(!stOdpovedi[i]->text().isEmpty());
+    }
     stPoznamka->setText(t.Text(PoleOtazky::Poznamka));
     RozvrhnoutTexty();
     ZarovnatZnacky();
@@ -137,12 +140,13 @@ bool THlavniFormular::NacistObrazek(QLabel *cil, const QString &cesta)
 void THlavniFormular::RozvrhnoutTexty()
 {
     const int n = m_stav.AktualniOtazka;
-    int sirkaObrazku = 0;
+    int sirkaObrazku = 0, vyskaObrazku = 0;
     if (const int leva = Rozvrzeni::LevaObrazku(n)) {
         if (NacistObrazek(imgObrazek, m_banka.Zobrazeni().Text(PoleOtazky::Obrazek))) {
-            imgObrazek->move(leva, 8);
+            imgObrazek->move(leva, Rozvrzeni::TopObrazku);
             imgObrazek->show();
             sirkaObrazku = imgObrazek->width();
+            vyskaObrazku = imgObrazek->height();
         } else {
             imgObrazek->hide(); // the texts keep their full width beside a picture that failed
         }
@@ -155,7 +159,7 @@ void THlavniFormular::RozvrhnoutTexty()
     std::array<QString, Rozvrzeni::PocetTextu> obsah;
     for (int i = 0; i < Rozvrzeni::PocetTextu; ++i)
         obsah[i] = texty[i]->text();
-    const auto v = Rozvrzeni::Rozvrhnout(n, obsah, sirkaObrazku, [&](const QString &text, int sirka) {
+    const auto v = Rozvrzeni::Rozvrhnout(n, obsah, sirkaObrazku, vyskaObrazku, [&](const QString &text, int sirka) {
         return Rozvrzeni::PocetRadku(stOtazka->font(), text, sirka);
     });
     for (int i = 0; i < Rozvrzeni::PocetTextu; ++i) {

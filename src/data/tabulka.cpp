@@ -332,6 +332,7 @@ void Tabulka::NacistZaznamy()
     int krok;
     while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {
         Radek r{sqlite3_column_int64(d.get(), 0), {}};
+        r.hodnoty.reserve(m_pole.size());
         int sloupec = 1;
         for (const DefinicePole &p : std::as_const(m_pole))
             r.hodnoty.append(p.typ == TypPole::Memo ? QVariant() : Sloupec(d.get(), sloupec++));

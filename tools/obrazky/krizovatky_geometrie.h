@@ -14,13 +14,9 @@ inline constexpr QPointF Stred{150.0, 87.5};
 inline constexpr double Pruh = 18.0;          // lane width
 inline constexpr double Okraj = Pruh;         // half the road width
 inline constexpr double Zaobleni = 10.0;      // kerb radius at the corners of a crossroads
-inline constexpr double OkruhVnejsi = 44.0;   // outer edge of a roundabout's ring
-inline constexpr double OkruhOstruvek = 24.0; // its central island
+inline constexpr double OkruhVnejsi = 41.0;   // outer edge of a roundabout's ring
+inline constexpr double OkruhOstruvek = 22.0; // its central island
 inline constexpr double OkruhJizda = (OkruhVnejsi + OkruhOstruvek) / 2.0;
-// Signs and signals of an arm stand in a row this far behind the end of its approach
-// (their centres) and reach no further out than SloupecKonec.
-inline constexpr double SloupecStred = 14.0;
-inline constexpr double SloupecKonec = 27.0;
 
 // Unit vector from the centre out along the arm.
 QPointF Vektor(Rameno r);

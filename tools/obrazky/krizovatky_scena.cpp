@@ -281,7 +281,7 @@ Vozidlo CtiVozidlo(const QJsonObject &o, const QString &kde, const Scena &s)
         throw Chyba{u"Směr %1 %2 vede do ramene, které tu není."_s.arg(
             Uvozovky(o.value(u"smer"_s).toString()), kde)};
     if (v.druh == Druh::Tramvaj && !MaKoleje(s, v.rameno, Cil(v.rameno, v.smer)))
-        throw Chyba{u"Tramvaj %1 nemá pro svůj směr koleje."_s.arg(kde)};
+        throw Chyba{u"Tramvaj nemá pro svůj směr koleje (%1)."_s.arg(kde)};
     v.smerovka = o.contains(u"smerovka"_s)
                      ? Najit(NazvySmerovek(), Text(o, u"smerovka"_s, kde), u"Neznámá směrovka"_s)
                      : VychoziSmerovka(s, v);

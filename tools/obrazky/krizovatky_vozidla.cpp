@@ -1,5 +1,6 @@
 #include "krizovatky_vozidla.h"
 
+#include "krizovatky.h"
 #include "krizovatky_geometrie.h"
 
 #include <QFont>
@@ -31,8 +32,8 @@ QSizeF Rozmer(Druh d)
     case Druh::Nakladni: return {14, 32};
     case Druh::Autobus: return {14, 38};
     case Druh::Tramvaj: return {13, 52};
-    case Druh::Motocykl: return {6, 14};
-    case Druh::Kolo: return {5, 13};
+    case Druh::Motocykl: return {8, 19};
+    case Druh::Kolo: return {7, 18};
     case Druh::Sanitka: return {13, 28};
     case Druh::Hasici: return {15, 34};
     case Druh::Policie: return {12, 24};
@@ -64,7 +65,7 @@ Poloha Umisteni(const Scena &s, const Vozidlo &v)
         return {G::BodNaOkruhu(u), G::SmerNaOkruhu(u)};
     }
     // Queued behind the vehicles of the same arm that stand nearer the crossroads.
-    double podel = G::Vstup(s) + 2.0;
+    double podel = G::Vstup(s) + 4.5;
     for (const Vozidlo &jine : s.vozidla)
         if (!jine.naOkruhu && jine.rameno == v.rameno && jine.poradi < v.poradi)
             podel += Rozmer(jine.druh).height() + MezeraVeFronte;
@@ -102,7 +103,8 @@ void KreslitSipku(QPainter &p, const QPainterPath &trasa, QColor barva)
 
 void Karoserie(QPainter &p, QRectF r, QColor barva, double zaobleni)
 {
-    p.setPen(QPen(barva.darker(200), 0.8));
+    // Dark bodies get a light rim, or they would melt into the asphalt.
+    p.setPen(QPen(barva.lightness() < 80 ? QColor(0xb0, 0xb0, 0xb0) : barva.darker(200), 0.8));
     p.setBrush(barva);
     p.drawRoundedRect(r, zaobleni, zaobleni);
 }
@@ -179,10 +181,10 @@ void Motocykl(QPainter &p, QSizeF z, QColor barva)
     p.drawLine(QPointF(0, y - 3.0), QPointF(0, y));
     Karoserie(p, QRectF(-z.width() / 2, -y + 2.5, z.width(), z.height() - 5.0), barva, 2.5);
     p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(-4.5, -y + 4.0), QPointF(4.5, -y + 4.0));
+    p.drawLine(QPointF(-5.0, -y + 4.0), QPointF(5.0, -y + 4.0));
     p.setPen(QPen(Qt::black, 0.6));
     p.setBrush(QColor(0x30, 0x30, 0x30));
-    p.drawEllipse(QPointF(0, 0.5), 2.8, 2.8);
+    p.drawEllipse(QPointF(0, 2.5), 2.2, 2.2);
 }
 
 void Kolo(QPainter &p, QSizeF z, QColor barva)
@@ -190,12 +192,12 @@ void Kolo(QPainter &p, QSizeF z, QColor barva)
     const double y = z.height() / 2;
     p.setPen(QPen(Qt::black, 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(0, -y), QPointF(0, y));
-    p.drawLine(QPointF(-3.5, -y + 3.0), QPointF(3.5, -y + 3.0));
+    p.drawLine(QPointF(-5.0, -y + 3.5), QPointF(5.0, -y + 3.5));
     // The rider's back in the colour a question names.
-    Karoserie(p, QRectF(-4.0, -2.5, 8.0, 5.0), barva, 2.5);
+    Karoserie(p, QRectF(-5.5, -3.5, 11.0, 8.0), barva, 3.5);
     p.setPen(QPen(Qt::black, 0.5));
     p.setBrush(QColor(0xe8, 0xc0, 0x98));
-    p.drawEllipse(QPointF(0, -1.5), 1.8, 1.8);
+    p.drawEllipse(QPointF(0, -2.0), 2.2, 2.2);
 }
 
 void Sanitka(QPainter &p, QSizeF z, QColor barva)
@@ -286,14 +288,16 @@ void Smerovka(QPainter &p, QSizeF z, Smerovka s)
         return;
     const double x = (s == Smerovka::Vpravo ? 1.0 : -1.0) * (z.width() / 2 + 0.3);
     const double y = z.height() / 2 - 1.5;
+    // Smaller on two-wheelers, so the glow does not hide the rider.
+    const double r = z.width() < 10 ? 0.7 : 1.0;
     QColor zare = Oranzova;
     zare.setAlpha(120);
     p.setPen(Qt::NoPen);
     for (const QPointF b : {QPointF(x, -y), QPointF(x, y)}) {
         p.setBrush(zare);
-        p.drawEllipse(b, 4.2, 4.2);
+        p.drawEllipse(b, 4.2 * r, 4.2 * r);
         p.setBrush(Oranzova);
-        p.drawEllipse(b, 2.0, 2.0);
+        p.drawEllipse(b, 2.0 * r, 2.0 * r);
     }
 }
 
@@ -337,28 +341,35 @@ void KreslitVozidlo(QPainter &p, const Vozidlo &v, const Poloha &kde)
     p.restore();
 }
 
-QPointF MistoStitku(const Scena &s, const Vozidlo &v, const Poloha &kde)
+bool MaNekohoZaSebou(const Scena &s, const Vozidlo &v)
 {
-    if (v.naOkruhu)
-        return G::Stred + (kde.stred - G::Stred) * (G::OkruhVnejsi + 12.0) / G::OkruhJizda;
-    // Beside the road behind the vehicle, but never over the signs and signals of the arm.
-    const QPointF stred = kde.stred - G::Stred;
-    const double zad = std::abs(stred.x() * kde.smer.x() + stred.y() * kde.smer.y()) +
-                       Rozmer(v.druh).height() / 2;
-    const double pulStitku = std::abs(kde.smer.x()) * SirkaStitku / 2 +
-                             std::abs(kde.smer.y()) * VyskaStitku / 2;
-    const double podel = std::max(zad, G::Vstup(s) + G::SloupecKonec) + 2.0 + pulStitku;
-    return G::Bod(v.rameno, podel, G::Okraj + 11.0);
+    return std::any_of(s.vozidla.cbegin(), s.vozidla.cend(), [&v](const Vozidlo &jine) {
+        return !jine.naOkruhu && !v.naOkruhu && jine.rameno == v.rameno &&
+               jine.poradi > v.poradi;
+    });
 }
 
+// On the road just behind the vehicle, or just outside the ring on a roundabout. When another
+// vehicle queues behind it or the picture ends there, beside it in the lane of the oncoming
+// traffic, which nothing in the scene occupies.
 void KreslitStitek(QPainter &p, const Scena &s, const Vozidlo &v, const Poloha &kde)
 {
-    const double delka = Rozmer(v.druh).height();
-    const QPointF misto = MistoStitku(s, v, kde);
-    const QRectF stitek(misto - QPointF(SirkaStitku / 2, VyskaStitku / 2),
-                        QSizeF(SirkaStitku, VyskaStitku));
+    // Half the label's extent along an axis-parallel direction.
+    const auto pul = [](QPointF smer) {
+        return std::abs(smer.x()) * SirkaStitku / 2 + std::abs(smer.y()) * VyskaStitku / 2;
+    };
+    QPointF stred;
+    if (v.naOkruhu)
+        stred = G::Stred + (kde.stred - G::Stred) * (G::OkruhVnejsi + 12.0) / G::OkruhJizda;
+    else
+        stred = kde.stred - kde.smer * (Rozmer(v.druh).height() / 2 + 3.0 + pul(kde.smer));
+    QRectF stitek(stred - QPointF(SirkaStitku / 2, VyskaStitku / 2),
+                  QSizeF(SirkaStitku, VyskaStitku));
+    if (!v.naOkruhu && (MaNekohoZaSebou(s, v) || !QRectF(0, 0, Sirka, Vyska).contains(stitek))) {
+        const QPointF vlevo(kde.smer.y(), -kde.smer.x());
+        stitek.moveCenter(kde.stred + vlevo * (G::Pruh / 2 + pul(vlevo) - 1.0));
+    }
     p.setPen(QPen(Qt::black, 1.0));
-    p.drawLine(misto, kde.stred - kde.smer * (delka / 2 - 2.0));
     p.setBrush(Qt::white);
     p.drawRoundedRect(stitek, 3, 3);
     QFont f(u"Liberation Sans"_s);

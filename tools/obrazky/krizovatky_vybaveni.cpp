@@ -16,8 +16,7 @@ constexpr int VelikostZnacky = 20; // in the picture
 constexpr double SemaforSirka = 10.0;
 constexpr double SemaforVyska = 26.0;
 constexpr double Mezera = 2.0;
-static_assert(G::SloupecStred + SemaforVyska / 2 <= G::SloupecKonec);
-static_assert(G::SloupecStred + VelikostZnacky / 2.0 <= G::SloupecKonec);
+constexpr double OdKraje = 4.0;  // gap between the kerb and the row
 
 const QColor Zhasnuto(0x3c, 0x3c, 0x3c);
 const QColor Cervena(0xff, 0x2a, 0x1a);
@@ -114,22 +113,27 @@ void KreslitSemafor(QPainter &p, const Semafor &m, QPointF stred)
 
 void KreslitVybaveni(QPainter &p, const Scena &s)
 {
-    const double podel = G::Vstup(s) + G::SloupecStred;
     for (Rameno r : s.ramena) {
-        double napric = G::Okraj + 4.0;
-        for (const Semafor &m : s.semafory) {
-            if (m.rameno != r)
-                continue;
-            KreslitSemafor(p, m, G::Bod(r, podel, napric + SirkaSemaforu(m) / 2));
-            napric += SirkaSemaforu(m) + Mezera;
-        }
-        for (const Znacka &z : s.znacky) {
-            if (z.rameno != r)
-                continue;
-            const QPointF stred = G::Bod(r, podel, napric + VelikostZnacky / 2.0);
-            p.drawImage(stred - QPointF(VelikostZnacky / 2.0, VelikostZnacky / 2.0), ZnackaMala(z.kod));
-            napric += VelikostZnacky + Mezera;
-        }
+        // North and south arms: the row runs out from the kerb; east and west arms: along the
+        // kerb, away from the crossroads. Either way it runs across the picture's width.
+        const bool svisle = G::Vektor(r).x() == 0;
+        QPointF kraj = svisle ? G::Bod(r, G::Vstup(s) + OdKraje + SemaforVyska / 2,
+                                       G::Okraj + OdKraje)
+                              : G::Bod(r, G::Vstup(s) + OdKraje,
+                                       G::Okraj + OdKraje + SemaforVyska / 2);
+        const double smer = svisle ? (G::Bod(r, 0, 1) - G::Stred).x() : G::Vektor(r).x();
+        const auto misto = [&kraj, smer](double sirka) {
+            const QPointF stred = kraj + QPointF(smer * sirka / 2, 0);
+            kraj += QPointF(smer * (sirka + Mezera), 0);
+            return stred;
+        };
+        for (const Semafor &m : s.semafory)
+            if (m.rameno == r)
+                KreslitSemafor(p, m, misto(SirkaSemaforu(m)));
+        for (const Znacka &z : s.znacky)
+            if (z.rameno == r)
+                p.drawImage(misto(VelikostZnacky) - QPointF(VelikostZnacky / 2.0, VelikostZnacky / 2.0),
+                            ZnackaMala(z.kod));
     }
 }
 

@@ -17,6 +17,7 @@ bool Existuje(const QString &kod);
 QStringList Kody();
 
 // The sign on a white square of velikost × velikost pixels; a null image for an unknown code.
+// Call with a QGuiApplication running: numbers and texts on the signs use the system fonts.
 QImage Nakreslit(const QString &kod, int velikost = VelikostObrazku);
 
 } // namespace Znacky

@@ -54,7 +54,7 @@ void KruhoveSipky(QPainter &p, QPointF stred, qreal r, qreal tloustka, const QCo
         const qreal zacatek = 100 + 120.0 * i;
         QPainterPath oblouk;
         oblouk.arcMoveTo(kruh, zacatek);
-        oblouk.arcTo(kruh, zacatek, 96);
+        oblouk.arcTo(kruh, zacatek, 104);
         SipkaPo(p, oblouk, tloustka, barva, tloustka * 1.9);
     }
 }
@@ -203,7 +203,7 @@ const QList<Polozka> Seznam{
          Cara(p, Usecka({30, 60}, {70, 60}), 7, Cerna);
      }},
     {u"A4", [](QPainter &p) {
-         KruhoveSipky(p, Vystraha(p), 14, 4, Cerna);
+         KruhoveSipky(p, Vystraha(p) + QPointF(0, 1), 14.5, 4.6, Cerna);
      }},
     {u"A5a", [](QPainter &p) {
          Vystraha(p);
@@ -522,21 +522,24 @@ const QList<Polozka> Seznam{
      }},
     {u"C5a", [](QPainter &p) {
          Prikaz(p);
-         // A tyre with chain links across its tread.
-         p.setPen(QPen(Bila, 10));
+         // A tyre whose tread is crossed by the links of a chain.
+         p.setPen(QPen(Bila, 13));
          p.setBrush(Qt::NoBrush);
-         p.drawEllipse(QPointF(50, 50), 25, 25);
-         p.setPen(QPen(Barva::Modra, 2.2));
-         for (int i = 0; i < 12; ++i) {
-             const qreal uhel = i * M_PI / 6;
+         p.drawEllipse(QPointF(50, 50), 26, 26);
+         p.setPen(QPen(Barva::Modra, 1.8, Qt::SolidLine, Qt::RoundCap));
+         for (int i = 0; i < 10; ++i) {
+             const qreal uhel = i * M_PI / 5;
              const QPointF smer(std::cos(uhel), std::sin(uhel));
              const QPointF bok(-smer.y(), smer.x());
-             const QPointF stred = QPointF(50, 50) + smer * 25;
-             p.drawLine(stred - smer * 5 - bok * 3, stred + smer * 5 + bok * 3);
+             const QPointF stred = QPointF(50, 50) + smer * 26;
+             p.drawLine(stred - smer * 5.5 - bok * 4.5, stred + smer * 5.5 + bok * 4.5);
+             p.drawLine(stred - smer * 5.5 + bok * 4.5, stred + smer * 5.5 - bok * 4.5);
          }
-         p.setPen(QPen(Bila, 3));
-         p.drawEllipse(QPointF(50, 50), 11, 11);
+         p.setPen(QPen(Bila, 2.5));
+         p.drawEllipse(QPointF(50, 50), 12, 12);
          p.setPen(Qt::NoPen);
+         p.setBrush(Bila);
+         p.drawEllipse(QPointF(50, 50), 4, 4);
      }},
     {u"C6a", [](QPainter &p) {
          Prikaz(p);

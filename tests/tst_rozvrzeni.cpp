@@ -1,0 +1,93 @@
+// Layout of a question: widths by picture range, heights from wrapped lines, stacking and gaps.
+#include "app/rozvrzeni.h"
+
+#include <QTest>
+
+using namespace Rozvrzeni;
+
+namespace {
+
+// One line per started 100 characters, so that the expected figures are plain to see.
+int Radky(const QString &text, int) { return static_cast<int>((text.size() + 99) / 100); }
+
+std::array<QString, PocetTextu> Texty(int otazka, int a, int b, int c, int d, int poznamka)
+{
+    return {QString(otazka, u'x'), QString(a, u'x'), QString(b, u'x'), QString(c, u'x'), QString(d, u'x'),
+            QString(poznamka, u'x')};
+}
+
+} // namespace
+
+class TestRozvrzeni : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sirkyPodleCisla_data()
+    {
+        QTest::addColumn<int>("cislo");
+        QTest::addColumn<int>("otazka");
+        QTest::addColumn<int>("odpoved");
+        QTest::newRow("620") << 620 << 617 << 580;
+        QTest::newRow("621") << 621 << 617 - 96 << 580 - 96;
+        QTest::newRow("720") << 720 << 617 - 96 << 580 - 96;
+        QTest::newRow("721") << 721 << 617 - 300 << 580 - 300;
+        QTest::newRow("757") << 757 << 617 - 300 << 580 - 300;
+    }
+
+    void sirkyPodleCisla()
+    {
+        QFETCH(int, cislo);
+        QFETCH(int, otazka);
+        QFETCH(int, odpoved);
+        const int sirka = cislo > 720 ? 300 : 96;
+        const auto v = Rozvrhnout(cislo, Texty(1, 1, 1, 1, 1, 1), sirka, cislo > 720 ? 175 : 96, Radky);
+        QCOMPARE(v.texty[Otazka].sirka, otazka);
+        for (int i = A; i <= D; ++i)
+            QCOMPARE(v.texty[i].sirka, odpoved);
+        QCOMPARE(v.texty[Poznamka].sirka, 597);
+        QCOMPARE(LevaObrazku(cislo), cislo > 720 ? 326 : cislo > 620 ? 530 : 0);
+    }
+
+    void skladaniPodSebe()
+    {
+        const auto v = Rozvrhnout(17, Texty(150, 250, 1, 0, 1, 30), 0, 0, Radky);
+        const auto &t = v.texty;
+        QCOMPARE(t[Otazka], (Obdelnik{8, 24, 617, 36}));
+        QCOMPARE(t[A], (Obdelnik{45, 24 + 36 + 10, 580, 54}));
+        QCOMPARE(t[B].y, t[A].y + 54);
+        QCOMPARE(t[C].y, t[B].y + 18);
+        QCOMPARE(t[C].vyska, 0);
+        QCOMPARE(t[D].y, t[C].y);
+        QCOMPARE(t[Poznamka], (Obdelnik{25, t[D].y + 18 + 10, 597, 18}));
+    }
+
+    void poznamkaPodObrazkem()
+    {
+        // Short texts beside a crossroad picture: the note goes below the picture.
+        const auto v = Rozvrhnout(721, Texty(10, 10, 10, 10, 0, 10), 300, 175, Radky);
+        QCOMPARE(v.texty[Poznamka].y, 8 + 175 + 10);
+        // Texts that already end below the picture keep their place.
+        const auto dlouhe = Rozvrhnout(621, Texty(300, 300, 300, 300, 300, 10), 96, 96, Radky);
+        QCOMPARE(dlouhe.texty[Poznamka].y, dlouhe.texty[D].y + dlouhe.texty[D].vyska + 10);
+        // No picture, no move.
+        const auto bez = Rozvrhnout(5, Texty(10, 10, 10, 10, 0, 10), 0, 0, Radky);
+        QCOMPARE(bez.texty[Poznamka].y, 24 + 18 + 10 + 3 * 18 + 10);
+    }
+
+    void pocetRadku()
+    {
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPixelSize(16);
+        QCOMPARE(PocetRadku(arial, QString(), 580), 0);
+        QCOMPARE(PocetRadku(arial, QStringLiteral("Krátká odpověď."), 580), 1);
+        QCOMPARE(PocetRadku(arial, QStringLiteral("Krátká odpověď.\n"), 580), 1);
+        QCOMPARE(PocetRadku(arial, QStringLiteral("Krátká odpověď.\r\n"), 580), 1);
+        QCOMPARE(PocetRadku(arial, QStringLiteral("Řádek\n\n"), 580), 2);
+        QCOMPARE(PocetRadku(arial, QStringLiteral("jedna\ndvě"), 580), 2);
+        const QString dlouhy = QStringLiteral("slovo ").repeated(40);
+        QVERIFY(PocetRadku(arial, dlouhy, 580) < PocetRadku(arial, dlouhy, 280));
+    }
+};
+
+QTEST_MAIN(TestRozvrzeni)
+#include "tst_rozvrzeni.moc"

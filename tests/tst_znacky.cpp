@@ -1,0 +1,176 @@
+// The sign catalogue: every sign the questions show exists and draws a recognisable picture.
+#include "obrazky/znacky.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+// Share of pixels that are clearly not white.
+double PodilBarevnych(const QImage &obrazek)
+{
+    qint64 barevnych = 0;
+    for (int y = 0; y < obrazek.height(); ++y) {
+        for (int x = 0; x < obrazek.width(); ++x) {
+            const QColor c = obrazek.pixelColor(x, y);
+            if (c.red() < 230 || c.green() < 230 || c.blue() < 230)
+                ++barevnych;
+        }
+    }
+    return double(barevnych) / (obrazek.width() * obrazek.height());
+}
+
+bool Podobna(const QColor &c, const QColor &barva)
+{
+    return qAbs(c.red() - barva.red()) < 40 && qAbs(c.green() - barva.green()) < 40
+           && qAbs(c.blue() - barva.blue()) < 40;
+}
+
+// Whether enough pixels (not just antialiased edges) have about the given colour.
+bool MaBarvu(const QImage &obrazek, const QColor &barva)
+{
+    int shodnych = 0;
+    for (int y = 0; y < obrazek.height(); ++y) {
+        for (int x = 0; x < obrazek.width(); ++x) {
+            if (Podobna(obrazek.pixelColor(x, y), barva))
+                ++shodnych;
+        }
+    }
+    return shodnych >= 40;
+}
+
+const QColor Cervena(0xcc, 0x12, 0x1d);
+const QColor Modra(0x0b, 0x4e, 0xa2);
+const QColor Zluta(0xf6, 0xb4, 0x00);
+const QColor Cerna(0x1a, 0x1a, 0x1a);
+const QColor Asfalt(0x5a, 0x5c, 0x60);
+
+// The colour that identifies a sign's family in the decree: red rims of warning and
+// prohibitory signs, blue of mandatory and information signs, black of white boards.
+QColor BarvaRodiny(const QString &kod)
+{
+    static const QSet<QString> konce{QStringLiteral("B20b"), QStringLiteral("B21b"),
+                                     QStringLiteral("B26")};
+    if (kod == u"P2" || kod == u"P3")
+        return Zluta;
+    if (kod == u"P8")
+        return Modra;
+    if (konce.contains(kod))
+        return Cerna;
+    if (kod.startsWith(u"IZ4") || kod.startsWith(u"IS") || kod.startsWith(u'E')
+        || kod.startsWith(u'S'))
+        return Cerna;
+    if (kod.startsWith(u'C') || kod.startsWith(u'I'))
+        return Modra;
+    if (kod.startsWith(u'V'))
+        return Asfalt;
+    return Cervena;
+}
+
+QJsonArray Otazky()
+{
+    QFile soubor(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/6-znacky.json"));
+    if (!soubor.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(soubor.readAll()).array();
+}
+
+} // namespace
+
+class TestZnacky : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void otazkyUkazujiZnackyZKatalogu();
+    void katalogMaKazdyKodJednou();
+    void znackaSeVykresli_data();
+    void znackaSeVykresli();
+    void znackySeNepodobajiJednaDruhe();
+    void velikostLzeZvolit();
+    void neznamyKodNedaObrazek();
+};
+
+void TestZnacky::otazkyUkazujiZnackyZKatalogu()
+{
+    const QJsonArray otazky = Otazky();
+    QCOMPARE(otazky.size(), 100);
+    QSet<QString> videne;
+    for (const QJsonValue &hodnota : otazky) {
+        const QJsonObject otazka = hodnota.toObject();
+        const QString kod = otazka.value(u"znacka").toString();
+        const QByteArray kde = QByteArray::number(otazka.value(u"cislo").toInt()) + ' ' + kod.toUtf8();
+        QVERIFY2(!kod.isEmpty(), kde.constData());
+        QVERIFY2(Znacky::Existuje(kod), kde.constData());
+        QVERIFY2(!videne.contains(kod), ("značka se opakuje: " + kde).constData());
+        videne.insert(kod);
+    }
+}
+
+void TestZnacky::katalogMaKazdyKodJednou()
+{
+    const QStringList kody = Znacky::Kody();
+    QVERIFY(kody.size() >= 100);
+    QCOMPARE(QSet<QString>(kody.cbegin(), kody.cend()).size(), kody.size());
+    for (const QString &kod : kody)
+        QVERIFY2(Znacky::Existuje(kod), qPrintable(kod));
+}
+
+void TestZnacky::znackaSeVykresli_data()
+{
+    QTest::addColumn<QString>("kod");
+    for (const QString &kod : Znacky::Kody())
+        QTest::newRow(qPrintable(kod)) << kod;
+}
+
+void TestZnacky::znackaSeVykresli()
+{
+    QFETCH(QString, kod);
+    const QImage obrazek = Znacky::Nakreslit(kod);
+    QVERIFY(!obrazek.isNull());
+    QCOMPARE(obrazek.size(), QSize(Znacky::VelikostObrazku, Znacky::VelikostObrazku));
+    QCOMPARE(obrazek.format(), QImage::Format_RGB32);
+    // Even the sparest additional panel covers several percent of the square.
+    QVERIFY2(PodilBarevnych(obrazek) > 0.05, "téměř prázdný obrázek");
+    QVERIFY2(MaBarvu(obrazek, BarvaRodiny(kod)), "chybí barva rodiny značek");
+}
+
+void TestZnacky::znackySeNepodobajiJednaDruhe()
+{
+    // Catches a sign described by a copy of another one's lines.
+    const QStringList kody = Znacky::Kody();
+    QList<QImage> obrazky;
+    for (const QString &kod : kody)
+        obrazky << Znacky::Nakreslit(kod);
+    for (int i = 0; i < obrazky.size(); ++i) {
+        for (int j = i + 1; j < obrazky.size(); ++j)
+            QVERIFY2(obrazky.at(i) != obrazky.at(j), qPrintable(kody.at(i) + QStringLiteral(" = ") + kody.at(j)));
+    }
+}
+
+void TestZnacky::velikostLzeZvolit()
+{
+    const QImage velky = Znacky::Nakreslit(QStringLiteral("B20a"), 300);
+    QCOMPARE(velky.size(), QSize(300, 300));
+    // Scaled, not cropped: the red ring still runs close to every edge, the corners stay white.
+    for (const QPoint bod : {QPoint(150, 20), QPoint(150, 280), QPoint(20, 150), QPoint(280, 150)})
+        QVERIFY(Podobna(velky.pixelColor(bod), Cervena));
+    QCOMPARE(velky.pixelColor(2, 2), QColor(Qt::white));
+}
+
+void TestZnacky::neznamyKodNedaObrazek()
+{
+    for (const QString &kod : {QStringLiteral("X99"), QStringLiteral("a1a"), QStringLiteral("B 20a"),
+                               QString()}) {
+        QVERIFY2(!Znacky::Existuje(kod), qPrintable(kod));
+        QVERIFY2(Znacky::Nakreslit(kod).isNull(), qPrintable(kod));
+    }
+    QVERIFY(Znacky::Nakreslit(QStringLiteral("A1a"), 0).isNull());
+}
+
+QTEST_MAIN(TestZnacky)
+#include "tst_znacky.moc"
