@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
@@ -18,12 +19,11 @@ namespace Barva {
 inline const QColor Cervena{0xcc, 0x12, 0x1d};
 inline const QColor Modra{0x0b, 0x4e, 0xa2};
 inline const QColor Zluta{0xf6, 0xb4, 0x00};
-inline const QColor Zelena{0x00, 0x7a, 0x3d};
+inline const QColor Zelena{0x1f, 0xb1, 0x4a};
 inline const QColor Cerna{0x1a, 0x1a, 0x1a};
 inline const QColor Seda{0x6e, 0x6e, 0x6e};
 inline const QColor Bila{0xff, 0xff, 0xff};
 inline const QColor Asfalt{0x5a, 0x5c, 0x60};
-inline const QColor Oranzova{0xf0, 0x7d, 0x00};
 } // namespace Barva
 
 // ---- Frames, one per family (znacky_ramy.cpp) ----
@@ -43,7 +43,7 @@ void PreskrtnutiZakazu(QPainter &p);
 // Mandatory disc: blue face with a thin white rim.
 void Prikaz(QPainter &p);
 // Blue information board with a white rim; the rectangle is in sign units.
-void Informace(QPainter &p, const QRectF &deska, const QColor &plocha = Barva::Modra);
+void Informace(QPainter &p, const QRectF &deska);
 // White board with a black rim (additional panels, the "Obec" board).
 void BilaTabule(QPainter &p, const QRectF &deska, qreal lem = 1.6);
 // Octagon of the STOP sign.
@@ -66,20 +66,21 @@ void Sipka(QPainter &p, std::initializer_list<QPointF> body, qreal tloustka,
 void SipkaPo(QPainter &p, const QPainterPath &cesta, qreal tloustka, const QColor &barva,
              qreal hlava = 0);
 
-// Vehicles: side view facing right, fitted into the rectangle (mirrored when zrcadlit).
-void OsobniAuto(QPainter &p, const QRectF &r, const QColor &barva, bool zrcadlit = false);
-void NakladniAuto(QPainter &p, const QRectF &r, const QColor &barva, bool zrcadlit = false);
+// Vehicles: side view facing right, fitted into the rectangle.
+void OsobniAuto(QPainter &p, const QRectF &r, const QColor &barva);
+void NakladniAuto(QPainter &p, const QRectF &r, const QColor &barva);
 void Autobus(QPainter &p, const QRectF &r, const QColor &barva);
 void Motocykl(QPainter &p, const QRectF &r, const QColor &barva);
 void JizdniKolo(QPainter &p, const QRectF &r, const QColor &barva);
 void Tramvaj(QPainter &p, const QRectF &r, const QColor &barva);
+// The steam locomotive of the level-crossing sign faces left.
 void Lokomotiva(QPainter &p, const QRectF &r, const QColor &barva);
 // Cars seen from behind, as on the overtaking signs.
 void AutoZezadu(QPainter &p, const QRectF &r, const QColor &barva);
 void NakladniZezadu(QPainter &p, const QRectF &r, const QColor &barva);
 
 // Persons: a walking figure standing on the bottom edge of the rectangle.
-void Chodec(QPainter &p, const QRectF &r, const QColor &barva, bool zrcadlit = false);
+void Chodec(QPainter &p, const QRectF &r, const QColor &barva);
 void Cyklista(QPainter &p, const QRectF &r, const QColor &barva);
 // Two running children (A 12a).
 void Deti(QPainter &p, const QRectF &r, const QColor &barva);

@@ -169,7 +169,7 @@ void Semafor3(QPainter &p, bool cervena, bool zluta, bool zelena)
     const QList<QPointF> mista = Semafor(p, 3);
     Svetlo(p, mista.at(0), Cervena, cervena);
     Svetlo(p, mista.at(1), Barva::Zluta, zluta);
-    Svetlo(p, mista.at(2), QColor(0x1f, 0xb1, 0x4a), zelena);
+    Svetlo(p, mista.at(2), Barva::Zelena, zelena);
 }
 
 const QList<Polozka> Seznam{
@@ -257,7 +257,7 @@ const QList<Polozka> Seznam{
          Vystraha(p);
          p.setBrush(Cerna);
          p.drawRoundedRect(QRectF(42.5, 36, 15, 45), 3, 3);
-         const QColor barvy[] = {Cervena, Barva::Zluta, QColor(0x1f, 0xb1, 0x4a)};
+         const QColor barvy[] = {Cervena, Barva::Zluta, Barva::Zelena};
          for (int i = 0; i < 3; ++i) {
              p.setBrush(barvy[i]);
              p.drawEllipse(QPointF(50, 43.5 + i * 15), 5, 5);
@@ -762,7 +762,7 @@ const QList<Polozka> Seznam{
          p.setBrush(Cerna);
          p.drawRoundedRect(QRectF(56, 62, 28, 28), 4, 4);
          p.setPen(Qt::NoPen);
-         Sipka(p, {{62, 76}, {79, 76}}, 4.5, QColor(0x1f, 0xb1, 0x4a));
+         Sipka(p, {{62, 76}, {79, 76}}, 4.5, Barva::Zelena);
      }},
     {u"S8a", [](QPainter &p) {
          p.setPen(QPen(Bila, 1.5));

@@ -93,10 +93,10 @@ void Prikaz(QPainter &p)
     Kruh(p, Polomer, Barva::Modra);
 }
 
-void Informace(QPainter &p, const QRectF &deska, const QColor &plocha)
+void Informace(QPainter &p, const QRectF &deska)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(plocha);
+    p.setBrush(Barva::Modra);
     p.drawRoundedRect(deska, 4, 4);
     p.setPen(QPen(Barva::Bila, 1.6));
     p.setBrush(Qt::NoBrush);

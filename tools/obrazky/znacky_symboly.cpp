@@ -131,9 +131,9 @@ void Sipka(QPainter &p, std::initializer_list<QPointF> body, qreal tloustka, con
     SipkaPo(p, cesta, tloustka, barva, hlava);
 }
 
-void OsobniAuto(QPainter &p, const QRectF &r, const QColor &barva, bool zrcadlit)
+void OsobniAuto(QPainter &p, const QRectF &r, const QColor &barva)
 {
-    const QTransform t = DoObdelniku(r, zrcadlit);
+    const QTransform t = DoObdelniku(r);
     QPainterPath telo = Mnohouhelnik({{0.02, 0.8}, {0.02, 0.52}, {0.1, 0.45}, {0.26, 0.42},
                                       {0.37, 0.16}, {0.71, 0.16}, {0.84, 0.42}, {0.97, 0.48},
                                       {0.98, 0.8}});
@@ -142,9 +142,9 @@ void OsobniAuto(QPainter &p, const QRectF &r, const QColor &barva, bool zrcadlit
     Vyplnit(p, SKoly(telo, {{0.23, 0.8}, {0.78, 0.8}}, 0.13), t, barva);
 }
 
-void NakladniAuto(QPainter &p, const QRectF &r, const QColor &barva, bool zrcadlit)
+void NakladniAuto(QPainter &p, const QRectF &r, const QColor &barva)
 {
-    const QTransform t = DoObdelniku(r, zrcadlit);
+    const QTransform t = DoObdelniku(r);
     QPainterPath telo = Obdelnik(0, 0.08, 0.66, 0.7);
     telo = telo.united(Obdelnik(0, 0.66, 0.98, 0.76));
     QPainterPath kabina = Mnohouhelnik({{0.7, 0.28}, {0.87, 0.28}, {0.99, 0.5}, {0.99, 0.76},
@@ -255,9 +255,9 @@ void NakladniZezadu(QPainter &p, const QRectF &r, const QColor &barva)
     Vyplnit(p, telo, t, barva);
 }
 
-void Chodec(QPainter &p, const QRectF &r, const QColor &barva, bool zrcadlit)
+void Chodec(QPainter &p, const QRectF &r, const QColor &barva)
 {
-    const QTransform t = DoObdelniku(r, zrcadlit);
+    const QTransform t = DoObdelniku(r);
     const qreal s = r.height() * 0.1;
     Vyplnit(p, Elipsa({0.55, 0.09}, 0.09 * r.height() / r.width(), 0.09), t, barva);
     Tah(p, t, {{0.54, 0.24}, {0.48, 0.56}}, s * 1.3, barva);
