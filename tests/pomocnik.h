@@ -3,6 +3,7 @@
 // Shared by the window tests: a small question bank built by the bank builder.
 #include "banka/stavitel.h"
 #include "data/kategorie.h"
+#include "data/tabulka.h"
 #include "obrazky/znacky.h"
 
 #include <QFile>
@@ -49,6 +50,17 @@ inline QString ZapsatBanku(QList<Banka::OtazkaZdroje> otazky, const QString &dir
         }
     }
     return Banka::Zapsat(otazky, dir);
+}
+
+// The values of one field over the table's whole view, in its order.
+inline QStringList HodnotyPole(Tabulka &t, const QString &pole)
+{
+    QStringList hodnoty;
+    for (int i = 0; i < t.PocetZaznamu(); ++i) {
+        t.PrejitNa(i);
+        hodnoty << t.Text(pole);
+    }
+    return hodnoty;
 }
 
 } // namespace Pomocnik

@@ -45,12 +45,7 @@ class TestHlavniFormular : public QObject {
     {
         Tabulka t(jmeno);
         t.Otevrit();
-        QStringList profily;
-        for (int i = 0; i < t.PocetZaznamu(); ++i) {
-            t.PrejitNa(i);
-            profily << t.Text(QStringLiteral("Profil"));
-        }
-        return profily;
+        return Pomocnik::HodnotyPole(t, QStringLiteral("Profil"));
     }
 
 private slots:

@@ -1,5 +1,7 @@
 // The record tables: creation, filters, the delete walk, and that a table file that cannot be
 // used is reported and left exactly as it was.
+#include "pomocnik.h"
+
 #include "data/filtrvyraz.h"
 #include "data/tabulka.h"
 #include "data/tabulkamodel.h"
@@ -40,15 +42,7 @@ class TestTabulka : public QObject {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    static QStringList Profily(Tabulka &t)
-    {
-        QStringList profily;
-        for (int i = 0; i < t.PocetZaznamu(); ++i) {
-            t.PrejitNa(i);
-            profily << t.Text(QStringLiteral("Profil"));
-        }
-        return profily;
-    }
+    static QStringList Profily(Tabulka &t) { return Pomocnik::HodnotyPole(t, QStringLiteral("Profil")); }
 
 private slots:
     void init()

@@ -71,6 +71,29 @@ QColor BarvaRodiny(const QString &kod)
     return Cervena;
 }
 
+// Colour at a point given in the sign's 100 × 100 units.
+QColor Bod(const QImage &obrazek, qreal x, qreal y)
+{
+    return obrazek.pixelColor(int(x * obrazek.width() / 100), int(y * obrazek.height() / 100));
+}
+
+// Share of pixels in which two pictures differ noticeably.
+double PodilRozdilnych(const QImage &a, const QImage &b)
+{
+    qint64 rozdilnych = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor c = a.pixelColor(x, y), d = b.pixelColor(x, y);
+            if (qAbs(c.red() - d.red()) > 60 || qAbs(c.green() - d.green()) > 60
+                || qAbs(c.blue() - d.blue()) > 60)
+                ++rozdilnych;
+        }
+    }
+    return double(rozdilnych) / (a.width() * a.height());
+}
+
+const QColor Bila(Qt::white);
+
 QJsonArray Otazky()
 {
     QFile soubor(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/6-znacky.json"));
@@ -91,6 +114,10 @@ private slots:
     void znackaSeVykresli_data();
     void znackaSeVykresli();
     void znackySeNepodobajiJednaDruhe();
+    void ramecekOdpovidaRodine_data();
+    void ramecekOdpovidaRodine();
+    void levaAPravaVariantaJsouZrcadlove_data();
+    void levaAPravaVariantaJsouZrcadlove();
     void velikostLzeZvolit();
     void neznamyKodNedaObrazek();
 };
@@ -150,6 +177,88 @@ void TestZnacky::znackySeNepodobajiJednaDruhe()
         for (int j = i + 1; j < obrazky.size(); ++j)
             QVERIFY2(obrazky.at(i) != obrazky.at(j), qPrintable(kody.at(i) + QStringLiteral(" = ") + kody.at(j)));
     }
+}
+
+void TestZnacky::ramecekOdpovidaRodine_data()
+{
+    // Points (in sign units) that must have a colour because of the frame alone,
+    // whatever symbol the sign carries.
+    QTest::addColumn<QStringList>("kody");
+    QTest::addColumn<QList<QPointF>>("body");
+    QTest::addColumn<QColor>("barva");
+
+    const QStringList vystrazne{QStringLiteral("A1a"), QStringLiteral("A3"), QStringLiteral("A11"),
+                                QStringLiteral("A22"), QStringLiteral("A30"), QStringLiteral("P1")};
+    QTest::newRow("trojúhelník: červený lem") << vystrazne
+        << QList<QPointF>{{50, 15}, {12, 85}, {88, 85}, {50, 85}} << Cervena;
+    QTest::newRow("trojúhelník: bílé rohy nahoře") << vystrazne
+        << QList<QPointF>{{12, 20}, {88, 20}, {2, 2}} << Bila;
+
+    const QStringList dejPrednost{QStringLiteral("P4"), QStringLiteral("P5")};
+    QTest::newRow("obrácený trojúhelník: lem") << dejPrednost
+        << QList<QPointF>{{12, 15}, {88, 15}, {50, 84}} << Cervena;
+    QTest::newRow("obrácený trojúhelník: rohy dole") << dejPrednost
+        << QList<QPointF>{{12, 80}, {88, 80}} << Bila;
+
+    const QStringList zakazove{QStringLiteral("B1"), QStringLiteral("B4"), QStringLiteral("B20a"),
+                               QStringLiteral("B28"), QStringLiteral("P7")};
+    QTest::newRow("zákazový kruh: červený prstenec") << zakazove
+        << QList<QPointF>{{50, 8}, {50, 92}, {8, 50}, {92, 50}} << Cervena;
+    QTest::newRow("zákazový kruh: bílé rohy") << zakazove
+        << QList<QPointF>{{4, 4}, {96, 96}} << Bila;
+
+    const QStringList prikazove{QStringLiteral("C1"), QStringLiteral("C2a"), QStringLiteral("C6a"),
+                                QStringLiteral("C10a")};
+    QTest::newRow("příkazový kruh: modrý") << prikazove
+        << QList<QPointF>{{8, 50}, {92, 50}, {22, 22}, {78, 78}} << Modra;
+    QTest::newRow("příkazový kruh: bílé rohy") << prikazove
+        << QList<QPointF>{{4, 4}, {96, 4}} << Bila;
+
+    QTest::newRow("informativní čtverec") << QStringList{QStringLiteral("IP2"), QStringLiteral("IP6"),
+                                                         QStringLiteral("IP11a"), QStringLiteral("P8"),
+                                                         QStringLiteral("IZ1a")}
+        << QList<QPointF>{{12, 50}, {88, 50}, {50, 88}} << Modra;
+
+    QTest::newRow("osmiúhelník STOP") << QStringList{QStringLiteral("P6")}
+        << QList<QPointF>{{50, 12}, {12, 50}, {24, 24}} << Cervena;
+    QTest::newRow("hlavní pozemní komunikace: žlutý střed") << QStringList{QStringLiteral("P2")}
+        << QList<QPointF>{{50, 50}, {40, 40}} << Zluta;
+    QTest::newRow("hlavní pozemní komunikace: bílý okraj") << QStringList{QStringLiteral("P2")}
+        << QList<QPointF>{{50, 12}, {2, 2}} << Bila;
+}
+
+void TestZnacky::ramecekOdpovidaRodine()
+{
+    QFETCH(QStringList, kody);
+    QFETCH(QList<QPointF>, body);
+    QFETCH(QColor, barva);
+    for (const QString &kod : kody) {
+        const QImage obrazek = Znacky::Nakreslit(kod);
+        for (const QPointF &bod : body) {
+            const QByteArray kde = kod.toUtf8() + " [" + QByteArray::number(bod.x()) + ", "
+                                   + QByteArray::number(bod.y()) + "]";
+            QVERIFY2(Podobna(Bod(obrazek, bod.x(), bod.y()), barva), kde.constData());
+        }
+    }
+}
+
+void TestZnacky::levaAPravaVariantaJsouZrcadlove_data()
+{
+    QTest::addColumn<QString>("vpravo");
+    QTest::addColumn<QString>("vlevo");
+    QTest::newRow("zatáčka") << QStringLiteral("A1a") << QStringLiteral("A1b");
+    QTest::newRow("směr jízdy") << QStringLiteral("C2b") << QStringLiteral("C2c");
+    QTest::newRow("přímo a do strany") << QStringLiteral("C2d") << QStringLiteral("C2e");
+}
+
+void TestZnacky::levaAPravaVariantaJsouZrcadlove()
+{
+    QFETCH(QString, vpravo);
+    QFETCH(QString, vlevo);
+    const QImage zrcadlo = Znacky::Nakreslit(vpravo).mirrored(true, false);
+    // Rasterisation may shift an edge by a pixel; the symbols themselves must match.
+    QVERIFY(PodilRozdilnych(zrcadlo, Znacky::Nakreslit(vlevo)) < 0.03);
+    QVERIFY(PodilRozdilnych(Znacky::Nakreslit(vpravo), Znacky::Nakreslit(vlevo)) > 0.03);
 }
 
 void TestZnacky::velikostLzeZvolit()
