@@ -17,6 +17,9 @@ constexpr double Ctvrtkruh = 0.5523;
 // Beyond the picture's edge on every arm, so that lines run off the picture.
 constexpr double Daleko = 200.0;
 
+// How far round from an arm's axis, in degrees, a course joins or leaves the ring.
+constexpr double UhelVjezdu = 28.0;
+
 double UhelRamene(Rameno r)
 {
     const QPointF v = Vektor(r);
@@ -30,6 +33,21 @@ void Oblouk(QPainterPath &p, Rameno a, QPointF z, Rameno b, QPointF k)
     const bool primo = Vektor(a) + Vektor(b) == QPointF();
     const double ucho = primo ? delka / 3.0 : Ctvrtkruh * delka / std::numbers::sqrt2;
     p.cubicTo(z - Vektor(a) * ucho, k - Vektor(b) * ucho, k);
+}
+
+// Anticlockwise along the ring, as right-hand traffic goes: from angle od down to po.
+void PoOkruhu(QPainterPath &p, double od, double po)
+{
+    for (double u = od - 5.0; u > po; u -= 5.0)
+        p.lineTo(BodNaOkruhu(u));
+    p.lineTo(BodNaOkruhu(po));
+}
+
+// From the ring out into the leaving lane of arm r.
+void Vyjezd(QPainterPath &p, Rameno r)
+{
+    p.quadTo(Bod(r, OkruhJizda + 4.0, -Pruh / 2), Bod(r, OkruhVnejsi + 2.0, -Pruh / 2));
+    p.lineTo(Bod(r, OkruhVnejsi + 12.0, -Pruh / 2));
 }
 
 } // namespace
@@ -72,17 +90,13 @@ QPainterPath Trasa(const Scena &s, Rameno odkud, Smer smer)
         p.lineTo(Bod(cil, Okraj + 14.0, -Pruh / 2));
         return p;
     }
-    // Round the ring anticlockwise, as right-hand traffic does.
-    double od = UhelRamene(odkud) - 28.0;
-    double po = UhelRamene(cil) + 28.0;
+    const double od = UhelRamene(odkud) - UhelVjezdu;
+    double po = UhelRamene(cil) + UhelVjezdu;
     while (po >= od)
         po -= 360.0;
     p.quadTo(Bod(odkud, OkruhJizda + 4.0, Pruh / 2), BodNaOkruhu(od));
-    for (double u = od - 5.0; u > po; u -= 5.0)
-        p.lineTo(BodNaOkruhu(u));
-    p.lineTo(BodNaOkruhu(po));
-    p.quadTo(Bod(cil, OkruhJizda + 4.0, -Pruh / 2), Bod(cil, OkruhVnejsi + 2.0, -Pruh / 2));
-    p.lineTo(Bod(cil, OkruhVnejsi + 12.0, -Pruh / 2));
+    PoOkruhu(p, od, po);
+    Vyjezd(p, cil);
     return p;
 }
 
@@ -105,14 +119,10 @@ QPainterPath TrasaPoOkruhu(Rameno pred, Smer smer)
 {
     const double od = UhelNaOkruhu(pred) - 14.0;
     QPainterPath p(BodNaOkruhu(od));
-    const double po = UhelRamene(pred) + (smer == Smer::Vpravo ? 28.0 : -50.0);
-    for (double u = od - 5.0; u > po; u -= 5.0)
-        p.lineTo(BodNaOkruhu(u));
-    p.lineTo(BodNaOkruhu(po));
-    if (smer == Smer::Vpravo) {
-        p.quadTo(Bod(pred, OkruhJizda + 4.0, -Pruh / 2), Bod(pred, OkruhVnejsi + 2.0, -Pruh / 2));
-        p.lineTo(Bod(pred, OkruhVnejsi + 12.0, -Pruh / 2));
-    }
+    // Going on round, the arrow stops a little past the arm.
+    PoOkruhu(p, od, UhelRamene(pred) + (smer == Smer::Vpravo ? UhelVjezdu : -50.0));
+    if (smer == Smer::Vpravo)
+        Vyjezd(p, pred);
     return p;
 }
 

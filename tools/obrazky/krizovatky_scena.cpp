@@ -274,7 +274,7 @@ Vozidlo CtiVozidlo(const QJsonObject &o, const QString &kde, const Scena &s)
     v.smer = Najit(NazvySmeru(), Text(o, u"smer"_s, kde), u"Neznámý směr"_s);
     v.naOkruhu = Priznak(o, u"na_okruhu"_s, kde);
     if (v.naOkruhu && !s.okruzni)
-        throw Chyba{u"Vozidlo %1 je „na_okruhu“, ale křižovatka není okružní."_s.arg(kde)};
+        throw Chyba{u"Údaj „na_okruhu“ %1 patří jen ke kruhovému objezdu."_s.arg(kde)};
     if (v.naOkruhu && v.smer == Smer::Vlevo)
         throw Chyba{u"Vozidlo na okruhu jede „rovne“ nebo „vpravo“ (%1)."_s.arg(kde)};
     if (!v.naOkruhu && !s.maRameno(Cil(v.rameno, v.smer)))
@@ -306,11 +306,11 @@ void CtiVozidla(const QJsonObject &json, Scena &s)
         const QString podoba =
             u"%1/%2"_s.arg(int(v.druh)).arg(v.barva ? v.barva->name() : QString());
         if (podoby.contains(podoba))
-            throw Chyba{u"Vozidlo %1 se nedá rozlišit od jiného téhož druhu a barvy."_s.arg(kde)};
+            throw Chyba{u"Vozidlo č. %1 má druh i barvu jako jiné, nedá se rozlišit."_s.arg(i + 1)};
         podoby.insert(podoba);
         const QString misto = u"%1/%2/%3"_s.arg(int(v.rameno)).arg(v.poradi).arg(v.naOkruhu);
         if (mista.contains(misto))
-            throw Chyba{u"Vozidlo %1 stojí na místě jiného vozidla."_s.arg(kde)};
+            throw Chyba{u"Vozidlo č. %1 stojí na místě jiného vozidla."_s.arg(i + 1)};
         mista.insert(misto);
         if (v.moje && ++mych > 1)
             throw Chyba{u"Vlastní vozidlo („moje“) smí být nejvýš jedno."_s};

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace Krizovatky {
 
 namespace G = Geometrie;
@@ -17,7 +19,7 @@ const QColor Obrubnik(0xd0, 0xd0, 0xcc);
 const QColor Kolejnice(0xc4, 0xc4, 0xbc);
 const QColor Barva(0xfa, 0xfa, 0xfa);
 
-// Lengths of dash and gap in pen widths.
+// A white marking line; dash and gap, if given, in pen widths.
 QPen Cara(double sirka, double carka = 0, double mezera = 0)
 {
     QPen pero(Barva, sirka, Qt::SolidLine, Qt::FlatCap);
@@ -59,9 +61,8 @@ QPainterPath Vozovka(const Scena &s)
 void KreslitKoleje(QPainter &p, const Scena &s)
 {
     QList<QPainterPath> koleje;
-    for (const auto &[a, b] : s.koleje) {
+    for (const auto &[a, b] : s.koleje)
         koleje << G::Spojeni(a, b) << G::Spojeni(b, a);
-    }
     // A wide light stroke less a narrower road-coloured one leaves the two rails; drawing all
     // outer strokes first lets tracks that share a stretch merge cleanly.
     for (const QPainterPath &k : std::as_const(koleje)) {
@@ -99,10 +100,10 @@ void KreslitVodorovne(QPainter &p, const Scena &s)
         p.drawLine(G::Bod(r, vstup, 0), G::Bod(r, 400, 0));
         // Stop line (P6 or signals) or give-way line (P4) across the approach lane.
         const QLineF pricna(G::Bod(r, vstup, 0.5), G::Bod(r, vstup, G::Okraj - 0.5));
-        if (MaZnacku(s, r, QStringLiteral("P6")) || MaSemafor(s, r)) {
+        if (MaZnacku(s, r, u"P6"_s) || MaSemafor(s, r)) {
             p.setPen(Cara(3.0));
             p.drawLine(pricna.translated(G::Vektor(r) * 1.5));
-        } else if (MaZnacku(s, r, QStringLiteral("P4"))) {
+        } else if (MaZnacku(s, r, u"P4"_s)) {
             p.setPen(Cara(2.5, 1.2, 0.8));
             p.drawLine(pricna.translated(G::Vektor(r) * 1.25));
         }

@@ -4,7 +4,6 @@
 #include "znacky.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace Krizovatky {
 
@@ -130,10 +129,13 @@ void KreslitVybaveni(QPainter &p, const Scena &s)
         for (const Semafor &m : s.semafory)
             if (m.rameno == r)
                 KreslitSemafor(p, m, misto(SirkaSemaforu(m)));
-        for (const Znacka &z : s.znacky)
-            if (z.rameno == r)
-                p.drawImage(misto(VelikostZnacky) - QPointF(VelikostZnacky / 2.0, VelikostZnacky / 2.0),
-                            ZnackaMala(z.kod));
+        for (const Znacka &z : s.znacky) {
+            if (z.rameno != r)
+                continue;
+            const QImage znacka = ZnackaMala(z.kod);
+            p.drawImage(misto(VelikostZnacky) - QPointF(znacka.width(), znacka.height()) / 2,
+                        znacka);
+        }
     }
 }
 

@@ -59,6 +59,33 @@ void KruhoveSipky(QPainter &p, QPointF stred, qreal r, qreal tloustka, const QCo
     }
 }
 
+// Symbols of the signs that come as a right and a left variant; the left one is mirrored.
+void Zatacka(QPainter &p)
+{
+    QPainterPath cesta(QPointF(44, 82));
+    cesta.lineTo(44, 62);
+    cesta.cubicTo(44, 47, 50, 41, 64, 41);
+    Cara(p, cesta, 7, Cerna);
+}
+
+void SmerVpravo(QPainter &p)
+{
+    QPainterPath cesta(QPointF(40, 82));
+    cesta.lineTo(40, 56);
+    cesta.quadTo(40, 42, 54, 42);
+    cesta.lineTo(82, 42);
+    SipkaPo(p, cesta, 11, Bila);
+}
+
+void SmerPrimoAVpravo(QPainter &p)
+{
+    Sipka(p, {{42, 84}, {42, 16}}, 9, Bila);
+    QPainterPath odbocka(QPointF(42, 66));
+    odbocka.quadTo(42, 50, 58, 50);
+    odbocka.lineTo(84, 50);
+    SipkaPo(p, odbocka, 9, Bila);
+}
+
 // Slope wedge with the gradient; klesani = the road falls in the direction of travel.
 void Sklon(QPainter &p, bool klesani)
 {
@@ -176,19 +203,11 @@ const QList<Polozka> Seznam{
     // ---- Warning signs ----
     {u"A1a", [](QPainter &p) {
          Vystraha(p);
-         QPainterPath cesta(QPointF(44, 82));
-         cesta.lineTo(44, 62);
-         cesta.cubicTo(44, 47, 50, 41, 64, 41);
-         Cara(p, cesta, 7, Cerna);
+         Zatacka(p);
      }},
     {u"A1b", [](QPainter &p) {
          Vystraha(p);
-         Zrcadlove(p, [&p] {
-             QPainterPath cesta(QPointF(44, 82));
-             cesta.lineTo(44, 62);
-             cesta.cubicTo(44, 47, 50, 41, 64, 41);
-             Cara(p, cesta, 7, Cerna);
-         });
+         Zrcadlove(p, [&p] { Zatacka(p); });
      }},
     {u"A2b", [](QPainter &p) {
          Vystraha(p);
@@ -466,39 +485,19 @@ const QList<Polozka> Seznam{
      }},
     {u"C2b", [](QPainter &p) {
          Prikaz(p);
-         QPainterPath cesta(QPointF(40, 82));
-         cesta.lineTo(40, 56);
-         cesta.quadTo(40, 42, 54, 42);
-         cesta.lineTo(82, 42);
-         SipkaPo(p, cesta, 11, Bila);
+         SmerVpravo(p);
      }},
     {u"C2c", [](QPainter &p) {
          Prikaz(p);
-         Zrcadlove(p, [&p] {
-             QPainterPath cesta(QPointF(40, 82));
-             cesta.lineTo(40, 56);
-             cesta.quadTo(40, 42, 54, 42);
-             cesta.lineTo(82, 42);
-             SipkaPo(p, cesta, 11, Bila);
-         });
+         Zrcadlove(p, [&p] { SmerVpravo(p); });
      }},
     {u"C2d", [](QPainter &p) {
          Prikaz(p);
-         Sipka(p, {{42, 84}, {42, 16}}, 9, Bila);
-         QPainterPath odbocka(QPointF(42, 66));
-         odbocka.quadTo(42, 50, 58, 50);
-         odbocka.lineTo(84, 50);
-         SipkaPo(p, odbocka, 9, Bila);
+         SmerPrimoAVpravo(p);
      }},
     {u"C2e", [](QPainter &p) {
          Prikaz(p);
-         Zrcadlove(p, [&p] {
-             Sipka(p, {{42, 84}, {42, 16}}, 9, Bila);
-             QPainterPath odbocka(QPointF(42, 66));
-             odbocka.quadTo(42, 50, 58, 50);
-             odbocka.lineTo(84, 50);
-             SipkaPo(p, odbocka, 9, Bila);
-         });
+         Zrcadlove(p, [&p] { SmerPrimoAVpravo(p); });
      }},
     {u"C2f", [](QPainter &p) {
          Prikaz(p);
