@@ -1,4 +1,5 @@
 #include "obrazky/krizovatky.h"
+#include "obrazky/krizovatky_geometrie.h"
 #include "obrazky/krizovatky_scena.h"
 
 #include <QFile>
@@ -77,6 +78,10 @@ private slots:
     void semaforSvitiSvymSvetlem_data();
     void semaforSvitiSvymSvetlem();
     void vlastniVozidloJeOznacene();
+    void kazdyDruhMaSvouPodobu();
+    void majakSviti();
+    void znackaStojiURamene();
+    void trasyDrziPravouStranu();
 };
 
 void TestKrizovatky::scenyBankyProjdouAKresliSe_data()
@@ -217,6 +222,84 @@ void TestKrizovatky::vlastniVozidloJeOznacene()
     const QImage cizi = Krizovatky::Nakreslit(Auto(u"modra"_s, false));
     // The label "VY" is black text on white beside the road, where otherwise only grass is.
     QVERIFY(PocetBodu(moje, Qt::white) > PocetBodu(cizi, Qt::white) + 100);
+}
+
+void TestKrizovatky::kazdyDruhMaSvouPodobu()
+{
+    // Every kind is drawn, and no two kinds look alike.
+    const QStringList druhy = {u"osobni"_s, u"nakladni"_s, u"autobus"_s, u"motocykl"_s,
+                               u"kolo"_s, u"sanitka"_s, u"hasici"_s, u"policie"_s};
+    QList<QImage> obrazy;
+    for (const QString &druh : druhy) {
+        QJsonObject scena = Vozidlo(Zaklad(), u"druh"_s, druh);
+        if (druh == u"sanitka"_s || druh == u"hasici"_s || druh == u"policie"_s)
+            scena = Vozidlo(scena, u"barva"_s, QJsonValue::Undefined);
+        QCOMPARE(Krizovatky::Zkontrolovat(scena), QString());
+        obrazy << Krizovatky::Nakreslit(scena);
+    }
+    for (qsizetype i = 0; i < obrazy.size(); ++i)
+        for (qsizetype j = i + 1; j < obrazy.size(); ++j)
+            QVERIFY2(obrazy[i] != obrazy[j], qPrintable(druhy[i] + u" ~ "_s + druhy[j]));
+}
+
+void TestKrizovatky::majakSviti()
+{
+    const QJsonObject sanitka = Vozidlo(Vozidlo(Zaklad(), u"druh"_s, u"sanitka"_s), u"barva"_s,
+                                        QJsonValue::Undefined);
+    const auto modrych = [](const QImage &obr) {
+        int pocet = 0;
+        for (int y = 0; y < obr.height(); ++y)
+            for (int x = 0; x < obr.width(); ++x) {
+                const QColor c = obr.pixelColor(x, y);
+                if (c.blue() > 170 && c.blue() > c.red() + 60 && c.blue() > c.green() + 30)
+                    ++pocet;
+            }
+        return pocet;
+    };
+    const int sviti = modrych(Krizovatky::Nakreslit(Vozidlo(sanitka, u"majak"_s, true)));
+    const int nesviti = modrych(Krizovatky::Nakreslit(sanitka));
+    QVERIFY2(sviti > nesviti + 40, qPrintable(u"%1 / %2"_s.arg(sviti).arg(nesviti)));
+}
+
+void TestKrizovatky::znackaStojiURamene()
+{
+    const QJsonObject bez = Zaklad();
+    const QJsonObject se = Udaj(bez, u"znacky"_s,
+                                QJsonDocument::fromJson(R"([{"rameno": "jih", "kod": "P4"}])")
+                                    .array());
+    const QImage a = Krizovatky::Nakreslit(bez);
+    const QImage b = Krizovatky::Nakreslit(se);
+    // The sign stands at the right of the southern approach: the lower right quarter.
+    int jinych = 0;
+    int jinde = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                ++(x > a.width() / 2 && y > a.height() / 2 ? jinych : jinde);
+    QVERIFY2(jinych > 100, qPrintable(QString::number(jinych)));
+    // Elsewhere only the give-way line across the approach differs.
+    QVERIFY2(jinde < jinych, qPrintable(QString::number(jinde)));
+}
+
+void TestKrizovatky::trasyDrziPravouStranu()
+{
+    using namespace Krizovatky;
+    namespace G = Geometrie;
+    Scena krizovatka;
+    krizovatka.ramena = {Rameno::Sever, Rameno::Vychod, Rameno::Jih, Rameno::Zapad};
+    // From the south a left turn ends in the west arm's leaving lane, north of its axis; a
+    // right turn in the east arm's, south of it.
+    const QPointF vlevo = G::Trasa(krizovatka, Rameno::Jih, Smer::Vlevo).pointAtPercent(1.0);
+    QVERIFY(vlevo.x() < G::Stred.x() - G::Okraj && vlevo.y() < G::Stred.y());
+    const QPointF vpravo = G::Trasa(krizovatka, Rameno::Jih, Smer::Vpravo).pointAtPercent(1.0);
+    QVERIFY(vpravo.x() > G::Stred.x() + G::Okraj && vpravo.y() > G::Stred.y());
+    // On a roundabout even a left turn goes anticlockwise, round by the east and north.
+    Scena objezd = krizovatka;
+    objezd.okruzni = true;
+    const QPainterPath kolem = G::Trasa(objezd, Rameno::Jih, Smer::Vlevo);
+    QVERIFY(kolem.pointAtPercent(0.3).x() > G::Stred.x());
+    QVERIFY(kolem.pointAtPercent(0.6).y() < G::Stred.y());
+    QVERIFY(kolem.pointAtPercent(1.0).x() < G::Stred.x() - G::OkruhVnejsi);
 }
 
 QTEST_MAIN(TestKrizovatky)

@@ -286,7 +286,9 @@ Vozidlo CtiVozidlo(const QJsonObject &o, const QString &kde, const Scena &s)
                      ? Najit(NazvySmerovek(), Text(o, u"smerovka"_s, kde), u"Neznámá směrovka"_s)
                      : VychoziSmerovka(s, v);
     const QJsonValue poradi = o.value(u"poradi"_s);
-    if (!poradi.isUndefined() && (!poradi.isDouble() || poradi.toInt(-1) < 0 || poradi.toInt() > 3))
+    const bool poradiPlati =
+        poradi.isUndefined() || (poradi.toInt(-1) >= 0 && poradi.toInt() <= 3);
+    if (!poradiPlati)
         throw Chyba{u"Údaj „poradi“ %1 má být celé číslo 0 až 3."_s.arg(kde)};
     v.poradi = poradi.toInt();
     v.majak = Priznak(o, u"majak"_s, kde);
@@ -335,7 +337,8 @@ std::optional<Scena> Nacist(const QJsonObject &json, QString *chyba)
                        u"semafory"_s, u"vozidla"_s},
                       u"ve scéně"_s);
         Scena s;
-        const QString typ = json.value(u"typ"_s).toString(u"krizovatka"_s);
+        const QString typ =
+            json.contains(u"typ"_s) ? Text(json, u"typ"_s, u"ve scéně"_s) : u"krizovatka"_s;
         if (typ != u"krizovatka"_s && typ != u"okruzni"_s)
             throw Chyba{u"Neznámý typ křižovatky %1."_s.arg(Uvozovky(typ))};
         s.okruzni = typ == u"okruzni"_s;

@@ -18,8 +18,8 @@
 //                                          // the lanes). Plain crossroads only.
 //   "znacky": [{"rameno": "jih", "kod": "P4"}],
 //                                          // signs at the right of an arm's approach, in order,
-//                                          // drawn by the sign catalogue at about 20 px. P4 and
-//                                          // P6 also paint their line across the approach lane.
+//                                          // drawn by the sign catalogue at 20 px. P4 paints the
+//                                          // give-way line, P6 (like a signal) the stop line.
 //   "semafory": [{"rameno": "jih", "stav": "zelena", "sipka": "vpravo"}],
 //                                          // a signal at an arm's approach. stav: "cervena",
 //                                          // "cervena_zluta", "zelena", "zluta",
@@ -35,9 +35,11 @@
 //                                          // whose livery is fixed.
 //     "rameno": "jih",                     // the arm it comes from, facing the crossroads
 //     "smer": "vlevo",                     // "rovne" | "vlevo" | "vpravo", relative to the driver;
-//                                          // shown as an arrow for the first vehicle of an arm.
-//                                          // On a roundabout: vpravo = first exit, rovne =
-//                                          // second, vlevo = third.
+//                                          // shown as an arrow for the first vehicle of an arm
+//                                          // and for every vehicle on a roundabout's ring.
+//                                          // On a roundabout it names the arm it leaves by
+//                                          // (vpravo: the arm to its right), going round
+//                                          // anticlockwise to get there.
 //     "smerovka": "vlevo",                 // optional turn indicator "vlevo" | "vpravo" | "zadna";
 //                                          // default follows "smer" (none on entering a
 //                                          // roundabout, right on leaving it)

@@ -386,12 +386,16 @@ void KreslitVozidla(QPainter &p, const Scena &s)
     QList<Poloha> polohy;
     for (const Vozidlo &v : s.vozidla)
         polohy << Umisteni(s, v);
-    for (const Vozidlo &v : s.vozidla) {
-        if (v.naOkruhu)
-            KreslitSipku(p, G::TrasaPoOkruhu(v.rameno, v.smer), Barva(v));
-        else if (JePrvni(s, v))
-            KreslitSipku(p, G::Trasa(s, v.rameno, v.smer), Barva(v));
-    }
+    // The driver's own course last, so no other arrow hides it.
+    for (const bool moje : {false, true})
+        for (const Vozidlo &v : s.vozidla) {
+            if (v.moje != moje)
+                continue;
+            if (v.naOkruhu)
+                KreslitSipku(p, G::TrasaPoOkruhu(v.rameno, v.smer), Barva(v));
+            else if (JePrvni(s, v))
+                KreslitSipku(p, G::Trasa(s, v.rameno, v.smer), Barva(v));
+        }
     for (qsizetype i = 0; i < s.vozidla.size(); ++i)
         KreslitVozidlo(p, s.vozidla[i], polohy[i]);
     for (qsizetype i = 0; i < s.vozidla.size(); ++i)
