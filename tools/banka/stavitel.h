@@ -7,6 +7,14 @@
 
 // Builds the question bank from its sources in data/otazky: checks every rule of the source
 // contract, then writes otazky.DB/.MB, the question pictures and the answer marks.
+//
+// Sources: one UTF-8 JSON file per category, "<k>-<name>.json" (k = 1..7), an array of
+//   {"cislo": 17, "otazka": "...", "a": "...", "b": "...", "c": "...", "d": "",
+//    "spravne": "B", "skupina": "ABCD", "poznamka": "..."}
+// in ascending numbers. Answers a) to c) are required, d) may be empty; "spravne" and "skupina"
+// are upper-case letters A to D in ascending order. Questions 621-720 carry "znacka" (a road
+// sign code of the catalogue in obrazky/znacky.h), 721-757 carry "krizovatka" (a scene, see
+// obrazky/krizovatky_scena.h); no other question has a picture. Retired numbers have no record.
 namespace Banka {
 
 struct OtazkaZdroje {
