@@ -76,6 +76,7 @@ private slots:
 
     void cleanup()
     {
+        QCOMPARE(Dialogy::Test::Nezodpovezene(), 0);
         Dialogy::Test::Odpovedet(true);
         m_okno.reset();
     }

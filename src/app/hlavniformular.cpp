@@ -122,6 +122,14 @@ THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
 
 THlavniFormular::~THlavniFormular() = default;
 
+// An item is checkable only while it carries its mark: a click never toggles the mark (the
+// commands set it), and an item without its mark shows no empty box.
+void THlavniFormular::Zaskrtnout(QAction *polozka, bool zaskrtnuto)
+{
+    polozka->setCheckable(zaskrtnuto);
+    polozka->setChecked(zaskrtnuto);
+}
+
 void THlavniFormular::Nastavit(QAction *polozka, const char *jmeno, const char *titulek, const char *napoveda)
 {
     polozka->setObjectName(QString::fromLatin1(jmeno));
@@ -167,21 +175,16 @@ void THlavniFormular::VytvoritMenu()
     M1PostupnyVyber = polozka(Konfigurace1, "M1PostupnyVyber", "Pos&tupný výběr otázek",
                               "Nastaví postupný výběr otázek podle čísla otázky");
     M1NahodnyVyber = polozka(Konfigurace1, "M1NahodnyVyber", "Ná&hodný výběr otázek", "Nastaví náhodný výběr otázek");
-    M1PostupnyVyber->setCheckable(true);
-    M1NahodnyVyber->setCheckable(true);
-    M1PostupnyVyber->setChecked(true);
+    Zaskrtnout(M1PostupnyVyber, true);
     oddelovac(Konfigurace1, "N4");
     M1UlozitNastaveni = polozka(Konfigurace1, "M1UlozitNastaveni", "&Uložit nastavení", "Uloží nastavení programu");
 
     Start1 = podmenu("Start1", "&Start", "Start...");
     M1Prohlizet = polozka(Start1, "M1Prohlizet", "&Prohlížet otázky",
                           "Spustí režim prohlížení všech 757 otázek (mimo vyřazených)");
-    M1Prohlizet->setCheckable(true);
     oddelovac(Start1, "N5");
     M1Procvicovat = polozka(Start1, "M1Procvicovat", "Pro&cvičovat otázky", "Spustí režim procvičování otázek");
     M1Zkouset = polozka(Start1, "M1Zkouset", "&Zkoušet otázky", "Spustí režim zkoušení otázek");
-    M1Procvicovat->setCheckable(true);
-    M1Zkouset->setCheckable(true);
     oddelovac(Start1, "N6");
     M1Test = polozka(Start1, "M1Test", "&Test na body", "Vytvoří test z předpisů o provozu na pozemních komunikacích");
 
@@ -224,9 +227,6 @@ void THlavniFormular::VytvoritMenu()
     connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
-    // The mode items carry check marks that only the mode switch sets, never a click.
-    for (QAction *a : {M1Prohlizet, M1Procvicovat, M1Zkouset})
-        connect(a, &QAction::triggered, this, [this, a] { a->setChecked(a == M1Prohlizet ? RezimBezi() : false); });
 }
 
 void THlavniFormular::VytvoritPanely()
@@ -364,15 +364,15 @@ void THlavniFormular::M1StavovyRadekClick()
 void THlavniFormular::M1PostupnyVyberClick()
 {
     m_stav.PostupnyVyber = true;
-    M1PostupnyVyber->setChecked(true);
-    M1NahodnyVyber->setChecked(false);
+    Zaskrtnout(M1PostupnyVyber, true);
+    Zaskrtnout(M1NahodnyVyber, false);
 }
 
 void THlavniFormular::M1NahodnyVyberClick()
 {
     m_stav.PostupnyVyber = false;
-    M1NahodnyVyber->setChecked(true);
-    M1PostupnyVyber->setChecked(false);
+    Zaskrtnout(M1NahodnyVyber, true);
+    Zaskrtnout(M1PostupnyVyber, false);
 }
 
 void THlavniFormular::M1UlozitNastaveniClick()

@@ -90,6 +90,7 @@ private:
     void ZarovnatZnacky();
     bool NacistObrazek(QLabel *cil, const QString &cesta);
     bool CisloZEditu(int &cislo);
+    static void Zaskrtnout(QAction *polozka, bool zaskrtnuto);
     void Nastavit(QAction *polozka, const char *jmeno, const char *titulek, const char *napoveda);
 
     QString m_adresarProgramu;

@@ -94,7 +94,7 @@ void THlavniFormular::PrepnoutRezim(const QString &rezim, bool zapnout)
 
     // 4. Browse mode.
     if (rezim == Prohlizeni) {
-        M1Prohlizet->setChecked(zapnout);
+        Zaskrtnout(M1Prohlizet, zapnout);
         pProhlizeni->setVisible(zapnout);
         stPoznamka->setVisible(zapnout);
         lbKonecRezimu->setText(T("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""));
@@ -120,12 +120,12 @@ void THlavniFormular::PrepnoutRezim(const QString &rezim, bool zapnout)
     // 5. Practice and examination.
     if (rezim == Procvicovani || rezim == Zkouseni) {
         if (rezim == Procvicovani) {
-            M1Procvicovat->setChecked(zapnout);
+            Zaskrtnout(M1Procvicovat, zapnout);
             lbKonecRezimu->setText(T("Pro ukončení režimu procvičování stiskněte \"Konec režimu\""));
             M2OznacSpravne->setVisible(zapnout);
         } else {
             lbKonecRezimu->setText(T("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
-            M1Zkouset->setChecked(zapnout);
+            Zaskrtnout(M1Zkouset, zapnout);
             lbNapoveda->setVisible(!zapnout);
             Umistit(lbKonecRezimu, lbKonecRezimu->x(), 28);
             Umistit(lbUzivatel, lbUzivatel->x(), 48);
