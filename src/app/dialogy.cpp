@@ -106,13 +106,6 @@ void Odpovedet(const QVariant &odpoved) { Stav().odpovedi.append(odpoved); }
 
 QList<Zobrazeni> Zobrazene() { return std::exchange(Stav().zobrazene, {}); }
 
-void Vymazat()
-{
-    Stav().odpovedi.clear();
-    Stav().zobrazene.clear();
-    Stav().nezodpovezene = 0;
-}
-
 int Nezodpovezene() { return Stav().nezodpovezene; }
 
 } // namespace Test

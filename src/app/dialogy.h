@@ -42,7 +42,6 @@ void Zapnout();
 // QVariant cancels them). An unanswered call counts as No / Cancel and is recorded.
 void Odpovedet(const QVariant &odpoved);
 QList<Zobrazeni> Zobrazene();   // what was shown since the last call, oldest first
-void Vymazat();
 int Nezodpovezene();            // calls that found the queue empty
 } // namespace Test
 

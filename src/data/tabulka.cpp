@@ -359,12 +359,6 @@ int Tabulka::IndexPoleNeboChyba(const QString &pole) const
     return i;
 }
 
-int Tabulka::PoziceMemo(const QString &pole) const
-{
-    const int i = IndexPole(pole);
-    return i >= 0 && m_pole[i].typ == TypPole::Memo ? i : -1;
-}
-
 void Tabulka::NastavitPredikat(Predikat predikat)
 {
     m_predikat = std::move(predikat);
@@ -532,8 +526,6 @@ void Tabulka::Nastavit(const QString &pole, const QVariant &hodnota)
     case TypPole::Memo: m_novy[i] = hodnota.toString(); break;
     }
 }
-
-void Tabulka::ZrusitVkladani() { m_vkladani = false; }
 
 void Tabulka::Ulozit()
 {

@@ -70,19 +70,16 @@ public:
     void Zavrit();
     bool Otevreno() const { return m_db != nullptr; }
     const QList<DefinicePole> &Pole() const { return m_pole; }
-    int PoziceMemo(const QString &pole) const;
 
     // Filtering: the predicate and the expression filter both apply while filtering is on.
     void NastavitPredikat(Predikat predikat);
     // "Profil = 'x'" or "Profil <> 'a' AND Profil <> 'b' " (a quote inside a literal doubled).
     void NastavitFiltr(const QString &vyraz);
-    QString Filtr() const { return m_vyraz; }
     void NastavitFiltrovani(bool zapnuto);
     bool Filtrovano() const { return m_filtrovano; }
 
     // The view: every record, or those accepted by the filters; positions count from 0.
     int PocetZaznamu() const { return static_cast<int>(m_pohled.size()); }
-    bool Prazdna() const { return m_pohled.empty(); }
     void Prvni();
     void Posunout(int o);
     void PrejitNa(int pozice);
@@ -103,7 +100,6 @@ public:
     void Vlozit();
     void Nastavit(const QString &pole, const QVariant &hodnota);
     void Ulozit();
-    void ZrusitVkladani();
 
     // Deletes the current record from the files at once; the next record of the view becomes current.
     void SmazatAktualni();
