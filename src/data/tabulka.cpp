@@ -497,6 +497,26 @@ QString Tabulka::ZobrazitHodnotu(TypPole typ, const QVariant &hodnota)
     }
 }
 
+QList<QVariantList> Tabulka::HodnotyPohledu(const QStringList &pole) const
+{
+    QList<int> indexy;
+    for (const QString &p : pole) {
+        const int i = IndexPoleNeboChyba(p);
+        if (m_pole[i].typ == TypPole::Memo)
+            throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("pole %1 nelze číst hromadně").arg(p)));
+        indexy.append(i);
+    }
+    QList<QVariantList> vysledek;
+    vysledek.reserve(static_cast<qsizetype>(m_pohled.size()));
+    for (int radek : m_pohled) {
+        QVariantList hodnoty;
+        for (int i : std::as_const(indexy))
+            hodnoty.append(m_radky[static_cast<size_t>(radek)].hodnoty[i]);
+        vysledek.append(hodnoty);
+    }
+    return vysledek;
+}
+
 QString Tabulka::ZobrazitelnyText(int pozice, const QString &pole) const
 {
     const int i = IndexPoleNeboChyba(pole);

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -93,6 +94,8 @@ public:
     int Cislo(const QString &pole) const;
     QDateTime DatumCas(const QString &pole) const;
     Zaznam ZaznamVPohledu(int pozice) const { return Zaznam(*this, m_pohled.at(static_cast<size_t>(pozice))); }
+    // The given fields (no memos) of every record in the view, in view order, read at once.
+    QList<QVariantList> HodnotyPohledu(const QStringList &pole) const;
     // Field of the record at a view position, as display text (dates in Czech form).
     QString ZobrazitelnyText(int pozice, const QString &pole) const;
 
