@@ -1,6 +1,7 @@
 #include "app/dialogy.h"
 
 #include <QFileDialog>
+#include <QWidget>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,13 +34,13 @@ QVariant Odpoved(Dialogy::Druh druh, const QString &text)
     return s.odpovedi.takeFirst();
 }
 
-void Zprava(QWidget *rodic, QMessageBox::Icon ikona, const char *titulek, const QString &text, Dialogy::Druh druh)
+void Zprava(QWidget *rodic, QMessageBox::Icon ikona, const QString &titulek, const QString &text, Dialogy::Druh druh)
 {
     if (Stav().zapnuto) {
         Stav().zobrazene.append({druh, text});
         return;
     }
-    QMessageBox box(ikona, QString::fromUtf8(titulek), text, QMessageBox::Ok, rodic);
+    QMessageBox box(ikona, titulek, text, QMessageBox::Ok, rodic);
     box.exec();
 }
 
@@ -61,10 +62,10 @@ bool Otazka(QWidget *rodic, const QString &text)
 {
     if (Stav().zapnuto)
         return Odpoved(Druh::Otazka, text).toBool();
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(TitulekOtazky), text,
+    QMessageBox box(QMessageBox::Question, TitulekOtazky, text,
                     QMessageBox::Yes | QMessageBox::No, rodic);
-    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("&Ano"));
-    box.button(QMessageBox::No)->setText(QString::fromUtf8("&Ne"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -92,6 +93,13 @@ bool Tisk(QWidget *rodic, QPrinter &tiskarna)
         return Odpoved(Druh::Tisk, QString()).toBool();
     QPrintDialog dialog(&tiskarna, rodic);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void Vycentrovat(QWidget *okno, const QWidget *vlastnik)
+{
+    const QRect v = vlastnik->frameGeometry();
+    const QSize s = okno->frameGeometry().size();
+    okno->move(v.left() + (v.width() - s.width()) / 2, v.top() + (v.height() - s.height()) / 2);
 }
 
 namespace Test {

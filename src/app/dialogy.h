@@ -13,9 +13,9 @@ class QPrinter;
 // dialogs are not shown: each call is recorded and answered from a queue filled in advance.
 namespace Dialogy {
 
-inline const char *const TitulekInformace = "Informace programu Semaforix";
-inline const char *const TitulekOtazky = "Otázka programu Semaforix";
-inline const char *const TitulekChyby = "Chybové hlášení programu Semaforix";
+inline const QString TitulekInformace = QStringLiteral("Informace programu Semaforix");
+inline const QString TitulekOtazky = QStringLiteral("Otázka programu Semaforix");
+inline const QString TitulekChyby = QStringLiteral("Chybové hlášení programu Semaforix");
 
 void Informace(QWidget *rodic, const QString &text);
 bool Otazka(QWidget *rodic, const QString &text); // true only for Yes
@@ -27,6 +27,10 @@ std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QStri
 QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vychozi, const QString &filtr);
 // The print dialog: true when the user chose to print with the printer set up.
 bool Tisk(QWidget *rodic, QPrinter &tiskarna);
+
+// Places a window over its owner, centred: left = owner's left + (owner's width - own width) / 2
+// rounded toward zero, top likewise; a larger window overhangs equally on both sides.
+void Vycentrovat(QWidget *okno, const QWidget *vlastnik);
 
 enum class Druh { Informace, Otazka, Chyba, Vstup, UlozitSoubor, Tisk };
 

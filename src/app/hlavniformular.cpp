@@ -1,17 +1,17 @@
 #include "app/hlavniformular.h"
 
 #include "app/dialogy.h"
-#include "app/kresby.h"
-#include "app/spintlacitko.h"
+#include "app/panelotazky.h"
+#include "app/panelpomoc.h"
 #include "data/filtrvyraz.h"
-#include "obrazky/znamky.h"
+#include "kresby/kresby.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -19,22 +19,10 @@
 
 namespace {
 
-QString T(const char *utf8) { return QString::fromUtf8(utf8); }
-
 constexpr int SirkaKlienta = 632;
 constexpr int VyskaKlienta = 386;
 constexpr int VyskaPomoci = 70;
 const QColor BarvaOkna(224, 223, 227);
-const char *const NapovedaOkna = "     Semaforix";
-
-QLabel *Popisek(QWidget *rodic, const char *jmeno, const char *text, int x, int y)
-{
-    auto *l = new QLabel(T(text), rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    // Sized when its panel is first shown: measuring text loads fonts, which start-up can spare.
-    l->move(x, y);
-    return l;
-}
 
 void Obarvit(QWidget *w, const QColor &barva)
 {
@@ -46,28 +34,6 @@ void Obarvit(QWidget *w, const QColor &barva)
 
 } // namespace
 
-TPanel::TPanel(QWidget *rodic) : QFrame(rodic), m_titulek(new QLabel(this))
-{
-    m_titulek->setAlignment(Qt::AlignCenter);
-    m_titulek->setObjectName(QStringLiteral("Titulek"));
-    m_titulek->hide();
-}
-
-QString TPanel::Titulek() const { return m_titulek->text(); }
-
-void TPanel::NastavitTitulek(const QString &text)
-{
-    m_titulek->setText(text);
-    m_titulek->setVisible(!text.isEmpty());
-    m_titulek->lower();
-}
-
-void TPanel::resizeEvent(QResizeEvent *udalost)
-{
-    QFrame::resizeEvent(udalost);
-    m_titulek->setGeometry(contentsRect());
-}
-
 THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
     : QMainWindow(rodic),
       m_adresarProgramu(adresarProgramu.isEmpty() ? QCoreApplication::applicationDirPath() : adresarProgramu)
@@ -75,7 +41,7 @@ THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
     setObjectName(QStringLiteral("HlavniFormular"));
     setWindowTitle(QStringLiteral("Semaforix"));
     setWindowIcon(Kresby::IkonaOkna());
-    setStatusTip(T(NapovedaOkna));
+    setStatusTip(QStringLiteral("     Semaforix"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // The window's font family is not on Linux desktops; naming its stand-in spares fontconfig
@@ -85,36 +51,43 @@ THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
     pismo.setPointSize(8);
     setFont(pismo);
 
-    Klient = new QWidget(this);
-    Klient->setObjectName(QStringLiteral("Klient"));
-    Klient->setFixedSize(SirkaKlienta, VyskaKlienta);
-    setCentralWidget(Klient);
+    auto *klient = new QWidget(this);
+    klient->setObjectName(QStringLiteral("Klient"));
+    klient->setFixedSize(SirkaKlienta, VyskaKlienta);
+    setCentralWidget(klient);
 
-    imgPozadi = new QLabel(Klient);
-    imgPozadi->setObjectName(QStringLiteral("imgPozadi"));
-    imgPozadi->setGeometry(85, 70, 453, 227);
-    imgPozadi->setPixmap(Kresby::Pozadi(453, 227));
+    m_imgPozadi = new QLabel(klient);
+    m_imgPozadi->setObjectName(QStringLiteral("imgPozadi"));
+    m_imgPozadi->setAccessibleName(QStringLiteral("Semaforix"));
+    m_imgPozadi->setGeometry(85, 70, 453, 227);
+    m_imgPozadi->setPixmap(Kresby::Pozadi(453, 227));
 
-    StavovyRadek1 = new QStatusBar(Klient);
-    StavovyRadek1->setObjectName(QStringLiteral("StavovyRadek1"));
-    StavovyRadek1->setSizeGripEnabled(false);
-    const int sirky[4] = {340, 75, 75, 150};
-    const char *texty[4] = {"", "Default", "Skupina: B", "Trenažér testů z pravidel"};
-    for (int i = 0; i < 4; ++i) {
-        PanelStavu[i] = new QLabel(T(texty[i]), StavovyRadek1);
-        PanelStavu[i]->setObjectName(QStringLiteral("PanelStavu%1").arg(i));
-        PanelStavu[i]->setFixedWidth(sirky[i]);
-        PanelStavu[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StavovyRadek1->addWidget(PanelStavu[i]);
+    m_stavovyRadek = new QStatusBar(klient);
+    m_stavovyRadek->setObjectName(QStringLiteral("StavovyRadek1"));
+    m_stavovyRadek->setSizeGripEnabled(false);
+    const std::array<int, 4> sirky{340, 75, 75, 150};
+    const std::array<QString, 4> texty{QString(), QStringLiteral("Default"), QStringLiteral("Skupina: B"),
+                                       QStringLiteral("Trenažér testů z pravidel")};
+    for (size_t i = 0; i < 4; ++i) {
+        m_panelyStavu[i] = new QLabel(texty[i], m_stavovyRadek);
+        m_panelyStavu[i]->setObjectName(QStringLiteral("PanelStavu%1").arg(i));
+        m_panelyStavu[i]->setFixedWidth(sirky[i]);
+        m_panelyStavu[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_stavovyRadek->addWidget(m_panelyStavu[i]);
     }
-    PanelStavu[3]->setAlignment(Qt::AlignCenter);
-    const int vyskaRadku = StavovyRadek1->sizeHint().height();
-    StavovyRadek1->setGeometry(0, VyskaKlienta - vyskaRadku, SirkaKlienta, vyskaRadku);
+    m_panelyStavu[3]->setAlignment(Qt::AlignCenter);
+    const int vyskaRadku = m_stavovyRadek->sizeHint().height();
+    m_stavovyRadek->setGeometry(0, VyskaKlienta - vyskaRadku, SirkaKlienta, vyskaRadku);
 
-    VytvoritPanely();
-    VytvoritOtazku();
-    VytvoritProhlizeni();
-    VytvoritMenu();
+    m_pOtazky = new TPanelOtazky(m_banka, m_stav, klient);
+    m_pOtazky->setGeometry(0, 0, SirkaKlienta, VyskaKlienta - VyskaPomoci);
+    m_pOtazky->hide();
+    m_pPomoc = new TPanelPomoc(klient);
+    m_pPomoc->setGeometry(0, VyskaKlienta - VyskaPomoci, SirkaKlienta, VyskaPomoci);
+    m_pPomoc->hide();
+
+    m_menu = std::make_unique<Nabidky>(menuBar());
+    Propojit();
     setFixedSize(sizeHint());
 
     Spustit();
@@ -122,165 +95,24 @@ THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
 
 THlavniFormular::~THlavniFormular() = default;
 
-// An item is checkable only while it carries its mark: a click never toggles the mark (the
-// commands set it), and an item without its mark shows no empty box.
-void THlavniFormular::Zaskrtnout(QAction *polozka, bool zaskrtnuto)
+void THlavniFormular::Propojit()
 {
-    polozka->setCheckable(zaskrtnuto);
-    polozka->setChecked(zaskrtnuto);
-}
-
-void THlavniFormular::Nastavit(QAction *polozka, const char *jmeno, const char *titulek, const char *napoveda)
-{
-    polozka->setObjectName(QString::fromLatin1(jmeno));
-    polozka->setText(T(titulek));
-    polozka->setStatusTip(T(napoveda));
-    polozka->setToolTip(T(napoveda));
-}
-
-void THlavniFormular::VytvoritMenu()
-{
-    QMenuBar *lista = menuBar();
-    lista->setObjectName(QStringLiteral("Menu1"));
-
-    auto podmenu = [&](const char *jmeno, const char *titulek, const char *napoveda) {
-        QMenu *m = lista->addMenu(T(titulek));
-        m->setObjectName(QString::fromLatin1(jmeno));
-        m->menuAction()->setObjectName(QString::fromLatin1(jmeno));
-        m->menuAction()->setStatusTip(T(napoveda));
-        Menu1.append(m->menuAction());
-        return m;
-    };
-    auto polozka = [&](QMenu *menu, const char *jmeno, const char *titulek, const char *napoveda) {
-        QAction *a = menu->addAction(QString());
-        Nastavit(a, jmeno, titulek, napoveda);
-        return a;
-    };
-    auto oddelovac = [](QMenu *menu, const char *jmeno) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(jmeno));
-    };
-
-    Program1 = podmenu("Program1", "&Program", "Program...");
-    M1Ukoncit = polozka(Program1, "M1Ukoncit", "&Ukončit", "Ukončí program Semaforix");
-
-    Konfigurace1 = podmenu("Konfigurace1", "&Konfigurace", "Konfigurace...");
-    M1Skupina = polozka(Konfigurace1, "M1Skupina", "Zvolená skupina: B",
-                        "Zobrazuje zvolenou skupinu řidičského oprávnění");
-    oddelovac(Konfigurace1, "N3");
-    M1Nastaveni = polozka(Konfigurace1, "M1Nastaveni", "&Nastavení...", "Spustí okno nastavení programu");
-    M1StavovyRadek = polozka(Konfigurace1, "M1StavovyRadek", "&Zobrazit stavový řádek", "Zobrazí/skryje stavový řádek");
-    M1StavovyRadek->setCheckable(true);
-    M1StavovyRadek->setChecked(true);
-    oddelovac(Konfigurace1, "N2");
-    M1PostupnyVyber = polozka(Konfigurace1, "M1PostupnyVyber", "Pos&tupný výběr otázek",
-                              "Nastaví postupný výběr otázek podle čísla otázky");
-    M1NahodnyVyber = polozka(Konfigurace1, "M1NahodnyVyber", "Ná&hodný výběr otázek", "Nastaví náhodný výběr otázek");
-    Zaskrtnout(M1PostupnyVyber, true);
-    oddelovac(Konfigurace1, "N4");
-    M1UlozitNastaveni = polozka(Konfigurace1, "M1UlozitNastaveni", "&Uložit nastavení", "Uloží nastavení programu");
-
-    Start1 = podmenu("Start1", "&Start", "Start...");
-    M1Prohlizet = polozka(Start1, "M1Prohlizet", "&Prohlížet otázky",
-                          "Spustí režim prohlížení všech 757 otázek (mimo vyřazených)");
-    oddelovac(Start1, "N5");
-    M1Procvicovat = polozka(Start1, "M1Procvicovat", "Pro&cvičovat otázky", "Spustí režim procvičování otázek");
-    M1Zkouset = polozka(Start1, "M1Zkouset", "&Zkoušet otázky", "Spustí režim zkoušení otázek");
-    oddelovac(Start1, "N6");
-    M1Test = polozka(Start1, "M1Test", "&Test na body", "Vytvoří test z předpisů o provozu na pozemních komunikacích");
-
-    Vysledky1 = podmenu("Vysledky1", "&Výsledky", "Výsledky...");
-    M1Protokol = Vysledky1->addMenu(T("Výsledk&y z"));
-    M1Protokol->setObjectName(QStringLiteral("M1Protokol"));
-    M1Protokol->menuAction()->setObjectName(QStringLiteral("M1Protokol"));
-    M1Protokol->menuAction()->setStatusTip(T("Zobrazí výsledky z..."));
-    smProc = polozka(M1Protokol, "smProc", "P&rocvičování", "Zobrazí výsledky z procvičování otázek");
-    smZkou = polozka(M1Protokol, "smZkou", "&Zkoušení", "Zobrazí výsledky ze zkoušení otázek");
-    oddelovac(Vysledky1, "N1");
-    M1VysledekTestu = polozka(Vysledky1, "M1VysledekTestu", "Výsledky &testu na body",
-                              "Zobrazí výsledky testů z pravidel silničního provozu");
-
-    Informace1 = podmenu("Informace1", "&Informace", "Informace...");
-    M1OProgramu = polozka(Informace1, "M1OProgramu", "Informace o p&rogramu", "Zobrazí základní informace o programu");
-    M1Seznam = polozka(Informace1, "M1Seznam", "&Historie oprav a aktualizací", "Zobrazí historii oprav a aktualizací");
-    oddelovac(Informace1, "N7");
-    M1Napoveda = polozka(Informace1, "M1Napoveda", "&Nápověda", "Spustí nápovědu programu Semaforix");
-
-    // Menu2 stands in the same menu bar and replaces Menu1 while a mode runs.
-    auto polozkaListy = [&](const char *jmeno, const char *titulek) {
-        QAction *a = lista->addAction(T(titulek));
-        a->setObjectName(QString::fromLatin1(jmeno));
-        a->setVisible(false);
-        Menu2.append(a);
-        return a;
-    };
-    M2KonecRezimu = polozkaListy("M2KonecRezimu", "  &Konec režimu  ");
-    M2OznacSpravne = polozkaListy("M2OznacSpravne", "  Označ správnou odpověď  ");
-    M2oProgramu = polozkaListy("M2oProgramu", "  &O programu  ");
-
-    connect(M1Ukoncit, &QAction::triggered, this, &QWidget::close);
-    connect(M1StavovyRadek, &QAction::triggered, this, &THlavniFormular::M1StavovyRadekClick);
-    connect(M1PostupnyVyber, &QAction::triggered, this, &THlavniFormular::M1PostupnyVyberClick);
-    connect(M1NahodnyVyber, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
-    connect(M1UlozitNastaveni, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
-    connect(M1Prohlizet, &QAction::triggered, this, &THlavniFormular::M1ProhlizetClick);
-    connect(smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
-    connect(smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
-    connect(M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
-    connect(M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
-}
-
-void THlavniFormular::VytvoritPanely()
-{
-    pOtazky = new TPanel(Klient);
-    pOtazky->setObjectName(QStringLiteral("pOtazky"));
-    pOtazky->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Obarvit(pOtazky, Qt::white);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(16);
-    pOtazky->setFont(arial);
-    pOtazky->setGeometry(0, 0, SirkaKlienta, VyskaKlienta - VyskaPomoci);
-    pOtazky->hide();
-
-    pPomoc = new QFrame(Klient);
-    pPomoc->setObjectName(QStringLiteral("pPomoc"));
-    pPomoc->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pPomoc->setGeometry(0, VyskaKlienta - VyskaPomoci, SirkaKlienta, VyskaPomoci);
-    pPomoc->hide();
-
-    lbInfo = Popisek(pPomoc, "lbInfo", "Info:", 10, 8);
-    const std::pair<QLabel **, Znamky::Druh> legenda[3] = {{&imgInfoYes, Znamky::Druh::Spravne},
-                                                           {&imgInfoNo, Znamky::Druh::Spatne},
-                                                           {&imgInfoNic, Znamky::Druh::Opomenuta}};
-    const char *jmenaLegendy[3] = {"imgInfoYes", "imgInfoNo", "imgInfoNic"};
-    for (int i = 0; i < 3; ++i) {
-        QLabel *img = new QLabel(pPomoc);
-        img->setObjectName(QString::fromLatin1(jmenaLegendy[i]));
-        img->setPixmap(QPixmap::fromImage(Znamky::Nakreslit(legenda[i].second)));
-        img->setGeometry(40, 6 + 20 * i, Znamky::Velikost, Znamky::Velikost);
-        *legenda[i].first = img;
-    }
-    lbAno = Popisek(pPomoc, "lbAno", "Správná odpověď", 60, 8);
-    lbNe = Popisek(pPomoc, "lbNe", "Špatná odpověď", 60, 28);
-    lbNic = Popisek(pPomoc, "lbNic", "Ignorovaná správná odpověď", 60, 48);
-    for (auto [cara, jmeno, x] : {std::tuple{&Cara1, "Cara1", 205}, std::tuple{&Cara2, "Cara2", 514}}) {
-        *cara = new QFrame(pPomoc);
-        (*cara)->setObjectName(QString::fromLatin1(jmeno));
-        (*cara)->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-        (*cara)->setGeometry(x, 5, 2, 60);
-    }
-    lbJakNaTo = Popisek(pPomoc, "lbJakNaTo", "Levým tlačítkem vyberte správné odpovědi a pravým potvrďte", 212, 4);
-    lbKonecRezimu = Popisek(pPomoc, "lbKonecRezimu", "", 212, 19);
-    lbNapoveda = Popisek(pPomoc, "lbNapoveda", "Pro pomoc stiskněte \"Označ správnou odpověď\"", 212, 35);
-    lbUzivatel = Popisek(pPomoc, "lbUzivatel", "Aktivní profil uživatele: ", 212, 52);
-    lbSkupina = Popisek(pPomoc, "lbSkupina", "Skupina:", 384, 52);
-    lbCelkemOtazek = Popisek(pPomoc, "lbCelkemOtazek", "Celkem otázek:", 520, 8);
-    lbZbyvaOtazek = Popisek(pPomoc, "lbZbyvaOtazek", "Zbývá:", 559, 28);
-    lbUspesnost = Popisek(pPomoc, "lbUspesnost", "Úspěšnost: 0%", 539, 48);
+    const Nabidky &m = *m_menu;
+    connect(m.M1Ukoncit, &QAction::triggered, this, &QWidget::close);
+    connect(m.M1StavovyRadek, &QAction::triggered, this, &THlavniFormular::M1StavovyRadekClick);
+    connect(m.M1PostupnyVyber, &QAction::triggered, this, &THlavniFormular::M1PostupnyVyberClick);
+    connect(m.M1NahodnyVyber, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
+    connect(m.M1UlozitNastaveni, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
+    connect(m.M1Prohlizet, &QAction::triggered, this, [this] { PrepnoutRezim(Rezim::Prohlizeni, true); });
+    connect(m.smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
+    connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
+    connect(m.M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
+    connect(m.M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
 }
 
 void THlavniFormular::Spustit()
 {
-    // 1. The display view of the question bank; a failure skips the remaining steps.
+    // 1. The question bank; a failure skips the remaining steps.
     try {
         m_banka.Otevrit();
     } catch (const ChybaTabulky &e) {
@@ -303,8 +135,8 @@ void THlavniFormular::Spustit()
             return;
         }
         static_cast<Konfigurace &>(m_stav) = k;
-        M1StavovyRadek->setChecked(m_stav.StavovyRadek);
-        StavovyRadek1->setVisible(m_stav.StavovyRadek);
+        m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
+        m_stavovyRadek->setVisible(m_stav.StavovyRadek);
         if (m_stav.PostupnyVyber)
             M1PostupnyVyberClick();
         else
@@ -317,8 +149,8 @@ void THlavniFormular::Spustit()
 
     // 5. Hints go to the first panel of the status bar (see event()).
     // 6. Colours.
-    for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(StavovyRadek1), static_cast<QWidget *>(pPomoc),
-                       static_cast<QWidget *>(pSpravne)})
+    for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_stavovyRadek),
+                       static_cast<QWidget *>(m_pPomoc)})
         Obarvit(w, BarvaOkna);
     // 8.
     m_stav.OpravaZVysledku = false;
@@ -326,13 +158,13 @@ void THlavniFormular::Spustit()
 
 void THlavniFormular::ZobrazitNastaveni()
 {
-    PanelStavu[1]->setText(m_stav.AktivniProfil);
-    PanelStavu[2]->setText(T("Skupina: ") + m_stav.ZvolenaSkupina);
-    M1Skupina->setText(T("Zvolená skupina: ") + m_stav.ZvolenaSkupina);
+    m_panelyStavu[1]->setText(m_stav.AktivniProfil);
+    m_panelyStavu[2]->setText(QStringLiteral("Skupina: ") + m_stav.ZvolenaSkupina);
+    m_menu->M1Skupina->setText(QStringLiteral("Zvolená skupina: ") + m_stav.ZvolenaSkupina);
     const bool nektera = std::any_of(m_stav.PovoleneKategorie.begin(), m_stav.PovoleneKategorie.end(),
                                      [](bool b) { return b; });
-    M1Procvicovat->setEnabled(nektera);
-    M1Zkouset->setEnabled(nektera);
+    m_menu->M1Procvicovat->setEnabled(nektera);
+    m_menu->M1Zkouset->setEnabled(nektera);
 }
 
 bool THlavniFormular::SouborExistuje(const QString &jmeno)
@@ -346,33 +178,35 @@ bool THlavniFormular::SouborExistuje(const QString &jmeno)
 bool THlavniFormular::event(QEvent *udalost)
 {
     if (udalost->type() == QEvent::StatusTip) {
-        // ZobrazitHint: a control without a hint of its own shows the window's hint.
+        // A control without a hint of its own shows the window's hint.
         const QString napoveda = static_cast<QStatusTipEvent *>(udalost)->tip();
-        PanelStavu[0]->setText(napoveda.isEmpty() ? statusTip() : napoveda);
+        m_panelyStavu[0]->setText(napoveda.isEmpty() ? statusTip() : napoveda);
         return true;
     }
     return QMainWindow::event(udalost);
 }
 
+void THlavniFormular::ZobrazitOtazku(int n) { m_pOtazky->ZobrazitOtazku(n); }
+
 void THlavniFormular::M1StavovyRadekClick()
 {
-    m_stav.StavovyRadek = !StavovyRadek1->isVisibleTo(this);
-    StavovyRadek1->setVisible(m_stav.StavovyRadek);
-    M1StavovyRadek->setChecked(m_stav.StavovyRadek);
+    m_stav.StavovyRadek = !m_stavovyRadek->isVisibleTo(this);
+    m_stavovyRadek->setVisible(m_stav.StavovyRadek);
+    m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
 }
 
 void THlavniFormular::M1PostupnyVyberClick()
 {
     m_stav.PostupnyVyber = true;
-    Zaskrtnout(M1PostupnyVyber, true);
-    Zaskrtnout(M1NahodnyVyber, false);
+    Nabidky::Zaskrtnout(m_menu->M1PostupnyVyber, true);
+    Nabidky::Zaskrtnout(m_menu->M1NahodnyVyber, false);
 }
 
 void THlavniFormular::M1NahodnyVyberClick()
 {
     m_stav.PostupnyVyber = false;
-    Zaskrtnout(M1NahodnyVyber, true);
-    Zaskrtnout(M1PostupnyVyber, false);
+    Nabidky::Zaskrtnout(m_menu->M1NahodnyVyber, true);
+    Nabidky::Zaskrtnout(m_menu->M1PostupnyVyber, false);
 }
 
 void THlavniFormular::M1UlozitNastaveniClick()
@@ -385,32 +219,28 @@ void THlavniFormular::M1UlozitNastaveniClick()
     m_stav.UlozeneProfily = m_stav.Profily;
 }
 
-void THlavniFormular::M1ProhlizetClick() { PrepnoutRezim(QStringLiteral("Prohlizeni"), true); }
-
 void THlavniFormular::smProcClick()
 {
     if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
-        Dialogy::Informace(this, T("Protokol procvičování zatím nebyl vytvořen!"));
+        Dialogy::Informace(this, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
 }
 
 void THlavniFormular::smZkouClick()
 {
     if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
-        Dialogy::Informace(this, T("Protokol zkoušení zatím nebyl vytvořen!"));
+        Dialogy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
 }
 
 void THlavniFormular::M1VysledekTestuClick()
 {
     if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
-        Dialogy::Informace(this, T("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+        Dialogy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
 }
-
-bool THlavniFormular::RezimBezi() const { return pOtazky->isVisibleTo(const_cast<THlavniFormular *>(this)); }
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)
 {
-    if (RezimBezi()
-        && !Dialogy::Otazka(this, T("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"))) {
+    if (m_stav.AktivniRezim != Rezim::Zadny
+        && !Dialogy::Otazka(this, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"))) {
         udalost->ignore();
         return;
     }

@@ -15,8 +15,8 @@ TSpinTlacitko::TSpinTlacitko(QWidget *rodic)
     }
     m_nahoru->setArrowType(Qt::UpArrow);
     m_dolu->setArrowType(Qt::DownArrow);
-    m_nahoru->setAccessibleName(QString::fromUtf8("Nahoru"));
-    m_dolu->setAccessibleName(QString::fromUtf8("Dolů"));
+    m_nahoru->setAccessibleName(QStringLiteral("Nahoru"));
+    m_dolu->setAccessibleName(QStringLiteral("Dolů"));
     connect(m_nahoru, &QToolButton::clicked, this, [this] {
         m_posledniNahoru = true;
         emit NahoruClick();

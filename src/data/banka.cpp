@@ -1,10 +1,6 @@
 #include "data/banka.h"
 
-namespace {
-const QString JmenoBanky = QStringLiteral("otazky");
-const QString PoleCislo = QStringLiteral("Číslo");
-const QString PoleSkupina = QStringLiteral("Skupina");
-} // namespace
+namespace Skupiny {
 
 QString PismenaSkupiny(const QString &skupina)
 {
@@ -18,37 +14,117 @@ bool OtazkaProSkupinu(const QString &skupinaOtazky, const QString &skupina)
     return skupinaOtazky.contains(PismenaSkupiny(skupina));
 }
 
-BankaOtazek::BankaOtazek() : m_zobrazeni(JmenoBanky), m_existence(JmenoBanky)
+bool OtazkaProSkupinuPriVyberu(const QString &skupinaOtazky, const QString &skupina)
 {
-    m_zobrazeni.NastavitPredikat([this](const Zaznam &z) {
-        const int cislo = z.Cislo(PoleCislo);
-        if (Rezim == RezimFiltru::Cislo)
-            return cislo == AktualniOtazka;
-        return cislo > DolniMez && cislo <= HorniMez && OtazkaProSkupinu(z.Text(PoleSkupina), ZvolenaSkupina);
-    });
-    m_existence.NastavitPredikat([this](const Zaznam &z) { return z.Cislo(PoleCislo) == HledaneCislo; });
+    const QString pismena = PismenaSkupiny(skupina);
+    if (pismena.size() > 1)
+        return skupinaOtazky == pismena;
+    return skupinaOtazky.contains(pismena);
 }
 
-void BankaOtazek::Otevrit() { m_zobrazeni.Otevrit(true); }
+} // namespace Skupiny
 
-void BankaOtazek::Zavrit() { m_zobrazeni.Zavrit(); }
-
-void BankaOtazek::ZnovuOtevrit()
+QList<DefinicePole> BankaOtazek::PoleTabulky()
 {
-    m_zobrazeni.NastavitFiltrovani(false);
-    m_zobrazeni.Zavrit();
-    m_zobrazeni.Otevrit(true);
+    return {
+        {JmenoPole(Cislo), TypPole::Cele, 0},
+        {JmenoPole(Otazka), TypPole::Memo, 0},
+        {JmenoPole(A), TypPole::Memo, 0},
+        {JmenoPole(B), TypPole::Memo, 0},
+        {JmenoPole(C), TypPole::Memo, 0},
+        {JmenoPole(D), TypPole::Memo, 0},
+        {JmenoPole(Spravne), TypPole::Retezec, 4},
+        {JmenoPole(Skupina), TypPole::Retezec, 4},
+        {JmenoPole(Obrazek), TypPole::Retezec, 64},
+        {JmenoPole(Poznamka), TypPole::Memo, 0},
+    };
 }
 
-bool BankaOtazek::OtazkaExistuje(int n)
+QString BankaOtazek::JmenoPole(Pole pole)
 {
-    m_existence.Zavrit();
-    m_existence.Otevrit(true);
-    HledaneCislo = n;
-    m_existence.NastavitFiltrovani(false);
-    m_existence.NastavitFiltrovani(true);
-    const int pocet = m_existence.PocetZaznamu();
-    m_existence.NastavitFiltrovani(false);
-    m_existence.Zavrit();
-    return pocet != 0;
+    static const std::array<QString, PocetPoli> jmena{
+        QStringLiteral("Číslo"), QStringLiteral("OTÁZKA"),  QStringLiteral("A"),
+        QStringLiteral("B"),     QStringLiteral("C"),       QStringLiteral("D"),
+        QStringLiteral("SPRÁVNĚ"), QStringLiteral("Skupina"), QStringLiteral("OBRÁZEK"),
+        QStringLiteral("POZNÁMKA")};
+    return jmena[pole];
+}
+
+BankaOtazek::BankaOtazek() : m_tabulka(JmenoTabulky) {}
+
+void BankaOtazek::Otevrit()
+{
+    m_tabulka.Otevrit(true);
+    m_index.fill(Polozka{});
+    try {
+        const QList<QVariantList> radky =
+            m_tabulka.HodnotyPohledu({JmenoPole(Cislo), JmenoPole(Spravne), JmenoPole(Skupina)});
+        for (int i = 0; i < radky.size(); ++i) {
+            const int n = radky[i][0].toInt();
+            if (n >= 1 && n <= Kategorie::NejvyssiCislo)
+                m_index[static_cast<size_t>(n)] = Polozka{i, radky[i][1].toString(), radky[i][2].toString()};
+        }
+    } catch (...) {
+        Zavrit();
+        throw;
+    }
+}
+
+void BankaOtazek::Zavrit()
+{
+    m_tabulka.Zavrit();
+    m_index.fill(Polozka{});
+}
+
+const BankaOtazek::Polozka *BankaOtazek::Najit(int n) const
+{
+    if (n < 1 || n > Kategorie::NejvyssiCislo || m_index[static_cast<size_t>(n)].pozice < 0)
+        return nullptr;
+    return &m_index[static_cast<size_t>(n)];
+}
+
+bool BankaOtazek::OtazkaExistuje(int n) const { return Najit(n) != nullptr; }
+
+OtazkaBanky BankaOtazek::Nacist(int n)
+{
+    const Polozka *p = Najit(n);
+    if (!p)
+        throw ChybaTabulky(QStringLiteral("Tabulka otazky: otázka %1 neexistuje").arg(n));
+    m_tabulka.PrejitNa(p->pozice);
+    OtazkaBanky o;
+    o.cislo = n;
+    o.otazka = m_tabulka.Text(Otazka);
+    for (int i = 0; i < 4; ++i)
+        o.odpovedi[static_cast<size_t>(i)] = m_tabulka.Text(A + i);
+    o.spravne = p->spravne;
+    o.skupina = p->skupina;
+    o.obrazek = m_tabulka.Text(Obrazek);
+    o.poznamka = m_tabulka.Text(Poznamka);
+    return o;
+}
+
+QString BankaOtazek::SpravneOdpovedi(int n) const
+{
+    const Polozka *p = Najit(n);
+    return p ? p->spravne : QString();
+}
+
+QString BankaOtazek::SkupinaOtazky(int n) const
+{
+    const Polozka *p = Najit(n);
+    return p ? p->skupina : QString();
+}
+
+QList<int> BankaOtazek::CislaKategorie(int k, const QString &skupina) const
+{
+    QList<int> cisla;
+    for (int n = Kategorie::Prvni(k); n <= Kategorie::Posledni(k); ++n)
+        if (const Polozka *p = Najit(n); p && Skupiny::OtazkaProSkupinu(p->skupina, skupina))
+            cisla << n;
+    return cisla;
+}
+
+int BankaOtazek::PocetVKategorii(int k, const QString &skupina) const
+{
+    return static_cast<int>(CislaKategorie(k, skupina).size());
 }

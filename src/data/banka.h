@@ -1,46 +1,78 @@
 #pragma once
 
+#include "data/kategorie.h"
 #include "data/tabulka.h"
 
+#include <QList>
 #include <QString>
 
-// The question bank table "otazky" as the main window uses it: a display view that stays
-// open for the whole run and a second view that only asks whether a question exists.
-class BankaOtazek {
-public:
-    // The display view filters by the number shown, or counts a category's questions for the group.
-    enum class RezimFiltru { Cislo, Pocitani };
+#include <array>
 
-    BankaOtazek();
+// Licence groups. A question suits the chosen group when the group's letters occur together in
+// its Skupina field: "A" for AM, A1 and A, "B" for B1 and B, "C", "D", and "ABCD" for T.
+namespace Skupiny {
 
-    // The display view; throws ChybaTabulky when the bank cannot be opened.
-    void Otevrit();
-    void Zavrit();
-    void ZnovuOtevrit(); // close and open again, unfiltered
-    Tabulka &Zobrazeni() { return m_zobrazeni; }
-
-    bool OtazkaExistuje(int n);
-
-    // Filter parameters read by the predicates.
-    int AktualniOtazka = 0;
-    int HledaneCislo = 0;
-    int DolniMez = 0;
-    int HorniMez = 0;
-    QString ZvolenaSkupina;
-    RezimFiltru Rezim = RezimFiltru::Cislo;
-
-private:
-    Tabulka m_zobrazeni;
-    Tabulka m_existence;
-};
+inline const std::array<QString, 8> Vsechny{QStringLiteral("AM"), QStringLiteral("A1"), QStringLiteral("A"),
+                                            QStringLiteral("B1"), QStringLiteral("B"),  QStringLiteral("C"),
+                                            QStringLiteral("D"),  QStringLiteral("T")};
 
 // "ABCD" for group T, otherwise the group's first character.
 QString PismenaSkupiny(const QString &skupina);
-// Whether a question with the groups skupinaOtazky suits the chosen group.
+// The rule of counting and of the points test: the letters stand together in skupinaOtazky.
 bool OtazkaProSkupinu(const QString &skupinaOtazky, const QString &skupina);
+// The rule of choosing a run's questions: one letter occurs, or for T the field is exactly "ABCD".
+// With fields of ascending letters both rules accept the same questions.
+bool OtazkaProSkupinuPriVyberu(const QString &skupinaOtazky, const QString &skupina);
 
-// Field names and positions of the bank's records.
-namespace PoleOtazky {
-inline constexpr int Cislo = 0, Otazka = 1, A = 2, B = 3, C = 4, D = 5, Spravne = 6, Skupina = 7,
-                     Obrazek = 8, Poznamka = 9;
-}
+} // namespace Skupiny
+
+// One question of the bank with all its fields.
+struct OtazkaBanky {
+    int cislo = 0;
+    QString otazka;
+    std::array<QString, 4> odpovedi; // a) to d)
+    QString spravne;                 // letters of the right answers, "AC"
+    QString skupina;                 // group letters, "ABCD"
+    QString obrazek;                 // picture path relative to the program directory, or empty
+    QString poznamka;
+};
+
+// The question bank "otazky", read only. Opened once, it keeps an index of every question by its
+// number with the short fields in memory; the texts are read from the table when a question is shown.
+class BankaOtazek {
+public:
+    // Field names and positions of the bank's records.
+    enum Pole { Cislo, Otazka, A, B, C, D, Spravne, Skupina, Obrazek, Poznamka, PocetPoli };
+    static QList<DefinicePole> PoleTabulky();
+    static QString JmenoPole(Pole pole);
+    static inline const QString JmenoTabulky = QStringLiteral("otazky");
+
+    BankaOtazek();
+
+    // Opens the table and reads the index; throws ChybaTabulky when the bank cannot be read.
+    void Otevrit();
+    void Zavrit();
+    bool Otevrena() const { return m_tabulka.Otevreno(); }
+
+    bool OtazkaExistuje(int n) const;
+    // The whole record of an existing question; throws ChybaTabulky for a number without one.
+    OtazkaBanky Nacist(int n);
+    // Short fields from the index, without reading the table; empty for a number without a record.
+    QString SpravneOdpovedi(int n) const;
+    QString SkupinaOtazky(int n) const;
+
+    // Numbers of category k's questions that suit the group by the counting rule, ascending.
+    QList<int> CislaKategorie(int k, const QString &skupina) const;
+    int PocetVKategorii(int k, const QString &skupina) const;
+
+private:
+    struct Polozka {
+        int pozice = -1; // position in the table's view, -1: no record
+        QString spravne, skupina;
+    };
+
+    const Polozka *Najit(int n) const;
+
+    Tabulka m_tabulka;
+    std::array<Polozka, Kategorie::NejvyssiCislo + 1> m_index;
+};

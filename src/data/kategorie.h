@@ -13,21 +13,6 @@ inline constexpr int NejvyssiCislo = 757;
 // Category k (1..7) holds the numbers n with Meze[k-1] < n <= Meze[k].
 inline constexpr std::array<int, Pocet + 1> Meze{0, 420, 475, 500, 580, 620, 720, 757};
 
-struct Popis {
-    const char *klic;   // key in the "Kategorie otazek" section of config.ini
-    const char *nazev;  // name shown to the user (UTF-8)
-};
-
-inline constexpr std::array<Popis, Pocet> Popisy{{
-    {"Pravidla provozu", "Pravidla provozu na pozemních komunikacích"},
-    {"Ridicke opravneni", "Řidičské oprávnění a řidičský průkaz"},
-    {"Silnicni zakon", "Silniční zákon, silniční doprava a pojištění odpovědnosti"},
-    {"Zdravoveda", "První pomoc - Zdravověda"},
-    {"Podminky provozu", "Podmínky provozu na pozemních komunikacích"},
-    {"Znacky", "Dopravní značky a zařízení"},
-    {"Krizovatky", "Řešení dopravních situací na křižovatkách"},
-}};
-
 // Category 1..7 of question n, or 0 when n lies outside 1..757.
 constexpr int KategorieOtazky(int n)
 {
@@ -37,7 +22,20 @@ constexpr int KategorieOtazky(int n)
     return 0;
 }
 
-inline QString Klic(int k) { return QString::fromUtf8(Popisy[k - 1].klic); }
-inline QString Nazev(int k) { return QString::fromUtf8(Popisy[k - 1].nazev); }
+constexpr int Prvni(int k) { return Meze[k - 1] + 1; }
+constexpr int Posledni(int k) { return Meze[k]; }
+
+// Questions of the sign and crossroad categories carry a picture, no others.
+inline constexpr int KategorieZnacek = 6;
+inline constexpr int KategorieKrizovatek = 7;
+constexpr bool MaObrazek(int n) { return n >= Prvni(KategorieZnacek) && n <= NejvyssiCislo; }
+
+// Key in the "Kategorie otazek" section of config.ini.
+QString Klic(int k);
+// Name shown to the user.
+QString Nazev(int k);
+
+// The digits of the categories switched on, ascending: "1234567", "26".
+QString Cislice(const std::array<bool, Pocet> &povolene);
 
 } // namespace Kategorie

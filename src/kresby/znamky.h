@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 // The marks beside the answers: a chosen right answer, a chosen wrong answer and a right
 // answer left unchosen. Each has its own shape as well as colour, so they differ in greyscale too.
@@ -13,6 +14,8 @@ inline constexpr int Velikost = 18;
 QImage Nakreslit(Druh druh, int velikost = Velikost);
 
 // File name under grafika/: yes.jpg, no.jpg, mistake.jpg.
-const char *Soubor(Druh druh);
+QString Soubor(Druh druh);
+// The mark's file as the program loads it: "grafika\yes.jpg" (either separator is accepted).
+QString Cesta(Druh druh);
 
 } // namespace Znamky

@@ -1,6 +1,6 @@
 // The record tables: creation, filters, the delete walk, and that a table file that cannot be
 // used is reported and left exactly as it was.
-#include "pomocnik.h"
+#include "tabulky.h"
 
 #include "data/filtrvyraz.h"
 #include "data/tabulka.h"

@@ -6,9 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+// What the main window is doing: idle, or one of the three modes that share the question panel.
+enum class Rezim { Zadny, Prohlizeni, Procvicovani, Zkouseni };
+
 // The program-wide state, owned by the main window and handed by reference to its dialogs.
 struct StavProgramu : Konfigurace {
     QStringList UlozeneProfily{QStringLiteral("Default")}; // Profily as last read or saved
+
+    Rezim AktivniRezim = Rezim::Zadny;
 
     QString PuvodniSkupina;
     bool OpravaZVysledku = false;
@@ -23,5 +28,5 @@ struct StavProgramu : Konfigurace {
     bool SeznamZkouseni = false;
     QList<int> SeznamOtazek, SpatneOtazky, OtazkySNapovedou;
     int PocetSpatnych = 0, PocetNapoved = 0, UspesnostBehu = 0;
-    int Zbyva = 0, CelkemOtazek = 0;
+    int Zbyva = 0, CelkemOtazek = 0, ZacitOtazkou = 1;
 };

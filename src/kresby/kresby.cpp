@@ -1,4 +1,4 @@
-#include "app/kresby.h"
+#include "kresby/kresby.h"
 
 #include <QLinearGradient>
 #include <QPainter>

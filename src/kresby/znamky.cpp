@@ -1,4 +1,4 @@
-#include "obrazky/znamky.h"
+#include "kresby/znamky.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -48,14 +48,16 @@ QImage Nakreslit(Druh druh, int velikost)
     return obraz;
 }
 
-const char *Soubor(Druh druh)
+QString Soubor(Druh druh)
 {
     switch (druh) {
-    case Druh::Spravne: return "yes.jpg";
-    case Druh::Spatne: return "no.jpg";
-    case Druh::Opomenuta: return "mistake.jpg";
+    case Druh::Spravne: return QStringLiteral("yes.jpg");
+    case Druh::Spatne: return QStringLiteral("no.jpg");
+    case Druh::Opomenuta: return QStringLiteral("mistake.jpg");
     }
-    return "yes.jpg";
+    return QStringLiteral("yes.jpg");
 }
+
+QString Cesta(Druh druh) { return QStringLiteral("grafika\\") + Soubor(druh); }
 
 } // namespace Znamky

@@ -158,9 +158,34 @@ private slots:
         Banka::Kontrola spatna;
         Banka::Zkontrolovat(otazky, spatna);
         QCOMPARE(spatna.chyby.size(), 3);
-        QVERIFY(spatna.chyby[0].contains(QStringLiteral("pro skupinu C: z kategorie 7 potřebuje 3 otázek, banka má 0")));
+        QVERIFY2(spatna.chyby[0].contains(QStringLiteral("pro skupinu C: pozice 23 až 25 potřebují 3 otázek, banka má 0")),
+                 qPrintable(spatna.chyby[0]));
         QVERIFY(spatna.chyby[1].contains(QStringLiteral("pro skupinu D")));
         QVERIFY(spatna.chyby[2].contains(QStringLiteral("pro skupinu T")));
+
+        for (OtazkaZdroje &q : otazky)
+            if (q.cislo > 720)
+                q.skupina = QStringLiteral("ABCD");
+
+        // Positions 15 and 16 draw from categories 3 and 5 together: one question of each for a
+        // group fills them, one question in all does not.
+        auto jenProD = [&otazky](const QList<int> &cisla) {
+            for (OtazkaZdroje &q : otazky) {
+                const int k = Kategorie::KategorieOtazky(q.cislo);
+                if (k == 3 || k == 5)
+                    q.skupina = cisla.contains(q.cislo) ? QStringLiteral("ABCD") : QStringLiteral("ABC");
+            }
+        };
+        jenProD({476, 581});
+        Banka::Kontrola sdilene;
+        Banka::Zkontrolovat(otazky, sdilene);
+        QVERIFY2(sdilene.Uspech(), qPrintable(sdilene.chyby.join(u'\n')));
+        jenProD({581});
+        Banka::Kontrola malo;
+        Banka::Zkontrolovat(otazky, malo);
+        QCOMPARE(malo.chyby.size(), 2); // group D and group T
+        QVERIFY2(malo.chyby[0].contains(QStringLiteral("pro skupinu D: pozice 15 až 16 potřebují 2 otázek, banka má 1")),
+                 qPrintable(malo.chyby[0]));
 
         otazky.removeLast();
         Banka::Kontrola neuplna;
@@ -205,13 +230,13 @@ private slots:
         }
         QCOMPARE(cisla, (QList<int>{5, 620, 621}));
         t.PrejitNa(1);
-        QCOMPARE(t.Text(PoleOtazky::Otazka), QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy?"));
-        QCOMPARE(t.Text(PoleOtazky::D), QStringLiteral("Čtvrtá"));
-        QCOMPARE(t.Text(PoleOtazky::Spravne), QStringLiteral("BD"));
-        QCOMPARE(t.Text(PoleOtazky::Skupina), QStringLiteral("CD"));
-        QCOMPARE(t.Text(PoleOtazky::Obrazek), QString());
+        QCOMPARE(t.Text(BankaOtazek::Otazka), QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy?"));
+        QCOMPARE(t.Text(BankaOtazek::D), QStringLiteral("Čtvrtá"));
+        QCOMPARE(t.Text(BankaOtazek::Spravne), QStringLiteral("BD"));
+        QCOMPARE(t.Text(BankaOtazek::Skupina), QStringLiteral("CD"));
+        QCOMPARE(t.Text(BankaOtazek::Obrazek), QString());
         t.PrejitNa(2);
-        QCOMPARE(t.Text(PoleOtazky::Obrazek), QStringLiteral("obrazky/621.jpg"));
+        QCOMPARE(t.Text(BankaOtazek::Obrazek), QStringLiteral("obrazky/621.jpg"));
         t.Zavrit();
 
         // A rebuild replaces the bank whole.
@@ -245,8 +270,8 @@ private slots:
         QFETCH(QString, skupina);
         QFETCH(QString, otazky);
         QFETCH(bool, plati);
-        QCOMPARE(OtazkaProSkupinu(otazky, skupina), plati);
-        QCOMPARE(PismenaSkupiny(QStringLiteral("T")), QStringLiteral("ABCD"));
+        QCOMPARE(Skupiny::OtazkaProSkupinu(otazky, skupina), plati);
+        QCOMPARE(Skupiny::PismenaSkupiny(QStringLiteral("T")), QStringLiteral("ABCD"));
     }
 };
 

@@ -1,14 +1,16 @@
 #pragma once
 
-// Shared by the window tests: a small question bank built by the bank builder.
+// Shared by the window and tool tests: a small question bank built by the bank builder, and
+// controls found by their names.
 #include "banka/stavitel.h"
 #include "data/kategorie.h"
-#include "data/tabulka.h"
 #include "obrazky/znacky.h"
+#include "tabulky.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QObject>
 
 namespace Pomocnik {
 
@@ -52,15 +54,19 @@ inline QString ZapsatBanku(QList<Banka::OtazkaZdroje> otazky, const QString &dir
     return Banka::Zapsat(otazky, dir);
 }
 
-// The values of one field over the table's whole view, in its order.
-inline QStringList HodnotyPole(Tabulka &t, const QString &pole)
+// The control of that name inside the window; a missing one ends the test program at once with
+// its name, so that a renamed control is reported, not dereferenced.
+template <typename T = QWidget>
+T *Prvek(const QObject *okno, const char *jmeno)
 {
-    QStringList hodnoty;
-    for (int i = 0; i < t.PocetZaznamu(); ++i) {
-        t.PrejitNa(i);
-        hodnoty << t.Text(pole);
-    }
-    return hodnoty;
+    T *p = okno->findChild<T *>(QString::fromLatin1(jmeno));
+    if (!p)
+        qFatal("no control named %s", jmeno);
+    return p;
 }
+
+// The items of the idle menu bar and of the menu bar of a running mode.
+inline const char *const Menu1[] = {"Program1", "Konfigurace1", "Start1", "Vysledky1", "Informace1"};
+inline const char *const Menu2[] = {"M2KonecRezimu", "M2OznacSpravne", "M2oProgramu"};
 
 } // namespace Pomocnik

@@ -4,6 +4,8 @@
 
 #include "app/dialogy.h"
 #include "app/hlavniformular.h"
+#include "app/panelotazky.h"
+#include "app/panelpomoc.h"
 #include "data/tabulka.h"
 
 #include <QAction>
@@ -65,18 +67,18 @@ private slots:
         QCOMPARE(okno.Stav().Profily, QStringList{QStringLiteral("Default")});
         QCOMPARE(okno.Stav().UlozeneProfily, QStringList{QStringLiteral("Default")});
         QCOMPARE(okno.Stav().VytvaretProtokol, (std::array<bool, 3>{false, false, false}));
-        QVERIFY(okno.M1Procvicovat->isEnabled() && okno.M1Zkouset->isEnabled());
-        QCOMPARE(okno.PanelStavu[1]->text(), QStringLiteral("Default"));
-        QCOMPARE(okno.PanelStavu[2]->text(), QStringLiteral("Skupina: B"));
-        QCOMPARE(okno.M1Skupina->text(), QStringLiteral("Zvolená skupina: B"));
-        QVERIFY(okno.M1PostupnyVyber->isChecked() && !okno.M1NahodnyVyber->isChecked());
-        QVERIFY(okno.Klient->size() == QSize(632, 386));
-        QVERIFY(!okno.pOtazky->isVisibleTo(&okno) && !okno.pPomoc->isVisibleTo(&okno));
-        QVERIFY(okno.imgPozadi->isVisibleTo(&okno) && okno.StavovyRadek1->isVisibleTo(&okno));
-        for (QAction *a : std::as_const(okno.Menu1))
-            QVERIFY(a->isVisible());
-        for (QAction *a : std::as_const(okno.Menu2))
-            QVERIFY(!a->isVisible());
+        QVERIFY(Pomocnik::Prvek<QAction>(&okno, "M1Procvicovat")->isEnabled() && Pomocnik::Prvek<QAction>(&okno, "M1Zkouset")->isEnabled());
+        QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu1")->text(), QStringLiteral("Default"));
+        QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu2")->text(), QStringLiteral("Skupina: B"));
+        QCOMPARE(Pomocnik::Prvek<QAction>(&okno, "M1Skupina")->text(), QStringLiteral("Zvolená skupina: B"));
+        QVERIFY(Pomocnik::Prvek<QAction>(&okno, "M1PostupnyVyber")->isChecked() && !Pomocnik::Prvek<QAction>(&okno, "M1NahodnyVyber")->isChecked());
+        QVERIFY(Pomocnik::Prvek<QWidget>(&okno, "Klient")->size() == QSize(632, 386));
+        QVERIFY(!Pomocnik::Prvek<TPanelOtazky>(&okno, "pOtazky")->isVisibleTo(&okno) && !Pomocnik::Prvek<TPanelPomoc>(&okno, "pPomoc")->isVisibleTo(&okno));
+        QVERIFY(Pomocnik::Prvek<QLabel>(&okno, "imgPozadi")->isVisibleTo(&okno) && Pomocnik::Prvek<QStatusBar>(&okno, "StavovyRadek1")->isVisibleTo(&okno));
+        for (const char *jmeno : Pomocnik::Menu1)
+            QVERIFY(Pomocnik::Prvek<QAction>(&okno, jmeno)->isVisible());
+        for (const char *jmeno : Pomocnik::Menu2)
+            QVERIFY(!Pomocnik::Prvek<QAction>(&okno, jmeno)->isVisible());
         QCOMPARE(okno.findChild<QLabel *>(QStringLiteral("lbNic"))->pos(), QPoint(60, 48));
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
@@ -88,12 +90,12 @@ private slots:
                           "[Skupina]\r\nSkupina=C\r\n[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=0\r\n"
                           "[Profily]\r\nPocet=2\r\n1=Default\r\n2=\x8a\xe1rka\r\nAktivni=\x8a\xe1rka\r\n");
         THlavniFormular okno(m_dir->path());
-        QVERIFY(!okno.M1Procvicovat->isEnabled() && !okno.M1Zkouset->isEnabled());
-        QCOMPARE(okno.PanelStavu[1]->text(), QStringLiteral("Šárka"));
-        QCOMPARE(okno.PanelStavu[2]->text(), QStringLiteral("Skupina: C"));
-        QCOMPARE(okno.M1Skupina->text(), QStringLiteral("Zvolená skupina: C"));
-        QVERIFY(!okno.StavovyRadek1->isVisibleTo(&okno) && !okno.M1StavovyRadek->isChecked());
-        QVERIFY(okno.M1NahodnyVyber->isChecked() && !okno.M1PostupnyVyber->isChecked());
+        QVERIFY(!Pomocnik::Prvek<QAction>(&okno, "M1Procvicovat")->isEnabled() && !Pomocnik::Prvek<QAction>(&okno, "M1Zkouset")->isEnabled());
+        QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu1")->text(), QStringLiteral("Šárka"));
+        QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu2")->text(), QStringLiteral("Skupina: C"));
+        QCOMPARE(Pomocnik::Prvek<QAction>(&okno, "M1Skupina")->text(), QStringLiteral("Zvolená skupina: C"));
+        QVERIFY(!Pomocnik::Prvek<QStatusBar>(&okno, "StavovyRadek1")->isVisibleTo(&okno) && !Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->isChecked());
+        QVERIFY(Pomocnik::Prvek<QAction>(&okno, "M1NahodnyVyber")->isChecked() && !Pomocnik::Prvek<QAction>(&okno, "M1PostupnyVyber")->isChecked());
         QCOMPARE(okno.Stav().VytvaretProtokol, (std::array<bool, 3>{true, true, true})); // keys missing: on
         QCOMPARE(okno.Stav().UlozeneProfily, (QStringList{QStringLiteral("Default"), QStringLiteral("Šárka")}));
     }
@@ -102,22 +104,22 @@ private slots:
     {
         {
             THlavniFormular okno(m_dir->path());
-            okno.M1StavovyRadek->trigger();
-            QVERIFY(!okno.StavovyRadek1->isVisibleTo(&okno) && !okno.M1StavovyRadek->isChecked());
-            okno.M1StavovyRadek->trigger();
-            QVERIFY(okno.StavovyRadek1->isVisibleTo(&okno) && okno.M1StavovyRadek->isChecked());
-            okno.M1StavovyRadek->trigger();
-            okno.M1NahodnyVyber->trigger();
-            okno.M1NahodnyVyber->trigger(); // a second click keeps the choice
-            QVERIFY(okno.M1NahodnyVyber->isChecked() && !okno.M1PostupnyVyber->isChecked());
+            Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->trigger();
+            QVERIFY(!Pomocnik::Prvek<QStatusBar>(&okno, "StavovyRadek1")->isVisibleTo(&okno) && !Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->isChecked());
+            Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->trigger();
+            QVERIFY(Pomocnik::Prvek<QStatusBar>(&okno, "StavovyRadek1")->isVisibleTo(&okno) && Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->isChecked());
+            Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->trigger();
+            Pomocnik::Prvek<QAction>(&okno, "M1NahodnyVyber")->trigger();
+            Pomocnik::Prvek<QAction>(&okno, "M1NahodnyVyber")->trigger(); // a second click keeps the choice
+            QVERIFY(Pomocnik::Prvek<QAction>(&okno, "M1NahodnyVyber")->isChecked() && !Pomocnik::Prvek<QAction>(&okno, "M1PostupnyVyber")->isChecked());
             okno.Stav().Profily << QStringLiteral("Škola");
-            okno.M1UlozitNastaveni->trigger();
+            Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger();
             QCOMPARE(okno.Stav().UlozeneProfily.size(), 2);
             QVERIFY(Dialogy::Test::Zobrazene().isEmpty()); // no message follows a save
         }
         THlavniFormular znovu(m_dir->path());
-        QVERIFY(!znovu.StavovyRadek1->isVisibleTo(&znovu));
-        QVERIFY(znovu.M1NahodnyVyber->isChecked());
+        QVERIFY(!Pomocnik::Prvek<QStatusBar>(&znovu, "StavovyRadek1")->isVisibleTo(&znovu));
+        QVERIFY(Pomocnik::Prvek<QAction>(&znovu, "M1NahodnyVyber")->isChecked());
         QCOMPARE(znovu.Stav().Profily, (QStringList{QStringLiteral("Default"), QStringLiteral("Škola")}));
     }
 
@@ -125,7 +127,7 @@ private slots:
     {
         THlavniFormular okno(m_dir->path());
         okno.Stav().Profily << QStringLiteral("Ελένη");
-        okno.M1UlozitNastaveni->trigger();
+        Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger();
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
@@ -136,12 +138,12 @@ private slots:
     void napovedaVeStavovemRadku()
     {
         THlavniFormular okno(m_dir->path());
-        QStatusTipEvent tip(okno.M1Test->statusTip());
+        QStatusTipEvent tip(Pomocnik::Prvek<QAction>(&okno, "M1Test")->statusTip());
         QCoreApplication::sendEvent(&okno, &tip);
-        QCOMPARE(okno.PanelStavu[0]->text(), QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích"));
+        QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu0")->text(), QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích"));
         QStatusTipEvent prazdny{QString()};
         QCoreApplication::sendEvent(&okno, &prazdny);
-        QCOMPARE(okno.PanelStavu[0]->text(), QStringLiteral("     Semaforix"));
+        QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu0")->text(), QStringLiteral("     Semaforix"));
     }
 
     void zavreniBehemRezimuSePta()
@@ -152,10 +154,10 @@ private slots:
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
 
         okno.show();
-        okno.PrepnoutRezim(QStringLiteral("Prohlizeni"), true);
+        okno.PrepnoutRezim(Rezim::Prohlizeni, true);
         Dialogy::Test::Odpovedet(false);
         QVERIFY(!okno.close());
-        QVERIFY(okno.isVisible() && okno.pOtazky->isVisible());
+        QVERIFY(okno.isVisible() && Pomocnik::Prvek<TPanelOtazky>(&okno, "pOtazky")->isVisible());
         auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].text, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"));
@@ -183,9 +185,9 @@ private slots:
     void chybejiciTabulkyVysledku()
     {
         THlavniFormular okno(m_dir->path());
-        okno.smProc->trigger();
-        okno.smZkou->trigger();
-        okno.M1VysledekTestu->trigger();
+        Pomocnik::Prvek<QAction>(&okno, "smProc")->trigger();
+        Pomocnik::Prvek<QAction>(&okno, "smZkou")->trigger();
+        Pomocnik::Prvek<QAction>(&okno, "M1VysledekTestu")->trigger();
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 3);
         QCOMPARE(zpravy[0].text, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "logika/stav.h"
+
+#include <QFrame>
+#include <QPoint>
+
+class QLabel;
+
+// Where the labels of the information panel stand and what it shows in each mode.
+struct RozvrzeniPomoci {
+    QPoint konecRezimu, uzivatel, skupina, jakNaTo;
+    bool uzivatelPodKoncem; // the profile line centred under the end-of-mode line, at uzivatel's top
+    bool pokyny;            // lbJakNaTo and lbSkupina
+    bool napoveda;          // lbNapoveda
+    bool pocitadla;         // the counters and the two lines between the columns
+    bool celaLegenda;       // lbNe and lbNic enabled
+};
+
+// The information panel below the question panel: the legend of the answer marks, how to answer,
+// how to end the mode, the active profile and group, and the run's counters.
+class TPanelPomoc : public QFrame {
+    Q_OBJECT
+public:
+    explicit TPanelPomoc(QWidget *rodic = nullptr);
+
+    static const RozvrzeniPomoci &Rozvrzeni(Rezim rezim);
+
+    // Lays the panel out for the mode (Rezim::Zadny: as designed).
+    void Rozvrhnout(Rezim rezim, const QString &profil, const QString &skupina);
+    void NastavitCelkem(int celkem);
+    void NastavitZbyva(int zbyva);
+    void NastavitUspesnost(int procent);
+
+private:
+    QLabel *Popisek(const char *jmeno, const QString &text, QPoint kde);
+    static void Text(QLabel *l, const QString &text);
+
+    QLabel *m_lbNe, *m_lbNic;
+    QFrame *m_cara1, *m_cara2;
+    QLabel *m_lbJakNaTo, *m_lbKonecRezimu, *m_lbNapoveda, *m_lbUzivatel, *m_lbSkupina;
+    QLabel *m_lbCelkemOtazek, *m_lbZbyvaOtazek, *m_lbUspesnost;
+};

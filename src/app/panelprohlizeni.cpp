@@ -1,0 +1,117 @@
+#include "app/panelprohlizeni.h"
+
+#include "app/dialogy.h"
+#include "app/spintlacitko.h"
+#include "data/kategorie.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+TPanelProhlizeni::TPanelProhlizeni(QWidget *rodic)
+    : QFrame(rodic), m_eCisloO(new QLineEdit(QStringLiteral("1"), this)), m_sb1(new TSpinTlacitko(this))
+{
+    setObjectName(QStringLiteral("pProhlizeni"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setGeometry(489, 263, 137, 49);
+    QPalette zluta = palette();
+    zluta.setColor(QPalette::Window, QColor(255, 255, 0));
+    setPalette(zluta);
+    setAutoFillBackground(true);
+    QFont mala(QStringLiteral("MS Sans Serif"));
+    mala.setPointSize(8);
+    setFont(mala);
+
+    auto *lbProhlizeni = new QLabel(QStringLiteral("Prohlížení na přání"), this);
+    lbProhlizeni->setObjectName(QStringLiteral("lbProhlizeni"));
+    QFont tucne = mala;
+    tucne.setBold(true);
+    lbProhlizeni->setFont(tucne);
+    lbProhlizeni->move(14, 7);
+    lbProhlizeni->adjustSize();
+
+    m_eCisloO->setObjectName(QStringLiteral("eCisloO"));
+    m_eCisloO->setAccessibleName(QStringLiteral("Číslo otázky"));
+    m_eCisloO->setGeometry(40, 24, 33, 21);
+    m_eCisloO->installEventFilter(this);
+
+    m_sb1->setObjectName(QStringLiteral("sb1"));
+    m_sb1->setAccessibleName(QStringLiteral("Další a předchozí otázka"));
+    m_sb1->setGeometry(72, 25, 20, 19);
+    setTabOrder(m_eCisloO, m_sb1);
+    connect(m_sb1, &TSpinTlacitko::DoluClick, this, &TPanelProhlizeni::sb1DownClick);
+    connect(m_sb1, &TSpinTlacitko::NahoruClick, this, &TPanelProhlizeni::sb1UpClick);
+}
+
+void TPanelProhlizeni::Zacit()
+{
+    m_eCisloO->setText(QStringLiteral("1"));
+    emit ZobrazitOtazku(1);
+}
+
+bool TPanelProhlizeni::JenCislice() const
+{
+    const QString text = m_eCisloO->text();
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The edit's number; a text that is not one is reported and leaves everything as it was.
+bool TPanelProhlizeni::CisloZEditu(int &cislo)
+{
+    bool ok = false;
+    if (JenCislice())
+        cislo = m_eCisloO->text().toInt(&ok);
+    if (!ok) {
+        Dialogy::Chyba(this, QStringLiteral("\"%1\" není platná integer hodnota!").arg(m_eCisloO->text()));
+        m_eCisloO->setFocus();
+    }
+    return ok;
+}
+
+void TPanelProhlizeni::sb1DownClick()
+{
+    int n = 0;
+    if (!CisloZEditu(n) || n <= 1)
+        return;
+    m_eCisloO->setText(QString::number(n - 1));
+    emit ZobrazitOtazku(n - 1);
+}
+
+void TPanelProhlizeni::sb1UpClick()
+{
+    int n = 0;
+    if (!CisloZEditu(n) || n >= Kategorie::NejvyssiCislo)
+        return;
+    m_eCisloO->setText(QString::number(n + 1));
+    emit ZobrazitOtazku(n + 1);
+}
+
+void TPanelProhlizeni::eCisloOKeyDown(int klavesa)
+{
+    if (klavesa != Qt::Key_Return && klavesa != Qt::Key_Enter)
+        return;
+    int n = 0;
+    if (!CisloZEditu(n))
+        return;
+    if (n < 1) {
+        m_eCisloO->setText(QStringLiteral("1"));
+        n = 1;
+    }
+    if (n > Kategorie::NejvyssiCislo) {
+        m_eCisloO->setText(QString::number(Kategorie::NejvyssiCislo));
+        n = Kategorie::NejvyssiCislo;
+    }
+    emit ZobrazitOtazku(n);
+}
+
+bool TPanelProhlizeni::eventFilter(QObject *objekt, QEvent *udalost)
+{
+    if (objekt == m_eCisloO && udalost->type() == QEvent::KeyPress) {
+        const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
+        if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
+            eCisloOKeyDown(klavesa);
+            return true;
+        }
+    }
+    return QFrame::eventFilter(objekt, udalost);
+}

@@ -1,0 +1,367 @@
+// The question view, the mode switch and browse mode of the main window.
+#include "pomocnik.h"
+
+#include "app/dialogy.h"
+#include "app/hlavniformular.h"
+#include "app/panelotazky.h"
+#include "app/panelpomoc.h"
+#include "app/panelprohlizeni.h"
+#include "app/rozvrzeni.h"
+#include "app/spintlacitko.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+const QString Vyrazena = QStringLiteral("Otázka vyřazena v srpnu 2001 či po novele zákona 247/00 Sb. v lednu 2002");
+
+// A text of whole words that wraps into exactly `radku` lines at the width.
+QString TextNaRadky(const QFont &pismo, int sirka, int radku)
+{
+    QString text;
+    while (Rozvrzeni::PocetRadku(pismo, text + QStringLiteral(" slovo"), sirka) <= radku)
+        text += QStringLiteral(" slovo");
+    return text.trimmed();
+}
+
+} // namespace
+
+class TestProhlizeni : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<THlavniFormular> m_okno;
+    QString m_triRadky;
+
+    THlavniFormular &O() { return *m_okno; }
+    template <typename T = QWidget>
+    T *W(const char *jmeno) { return Pomocnik::Prvek<T>(m_okno.get(), jmeno); }
+    QAction *A(const char *jmeno) { return Pomocnik::Prvek<QAction>(m_okno.get(), jmeno); }
+
+    bool Viditelny(QWidget *w) { return w->isVisibleTo(m_okno.get()); }
+
+    void Napsat(const QString &text, int klavesa = Qt::Key_Return)
+    {
+        W<QLineEdit>("eCisloO")->setText(text);
+        QTest::keyClick(W<QLineEdit>("eCisloO"), static_cast<Qt::Key>(klavesa));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPixelSize(16);
+        QCOMPARE(QFontMetrics(arial).lineSpacing(), Rozvrzeni::VyskaRadku);
+        m_triRadky = TextNaRadky(arial, 580, 3);
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_dir->path());
+        Dialogy::Test::Zapnout();
+        QList<Banka::OtazkaZdroje> otazky;
+        for (int n : {1, 2, 7, 8, 620, 621, 721, 756, 757})
+            otazky << Pomocnik::Otazka(n);
+        otazky[0].spravne = QStringLiteral("AC");
+        otazky[1].a = m_triRadky;
+        otazky[1].d.clear();
+        otazky[1].poznamka.clear();
+        QCOMPARE(Pomocnik::ZapsatBanku(otazky, m_dir->path()), QString());
+        m_okno = std::make_unique<THlavniFormular>(m_dir->path());
+        m_okno->show();
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(Dialogy::Test::Nezodpovezene(), 0);
+        Dialogy::Test::Odpovedet(true);
+        m_okno.reset();
+    }
+
+    void vstupDoProhlizeni()
+    {
+        W<QLineEdit>("eCisloO")->setText(QStringLiteral("55"));
+        A("M1Prohlizet")->trigger();
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
+        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 1"));
+        QCOMPARE(W<QLabel>("stOtazka")->text(), QStringLiteral("Otázka 1?"));
+        QCOMPARE(W<QLabel>("stPoznamka")->text(), QStringLiteral("Poznámka 1."));
+        QVERIFY(Viditelny(W<QLabel>("stPoznamka")) && Viditelny(W<TPanelProhlizeni>("pProhlizeni")));
+        QCOMPARE(O().Stav().SpravnePismena, QStringLiteral("AC"));
+        QVERIFY(Viditelny(W<QLabel>("imgA")) && !Viditelny(W<QLabel>("imgB")));
+        QVERIFY(Viditelny(W<QLabel>("imgC")) && !Viditelny(W<QLabel>("imgD")));
+        QVERIFY(!W<QLabel>("imgA")->pixmap().isNull());
+        QVERIFY(A("M1Prohlizet")->isChecked());
+        QVERIFY(!Viditelny(W<QStatusBar>("StavovyRadek1")) && !Viditelny(W<QLabel>("imgPozadi")));
+        for (const char *jmeno : Pomocnik::Menu1)
+            QVERIFY(!A(jmeno)->isVisible());
+        QVERIFY(A("M2KonecRezimu")->isVisible() && A("M2oProgramu")->isVisible());
+        QVERIFY(!A("M2OznacSpravne")->isVisible());
+        QCOMPARE(W<TPanelOtazky>("pOtazky")->geometry(), QRect(0, 0, 632, 316));
+        QCOMPARE(W<TPanelPomoc>("pPomoc")->geometry(), QRect(0, 316, 632, 70));
+
+        // Ending browse asks nothing and restores the idle screen with its status bar.
+        A("M2KonecRezimu")->trigger();
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+        QVERIFY(!Viditelny(W<TPanelOtazky>("pOtazky")) && Viditelny(W<QStatusBar>("StavovyRadek1")) && Viditelny(W<QLabel>("imgPozadi")));
+        QVERIFY(!A("M1Prohlizet")->isChecked());
+        for (const char *jmeno : Pomocnik::Menu1)
+            QVERIFY(A(jmeno)->isVisible());
+
+        // Without its check mark the status bar stays hidden after a mode.
+        A("M1StavovyRadek")->trigger();
+        A("M1Prohlizet")->trigger();
+        A("M2KonecRezimu")->trigger();
+        QVERIFY(!Viditelny(W<QStatusBar>("StavovyRadek1")));
+    }
+
+    void rozvrzeniTextu()
+    {
+        A("M1Prohlizet")->trigger();
+        O().ZobrazitOtazku(2);
+        auto *stA = W<QLabel>("stA"), *stB = W<QLabel>("stB"), *stD = W<QLabel>("stD");
+        QCOMPARE(W<QLabel>("stOtazka")->geometry(), QRect(8, 24, 617, 18));
+        QCOMPARE(stA->geometry(), QRect(45, 24 + 18 + 10, 580, 54));
+        QCOMPARE(stB->y(), stA->y() + 54);
+        QCOMPARE(W<QLabel>("lbB")->y(), stB->y());
+        QCOMPARE(W<QLabel>("imgB")->y(), stB->y());
+        QCOMPARE(stD->height(), 0); // an empty answer takes no room and shows no letter
+        QVERIFY(!Viditelny(W<QLabel>("lbD")) && Viditelny(W<QLabel>("lbC")));
+        QCOMPARE(W<QLabel>("stPoznamka")->height(), 0);
+        QCOMPARE(W<QLabel>("stPoznamka")->y(), stD->y() + 10);
+        QVERIFY(!Viditelny(W<QLabel>("imgObrazek")));
+
+        O().ZobrazitOtazku(620);
+        QCOMPARE(W<QLabel>("stOtazka")->width(), 617);
+        QCOMPARE(W<QLabel>("stA")->width(), 580);
+        QVERIFY(!Viditelny(W<QLabel>("imgObrazek")));
+
+        O().ZobrazitOtazku(621);
+        QVERIFY(Viditelny(W<QLabel>("imgObrazek")));
+        QCOMPARE(W<QLabel>("imgObrazek")->geometry(), QRect(530, 8, 96, 96));
+        QCOMPARE(W<QLabel>("stOtazka")->width(), 617 - 96);
+        QCOMPARE(W<QLabel>("stD")->width(), 580 - 96);
+        QCOMPARE(W<QLabel>("stPoznamka")->width(), 597);
+
+        O().ZobrazitOtazku(721);
+        QCOMPARE(W<QLabel>("imgObrazek")->geometry(), QRect(326, 8, 300, 175));
+        QCOMPARE(W<QLabel>("stOtazka")->width(), 617 - 300);
+        QCOMPARE(W<QLabel>("stA")->width(), 580 - 300);
+        QCOMPARE(W<QLabel>("stPoznamka")->width(), 597);
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+    }
+
+    void vyrazenaOtazkaANavrat()
+    {
+        A("M1Prohlizet")->trigger();
+        O().ZobrazitOtazku(621);
+        O().ZobrazitOtazku(5);
+        QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), Vyrazena);
+        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 5"));
+        QVERIFY(Viditelny(W<QLabel>("lbCisloOtazky")));
+        QVERIFY(!Viditelny(W<QLabel>("stOtazka")) && !Viditelny(W<QLabel>("imgObrazek")));
+        for (const char *jmeno : {"stA", "stB", "stC", "stD", "lbA", "lbB", "lbC", "lbD", "imgA", "imgB", "imgC", "imgD"})
+            QVERIFY2(!Viditelny(W<QLabel>(jmeno)), jmeno);
+        QVERIFY(W<QLabel>("stPoznamka")->text().isEmpty());
+        auto *titulek = W<TPanelOtazky>("pOtazky")->findChild<QLabel *>(QStringLiteral("Titulek"));
+        QVERIFY(Viditelny(titulek));
+        QCOMPARE(titulek->alignment(), Qt::AlignCenter);
+
+        O().ZobrazitOtazku(7);
+        QVERIFY(W<TPanelOtazky>("pOtazky")->Titulek().isEmpty());
+        QVERIFY(Viditelny(W<QLabel>("stOtazka")) && Viditelny(W<QLabel>("stD")) && Viditelny(W<QLabel>("imgA")));
+        QCOMPARE(W<QLabel>("stPoznamka")->text(), QStringLiteral("Poznámka 7."));
+    }
+
+    void sipkyAEnter()
+    {
+        A("M1Prohlizet")->trigger();
+        W<TSpinTlacitko>("sb1")->Dolu()->click(); // at 1 down does nothing
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
+        W<TSpinTlacitko>("sb1")->Nahoru()->click();
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("2"));
+        QCOMPARE(O().Stav().AktualniOtazka, 2);
+
+        Napsat(QStringLiteral("0"));
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
+        QCOMPARE(O().Stav().AktualniOtazka, 1);
+        Napsat(QStringLiteral("900"));
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("757"));
+        QCOMPARE(O().Stav().AktualniOtazka, 757);
+        W<TSpinTlacitko>("sb1")->Nahoru()->click(); // at 757 up does nothing
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("757"));
+        W<TSpinTlacitko>("sb1")->Dolu()->click();
+        QCOMPARE(O().Stav().AktualniOtazka, 756);
+        Napsat(QStringLiteral("007"), Qt::Key_Enter);
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("007"));
+        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 7"));
+
+        W<QLineEdit>("eCisloO")->setText(QStringLiteral("0"));
+        W<TSpinTlacitko>("sb1")->Nahoru()->click();
+        QCOMPARE(O().Stav().AktualniOtazka, 1);
+        W<QLineEdit>("eCisloO")->setText(QStringLiteral("900"));
+        W<TSpinTlacitko>("sb1")->Dolu()->click();
+        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("899"));
+        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 899"));
+        QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), Vyrazena);
+
+        // Retired numbers are not skipped: 9 is retired here, 8 exists.
+        W<QLineEdit>("eCisloO")->setText(QStringLiteral("10"));
+        W<TSpinTlacitko>("sb1")->Dolu()->click();
+        QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), Vyrazena);
+        W<TSpinTlacitko>("sb1")->Dolu()->click();
+        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 8"));
+        QVERIFY(W<TPanelOtazky>("pOtazky")->Titulek().isEmpty());
+
+        // The spin button's keys.
+        W<TSpinTlacitko>("sb1")->setFocus();
+        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Up);
+        QCOMPARE(O().Stav().AktualniOtazka, 9);
+        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Space);
+        QCOMPARE(O().Stav().AktualniOtazka, 10);
+        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Down);
+        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Space);
+        QCOMPARE(O().Stav().AktualniOtazka, 8);
+        QCOMPARE(W<TSpinTlacitko>("sb1")->Nahoru()->autoRepeatDelay(), 400);
+        QCOMPARE(W<TSpinTlacitko>("sb1")->Nahoru()->autoRepeatInterval(), 100);
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+    }
+
+    void neplatnyText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("zprava");
+        QTest::newRow("písmeno") << QStringLiteral("12a") << QStringLiteral("\"12a\" není platná integer hodnota!");
+        QTest::newRow("mínus") << QStringLiteral("-3") << QStringLiteral("\"-3\" není platná integer hodnota!");
+        QTest::newRow("mezera") << QStringLiteral(" 3") << QStringLiteral("\" 3\" není platná integer hodnota!");
+        QTest::newRow("prázdný") << QString() << QStringLiteral("\"\" není platná integer hodnota!");
+        QTest::newRow("dlouhý") << QStringLiteral("99999999999") << QStringLiteral("\"99999999999\" není platná integer hodnota!");
+    }
+
+    void neplatnyText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, zprava);
+        A("M1Prohlizet")->trigger();
+        O().ZobrazitOtazku(7);
+        for (auto akce : {0, 1, 2}) {
+            W<QLineEdit>("eCisloO")->setText(text);
+            if (akce == 0)
+                QTest::keyClick(W<QLineEdit>("eCisloO"), Qt::Key_Return);
+            else
+                (akce == 1 ? W<TSpinTlacitko>("sb1")->Nahoru() : W<TSpinTlacitko>("sb1")->Dolu())->click();
+            const auto zpravy = Dialogy::Test::Zobrazene();
+            QCOMPARE(zpravy.size(), 1);
+            QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
+            QCOMPARE(zpravy[0].text, zprava);
+            QCOMPARE(W<QLineEdit>("eCisloO")->text(), text);
+            QCOMPARE(O().Stav().AktualniOtazka, 7);
+            QVERIFY(W<QLineEdit>("eCisloO")->hasFocus() || !QApplication::focusWindow());
+        }
+    }
+
+    // What the user sees of the information panel in a mode: every shown label inside the panel,
+    // no two of them overlapping, and each at the place the mode's layout gives it.
+    void PomocJakoVRezimu(Rezim rezim)
+    {
+        auto *pomoc = W<TPanelPomoc>("pPomoc");
+        const RozvrzeniPomoci &r = TPanelPomoc::Rozvrzeni(rezim);
+        QList<QWidget *> videt;
+        for (QLabel *l : pomoc->findChildren<QLabel *>())
+            if (Viditelny(l))
+                videt << l;
+        for (QWidget *w : std::as_const(videt)) {
+            QVERIFY2(pomoc->contentsRect().contains(w->geometry()), qPrintable(w->objectName()));
+            for (QWidget *jiny : std::as_const(videt))
+                QVERIFY2(w == jiny || !w->geometry().intersects(jiny->geometry()),
+                         qPrintable(w->objectName() + QStringLiteral(" / ") + jiny->objectName()));
+        }
+        QCOMPARE(W<QLabel>("lbKonecRezimu")->pos(), r.konecRezimu);
+        QCOMPARE(W<QLabel>("lbUzivatel")->y(), r.uzivatel.y());
+        QCOMPARE(Viditelny(W<QLabel>("lbJakNaTo")), r.pokyny);
+        QCOMPARE(Viditelny(W<QLabel>("lbSkupina")), r.pokyny);
+        QCOMPARE(Viditelny(W<QLabel>("lbNapoveda")), r.napoveda);
+        QCOMPARE(Viditelny(W<QLabel>("lbUspesnost")), r.pocitadla);
+        QCOMPARE(Viditelny(W<QFrame>("Cara1")), r.pocitadla);
+        QCOMPARE(W<QLabel>("lbNic")->isEnabled(), r.celaLegenda);
+        QVERIFY(W<QLabel>("lbAno")->isEnabled());
+        if (r.pokyny)
+            QCOMPARE(W<QLabel>("lbSkupina")->pos(), r.skupina);
+    }
+
+    void infoPanelPodleRezimu()
+    {
+        A("M1Prohlizet")->trigger();
+        PomocJakoVRezimu(Rezim::Prohlizeni);
+        QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""));
+        QCOMPARE(W<QLabel>("lbUzivatel")->text(), QStringLiteral("Aktivní profil uživatele: Default"));
+        // The profile line stands centred under the end-of-mode line.
+        const QRect konec = W<QLabel>("lbKonecRezimu")->geometry(), uzivatel = W<QLabel>("lbUzivatel")->geometry();
+        QVERIFY(qAbs(konec.center().x() - uzivatel.center().x()) <= 1);
+        A("M2KonecRezimu")->trigger();
+
+        O().PrepnoutRezim(Rezim::Procvicovani, true);
+        PomocJakoVRezimu(Rezim::Procvicovani);
+        QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: B"));
+        QVERIFY(A("M2OznacSpravne")->isVisible() && A("M1Procvicovat")->isChecked());
+        QVERIFY(!A("M1Prohlizet")->isChecked() && !A("M1Zkouset")->isChecked());
+        QVERIFY(!Viditelny(W<TPanelProhlizeni>("pProhlizeni")) && !Viditelny(W<QLabel>("stPoznamka")));
+        QVERIFY(O().Stav().CekaNaOdpoved);
+        QCOMPARE(W<QLabel>("lbUspesnost")->text(), QStringLiteral("Úspěšnost: 0%"));
+
+        // Ending practice asks; No leaves the run untouched, Yes ends it.
+        Dialogy::Test::Odpovedet(false);
+        A("M2KonecRezimu")->trigger();
+        QVERIFY(Viditelny(W<TPanelOtazky>("pOtazky")) && A("M1Procvicovat")->isChecked());
+        QCOMPARE(O().Stav().AktivniRezim, Rezim::Procvicovani);
+        Dialogy::Test::Odpovedet(true);
+        A("M2KonecRezimu")->trigger();
+        auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 2);
+        QCOMPARE(zpravy[0].text, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?"));
+        QVERIFY(!Viditelny(W<TPanelOtazky>("pOtazky")) && !A("M1Procvicovat")->isChecked());
+        QCOMPARE(O().Stav().AktivniRezim, Rezim::Zadny);
+
+        O().PrepnoutRezim(Rezim::Zkouseni, true);
+        PomocJakoVRezimu(Rezim::Zkouseni);
+        QVERIFY(!A("M2OznacSpravne")->isVisible() && A("M1Zkouset")->isChecked());
+        QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
+
+        // A replay under a stored result's group gives the user's own group back at its end.
+        O().Stav().OpravaZVysledku = true;
+        O().Stav().PuvodniSkupina = QStringLiteral("A1");
+        O().Stav().ZvolenaSkupina = QStringLiteral("C");
+        Dialogy::Test::Odpovedet(true);
+        A("M2KonecRezimu")->trigger();
+        QCOMPARE(O().Stav().ZvolenaSkupina, QStringLiteral("A1"));
+        QVERIFY(!O().Stav().OpravaZVysledku);
+        QVERIFY(O().Stav().SeznamOtazek.isEmpty());
+        QVERIFY(!A("M1Zkouset")->isChecked());
+    }
+
+    void obrazekKteryNelzeNacist()
+    {
+        QFile::remove(m_dir->filePath(QStringLiteral("obrazky/621.jpg")));
+        A("M1Prohlizet")->trigger();
+        O().ZobrazitOtazku(621);
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QVERIFY2(zpravy[0].text.contains(QStringLiteral("obrazky/621.jpg")), qPrintable(zpravy[0].text));
+        QVERIFY(!Viditelny(W<QLabel>("imgObrazek")));
+        QCOMPARE(W<QLabel>("stOtazka")->width(), 617);
+        O().ZobrazitOtazku(7); // the view stays usable
+        QCOMPARE(W<QLabel>("stOtazka")->text(), QStringLiteral("Otázka 7?"));
+    }
+};
+
+QTEST_MAIN(TestProhlizeni)
+#include "tst_prohlizeni.moc"
