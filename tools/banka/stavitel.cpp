@@ -25,10 +25,11 @@ const std::set<int> Vyrazene{181, 274, 355, 388, 502, 523, 544, 545, 547, 550, 5
 
 QString Text(const char *utf8) { return QString::fromUtf8(utf8); }
 
-// Letters of A..D, each at most once, ascending.
+// Letters of A..D, each at most once, ascending. The pattern is anchored to the whole text: a bare
+// "$" would also accept a trailing line feed.
 bool VzestupnaPismena(const QString &s)
 {
-    static const QRegularExpression vzor(QStringLiteral("^A?B?C?D?$"));
+    static const QRegularExpression vzor(QRegularExpression::anchoredPattern(QStringLiteral("A?B?C?D?")));
     return !s.isEmpty() && vzor.match(s).hasMatch();
 }
 
