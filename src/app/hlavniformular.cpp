@@ -3,7 +3,7 @@
 #include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
-#include "data/filtrvyraz.h"
+#include "data/profily.h"
 #include "kresby/kresby.h"
 
 #include <QAction>
@@ -126,13 +126,16 @@ void THlavniFormular::Spustit()
         move(r.left() + (r.width() - width()) / 2, r.top() + (r.height() - height()) / 2);
     }
 
-    // 3. Settings from config.ini, or the defaults when there is none.
+    // 3. Settings from config.ini, or the defaults when there is none. A file far larger than any
+    // the program writes is not ours: it is reported, left alone, and the defaults hold.
+    const QString konfigurace = QDir(m_adresarProgramu).filePath(QStringLiteral("config.ini"));
     if (SouborExistuje(QStringLiteral("config.ini"))) {
         Konfigurace k;
         QString chyba;
-        if (!NacistKonfiguraci(QDir(m_adresarProgramu).filePath(QStringLiteral("config.ini")), k, &chyba)) {
+        if (!NacistKonfiguraci(konfigurace, k, &chyba)) {
             Dialogy::Chyba(this, chyba);
-            return;
+            if (!KonfiguraceJePrilisVelka(konfigurace))
+                return;
         }
         static_cast<Konfigurace &>(m_stav) = k;
         m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
@@ -146,6 +149,7 @@ void THlavniFormular::Spustit()
 
     // 4. The profiles as stored.
     m_stav.UlozeneProfily = m_stav.Profily;
+    m_stav.ZnameProfily = m_stav.Profily;
 
     // 5. Hints go to the first panel of the status bar (see event()).
     // 6. Colours.
@@ -248,30 +252,19 @@ void THlavniFormular::closeEvent(QCloseEvent *udalost)
     udalost->accept();
 }
 
+// Deletes the records of the profiles this run knew and the stored list no longer holds: one
+// created and never saved, or one whose removal was saved. Names the run never knew keep their
+// records, so a damaged or missing config.ini costs nobody their results.
 void THlavniFormular::VycistitVysledky()
 {
-    // An empty stored list would match every record; the program never stores one, and a
-    // hand-edited file must not cost the user all results.
+    // An empty stored list would take every known profile; the program never stores one.
     if (m_stav.UlozeneProfily.isEmpty())
         return;
-    QString filtr;
-    for (int j = 0; j < m_stav.UlozeneProfily.size(); ++j) {
-        filtr += QStringLiteral("Profil <> ") + LiteralFiltru(m_stav.UlozeneProfily[j]) + u' ';
-        if (j + 1 < m_stav.UlozeneProfily.size())
-            filtr += QStringLiteral("AND ");
-    }
-    for (const QString &jmeno : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly")}) {
-        if (!Tabulka::Existuje(jmeno))
-            continue;
+    const QStringList smazat = ProfilyKeSmazani(m_stav.ZnameProfily, m_stav.UlozeneProfily);
+    for (const QString &tabulka : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly")}) {
         try {
-            Tabulka t(jmeno);
-            t.Otevrit();
-            t.NastavitFiltrovani(false);
-            t.NastavitFiltr(filtr);
-            t.NastavitFiltrovani(true);
-            for (int n = t.PocetZaznamu(); n > 0; --n)
-                t.SmazatAktualni();
-            t.Zavrit();
+            for (const QString &profil : smazat)
+                SmazatZaznamyProfilu(tabulka, profil);
         } catch (const ChybaTabulky &e) {
             Dialogy::Chyba(this, e.Text());
         }
