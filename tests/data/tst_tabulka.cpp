@@ -297,9 +297,22 @@ private slots:
         } catch (const ChybaTabulky &e) {
             QVERIFY2(e.Text().contains(QStringLiteral("disk plný")), qPrintable(e.Text()));
         }
+        QCOMPARE(Profily(t), QStringList{QStringLiteral("celý")});
+
+        // The failed write left nothing behind on the open table: another program can change the
+        // file again, and the next write on the same open table stores its record whole.
+        {
+            sqlite3 *db = nullptr;
+            QCOMPARE(sqlite3_open("Vysledky.MB", &db), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(db, "DROP TRIGGER zadny", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+        }
+        Pridat(t, QStringLiteral("druhý"), 3, QStringLiteral("text 3"));
         t.Zavrit();
         t.Otevrit();
-        QCOMPARE(Profily(t), QStringList{QStringLiteral("celý")});
+        QCOMPARE(Profily(t), (QStringList{QStringLiteral("celý"), QStringLiteral("druhý")}));
+        t.PrejitNa(1);
+        QCOMPARE(t.Text(QStringLiteral("Poznámka")), QStringLiteral("text 3"));
     }
 
     void poskozenySouborZustaneBezeZmeny_data()
