@@ -355,8 +355,10 @@ const QList<Polozka> Seznam{
     // ---- Priority signs ----
     {u"P1", [](QPainter &p) {
          Vystraha(p);
-         Cara(p, Usecka({50, 35}, {50, 83}), 9, Cerna);
-         Cara(p, Usecka({30, 60}, {70, 60}), 4, Cerna);
+         // The main road twice as wide as the side road, and both wide enough to stay apart
+         // from "Křižovatka" (A 3) when the sign stands small in a scene.
+         Cara(p, Usecka({50, 35}, {50, 83}), 15, Cerna);
+         Cara(p, Usecka({29, 60}, {71, 60}), 7.5, Cerna);
      }},
     {u"P2", [](QPainter &p) { HlavniSilnice(p, false); }},
     {u"P3", [](QPainter &p) { HlavniSilnice(p, true); }},
@@ -660,14 +662,10 @@ const QList<Polozka> Seznam{
      }},
 
     // ---- Additional panels ----
+    // Seen from the main road: the driver comes up it from the bottom, where it turns left.
     {u"E2b", [](QPainter &p) {
-         BilaTabule(p, QRectF(14, 14, 72, 72));
-         Cara(p, Usecka({50, 78}, {50, 50}), 4, Cerna);
-         QPainterPath hlavni(QPointF(22, 50));
-         hlavni.lineTo(50, 50);
-         hlavni.lineTo(50, 22);
-         Cara(p, hlavni, 8, Cerna);
-         Cara(p, Usecka({50, 50}, {78, 50}), 4, Cerna);
+         Dily::TvarKrizovatky(p, {Strana::Dole, Strana::Vlevo, Strana::Nahore, Strana::Vpravo},
+                        {Strana::Dole, Strana::Vlevo});
      }},
     {u"E3a", [](QPainter &p) {
          TabulkaSTextem(p, QRectF(10, 32, 80, 36), {QStringLiteral("150 m")});
