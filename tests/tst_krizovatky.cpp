@@ -165,6 +165,7 @@ private slots:
     void kazdyDruhMaSvouPodobu();
     void majakSviti();
     void znackaStojiURamene();
+    void znackaJeDostVelka();
     void trasyDrziPravouStranu();
 };
 
@@ -480,6 +481,38 @@ void TestKrizovatky::znackaStojiURamene()
     QVERIFY2(jinych > 100, qPrintable(QString::number(jinych)));
     // Elsewhere only the give-way line across the approach differs.
     QVERIFY2(jinde < jinych, qPrintable(QString::number(jinde)));
+}
+
+void TestKrizovatky::znackaJeDostVelka()
+{
+    // A priority sign in a scene must read as itself at the size the program shows the scene:
+    // at least 24 pixels across, with a crossbar (P 1) that stays dark across two pixels.
+    const QJsonObject se = Udaj(Zaklad(), u"znacky"_s,
+                                QJsonDocument::fromJson(R"([{"rameno": "jih", "kod": "P1"}])")
+                                    .array());
+    const QImage a = Krizovatky::Nakreslit(Zaklad());
+    const QImage b = Krizovatky::Nakreslit(se);
+    QRect kde;
+    for (int y = Krizovatky::Vyska / 2; y < b.height(); ++y)
+        for (int x = Krizovatky::Sirka / 2 + 20; x < b.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                kde |= QRect(x, y, 1, 1);
+    QVERIFY2(kde.width() >= 24 && kde.height() >= 20,
+             qPrintable(u"%1 × %2"_s.arg(kde.width()).arg(kde.height())));
+    // Down the sign's middle column the crossbar is a run of dark pixels below the bar's top.
+    int nejdelsi = 0;
+    for (int x = kde.center().x() - 6; x <= kde.center().x() + 6; ++x) {
+        if (qAbs(x - kde.center().x()) < 3)
+            continue; // the main road's wide bar
+        int beh = 0;
+        for (int y = kde.top(); y <= kde.bottom(); ++y) {
+            // Black, not the red of the border.
+            const QColor c = b.pixelColor(x, y);
+            beh = std::max({c.red(), c.green(), c.blue()}) < 110 ? beh + 1 : 0;
+            nejdelsi = std::max(nejdelsi, beh);
+        }
+    }
+    QVERIFY2(nejdelsi >= 2, qPrintable(QString::number(nejdelsi)));
 }
 
 void TestKrizovatky::trasyDrziPravouStranu()
