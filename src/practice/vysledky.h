@@ -28,8 +28,10 @@ inline const QString Uspesnost = QStringLiteral("Uspesnost");
 
 QList<DefinicePole> PoleTabulky();
 
-// Appends the record, creating the table first when there is none. The record is stored whole or
-// not at all; an existing table is never replaced. Throws ChybaTabulky with the store's text.
+// Appends the record, creating the table first when there is none (built under the name
+// "Vysledky-nova" and then moved into place, so that a crash never leaves half a table). The
+// record is stored whole or not at all; an existing file is never replaced. Throws ChybaTabulky
+// with the store's text.
 void ZapsatVysledek(const Beh::Vysledek &v);
 
 } // namespace Vysledky

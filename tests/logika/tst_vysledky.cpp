@@ -102,6 +102,41 @@ private slots:
         QCOMPARE(QDir().entryList(QDir::Files), QStringList{QStringLiteral("Vysledky.DB")});
     }
 
+    void prerusaneZalozeniSeDokonci()
+    {
+        // Left by a crash while the table was being built: removed, and the table made anew.
+        for (const char *zbytek : {"Vysledky-nova.DB", "Vysledky-nova.MB", "Vysledky-nova.DB-journal"}) {
+            QFile f(QString::fromLatin1(zbytek));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("polovina");
+        }
+        Vysledky::ZapsatVysledek(Vysledek(1, QString()));
+        QCOMPARE(QDir().entryList(QDir::Files), (QStringList{QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB")}));
+
+        // Left by a crash between the two moves into place: the move is finished.
+        QTemporaryDir druhy;
+        QDir::setCurrent(druhy.path());
+        Tabulka::Vytvorit(QStringLiteral("Vysledky-nova"), Vysledky::PoleTabulky());
+        QVERIFY(QFile::rename(QStringLiteral("Vysledky-nova.MB"), QStringLiteral("Vysledky.MB")));
+        Vysledky::ZapsatVysledek(Vysledek(2, QStringLiteral("5")));
+        QCOMPARE(QDir().entryList(QDir::Files), (QStringList{QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB")}));
+        Tabulka t(Vysledky::JmenoTabulky);
+        t.Otevrit(true);
+        QCOMPARE(t.PocetZaznamu(), 1);
+        QCOMPARE(t.Text(Vysledky::SpatneCisla), QStringLiteral("5"));
+    }
+
+    void osirelySouborMemSeNeprepise()
+    {
+        QFile f(QStringLiteral("Vysledky.MB"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("cizi");
+        f.close();
+        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, Vysledky::ZapsatVysledek(Vysledek(1, QString())));
+        QCOMPARE(Obsah(QStringLiteral("Vysledky.MB")), QByteArray("cizi"));
+        QCOMPARE(QDir().entryList(QDir::Files), QStringList{QStringLiteral("Vysledky.MB")});
+    }
+
     void tabulkaJinychPoliSeOdmitne()
     {
         // A table of the program with other fields: nothing is appended to it.
