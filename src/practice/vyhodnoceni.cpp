@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int Sirka = 420;
+constexpr int Sirka = 470;
 constexpr int Vyska = 276;
 constexpr int Leva = 24;
 
@@ -93,14 +93,14 @@ TResult::TResult(StavProgramu &stav, bool zkouseni, QWidget *rodic)
 
     auto *btnOK = new QPushButton(QStringLiteral("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(40, 242, 120, 26);
+    btnOK->setGeometry(40, 242, 140, 26);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     auto *btnPrezkouset = new QPushButton(zkouseni ? QStringLiteral("Přezkoušet ze &špatných odpovědí")
                                                    : QStringLiteral("Procvičit &špatné odpovědi"),
                                           this);
     btnPrezkouset->setObjectName(QStringLiteral("btnPrezkouset"));
-    btnPrezkouset->setGeometry(176, 242, 204, 26);
+    btnPrezkouset->setGeometry(200, 242, 230, 26);
     btnPrezkouset->setEnabled(stav.PocetSpatnych > 0 || stav.PocetNapoved > 0);
     connect(btnPrezkouset, &QPushButton::clicked, this, &TResult::btnPrezkousetClick);
 }

@@ -337,6 +337,10 @@ private slots:
         QVERIFY(Znacka(0) && !Znacka(1));
         A("M2OznacSpravne")->trigger(); // once only
         QCOMPARE(S().PocetNapoved, 1);
+        Vyber("stC"); // hinted: answers no longer toggle
+        QVERIFY(!Znacka(2));
+        QTest::mouseClick(W("pOtazky"), Qt::MiddleButton); // only the right button moves on
+        QCOMPARE(S().AktualniOtazka, 3);
         QVERIFY(!O().PanelOtazky().VerdiktViditelny());
         QCOMPARE(Text(m_okno.get(), "lbUspesnost"), QStringLiteral("Úspěšnost: 50%"));
 
@@ -434,6 +438,43 @@ private slots:
         QVERIFY(!Tabulka::Existuje(Vysledky::JmenoTabulky));
         QTest::keyClick(m_okno.get(), Qt::Key_A); // keys do nothing outside a run
         QVERIFY(!Znacka(0));
+    }
+
+    void opravaZVysledkuPrehrajeSeznam()
+    {
+        // As the results list starts a replay of a stored result under that result's group.
+        S().SeznamOtazek = {3, 1};
+        S().CelkemOtazek = S().Zbyva = 2;
+        S().OpravaZVysledku = true;
+        S().PuvodniSkupina = S().ZvolenaSkupina;
+        S().ZvolenaSkupina = QStringLiteral("C");
+        S().KategorieOpravy = QStringLiteral("17");
+        O().PrepnoutRezim(Rezim::Procvicovani, true);
+        QCOMPARE(S().AktualniOtazka, 3);
+        QVERIFY(S().OpakovatSeznam);
+        Vyber("lbB");
+        QCOMPARE(Potvrdit(), QStringLiteral("Špatně"));
+        Pravym();
+        QCOMPARE(S().AktualniOtazka, 1);
+        Vyber("lbA");
+        Vyber("lbC");
+        QCOMPARE(Potvrdit(), QStringLiteral("Správně"));
+        Dialogy::Test::Odpovedet(true);
+        PriDialogu([](QWidget *d) {
+            QCOMPARE(Text(d, "lbSkupina"), QStringLiteral("Skupina: C"));
+            Kliknout(d, "btnOK");
+        });
+        Pravym();
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QCOMPARE(zpravy[0].text, QStringLiteral("Chcete vytvořit protokol i z této opravy?"));
+        const QList<Radek> z = Ulozene();
+        QCOMPARE(z.size(), 1);
+        QCOMPARE(std::make_tuple(z[0].kategorie, z[0].spatne, z[0].pocet, z[0].uspesnost),
+                 std::make_tuple(QStringLiteral("17"), QStringLiteral("3"), 2, 50));
+        QCOMPARE(S().ZvolenaSkupina, QStringLiteral("B"));
+        QVERIFY(!S().OpravaZVysledku);
+        QCOMPARE(S().AktivniRezim, Rezim::Zadny);
     }
 
     void zadnaOtazkaNevyhovuje()
