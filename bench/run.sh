@@ -36,3 +36,7 @@ echo "peak resident memory, median: semaforix ${ms} kB, minimal window ${mm} kB"
 
 echo
 "$prog/bench/bench_zobrazeni" 2>/dev/null
+
+# Choosing a whole random run's questions against showing one question, in the same process.
+echo
+"$prog/bench/bench_dalsi_otazka" "${CHOICE_RUNS:-101}" 2>/dev/null

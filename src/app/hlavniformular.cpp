@@ -5,6 +5,7 @@
 #include "app/panelpomoc.h"
 #include "data/profily.h"
 #include "kresby/kresby.h"
+#include "practice/rizenibehu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -87,6 +88,7 @@ THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
     m_pPomoc->hide();
 
     m_menu = std::make_unique<Nabidky>(menuBar());
+    m_beh = new TRizeniBehu(*this);
     Propojit();
     setFixedSize(sizeHint());
 
@@ -108,6 +110,11 @@ void THlavniFormular::Propojit()
     connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(m.M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(m.M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
+    connect(m.M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
+    connect(m.M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
+    connect(m.M2OznacSpravne, &QAction::triggered, m_beh, &TRizeniBehu::M2OznacSpravneClick);
+    connect(m_pOtazky, &TPanelOtazky::stAClick, m_beh, &TRizeniBehu::stAClick);
+    connect(m_pOtazky, &TPanelOtazky::pOtazkyMouseDown, m_beh, &TRizeniBehu::pOtazkyMouseDown);
 }
 
 void THlavniFormular::Spustit()
@@ -239,6 +246,18 @@ void THlavniFormular::M1VysledekTestuClick()
 {
     if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
         Dialogy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+}
+
+void THlavniFormular::M1ProcvicovatClick()
+{
+    if (m_beh->PripravitBeh(false))
+        PrepnoutRezim(Rezim::Procvicovani, true);
+}
+
+void THlavniFormular::M1ZkousetClick()
+{
+    if (m_beh->PripravitBeh(true))
+        PrepnoutRezim(Rezim::Zkouseni, true);
 }
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)
