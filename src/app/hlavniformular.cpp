@@ -5,6 +5,7 @@
 #include "app/panelpomoc.h"
 #include "data/filtrvyraz.h"
 #include "kresby/kresby.h"
+#include "test/test.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -107,6 +108,7 @@ void THlavniFormular::Propojit()
     connect(m.smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(m.M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
+    connect(m.M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(m.M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
 }
 
@@ -235,6 +237,22 @@ void THlavniFormular::M1VysledekTestuClick()
 {
     if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
         Dialogy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+}
+
+// The test window keeps its own view of the bank while it is open; ours is closed meanwhile.
+void THlavniFormular::M1TestClick()
+{
+    m_banka.Zavrit();
+    {
+        TTestForm test(m_stav, this);
+        if (test.Pripraven())
+            test.exec();
+    }
+    try {
+        m_banka.Otevrit();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+    }
 }
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)

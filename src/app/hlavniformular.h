@@ -53,6 +53,7 @@ private:
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();
+    void M1TestClick();
     void M2KonecRezimuClick();
 
     QString m_adresarProgramu;
