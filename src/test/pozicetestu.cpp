@@ -10,16 +10,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Sirka = 750;
 constexpr int VyskaRadku = 16;
-constexpr int TopOtazky = 18;
 constexpr int LevaOtazky = 8, SirkaOtazky = 734;
-constexpr int LevaPole = 8, SirkaPole = 30;
-constexpr int LevaOdpovedi = 40, SirkaOdpovedi = 702;
+constexpr int LevaPole = 8, SirkaPole = 34;
+constexpr int LevaOdpovedi = 42, SirkaOdpovedi = 700;
 constexpr int MezeraObrazku = 8;
-constexpr int TopObrazku = 16;
 
 // Positions 17 to 21 show a sign, 23 to 25 a crossroad; the others have no picture.
 QSize VelikostObrazku(int pozice)
@@ -106,7 +106,7 @@ TPoziceTestu::TPoziceTestu(int pozice, QWidget *rodic)
         m_img = new QLabel(this);
         m_img->setObjectName(QStringLiteral("img%1").arg(pozice));
         m_img->setAlignment(Qt::AlignCenter);
-        m_img->setGeometry(Sirka - LevaOtazky - s.width(), TopObrazku, s.width(), s.height());
+        m_img->setGeometry(Sirka - LevaOtazky - s.width(), 0, s.width(), s.height());
     }
 }
 
@@ -116,10 +116,13 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     for (size_t i = 0; i < 4; ++i) {
         m_st[i]->setText(otazka.odpovedi[i]);
         m_cb[i]->setAccessibleDescription(otazka.odpovedi[i]);
+        // A question of three answers offers no box for a fourth.
+        m_cb[i]->setVisible(!otazka.odpovedi[i].isEmpty());
     }
 
     int zuzeni = 0;
     if (m_img) {
+        m_img->move(m_img->x(), TopObsahu() - 2);
         const bool obrazek = !otazka.obrazek.isEmpty() && ListTestu::NacistObrazek(m_img, otazka.obrazek, window());
         m_img->setVisible(obrazek);
         if (obrazek) {
@@ -129,7 +132,7 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     }
 
     const int sirkaOtazky = SirkaOtazky - zuzeni, sirkaOdpovedi = SirkaOdpovedi - zuzeni;
-    m_stO->setGeometry(LevaOtazky, TopOtazky, sirkaOtazky, ListTestu::VyskaTextu(m_stO->text(), sirkaOtazky));
+    m_stO->setGeometry(LevaOtazky, TopObsahu(), sirkaOtazky, ListTestu::VyskaTextu(m_stO->text(), sirkaOtazky));
     int top = m_stO->y() + m_stO->height();
     for (size_t i = 0; i < 4; ++i) {
         m_st[i]->setGeometry(LevaOdpovedi, top, sirkaOdpovedi, ListTestu::VyskaTextu(m_st[i]->text(), sirkaOdpovedi));
@@ -138,9 +141,12 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     }
     int vyska = top + 6;
     if (m_img && m_img->isVisibleTo(this))
-        vyska = std::max(vyska, m_vyskaNavrhu);
+        vyska = std::max({vyska, m_vyskaNavrhu, m_img->y() + m_img->height() + 4});
     resize(Sirka, vyska);
 }
+
+// Below the caption, which the style draws over the top of the frame.
+int TPoziceTestu::TopObsahu() const { return fontMetrics().height() + 7; }
 
 QString TPoziceTestu::Odpoved() const
 {

@@ -44,6 +44,7 @@ protected:
 
 private:
     void st1AClick(int odpoved);
+    int TopObsahu() const;
 
     int m_pozice;
     int m_vyskaNavrhu;

@@ -16,7 +16,7 @@ namespace {
 constexpr int Sloupcu = 7, Radku = 4;
 constexpr int SirkaBunky = 70, VyskaBunky = 20;
 constexpr int SirkaOtazky = 721, SirkaOdpovedi = 681;
-constexpr int LevaOtazky = 8, TopOtazky = 20, LevaOdpovedi = 48, LevaPismene = 28, LevaZnamky = 8;
+constexpr int LevaOtazky = 8, TopOtazky = 24, LevaOdpovedi = 48, LevaPismene = 28, LevaZnamky = 8;
 const QString TitulekPrehledu = QStringLiteral(" 1. otázka (3 body); Skutečné číslo otázky: ");
 
 const std::array<QString, 3> PopisyZnamek{QStringLiteral("Správně označená otázka"), QStringLiteral("Špatně označená otázka"),
