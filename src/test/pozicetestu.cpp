@@ -59,6 +59,13 @@ QFont PismoTextu()
     return pismo;
 }
 
+QFont PismoOkna()
+{
+    QFont pismo = PismoTextu();
+    pismo.setPixelSize(11);
+    return pismo;
+}
+
 int VyskaTextu(const QString &text, int sirka)
 {
     static const QFont pismo = PismoTextu();
@@ -122,7 +129,8 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
 
     int zuzeni = 0;
     if (m_img) {
-        m_img->move(m_img->x(), TopObsahu() - 2);
+        // The caption stands at the left, so the picture can rise to the frame's top line.
+        m_img->move(m_img->x(), fontMetrics().height() / 2 + 2);
         const bool obrazek = !otazka.obrazek.isEmpty() && ListTestu::NacistObrazek(m_img, otazka.obrazek, window());
         m_img->setVisible(obrazek);
         if (obrazek) {

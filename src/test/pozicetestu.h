@@ -13,6 +13,8 @@ namespace ListTestu {
 
 // 13-pixel "MS Sans Serif" (Liberation Sans on Linux), the font the texts are measured in.
 QFont PismoTextu();
+// The same family in 8 points for the window's other controls.
+QFont PismoOkna();
 // Height of a text wrapped at the width: 16 pixels a line.
 int VyskaTextu(const QString &text, int sirka);
 // Loads a picture file ("obrazky\621.jpg", either separator) into the label at its natural size;

@@ -38,11 +38,12 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
     setWindowTitle(TitulekTestu);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(ListTestu::PismoTextu());
+    setFont(ListTestu::PismoOkna());
     setFixedSize(Sirka, Vyska);
 
     m_pcTest = new QTabWidget(this);
     m_pcTest->setObjectName(QStringLiteral("pcTest"));
+    m_pcTest->setFont(ListTestu::PismoTextu());
     m_pcTest->setGeometry(0, 0, Sirka, VyskaStranek);
     for (int list = 1; list <= 7; ++list) {
         auto *stranka = new QWidget;

@@ -44,10 +44,11 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
     : QFrame(rodic), m_banka(banka), m_polozky(polozky)
 {
     setObjectName(QStringLiteral("pVyhodnoceni"));
+    setAutoFillBackground(true); // covers the sheet's buttons
 
     auto *sgbProfil = new QGroupBox(QStringLiteral("Vstupní parametry:"), this);
     sgbProfil->setObjectName(QStringLiteral("sgbProfil"));
-    sgbProfil->setGeometry(8, 6, 372, 112);
+    sgbProfil->setGeometry(8, 6, 300, 112);
     m_lbProfil = Popisek(sgbProfil, "lbProfil", QStringLiteral("Řešitel testu: "), 18);
     m_lbSkupina = Popisek(sgbProfil, "lbSkupina", QStringLiteral("Skupina: "), 36);
     Popisek(sgbProfil, "lbMaxPocBod", QStringLiteral("Maximální možný počet bodů: %1").arg(PlanTestu::MaxBodu), 54);
@@ -56,7 +57,7 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
 
     auto *sgbTest = new QGroupBox(QStringLiteral("Vyhodnocení testu:"), this);
     sgbTest->setObjectName(QStringLiteral("sgbTest"));
-    sgbTest->setGeometry(388, 6, 376, 112);
+    sgbTest->setGeometry(316, 6, 448, 112);
     m_lbCas = Popisek(sgbTest, "lbCas", QStringLiteral("Celková doba trvání testu: "), 18);
     m_lbOdpovedi = Popisek(sgbTest, "lbOdpovedi", QStringLiteral("Počet správných/špatných odpovědí: "), 36);
     m_lbDosBod = Popisek(sgbTest, "lbDosBod", QStringLiteral("Celkový počet dosažených bodů: "), 54);
@@ -93,7 +94,7 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
     auto *pNapoveda = new QFrame(this);
     pNapoveda->setObjectName(QStringLiteral("pNapoveda"));
     pNapoveda->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pNapoveda->setGeometry(510, 140, 160, 88);
+    pNapoveda->setGeometry(510, 140, 176, 88);
     auto *info = new QLabel(QStringLiteral("Info:"), pNapoveda);
     info->setObjectName(QStringLiteral("lbInfo"));
     info->setGeometry(6, 2, 150, 18);
@@ -108,7 +109,7 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
         obrazek->setGeometry(6, y, Znamky::Velikost, Znamky::Velikost);
         auto *popis = new QLabel(PopisyZnamek[i], pNapoveda);
         popis->setObjectName(QStringLiteral("lbZnamka%1").arg(i + 1));
-        popis->setGeometry(28, y, 130, Znamky::Velikost);
+        popis->setGeometry(28, y, 144, Znamky::Velikost);
     }
 
     m_btnOK = new QPushButton(QStringLiteral("&OK"), this);
@@ -116,12 +117,13 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
     QFont tucneOK = m_btnOK->font();
     tucneOK.setBold(true);
     m_btnOK->setFont(tucneOK);
-    m_btnOK->setGeometry(684, 172, 80, 26);
+    m_btnOK->setGeometry(694, 172, 70, 26);
     connect(m_btnOK, &QPushButton::clicked, this, &TVyhodnoceniTestu::btnOKClick);
 
     m_spatnaOtazka = new QGroupBox(TitulekPrehledu, this);
     m_spatnaOtazka->setObjectName(QStringLiteral("SpatnaOtazka"));
     m_spatnaOtazka->setGeometry(8, 234, 756, 310);
+    m_spatnaOtazka->setFont(ListTestu::PismoTextu());
     m_otazka = Text(m_spatnaOtazka, QStringLiteral("Otazka"));
     QPalette modra = m_otazka->palette();
     modra.setColor(QPalette::WindowText, Qt::blue);
@@ -244,6 +246,7 @@ void TVyhodnoceniTestu::ZobrazPozici()
     int top = m_otazka->y() + m_otazka->height() + 2;
     for (size_t i = 0; i < 4; ++i) {
         m_odpovedi[i]->setText(otazka.odpovedi[i]);
+        m_lb[i]->setVisible(!otazka.odpovedi[i].isEmpty());
         m_odpovedi[i]->setGeometry(LevaOdpovedi, top, SirkaOdpovedi - zuzeni,
                                    ListTestu::VyskaTextu(otazka.odpovedi[i], SirkaOdpovedi - zuzeni));
         m_lb[i]->move(LevaPismene, top);
