@@ -6,9 +6,11 @@
 #include "test/plan.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPixmapCache>
 
 #include <algorithm>
 
@@ -76,7 +78,8 @@ bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno)
 {
     QString soubor = cesta;
     soubor.replace(u'\\', u'/');
-    QImageReader ctecka(soubor);
+    // The format by the file's extension, which also spares probing every image plugin.
+    QImageReader ctecka(soubor, QFileInfo(soubor).suffix().toLatin1());
     const QImage obraz = ctecka.read();
     if (obraz.isNull()) {
         cil->clear();
@@ -84,6 +87,22 @@ bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno)
         return false;
     }
     cil->setPixmap(QPixmap::fromImage(obraz));
+    return true;
+}
+
+bool NacistObrazekOtazky(QLabel *cil, const QString &cesta, QWidget *okno)
+{
+    QString soubor = cesta;
+    soubor.replace(u'\\', u'/');
+    const QString klic = QStringLiteral("semaforix-otazka:") + QFileInfo(soubor).absoluteFilePath();
+    QPixmap obrazek;
+    if (QPixmapCache::find(klic, &obrazek)) {
+        cil->setPixmap(obrazek);
+        return true;
+    }
+    if (!NacistObrazek(cil, cesta, okno))
+        return false;
+    QPixmapCache::insert(klic, cil->pixmap());
     return true;
 }
 
@@ -131,7 +150,7 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     if (m_img) {
         // The caption stands at the left, so the picture can rise to the frame's top line.
         m_img->move(m_img->x(), fontMetrics().height() / 2 + 2);
-        const bool obrazek = !otazka.obrazek.isEmpty() && ListTestu::NacistObrazek(m_img, otazka.obrazek, window());
+        const bool obrazek = !otazka.obrazek.isEmpty() && ListTestu::NacistObrazekOtazky(m_img, otazka.obrazek, window());
         m_img->setVisible(obrazek);
         if (obrazek) {
             m_img->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_pozice));

@@ -20,6 +20,8 @@ int VyskaTextu(const QString &text, int sirka);
 // Loads a picture file ("obrazky\621.jpg", either separator) into the label at its natural size;
 // on failure shows the error box with the loader's text and returns false.
 bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno);
+// The same for the picture of a question, decoded once and then kept in the pixmap cache.
+bool NacistObrazekOtazky(QLabel *cil, const QString &cesta, QWidget *okno);
 
 } // namespace ListTestu
 

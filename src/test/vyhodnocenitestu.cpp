@@ -233,7 +233,7 @@ void TVyhodnoceniTestu::ZobrazPozici()
     }
     // A picture that cannot be shown leaves the texts their full width.
     if (m_obrazek->isVisibleTo(this)) {
-        if (otazka.obrazek.isEmpty() || !ListTestu::NacistObrazek(m_obrazek, otazka.obrazek, window()))
+        if (otazka.obrazek.isEmpty() || !ListTestu::NacistObrazekOtazky(m_obrazek, otazka.obrazek, window()))
             m_obrazek->hide();
         else
             m_obrazek->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_aktualniPozice));
