@@ -85,10 +85,6 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
     m_btnZrusit->setGeometry(406, topTlacitek, 140, 26);
     connect(m_btnZrusit, &QPushButton::clicked, this, &QWidget::close);
 
-    m_pVyhodnoceni = new TVyhodnoceniTestu(m_banka, m_polozky, this);
-    m_pVyhodnoceni->hide();
-    connect(m_pVyhodnoceni, &TVyhodnoceniTestu::btnOKClick, this, &QWidget::close);
-
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);
@@ -200,6 +196,10 @@ void TTestForm::Vyhodnot()
     for (size_t i = 0; i < m_polozky.size(); ++i)
         m_polozky[i].Odpoved = m_pozice[i]->Odpoved();
     m_skore = VysledekTestu::Vyhodnot(m_polozky);
+    // Made only now: most of its controls serve the review alone.
+    m_pVyhodnoceni = new TVyhodnoceniTestu(m_banka, m_polozky, this);
+    m_pVyhodnoceni->hide();
+    connect(m_pVyhodnoceni, &TVyhodnoceniTestu::btnOKClick, this, &QWidget::close);
     const bool protokol = m_nastaveni.VytvaretProtokol[2];
     m_pVyhodnoceni->ZobrazVyhodnoceni({m_nastaveni.AktivniProfil, m_nastaveni.ZvolenaSkupina, m_minPocetBodu,
                                        m_zbyvaSekund, m_skore, protokol});

@@ -60,6 +60,6 @@ private:
     QTabWidget *m_pcTest;
     std::array<TPoziceTestu *, 25> m_pozice{};
     QPushButton *m_btnVyhodnotit, *m_btnZrusit;
-    TVyhodnoceniTestu *m_pVyhodnoceni;
+    TVyhodnoceniTestu *m_pVyhodnoceni = nullptr; // made by the evaluation
     QTimer *m_timer1;
 };
