@@ -2,6 +2,7 @@
 
 #include "app/dialogy.h"
 #include "data/hodiny.h"
+#include "kresby/kresby.h"
 #include "logika/nahoda.h"
 #include "test/plan.h"
 #include "test/pozicetestu.h"
@@ -36,6 +37,7 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
 {
     setObjectName(QStringLiteral("TestForm"));
     setWindowTitle(TitulekTestu);
+    setWindowIcon(Kresby::IkonaOkna());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ListTestu::PismoOkna());

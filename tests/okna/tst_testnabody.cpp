@@ -474,9 +474,24 @@ private slots:
         QVERIFY(otevreno && bankaZavrena);
         QVERIFY(hlavni.Banka().Otevrena());
         QVERIFY(hlavni.findChildren<TTestForm *>().isEmpty());
+        QVERIFY(Dialogy::Test::Zobrazene().value(1).druh == Dialogy::Druh::Otazka); // after the start message
+
+        // A bank that cannot be opened again is reported.
+        QTimer::singleShot(0, this, [&] {
+            if (auto *test = qobject_cast<TTestForm *>(QApplication::activeModalWidget())) {
+                QVERIFY(QFile::rename(QStringLiteral("otazky.DB"), QStringLiteral("jinam.DB")));
+                Dialogy::Test::Odpovedet(true);
+                test->close();
+            }
+        });
+        Pomocnik::Prvek<QAction>(&hlavni, "M1Test")->trigger();
+        QCOMPARE(Dialogy::Test::Zobrazene().value(2).druh, Dialogy::Druh::Chyba);
+        QVERIFY(!hlavni.Banka().Otevrena());
+        QVERIFY(QFile::rename(QStringLiteral("jinam.DB"), QStringLiteral("otazky.DB")));
 
         // A group without a test: the error, no window, the bank back.
         hlavni.Stav().ZvolenaSkupina = QStringLiteral("Q");
+        hlavni.Banka().Otevrit();
         Dialogy::Test::Zobrazene();
         Pomocnik::Prvek<QAction>(&hlavni, "M1Test")->trigger();
         const auto zobrazene = Dialogy::Test::Zobrazene();
