@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     int soucet = 0; // keeps the floor's work from being optimised away
     Nahoda nahoda(12345);
     auto podlaha = [&] {
-        const PolozkyTestu polozky = VylosujTest(banka, nastaveni.ZvolenaSkupina, [&nahoda](int n) { return nahoda.Dalsi(n); });
+        const PolozkyTestu polozky = *VylosujTest(banka, nastaveni.ZvolenaSkupina, [&nahoda](int n) { return nahoda.Dalsi(n); });
         QElapsedTimer t;
         t.start();
         for (const PolozkaTestu &p : polozky) {

@@ -53,8 +53,14 @@ QString ProcNelzeSestavit(const BankaOtazek &banka, const QString &skupina)
     return {};
 }
 
-PolozkyTestu VylosujTest(const BankaOtazek &banka, const QString &skupina, const ZdrojNahody &nahoda)
+std::optional<PolozkyTestu> VylosujTest(const BankaOtazek &banka, const QString &skupina, const ZdrojNahody &nahoda,
+                                        QString *chyba)
 {
+    if (const QString proc = ProcNelzeSestavit(banka, skupina); !proc.isEmpty()) {
+        if (chyba)
+            *chyba = proc;
+        return std::nullopt;
+    }
     PolozkyTestu polozky;
     for (int p = 1; p <= PlanTestu::PocetPozic; ++p) {
         const PlanTestu::Radek &radek = PlanTestu::RadekPozice(p);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class BankaOtazek;
 
@@ -31,5 +32,7 @@ QString ProcNelzeSestavit(const BankaOtazek &banka, const QString &skupina);
 
 // Draws the 25 questions for the group: every position from its row's categories, a number drawn
 // again while it is already on the sheet, missing in the bank or not meant for the group; then
-// positions 1 to 10 sorted by number. Check ProcNelzeSestavit first: only then do the redraws end.
-PolozkyTestu VylosujTest(const BankaOtazek &banka, const QString &skupina, const ZdrojNahody &nahoda);
+// positions 1 to 10 sorted by number. Nothing, with ProcNelzeSestavit's reason in *chyba, when the
+// bank cannot give the group a whole test: the redraws would never end.
+std::optional<PolozkyTestu> VylosujTest(const BankaOtazek &banka, const QString &skupina, const ZdrojNahody &nahoda,
+                                        QString *chyba = nullptr);

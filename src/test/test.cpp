@@ -114,12 +114,15 @@ bool TTestForm::ZahajTest()
 {
     try {
         m_banka.Otevrit();
-        if (const QString proc = ProcNelzeSestavit(m_banka, m_nastaveni.ZvolenaSkupina); !proc.isEmpty()) {
+        Nahoda nahoda = Nahoda::ZCasu();
+        QString proc;
+        const auto polozky =
+            VylosujTest(m_banka, m_nastaveni.ZvolenaSkupina, [&nahoda](int n) { return nahoda.Dalsi(n); }, &proc);
+        if (!polozky) {
             Dialogy::Chyba(parentWidget(), proc);
             return false;
         }
-        Nahoda nahoda = Nahoda::ZCasu();
-        m_polozky = VylosujTest(m_banka, m_nastaveni.ZvolenaSkupina, [&nahoda](int n) { return nahoda.Dalsi(n); });
+        m_polozky = *polozky;
         NaplnListy();
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(parentWidget(), e.Text());

@@ -123,7 +123,9 @@ private slots:
         for (const QString &skupina : Skupiny::Vsechny) {
             for (quint32 seme = 1; seme <= 150; ++seme) {
                 Nahoda nahoda(seme * 2654435761u);
-                const PolozkyTestu t = VylosujTest(banka, skupina, [&nahoda](int n) { return nahoda.Dalsi(n); });
+                const auto test = VylosujTest(banka, skupina, [&nahoda](int n) { return nahoda.Dalsi(n); });
+                QVERIFY(test);
+                const PolozkyTestu &t = *test;
                 QSet<int> videne;
                 int body = 0;
                 for (const PolozkaTestu &q : t) {
@@ -190,7 +192,7 @@ private slots:
             const int od = n == 420 ? 1 : n == 55 ? 421 : n == 145 ? 476 : n == 100 ? 621 : n == 80 ? 501 : 721;
             return cislo - od;
         };
-        const PolozkyTestu t = VylosujTest(banka, QStringLiteral("B"), zdroj);
+        const PolozkyTestu t = VylosujTest(banka, QStringLiteral("B"), zdroj).value();
         QCOMPARE(i, chtena.size());
         QList<int> skutecna;
         QStringList spravne;
@@ -245,6 +247,15 @@ private slots:
             const QString z = ProcNelzeSestavit(banka, spatna);
             QVERIFY2(z.contains(QStringLiteral("„%1“").arg(spatna)), qPrintable(z));
         }
+
+        // The drawing itself refuses, without drawing at all.
+        int tahu = 0;
+        QString chyba;
+        QVERIFY(!VylosujTest(banka, QStringLiteral("T"), [&tahu](int) { return ++tahu, 0; }, &chyba));
+        QCOMPARE(chyba, k);
+        QCOMPARE(tahu, 0);
+        QVERIFY(!VylosujTest(banka, QStringLiteral("X"), [&tahu](int) { return ++tahu, 0; }));
+        QCOMPARE(tahu, 0);
     }
 
     void celaFixtureProVsechnySkupiny()
