@@ -142,8 +142,10 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     for (size_t i = 0; i < 4; ++i) {
         m_st[i]->setText(otazka.odpovedi[i]);
         m_cb[i]->setAccessibleDescription(otazka.odpovedi[i]);
-        // A question of three answers offers no box for a fourth.
-        m_cb[i]->setVisible(!otazka.odpovedi[i].isEmpty());
+        // A question of three answers offers no box for a fourth. (A position is filled once, and
+        // showing a child of a hidden window would only polish it early.)
+        if (otazka.odpovedi[i].isEmpty())
+            m_cb[i]->hide();
     }
 
     int zuzeni = 0;
@@ -151,10 +153,11 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
         // The caption stands at the left, so the picture can rise to the frame's top line.
         m_img->move(m_img->x(), fontMetrics().height() / 2 + 2);
         const bool obrazek = !otazka.obrazek.isEmpty() && ListTestu::NacistObrazekOtazky(m_img, otazka.obrazek, window());
-        m_img->setVisible(obrazek);
         if (obrazek) {
             m_img->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_pozice));
             zuzeni = m_img->width() + MezeraObrazku;
+        } else {
+            m_img->hide();
         }
     }
 
