@@ -37,7 +37,8 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
 {
     setObjectName(QStringLiteral("TestForm"));
     setWindowTitle(TitulekTestu);
-    setWindowIcon(Kresby::IkonaOkna());
+    static const QIcon ikona = Kresby::IkonaOkna(); // painted once for every test of the run
+    setWindowIcon(ikona);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ListTestu::PismoOkna());
