@@ -156,6 +156,7 @@ void TTestForm::NaplnListy()
             const TPoziceTestu *nad = m_pozice[static_cast<size_t>(p - 2)];
             pozice->move(pozice->x(), nad->y() + nad->height() + 2);
         }
+        // The last page is measured too: its positions would otherwise be cut off unseen.
         const bool posledniNaListu = std::find(ZacatkyListu.begin(), ZacatkyListu.end(), p + 1) != ZacatkyListu.end();
         if (posledniNaListu) {
             const int spodek = pozice->y() + pozice->height() + 4;
