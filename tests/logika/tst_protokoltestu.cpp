@@ -127,7 +127,7 @@ private slots:
         t.PrejitNa(1);
         QCOMPARE(t.Text(QStringLiteral("Profil")), QStringLiteral("Druhý"));
         QCOMPARE(t.Text(QStringLiteral("Skupina")), QStringLiteral("AM"));
-        QCOMPARE(t.Cislo(QStringLiteral("Spravne")) + 0, 25);
+        QCOMPARE(t.Cislo(QStringLiteral("Spravne")), 25);
     }
 
     // A table that cannot take the record: the store's error, and the file as it was.
