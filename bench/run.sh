@@ -40,3 +40,7 @@ echo
 # Choosing a whole random run's questions against showing one question, in the same process.
 echo
 "$prog/bench/bench_dalsi_otazka" "${CHOICE_RUNS:-101}" 2>/dev/null
+
+# Creating the points-test window against its floor.
+echo
+"$prog/bench/bench_test_na_body"

@@ -6,6 +6,7 @@
 #include "data/profily.h"
 #include "kresby/kresby.h"
 #include "practice/rizenibehu.h"
+#include "test/test.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -109,6 +110,7 @@ void THlavniFormular::Propojit()
     connect(m.smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(m.M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
+    connect(m.M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(m.M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
     connect(m.M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(m.M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
@@ -258,6 +260,22 @@ void THlavniFormular::M1ZkousetClick()
 {
     if (m_beh->PripravitBeh(true))
         PrepnoutRezim(Rezim::Zkouseni, true);
+}
+
+// The test window keeps its own view of the bank while it is open; ours is closed meanwhile.
+void THlavniFormular::M1TestClick()
+{
+    m_banka.Zavrit();
+    {
+        TTestForm test(m_stav, this);
+        if (test.Pripraven())
+            test.exec();
+    }
+    try {
+        m_banka.Otevrit();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+    }
 }
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)
