@@ -30,3 +30,9 @@ ms=$(cut -d' ' -f2 /tmp/bench_s.txt | median); mm=$(cut -d' ' -f2 /tmp/bench_m.t
 echo "runs: $runs each, platform: $QT_QPA_PLATFORM"
 echo "start to window shown, median: semaforix ${ts} us, minimal window ${tm} us, ratio $(awk "BEGIN {printf \"%.2f\", $ts / $tm}")"
 echo "peak resident memory, median: semaforix ${ms} kB, minimal window ${mm} kB"
+
+# The data layer at scale: config.ini reading and the record tables, each against its floor.
+echo
+"$prog/bench/bench_ini"
+echo
+RUNS=${TABLE_RUNS:-11} "$prog/bench/bench_tabulky"
