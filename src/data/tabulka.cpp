@@ -179,19 +179,11 @@ QString ChybaHlavicky(const QString &soubor)
     return {};
 }
 
-// Opens the file so that the engine can neither write it nor add a journal, log or lock file
+// A URI for a connection that can neither write the file nor add a journal, log or lock file
 // beside it: immutable means no journal is looked at, rolled back or created.
-std::unique_ptr<sqlite3, ZavritDb> OtevritNemenne(const QString &tabulka, const QString &soubor)
+QByteArray UriNemenne(const QString &soubor)
 {
-    const QByteArray cesta = QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/");
-    const QByteArray uri = "file:" + cesta + "?mode=ro&immutable=1";
-    sqlite3 *surove = nullptr;
-    const int rc = sqlite3_open_v2(uri.constData(), &surove, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-    std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
-    if (rc != SQLITE_OK)
-        throw ChybaTabulky(Zprava(tabulka, Poskozeny(soubor, surove ? ChybaEnginu(surove)
-                                                                    : QString::fromUtf8(sqlite3_errstr(rc)))));
-    return spojeni;
+    return "file:" + QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/") + "?mode=ro&immutable=1";
 }
 
 // The texts of the first column of every row of a query on a checking connection.
@@ -229,11 +221,24 @@ void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QStrin
         }
     }
 
-    const auto spojeniDb = OtevritNemenne(tabulka, db);
-    const auto spojeniMb = OtevritNemenne(tabulka, mb);
-    const char *tabulky = "SELECT name FROM sqlite_master WHERE type = 'table'";
-    const QStringList vDb = Texty(spojeniDb.get(), tabulka, db, tabulky);
-    const QStringList vMb = Texty(spojeniMb.get(), tabulka, mb, tabulky);
+    sqlite3 *surove = nullptr;
+    const int rc = sqlite3_open_v2(UriNemenne(db).constData(), &surove, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    const std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
+    if (rc != SQLITE_OK)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, surove ? ChybaEnginu(surove)
+                                                                : QString::fromUtf8(sqlite3_errstr(rc)))));
+    {
+        sqlite3_stmt *surovy = nullptr;
+        sqlite3_prepare_v2(spojeni.get(), "ATTACH DATABASE ? AS mb", -1, &surovy, nullptr);
+        Dotaz pripojit(surovy);
+        const QByteArray uri = UriNemenne(mb);
+        sqlite3_bind_text(pripojit.get(), 1, uri.constData(), static_cast<int>(uri.size()), SQLITE_TRANSIENT);
+        if (!pripojit || sqlite3_step(pripojit.get()) != SQLITE_DONE)
+            throw ChybaTabulky(Zprava(tabulka, Poskozeny(mb, ChybaEnginu(spojeni.get()))));
+    }
+    sqlite3 *kontrola = spojeni.get();
+    const QStringList vDb = Texty(kontrola, tabulka, db, "SELECT name FROM main.sqlite_master WHERE type = 'table'");
+    const QStringList vMb = Texty(kontrola, tabulka, mb, "SELECT name FROM mb.sqlite_master WHERE type = 'table'");
     const auto sZaznamy = [](const QStringList &t) {
         return t.contains(QStringLiteral("pole")) && t.contains(QStringLiteral("zaznamy"));
     };
@@ -249,17 +254,17 @@ void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QStrin
 
     // The columns must be those of the field list, the records' in .DB and the memos' in .MB.
     QStringList zaznamy{QStringLiteral("id")}, mema{QStringLiteral("id")};
-    const QStringList jmena = Texty(spojeniDb.get(), tabulka, db, "SELECT jmeno FROM pole ORDER BY pozice");
-    const QStringList typy = Texty(spojeniDb.get(), tabulka, db, "SELECT typ FROM pole ORDER BY pozice");
+    const QStringList jmena = Texty(kontrola, tabulka, db, "SELECT jmeno FROM main.pole ORDER BY pozice");
+    const QStringList typy = Texty(kontrola, tabulka, db, "SELECT typ FROM main.pole ORDER BY pozice");
     for (int i = 0; i < jmena.size() && i < typy.size(); ++i) {
         const auto typ = TypZNazvu(typy[i].toUtf8());
         if (!typ)
             throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("neznámý typ pole %1").arg(jmena[i]))));
         (*typ == TypPole::Memo ? mema : zaznamy) << jmena[i];
     }
-    if (Texty(spojeniDb.get(), tabulka, db, "SELECT name FROM pragma_table_info('zaznamy')") != zaznamy)
+    if (Texty(kontrola, tabulka, db, "SELECT name FROM pragma_table_info('zaznamy', 'main')") != zaznamy)
         throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("záznamy neodpovídají seznamu polí"))));
-    if (Texty(spojeniMb.get(), tabulka, mb, "SELECT name FROM pragma_table_info('memo')") != mema)
+    if (Texty(kontrola, tabulka, mb, "SELECT name FROM pragma_table_info('memo', 'mb')") != mema)
         throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("soubor %1 nepatří k souboru %2").arg(mb, db)));
 }
 
@@ -289,6 +294,15 @@ private:
 
 } // namespace
 
+// The state of a predicate's pass over the records, which the records it hands over read from.
+struct PruchodFiltru {
+    static constexpr int Necteno = -1; // a field the query leaves out
+    static constexpr int Chybi = -2;   // a field the predicate asked for: the next query reads it
+    sqlite3_stmt *radek = nullptr;
+    QList<int> sloupecPole; // each field's column in radek, or one of the two above
+    bool rozsirit = false;
+};
+
 ChybaTabulky::ChybaTabulky(const QString &text)
     : std::runtime_error(text.toStdString()), m_text(text)
 {
@@ -297,8 +311,13 @@ ChybaTabulky::ChybaTabulky(const QString &text)
 QVariant Zaznam::Hodnota(const QString &pole) const
 {
     const int i = m_tabulka.IndexPoleNeboChyba(pole);
-    if (m_hodnoty && m_tabulka.m_pole[i].typ != TypPole::Memo)
-        return (*m_hodnoty)[i];
+    if (m_pruchod && m_tabulka.m_pole[i].typ != TypPole::Memo) {
+        const int sloupec = m_pruchod->sloupecPole[i];
+        if (sloupec >= 0)
+            return Sloupec(m_pruchod->radek, sloupec);
+        m_pruchod->sloupecPole[i] = PruchodFiltru::Chybi;
+        m_pruchod->rozsirit = true;
+    }
     return m_tabulka.HodnotaZaznamu(m_id, i);
 }
 
@@ -390,7 +409,8 @@ void Tabulka::Otevrit(bool jenCteni)
 
     sqlite3 *surove = nullptr;
     const int rc = sqlite3_open_v2(UriSouboru(db, jenCteni).constData(), &surove,
-                                   (jenCteni ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI,
+                                   (jenCteni ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI
+                                       | SQLITE_OPEN_NOMUTEX,
                                    nullptr);
     std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
     if (rc != SQLITE_OK)
@@ -499,26 +519,32 @@ void Tabulka::NastavitFiltrovani(bool zapnuto)
 bool Tabulka::VyrazFiltrujePole() const { return m_filtrovano && !m_vyraz.trimmed().isEmpty(); }
 
 // SELECT of the given columns of the records the expression filter accepts (all when it is off), in
-// insertion order. The expression's texts are bound as parameters, never spliced in.
-QString Tabulka::DotazNaPohled(const QString &sloupce, QVariantList &parametry) const
+// insertion order, optionally only those whose id passes podminkaId ("id > ?", "id = ?") with id.
+// The expression's texts are bound as parameters, never spliced in.
+QString Tabulka::DotazNaPohled(const QString &sloupce, QVariantList &parametry, const QString &podminkaId,
+                               qint64 id) const
 {
-    QString sql = QStringLiteral("SELECT ") + sloupce + QStringLiteral(" FROM zaznamy");
+    QStringList podminky;
     if (VyrazFiltrujePole()) {
         QString chyba;
         const auto vyraz = RozebratFiltr(m_vyraz, &chyba);
         if (!vyraz)
             throw ChybaTabulky(Zprava(m_jmeno, chyba));
-        QString podminky;
         for (const PodminkaFiltru &p : vyraz->podminky) {
             const int i = IndexPoleNeboChyba(p.pole);
             if (m_pole[i].typ == TypPole::Memo)
                 throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("podle pole %1 nelze filtrovat").arg(p.pole)));
-            podminky += (podminky.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND "))
-                        + Identifikator(p.pole) + (p.rovno ? QStringLiteral(" = ?") : QStringLiteral(" <> ?"));
+            podminky << Identifikator(p.pole) + (p.rovno ? QStringLiteral(" = ?") : QStringLiteral(" <> ?"));
             parametry.append(p.hodnota);
         }
-        sql += podminky;
     }
+    if (!podminkaId.isEmpty()) {
+        podminky << podminkaId;
+        parametry.append(QVariant(static_cast<qlonglong>(id)));
+    }
+    QString sql = QStringLiteral("SELECT ") + sloupce + QStringLiteral(" FROM zaznamy");
+    if (!podminky.isEmpty())
+        sql += QStringLiteral(" WHERE ") + podminky.join(QStringLiteral(" AND "));
     return sql + QStringLiteral(" ORDER BY id");
 }
 
@@ -542,15 +568,20 @@ void Tabulka::PrecistRadky(const QString &sql, const QVariantList &parametry,
         throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
 }
 
-// A filtered view is made at once, so that a predicate reads the program state of this moment; the
-// view of every record is left until it is asked for.
+// A predicate's view is made at once, so that the predicate reads the program state of this moment.
+// Any other view depends on nothing but the files and is made when first asked for; the expression
+// is checked against the fields here all the same, so that a bad one fails where it is set.
 void Tabulka::Prefiltrovat()
 {
     m_pohled.clear();
     m_pohledPlatny = false;
     m_nacteno.clear();
     m_pozice = 0;
-    if (!Otevreno() || !m_filtrovano || (!m_predikat && !VyrazFiltrujePole()))
+    if (!Otevreno() || !m_filtrovano)
+        return;
+    QVariantList parametry;
+    DotazNaPohled(QStringLiteral("id"), parametry);
+    if (!m_predikat)
         return;
     // A filter that fails leaves an empty view, never one of every record.
     m_pohledPlatny = true;
@@ -562,31 +593,55 @@ void Tabulka::Prefiltrovat()
     }
 }
 
+// The predicate's pass: the query reads only the fields the predicate has asked for so far. When it
+// asks for another, that record's field is fetched alone and the query goes on from the next record
+// with the field added, so a predicate reading two fields of twelve costs the reading of two.
 void Tabulka::VybratPohled()
 {
-    QVariantList parametry;
-    if (!m_predikat) {
-        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry));
+    PruchodFiltru pruchod;
+    pruchod.sloupecPole = QList<int>(m_pole.size(), PruchodFiltru::Necteno);
+    std::optional<qint64> posledni;
+    for (;;) {
+        QString sloupce = QStringLiteral("id");
+        int sloupec = 1;
+        for (int i = 0; i < m_pole.size(); ++i) {
+            if (pruchod.sloupecPole[i] == PruchodFiltru::Necteno)
+                continue;
+            sloupce += QStringLiteral(", ") + Identifikator(m_pole[i].jmeno);
+            pruchod.sloupecPole[i] = sloupec++;
+        }
+        QVariantList parametry;
+        Dotaz d = Pripravit(m_db, m_jmeno,
+                            posledni ? DotazNaPohled(sloupce, parametry, QStringLiteral("id > ?"), *posledni)
+                                     : DotazNaPohled(sloupce, parametry));
         for (int i = 0; i < parametry.size(); ++i)
             Navazat(d.get(), i + 1, parametry[i]);
+        pruchod.radek = d.get();
+        pruchod.rozsirit = false;
         int krok;
-        while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
-            m_pohled.push_back(sqlite3_column_int64(d.get(), 0));
+        while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {
+            const qint64 id = sqlite3_column_int64(d.get(), 0);
+            posledni = id;
+            if (m_predikat(Zaznam(*this, id, &pruchod)))
+                m_pohled.push_back(id);
+            if (pruchod.rozsirit)
+                break;
+        }
+        if (pruchod.rozsirit)
+            continue;
         if (krok != SQLITE_DONE)
             throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
-    } else {
-        const QString sql = DotazNaPohled(m_sloupce, parametry);
-        PrecistRadky(sql, parametry, [this](qint64 id, Hodnoty &hodnoty) {
-            if (m_predikat(Zaznam(*this, id, &hodnoty)))
-                m_pohled.push_back(id);
-        });
+        return;
     }
 }
 
 const std::vector<qint64> &Tabulka::Pohled() const
 {
     if (!m_pohledPlatny && m_db) {
-        Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("SELECT id FROM zaznamy ORDER BY id"));
+        QVariantList parametry;
+        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry));
+        for (int i = 0; i < parametry.size(); ++i)
+            Navazat(d.get(), i + 1, parametry[i]);
         std::vector<qint64> ids;
         int krok;
         while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
@@ -786,11 +841,7 @@ bool Tabulka::Prijmout(const Zaznam &z) const
 {
     if (VyrazFiltrujePole()) {
         QVariantList parametry;
-        QString sql = DotazNaPohled(QStringLiteral("id"), parametry);
-        sql.insert(sql.indexOf(QStringLiteral(" ORDER BY")),
-                   parametry.isEmpty() ? QStringLiteral(" WHERE id = ?") : QStringLiteral(" AND id = ?"));
-        parametry.append(QVariant(static_cast<qlonglong>(z.m_id)));
-        Dotaz d = Pripravit(m_db, m_jmeno, sql);
+        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry, QStringLiteral("id = ?"), z.m_id));
         for (int i = 0; i < parametry.size(); ++i)
             Navazat(d.get(), i + 1, parametry[i]);
         const int krok = sqlite3_step(d.get());
@@ -841,7 +892,9 @@ void Tabulka::Ulozit()
     // The new record becomes current when the view accepts it; ids grow, so it comes last.
     m_pozice = 0;
     if (!m_pohledPlatny) {
-        m_pozice = PocetZaznamu() - 1;
+        const std::vector<qint64> &pohled = Pohled();
+        if (!pohled.empty() && pohled.back() == id)
+            m_pozice = PocetZaznamu() - 1;
     } else if (!m_filtrovano || Prijmout(Zaznam(*this, id))) {
         m_pohled.push_back(id);
         m_pozice = PocetZaznamu() - 1;
