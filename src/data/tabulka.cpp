@@ -77,7 +77,7 @@ const QString FormatCas = QStringLiteral("HH:mm:ss.zzz");
 
 QString Zprava(const QString &tabulka, const QString &co)
 {
-    return QString::fromUtf8("Tabulka %1: %2").arg(ZakladniJmeno(tabulka), co);
+    return QStringLiteral("Tabulka %1: %2").arg(ZakladniJmeno(tabulka), co);
 }
 
 QString ChybaEnginu(sqlite3 *db)
@@ -144,12 +144,12 @@ constexpr std::size_t BlokMazani = 500;
 
 QString Cizi(const QString &soubor)
 {
-    return QString::fromUtf8("soubor %1 není tabulkou programu Semaforix").arg(soubor);
+    return QStringLiteral("soubor %1 není tabulkou programu Semaforix").arg(soubor);
 }
 
 QString Poskozeny(const QString &soubor, const QString &proc)
 {
-    return QString::fromUtf8("soubor %1 je poškozený (%2)").arg(soubor, proc);
+    return QStringLiteral("soubor %1 je poškozený (%2)").arg(soubor, proc);
 }
 
 qint32 Cislo32(const QByteArray &bajty, int od)
@@ -164,18 +164,18 @@ QString ChybaHlavicky(const QString &soubor)
 {
     QFile f(soubor);
     if (!f.open(QIODevice::ReadOnly))
-        return QString::fromUtf8("soubor %1 nelze číst: %2").arg(soubor, f.errorString());
+        return QStringLiteral("soubor %1 nelze číst: %2").arg(soubor, f.errorString());
     const QByteArray hlavicka = f.read(100);
     static const QByteArray Magie("SQLite format 3", 16); // with its closing NUL
     if (hlavicka.size() < 100 || !hlavicka.startsWith(Magie) || Cislo32(hlavicka, 68) != IdentitaSouboru)
         return Cizi(soubor);
     // Bytes 18 and 19: 1 for a rollback journal, 2 for write-ahead logging, higher for formats to come.
     if (hlavicka[18] == 2 || hlavicka[19] == 2)
-        return QString::fromUtf8("soubor %1 je v režimu WAL, který program nepoužívá").arg(soubor);
+        return QStringLiteral("soubor %1 je v režimu WAL, který program nepoužívá").arg(soubor);
     if (hlavicka[18] != 1 || hlavicka[19] != 1)
-        return Poskozeny(soubor, QString::fromUtf8("neznámá verze zápisu"));
+        return Poskozeny(soubor, QStringLiteral("neznámá verze zápisu"));
     if (Cislo32(hlavicka, 60) > VerzeFormatu)
-        return QString::fromUtf8("soubor %1 pochází z novější verze programu").arg(soubor);
+        return QStringLiteral("soubor %1 pochází z novější verze programu").arg(soubor);
     return {};
 }
 
@@ -215,7 +215,7 @@ void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QStrin
         for (const char *pripona : {"-wal", "-shm"}) {
             const QString vedle = soubor + QString::fromLatin1(pripona);
             if (QFileInfo::exists(vedle))
-                throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("vedle souboru %1 leží soubor %2, který program "
+                throw ChybaTabulky(Zprava(tabulka, QStringLiteral("vedle souboru %1 leží soubor %2, který program "
                                                                      "nevytváří; odstraňte ho nebo přesuňte")
                                                        .arg(soubor, vedle)));
         }
@@ -244,13 +244,13 @@ void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QStrin
     };
     const auto sMemy = [](const QStringList &t) { return t.contains(QStringLiteral("memo")); };
     if (sMemy(vDb) && sZaznamy(vMb))
-        throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("soubory %1 a %2 jsou zaměněné: záznamy jsou v %2 a "
+        throw ChybaTabulky(Zprava(tabulka, QStringLiteral("soubory %1 a %2 jsou zaměněné: záznamy jsou v %2 a "
                                                              "texty v %1; vraťte jim správná jména")
                                                .arg(db, mb)));
     if (!sZaznamy(vDb))
-        throw ChybaTabulky(Zprava(tabulka, sMemy(vDb) ? Poskozeny(db, QString::fromUtf8("chybí záznamy")) : Cizi(db)));
+        throw ChybaTabulky(Zprava(tabulka, sMemy(vDb) ? Poskozeny(db, QStringLiteral("chybí záznamy")) : Cizi(db)));
     if (!sMemy(vMb))
-        throw ChybaTabulky(Zprava(tabulka, sZaznamy(vMb) ? Poskozeny(mb, QString::fromUtf8("chybí texty")) : Cizi(mb)));
+        throw ChybaTabulky(Zprava(tabulka, sZaznamy(vMb) ? Poskozeny(mb, QStringLiteral("chybí texty")) : Cizi(mb)));
 
     // The columns must be those of the field list, the records' in .DB and the memos' in .MB.
     QStringList zaznamy{QStringLiteral("id")}, mema{QStringLiteral("id")};
@@ -259,13 +259,13 @@ void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QStrin
     for (int i = 0; i < jmena.size() && i < typy.size(); ++i) {
         const auto typ = TypZNazvu(typy[i].toUtf8());
         if (!typ)
-            throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("neznámý typ pole %1").arg(jmena[i]))));
+            throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QStringLiteral("neznámý typ pole %1").arg(jmena[i]))));
         (*typ == TypPole::Memo ? mema : zaznamy) << jmena[i];
     }
     if (Texty(kontrola, tabulka, db, "SELECT name FROM pragma_table_info('zaznamy', 'main')") != zaznamy)
-        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("záznamy neodpovídají seznamu polí"))));
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QStringLiteral("záznamy neodpovídají seznamu polí"))));
     if (Texty(kontrola, tabulka, mb, "SELECT name FROM pragma_table_info('memo', 'mb')") != mema)
-        throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("soubor %1 nepatří k souboru %2").arg(mb, db)));
+        throw ChybaTabulky(Zprava(tabulka, QStringLiteral("soubor %1 nepatří k souboru %2").arg(mb, db)));
 }
 
 // Keeps a transaction open until it is committed; rolls it back when left by an exception.
@@ -331,7 +331,7 @@ Tabulka::~Tabulka() { Zavrit(); }
 void Tabulka::NastavitJmeno(const QString &jmeno)
 {
     if (Otevreno())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("nelze přejmenovat otevřenou tabulku")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("nelze přejmenovat otevřenou tabulku")));
     m_jmeno = ZakladniJmeno(jmeno);
 }
 
@@ -341,7 +341,7 @@ void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole)
 {
     const QString db = SouborDb(jmeno), mb = SouborMb(jmeno);
     if (QFileInfo::exists(db) || QFileInfo::exists(mb))
-        throw ChybaTabulky(Zprava(jmeno, QString::fromUtf8("tabulka již existuje")));
+        throw ChybaTabulky(Zprava(jmeno, QStringLiteral("tabulka již existuje")));
 
     QString zaznamy = QStringLiteral("CREATE TABLE zaznamy(id INTEGER PRIMARY KEY AUTOINCREMENT");
     QString memo = QStringLiteral("CREATE TABLE memo(id INTEGER PRIMARY KEY");
@@ -402,9 +402,9 @@ void Tabulka::Otevrit(bool jenCteni)
         return;
     const QString db = SouborDb(m_jmeno), mb = SouborMb(m_jmeno);
     if (!QFileInfo::exists(db))
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("soubor %1 neexistuje").arg(db)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("soubor %1 neexistuje").arg(db)));
     if (!QFileInfo::exists(mb))
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("soubor %1 neexistuje").arg(mb)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("soubor %1 neexistuje").arg(mb)));
     ZkontrolovatDvojici(m_jmeno, db, mb);
 
     sqlite3 *surove = nullptr;
@@ -428,12 +428,12 @@ void Tabulka::Otevrit(bool jenCteni)
 
     // Asked again through this connection: a journal rolled back on its first read may have
     // changed what the check saw.
-    const QString cizi = QString::fromUtf8("soubor není tabulkou programu Semaforix");
+    const QString cizi = QStringLiteral("soubor není tabulkou programu Semaforix");
     if (PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA main.application_id")) != IdentitaSouboru
         || PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA mb.application_id")) != IdentitaSouboru)
         throw ChybaTabulky(Zprava(m_jmeno, cizi));
     if (PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA main.user_version")) > VerzeFormatu)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("tabulka pochází z novější verze programu")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka pochází z novější verze programu")));
 
     QList<DefinicePole> pole;
     Dotaz d = Pripravit(spojeni.get(), m_jmeno,
@@ -489,7 +489,7 @@ int Tabulka::IndexPoleNeboChyba(const QString &pole) const
 {
     const int i = IndexPole(pole);
     if (i < 0)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("pole %1 neexistuje").arg(pole)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("pole %1 neexistuje").arg(pole)));
     return i;
 }
 
@@ -533,7 +533,7 @@ QString Tabulka::DotazNaPohled(const QString &sloupce, QVariantList &parametry, 
         for (const PodminkaFiltru &p : vyraz->podminky) {
             const int i = IndexPoleNeboChyba(p.pole);
             if (m_pole[i].typ == TypPole::Memo)
-                throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("podle pole %1 nelze filtrovat").arg(p.pole)));
+                throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("podle pole %1 nelze filtrovat").arg(p.pole)));
             podminky << Identifikator(p.pole) + (p.rovno ? QStringLiteral(" = ?") : QStringLiteral(" <> ?"));
             parametry.append(p.hodnota);
         }
@@ -669,7 +669,7 @@ qint64 Tabulka::AktualniId() const
 {
     const std::vector<qint64> &pohled = Pohled();
     if (pohled.empty())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("žádný aktuální záznam")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("žádný aktuální záznam")));
     return pohled[static_cast<size_t>(m_pozice)];
 }
 
@@ -708,7 +708,7 @@ const Tabulka::Hodnoty &Tabulka::NacistZaznam(qint64 id) const
 
     const auto nacteny = m_nacteno.find(id);
     if (nacteny == m_nacteno.end())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("záznam již neexistuje")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("záznam již neexistuje")));
     return nacteny->second;
 }
 
@@ -732,7 +732,7 @@ QVariant Tabulka::Hodnota(const QString &pole) const { return HodnotaZaznamu(Akt
 QVariant Tabulka::Hodnota(int pozice) const
 {
     if (pozice < 0 || pozice >= m_pole.size())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("pole na pozici %1 neexistuje").arg(pozice)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("pole na pozici %1 neexistuje").arg(pozice)));
     return HodnotaZaznamu(AktualniId(), pozice);
 }
 
@@ -814,7 +814,7 @@ QString Tabulka::ZobrazitelnyText(int pozice, const QString &pole) const
 void Tabulka::Vlozit()
 {
     if (!Otevreno())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("tabulka není otevřena")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka není otevřena")));
     m_vkladani = true;
     m_novy = QVariantList(m_pole.size());
 }
@@ -822,7 +822,7 @@ void Tabulka::Vlozit()
 void Tabulka::Nastavit(const QString &pole, const QVariant &hodnota)
 {
     if (!m_vkladani)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("záznam není ve vkládání")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("záznam není ve vkládání")));
     const int i = IndexPoleNeboChyba(pole);
     const DefinicePole &p = m_pole[i];
     switch (p.typ) {
@@ -856,7 +856,7 @@ bool Tabulka::Prijmout(const Zaznam &z) const
 void Tabulka::Ulozit()
 {
     if (!m_vkladani)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("záznam není ve vkládání")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("záznam není ve vkládání")));
     QString sloupce, otazniky, sloupceMemo, otaznikyMemo;
     QVariantList hodnoty, hodnotyMemo;
     for (int i = 0; i < m_pole.size(); ++i) {
@@ -928,7 +928,7 @@ void Tabulka::SmazatAktualni()
 void Tabulka::SmazatPohled()
 {
     if (!Otevreno())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("tabulka není otevřena")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka není otevřena")));
     const std::vector<qint64> &pohled = Pohled();
     if (pohled.empty())
         return;
