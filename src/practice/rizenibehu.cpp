@@ -163,6 +163,10 @@ bool TRizeniBehu::eventFilter(QObject *objekt, QEvent *udalost)
     if (klavesa->modifiers() & ~Qt::KeypadModifier)
         return QObject::eventFilter(objekt, udalost);
     const int k = klavesa->key();
+    const bool odpoved = (k >= Qt::Key_A && k <= Qt::Key_D) || (k >= Qt::Key_1 && k <= Qt::Key_4)
+                         || k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space;
+    if (odpoved && klavesa->isAutoRepeat())
+        return true; // a key held down answers once, not on and off
     if (k >= Qt::Key_A && k <= Qt::Key_D) {
         stAClick(k - Qt::Key_A);
         return true;
