@@ -149,6 +149,9 @@ void TPanelOtazky::ZobrazitOtazku(int n)
 {
     m_stav.AktualniOtazka = n;
     if (!m_banka.OtazkaExistuje(n)) {
+        // No letters of the question shown before may be taken for this one's.
+        m_stav.SpravnePismena.clear();
+        m_stav.SkupinyOtazky.clear();
         ZobrazitTexty(false);
         return;
     }

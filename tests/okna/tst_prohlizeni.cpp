@@ -167,6 +167,7 @@ private slots:
         O().ZobrazitOtazku(5);
         QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), Vyrazena);
         QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 5"));
+        QVERIFY(O().Stav().SpravnePismena.isEmpty() && O().Stav().SkupinyOtazky.isEmpty());
         QVERIFY(Viditelny(W<QLabel>("lbCisloOtazky")));
         QVERIFY(!Viditelny(W<QLabel>("stOtazka")) && !Viditelny(W<QLabel>("imgObrazek")));
         for (const char *jmeno : {"stA", "stB", "stC", "stD", "lbA", "lbB", "lbC", "lbD", "imgA", "imgB", "imgC", "imgD"})
