@@ -16,7 +16,7 @@ bool jeMezera(QChar c)
 
 // Only spaces and tabs count as blanks: QString::trimmed() would also take the no-break space,
 // which Windows-1250 holds and a value may carry.
-QString orizni(QStringView s)
+QStringView orizni(QStringView s)
 {
     qsizetype zacatek = 0;
     qsizetype konec = s.size();
@@ -24,7 +24,18 @@ QString orizni(QStringView s)
         ++zacatek;
     while (konec > zacatek && jeMezera(s[konec - 1]))
         --konec;
-    return s.sliced(zacatek, konec - zacatek).toString();
+    return s.sliced(zacatek, konec - zacatek);
+}
+
+// A section or key name as the indexes hold it: each character case-folded, as
+// QString::compare(Qt::CaseInsensitive) folds it, so "ŘEPA" and "řepa" are one name.
+QString slozeny(QStringView nazev)
+{
+    QString klic(nazev.size(), Qt::Uninitialized);
+    QChar *cil = klic.data();
+    for (QChar c : nazev)
+        *cil++ = c.toCaseFolded();
+    return klic;
 }
 
 bool maZalomeni(const QString &s)
@@ -81,30 +92,32 @@ IniDokument IniDokument::Nacist(const QByteArray &bajty)
 
     IniDokument dokument;
     Sekce *aktualni = nullptr;
-    const auto radky = QStringView(text).split(u'\n');
-    for (QStringView surovy : radky) {
-        const QString radek = orizni(surovy);
+    qsizetype zacatek = 0;
+    while (zacatek <= text.size()) {
+        qsizetype konec = text.indexOf(u'\n', zacatek);
+        if (konec < 0)
+            konec = text.size();
+        const QStringView radek = orizni(QStringView(text).sliced(zacatek, konec - zacatek));
+        zacatek = konec + 1;
         if (radek.isEmpty() || radek.startsWith(u';'))
             continue;
         if (radek.startsWith(u'[')) {
             // The name ends at the first "]" (anything after it is ignored) or, lacking one, with the line.
-            const qsizetype konec = radek.indexOf(u']');
-            const QString nazev = orizni(QStringView(radek).sliced(1, (konec < 0 ? radek.size() : konec) - 1));
+            const qsizetype zavorka = radek.indexOf(u']');
+            const QString nazev = orizni(radek.sliced(1, (zavorka < 0 ? radek.size() : zavorka) - 1)).toString();
             aktualni = dokument.najdiSekci(nazev);
-            if (!aktualni) {
-                dokument.m_sekce.append(Sekce{nazev, {}});
-                aktualni = &dokument.m_sekce.last();
-            }
+            if (!aktualni)
+                aktualni = &dokument.pridatSekci(nazev);
             continue;
         }
         if (!aktualni)
             continue;
         const qsizetype rovnitko = radek.indexOf(u'=');
         if (rovnitko < 0)
-            aktualni->radky.append(Radek{radek, QString(), false});
+            pridatRadek(*aktualni, Radek{radek.toString(), QString(), false});
         else
-            aktualni->radky.append(Radek{orizni(QStringView(radek).first(rovnitko)),
-                                         orizni(QStringView(radek).sliced(rovnitko + 1)), true});
+            pridatRadek(*aktualni, Radek{orizni(radek.first(rovnitko)).toString(),
+                                         orizni(radek.sliced(rovnitko + 1)).toString(), true});
     }
     return dokument;
 }
@@ -132,14 +145,29 @@ std::optional<QByteArray> IniDokument::Zapsat() const
     return bajty;
 }
 
-bool IniDokument::LzeZapsat(const QString &text)
+IniDokument::Prekazka IniDokument::ProcNelzeZapsat(const QString &hodnota)
 {
-    if (maZalomeni(text))
-        return false;
+    if (maZalomeni(hodnota))
+        return Prekazka::Zalomeni;
     QStringEncoder koder(Kodovani);
     // encode() is lazy: the text is converted, and errors found, only when it becomes bytes.
-    const QByteArray bajty = koder.encode(text);
-    return !koder.hasError();
+    const QByteArray bajty = koder.encode(hodnota);
+    if (koder.hasError())
+        return Prekazka::Kodovani;
+    if (!hodnota.isEmpty() && (jeMezera(hodnota.front()) || jeMezera(hodnota.back())))
+        return Prekazka::Mezery;
+    if (hodnota.size() > MaxDelkaTextu)
+        return Prekazka::Delka;
+    // Whatever else the format might do to a text, the written file read back tells.
+    IniDokument zkouska;
+    const QString sekce = QStringLiteral("S"), klic = QStringLiteral("k");
+    zkouska.WriteString(sekce, klic, hodnota);
+    const std::optional<QByteArray> soubor = zkouska.Zapsat();
+    if (!soubor)
+        return Prekazka::Jina;
+    const IniDokument zpet = Nacist(*soubor);
+    const QString *precteno = zpet.najdiHodnotu(sekce, klic);
+    return precteno && *precteno == hodnota ? Prekazka::Zadna : Prekazka::Jina;
 }
 
 QString IniDokument::ReadString(const QString &sekce, const QString &klic, const QString &vychozi) const
@@ -159,17 +187,13 @@ int IniDokument::ReadInteger(const QString &sekce, const QString &klic, int vych
 void IniDokument::WriteString(const QString &sekce, const QString &klic, const QString &hodnota)
 {
     Sekce *s = najdiSekci(sekce);
-    if (!s) {
-        m_sekce.append(Sekce{sekce, {}});
-        s = &m_sekce.last();
-    }
-    for (Radek &radek : s->radky) {
-        if (radek.jeKlic && radek.klic.compare(klic, Qt::CaseInsensitive) == 0) {
-            radek.hodnota = hodnota;
-            return;
-        }
-    }
-    s->radky.append(Radek{klic, hodnota, true});
+    if (!s)
+        s = &pridatSekci(sekce);
+    const auto kde = s->klice.constFind(slozeny(klic));
+    if (kde != s->klice.cend())
+        s->radky[*kde].hodnota = hodnota;
+    else
+        pridatRadek(*s, Radek{klic, hodnota, true});
 }
 
 void IniDokument::WriteInteger(const QString &sekce, const QString &klic, int hodnota)
@@ -179,15 +203,17 @@ void IniDokument::WriteInteger(const QString &sekce, const QString &klic, int ho
 
 void IniDokument::EraseSection(const QString &sekce)
 {
-    m_sekce.removeIf([&](const Sekce &s) { return s.nazev.compare(sekce, Qt::CaseInsensitive) == 0; });
+    const auto kde = m_indexSekci.constFind(slozeny(sekce));
+    if (kde == m_indexSekci.cend())
+        return;
+    m_sekce.removeAt(*kde);
+    preindexovat();
 }
 
 const IniDokument::Sekce *IniDokument::najdiSekci(const QString &nazev) const
 {
-    for (const Sekce &s : m_sekce)
-        if (s.nazev.compare(nazev, Qt::CaseInsensitive) == 0)
-            return &s;
-    return nullptr;
+    const auto kde = m_indexSekci.constFind(slozeny(nazev));
+    return kde == m_indexSekci.cend() ? nullptr : &m_sekce[*kde];
 }
 
 IniDokument::Sekce *IniDokument::najdiSekci(const QString &nazev)
@@ -195,14 +221,37 @@ IniDokument::Sekce *IniDokument::najdiSekci(const QString &nazev)
     return const_cast<Sekce *>(std::as_const(*this).najdiSekci(nazev));
 }
 
-// The first key of that name counts; a repeated one is carried over but never read.
+IniDokument::Sekce &IniDokument::pridatSekci(const QString &nazev)
+{
+    m_indexSekci.insert(slozeny(nazev), m_sekce.size());
+    m_sekce.append(Sekce{nazev, {}, {}});
+    return m_sekce.last();
+}
+
+// The first key of a name is the one found; a repeated one is carried over but never read.
+void IniDokument::pridatRadek(Sekce &sekce, Radek radek)
+{
+    if (radek.jeKlic) {
+        QString klic = slozeny(radek.klic);
+        if (!sekce.klice.contains(klic))
+            sekce.klice.insert(std::move(klic), sekce.radky.size());
+    }
+    sekce.radky.append(std::move(radek));
+}
+
 const QString *IniDokument::najdiHodnotu(const QString &sekce, const QString &klic) const
 {
     const Sekce *s = najdiSekci(sekce);
     if (!s)
         return nullptr;
-    for (const Radek &radek : s->radky)
-        if (radek.jeKlic && radek.klic.compare(klic, Qt::CaseInsensitive) == 0)
-            return &radek.hodnota;
-    return nullptr;
+    const auto kde = s->klice.constFind(slozeny(klic));
+    return kde == s->klice.cend() ? nullptr : &s->radky[*kde].hodnota;
+}
+
+// Positions after a removed section have moved; a removal is rare, so the index is rebuilt whole.
+void IniDokument::preindexovat()
+{
+    m_indexSekci.clear();
+    for (qsizetype i = 0; i < m_sekce.size(); ++i)
+        m_indexSekci.insert(slozeny(m_sekce[i].nazev), i);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -24,9 +25,19 @@ public:
     // line. Empty when some text cannot be written (see LzeZapsat).
     std::optional<QByteArray> Zapsat() const;
 
-    // A text survives a write and a read only when Windows-1250 holds every character of it and it
-    // contains no line break.
-    static bool LzeZapsat(const QString &text);
+    // Why a value would not read back as it was written, checked in this order.
+    enum class Prekazka {
+        Zadna,    // it reads back the same
+        Zalomeni, // a line break
+        Kodovani, // a character Windows-1250 does not hold
+        Mezery,   // a blank at either end, which the reader removes
+        Delka,    // longer than ReadString hands back
+        Jina,     // anything else that reads back differently
+    };
+    // One rule for every value a save writes: the value, written as a key's value and read back,
+    // must be the same text.
+    static Prekazka ProcNelzeZapsat(const QString &hodnota);
+    static bool LzeZapsat(const QString &hodnota) { return ProcNelzeZapsat(hodnota) == Prekazka::Zadna; }
 
     // The value of the key, at most MaxDelkaTextu characters, or vychozi when the key is missing.
     QString ReadString(const QString &sekce, const QString &klic, const QString &vychozi) const;
@@ -52,11 +63,17 @@ private:
     struct Sekce {
         QString nazev;
         QList<Radek> radky;
+        QHash<QString, qsizetype> klice; // folded key name -> its first line in radky
     };
 
     const Sekce *najdiSekci(const QString &nazev) const;
     Sekce *najdiSekci(const QString &nazev);
+    Sekce &pridatSekci(const QString &nazev);
+    static void pridatRadek(Sekce &sekce, Radek radek);
     const QString *najdiHodnotu(const QString &sekce, const QString &klic) const;
+    void preindexovat();
 
+    // Both kept in file order; the indexes make every look-up independent of the file's size.
     QList<Sekce> m_sekce;
+    QHash<QString, qsizetype> m_indexSekci; // folded section name -> position in m_sekce
 };

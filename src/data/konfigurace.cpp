@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -44,14 +45,29 @@ QString zobrazenaCesta(const QString &cesta)
     return QDir::toNativeSeparators(cesta);
 }
 
-// The whole file, an empty one when it does not exist, or nothing when it exists but cannot be read.
+QString prilisVelky(const QString &cesta)
+{
+    return QStringLiteral("Soubor s nastavením „%1“ je větší než 1 MB, takže nepochází z tohoto programu nebo je "
+                          "poškozený. Program ho nenačte ani nepřepíše a použije výchozí nastavení. "
+                          "Soubor odstraňte nebo přejmenujte.")
+        .arg(zobrazenaCesta(cesta));
+}
+
+// The whole file, an empty one when it does not exist, or nothing when it exists but cannot be read
+// or is too large.
 std::optional<QByteArray> nactiSoubor(const QString &cesta, QString *chyba)
 {
     QFile soubor(cesta);
     if (!soubor.exists())
         return QByteArray();
     if (soubor.open(QIODevice::ReadOnly)) {
-        QByteArray obsah = soubor.readAll();
+        // One byte past the limit tells a file that grew since it was measured.
+        QByteArray obsah = soubor.read(MaxVelikostKonfigurace + 1);
+        if (obsah.size() > MaxVelikostKonfigurace) {
+            if (chyba)
+                *chyba = prilisVelky(cesta);
+            return std::nullopt;
+        }
         if (soubor.error() == QFileDevice::NoError)
             return obsah;
     }
@@ -61,26 +77,61 @@ std::optional<QByteArray> nactiSoubor(const QString &cesta, QString *chyba)
     return std::nullopt;
 }
 
-// Names the first text the file cannot hold, so that the user learns which one to change.
+// A long text is shown by its start: the message must stay readable.
+QString zkraceny(const QString &text)
+{
+    constexpr int Nejvyse = 60;
+    return text.size() <= Nejvyse ? text : text.left(Nejvyse) + u'…';
+}
+
+std::optional<QString> nelzeUlozit(const QString &co, const QString &text)
+{
+    QString duvod;
+    switch (IniDokument::ProcNelzeZapsat(text)) {
+    case IniDokument::Prekazka::Zadna:
+        return std::nullopt;
+    case IniDokument::Prekazka::Zalomeni:
+        duvod = QStringLiteral("obsahuje zalomení řádku");
+        break;
+    case IniDokument::Prekazka::Kodovani:
+        duvod = QStringLiteral("obsahuje znaky, které kódování Windows-1250 neumí zapsat");
+        break;
+    case IniDokument::Prekazka::Mezery:
+        duvod = QStringLiteral("začíná nebo končí mezerou či tabulátorem, které by se při čtení ztratily");
+        break;
+    case IniDokument::Prekazka::Delka:
+        duvod = QStringLiteral("má více než %1 znaků, které se při čtení načtou").arg(IniDokument::MaxDelkaTextu);
+        break;
+    case IniDokument::Prekazka::Jina:
+        duvod = QStringLiteral("by se při čtení načetl jinak, než byl zapsán");
+        break;
+    }
+    return QStringLiteral("%1 „%2“ nelze uložit do souboru s nastavením: %3.").arg(co, zkraceny(text), duvod);
+}
+
+// Names the first text that would not read back the same, so that the user learns which one to change.
 std::optional<QString> nezapsatelnyText(const Konfigurace &k)
 {
-    const auto zprava = [](const QString &co, const QString &text) {
-        const QString duvod = text.contains(u'\r') || text.contains(u'\n')
-                                  ? QStringLiteral("obsahuje zalomení řádku")
-                                  : QStringLiteral("obsahuje znaky, které kódování Windows-1250 neumí zapsat");
-        return QStringLiteral("%1 „%2“ nelze uložit do souboru s nastavením: %3.").arg(co, text, duvod);
-    };
-    if (!IniDokument::LzeZapsat(k.ZvolenaSkupina))
-        return zprava(QStringLiteral("Skupinu"), k.ZvolenaSkupina);
+    if (auto zprava = nelzeUlozit(QStringLiteral("Skupinu"), k.ZvolenaSkupina))
+        return zprava;
     for (const QString &jmeno : k.Profily)
-        if (!IniDokument::LzeZapsat(jmeno))
-            return zprava(QStringLiteral("Profil"), jmeno);
-    if (!IniDokument::LzeZapsat(k.AktivniProfil))
-        return zprava(QStringLiteral("Aktivní profil"), k.AktivniProfil);
-    return std::nullopt;
+        if (auto zprava = ProfilNelzeUlozit(jmeno))
+            return zprava;
+    return nelzeUlozit(QStringLiteral("Aktivní profil"), k.AktivniProfil);
 }
 
 } // namespace
+
+bool KonfiguraceJePrilisVelka(const QString &cesta)
+{
+    const QFileInfo soubor(cesta);
+    return soubor.isFile() && soubor.size() > MaxVelikostKonfigurace;
+}
+
+std::optional<QString> ProfilNelzeUlozit(const QString &jmeno)
+{
+    return nelzeUlozit(QStringLiteral("Profil"), jmeno);
+}
 
 bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba)
 {
@@ -127,6 +178,11 @@ bool UlozitKonfiguraci(const QString &cesta, const Konfigurace &k, QString *chyb
         return selhani(QStringLiteral("Profilů je %1, uložit lze nejvýše %2.").arg(k.Profily.size()).arg(MaxProfilu));
     if (const std::optional<QString> zprava = nezapsatelnyText(k))
         return selhani(*zprava);
+    if (KonfiguraceJePrilisVelka(cesta))
+        return selhani(QStringLiteral("Soubor s nastavením „%1“ je větší než 1 MB a program ho nepřepíše, protože "
+                                      "nepochází z tohoto programu nebo je poškozený. Soubor odstraňte nebo "
+                                      "přejmenujte a nastavení uložte znovu.")
+                           .arg(zobrazenaCesta(cesta)));
 
     const std::optional<QByteArray> puvodni = nactiSoubor(cesta, chyba);
     if (!puvodni)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 // The settings and user profiles kept in config.ini. A default-constructed Konfigurace holds what
 // the program starts with when there is no file yet.
@@ -21,16 +22,30 @@ struct Konfigurace {
 
 inline constexpr int MaxProfilu = 30;
 
+// The program never writes a config.ini anywhere near this size; a larger file is someone else's
+// or damaged, and reading it could hold up the start for long.
+inline constexpr qint64 MaxVelikostKonfigurace = 1024 * 1024;
+
+// True when the file at cesta exists and is larger than MaxVelikostKonfigurace: it is then neither
+// read nor overwritten, and the program goes on with the defaults.
+bool KonfiguraceJePrilisVelka(const QString &cesta);
+
+// Why the profile name cannot be saved in config.ini, as a Czech message naming it, or nothing
+// when it can. A save writes only what reads back the same, so the name's results stay matched to
+// it: a line break, a character outside Windows-1250, blanks at either end, more characters than
+// the reader keeps, or anything else that reads back differently is refused.
+std::optional<QString> ProfilNelzeUlozit(const QString &jmeno);
+
 // Reads the file at cesta into k. A missing file gives a default-constructed Konfigurace. In an
 // existing file each missing or unreadable key takes its own default: categories on, empty group,
 // protocols on, status bar shown, number order, one profile, empty names, empty active profile.
-// Returns false with a Czech message in *chyba (when given) if the file exists but cannot be read;
-// k is then left unchanged.
+// Returns false with a Czech message in *chyba (when given) if the file exists but cannot be read or
+// is too large (KonfiguraceJePrilisVelka); k is then left unchanged.
 bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba);
 
 // Stores k in the file at cesta. Sections and keys the program does not know survive; the section
 // Profily is rewritten as the last one. The file is replaced atomically, so a failure leaves the
-// previous file as it was. A text that the file cannot hold (a character outside Windows-1250, a
-// line break) or more than MaxProfilu profiles are refused before anything is written. Returns false
-// with a Czech message in *chyba (when given) on any failure.
+// previous file as it was. A text that would not read back the same (see ProfilNelzeUlozit), more
+// than MaxProfilu profiles, or an existing file too large to be one of ours are refused before
+// anything is written. Returns false with a Czech message in *chyba (when given) on any failure.
 bool UlozitKonfiguraci(const QString &cesta, const Konfigurace &k, QString *chyba);

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <unordered_set>
 
 namespace {
 
@@ -137,6 +136,133 @@ int PragmaCislo(sqlite3 *db, const QString &tabulka, const QString &sql)
     return sqlite3_column_int(d.get(), 0);
 }
 
+// Records fetched together when one of them is read, and the most kept at once.
+constexpr std::size_t BlokZaznamu = 64;
+constexpr std::size_t NejviceNactenych = 8 * BlokZaznamu;
+// Ids bound to one DELETE; well under the engine's limit of bound parameters.
+constexpr std::size_t BlokMazani = 500;
+
+QString Cizi(const QString &soubor)
+{
+    return QString::fromUtf8("soubor %1 není tabulkou programu Semaforix").arg(soubor);
+}
+
+QString Poskozeny(const QString &soubor, const QString &proc)
+{
+    return QString::fromUtf8("soubor %1 je poškozený (%2)").arg(soubor, proc);
+}
+
+qint32 Cislo32(const QByteArray &bajty, int od)
+{
+    return static_cast<qint32>((quint32(quint8(bajty[od])) << 24) | (quint32(quint8(bajty[od + 1])) << 16)
+                               | (quint32(quint8(bajty[od + 2])) << 8) | quint32(quint8(bajty[od + 3])));
+}
+
+// What the first 100 bytes of the file say against using it, read as plain bytes so that nothing
+// can touch the file yet; empty when it looks like one of our tables.
+QString ChybaHlavicky(const QString &soubor)
+{
+    QFile f(soubor);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString::fromUtf8("soubor %1 nelze číst: %2").arg(soubor, f.errorString());
+    const QByteArray hlavicka = f.read(100);
+    static const QByteArray Magie("SQLite format 3", 16); // with its closing NUL
+    if (hlavicka.size() < 100 || !hlavicka.startsWith(Magie) || Cislo32(hlavicka, 68) != IdentitaSouboru)
+        return Cizi(soubor);
+    // Bytes 18 and 19: 1 for a rollback journal, 2 for write-ahead logging, higher for formats to come.
+    if (hlavicka[18] == 2 || hlavicka[19] == 2)
+        return QString::fromUtf8("soubor %1 je v režimu WAL, který program nepoužívá").arg(soubor);
+    if (hlavicka[18] != 1 || hlavicka[19] != 1)
+        return Poskozeny(soubor, QString::fromUtf8("neznámá verze zápisu"));
+    if (Cislo32(hlavicka, 60) > VerzeFormatu)
+        return QString::fromUtf8("soubor %1 pochází z novější verze programu").arg(soubor);
+    return {};
+}
+
+// Opens the file so that the engine can neither write it nor add a journal, log or lock file
+// beside it: immutable means no journal is looked at, rolled back or created.
+std::unique_ptr<sqlite3, ZavritDb> OtevritNemenne(const QString &tabulka, const QString &soubor)
+{
+    const QByteArray cesta = QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/");
+    const QByteArray uri = "file:" + cesta + "?mode=ro&immutable=1";
+    sqlite3 *surove = nullptr;
+    const int rc = sqlite3_open_v2(uri.constData(), &surove, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
+    if (rc != SQLITE_OK)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(soubor, surove ? ChybaEnginu(surove)
+                                                                    : QString::fromUtf8(sqlite3_errstr(rc)))));
+    return spojeni;
+}
+
+// The texts of the first column of every row of a query on a checking connection.
+QStringList Texty(sqlite3 *db, const QString &tabulka, const QString &soubor, const char *sql)
+{
+    sqlite3_stmt *surovy = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &surovy, nullptr) != SQLITE_OK)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(soubor, ChybaEnginu(db))));
+    Dotaz d(surovy);
+    QStringList texty;
+    int krok;
+    while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
+        texty << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(d.get(), 0)));
+    if (krok != SQLITE_DONE)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(soubor, ChybaEnginu(db))));
+    return texty;
+}
+
+// Recognises the pair before anything may write to it: the headers, then the schema through
+// connections that change nothing. Throws with the reason for a pair that is not one of ours.
+void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QString &mb)
+{
+    for (const QString &soubor : {db, mb}) {
+        const QString chyba = ChybaHlavicky(soubor);
+        if (!chyba.isEmpty())
+            throw ChybaTabulky(Zprava(tabulka, chyba));
+        // The program never uses write-ahead logging: such a file beside ours is foreign, and the
+        // engine would read it into our table.
+        for (const char *pripona : {"-wal", "-shm"}) {
+            const QString vedle = soubor + QString::fromLatin1(pripona);
+            if (QFileInfo::exists(vedle))
+                throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("vedle souboru %1 leží soubor %2, který program "
+                                                                     "nevytváří; odstraňte ho nebo přesuňte")
+                                                       .arg(soubor, vedle)));
+        }
+    }
+
+    const auto spojeniDb = OtevritNemenne(tabulka, db);
+    const auto spojeniMb = OtevritNemenne(tabulka, mb);
+    const char *tabulky = "SELECT name FROM sqlite_master WHERE type = 'table'";
+    const QStringList vDb = Texty(spojeniDb.get(), tabulka, db, tabulky);
+    const QStringList vMb = Texty(spojeniMb.get(), tabulka, mb, tabulky);
+    const auto sZaznamy = [](const QStringList &t) {
+        return t.contains(QStringLiteral("pole")) && t.contains(QStringLiteral("zaznamy"));
+    };
+    const auto sMemy = [](const QStringList &t) { return t.contains(QStringLiteral("memo")); };
+    if (sMemy(vDb) && sZaznamy(vMb))
+        throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("soubory %1 a %2 jsou zaměněné: záznamy jsou v %2 a "
+                                                             "texty v %1; vraťte jim správná jména")
+                                               .arg(db, mb)));
+    if (!sZaznamy(vDb))
+        throw ChybaTabulky(Zprava(tabulka, sMemy(vDb) ? Poskozeny(db, QString::fromUtf8("chybí záznamy")) : Cizi(db)));
+    if (!sMemy(vMb))
+        throw ChybaTabulky(Zprava(tabulka, sZaznamy(vMb) ? Poskozeny(mb, QString::fromUtf8("chybí texty")) : Cizi(mb)));
+
+    // The columns must be those of the field list, the records' in .DB and the memos' in .MB.
+    QStringList zaznamy{QStringLiteral("id")}, mema{QStringLiteral("id")};
+    const QStringList jmena = Texty(spojeniDb.get(), tabulka, db, "SELECT jmeno FROM pole ORDER BY pozice");
+    const QStringList typy = Texty(spojeniDb.get(), tabulka, db, "SELECT typ FROM pole ORDER BY pozice");
+    for (int i = 0; i < jmena.size() && i < typy.size(); ++i) {
+        const auto typ = TypZNazvu(typy[i].toUtf8());
+        if (!typ)
+            throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("neznámý typ pole %1").arg(jmena[i]))));
+        (*typ == TypPole::Memo ? mema : zaznamy) << jmena[i];
+    }
+    if (Texty(spojeniDb.get(), tabulka, db, "SELECT name FROM pragma_table_info('zaznamy')") != zaznamy)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("záznamy neodpovídají seznamu polí"))));
+    if (Texty(spojeniMb.get(), tabulka, mb, "SELECT name FROM pragma_table_info('memo')") != mema)
+        throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("soubor %1 nepatří k souboru %2").arg(mb, db)));
+}
+
 // Keeps a transaction open until it is committed; rolls it back when left by an exception.
 class Transakce {
 public:
@@ -170,7 +296,10 @@ ChybaTabulky::ChybaTabulky(const QString &text)
 
 QVariant Zaznam::Hodnota(const QString &pole) const
 {
-    return m_tabulka.HodnotaRadku(m_radek, m_tabulka.IndexPoleNeboChyba(pole));
+    const int i = m_tabulka.IndexPoleNeboChyba(pole);
+    if (m_hodnoty && m_tabulka.m_pole[i].typ != TypPole::Memo)
+        return (*m_hodnoty)[i];
+    return m_tabulka.HodnotaZaznamu(m_id, i);
 }
 
 QString Zaznam::Text(const QString &pole) const { return Hodnota(pole).toString(); }
@@ -257,6 +386,7 @@ void Tabulka::Otevrit(bool jenCteni)
         throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("soubor %1 neexistuje").arg(db)));
     if (!QFileInfo::exists(mb))
         throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("soubor %1 neexistuje").arg(mb)));
+    ZkontrolovatDvojici(m_jmeno, db, mb);
 
     sqlite3 *surove = nullptr;
     const int rc = sqlite3_open_v2(UriSouboru(db, jenCteni).constData(), &surove,
@@ -276,6 +406,8 @@ void Tabulka::Otevrit(bool jenCteni)
             throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(spojeni.get())));
     }
 
+    // Asked again through this connection: a journal rolled back on its first read may have
+    // changed what the check saw.
     const QString cizi = QString::fromUtf8("soubor není tabulkou programu Semaforix");
     if (PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA main.application_id")) != IdentitaSouboru
         || PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA mb.application_id")) != IdentitaSouboru)
@@ -300,8 +432,12 @@ void Tabulka::Otevrit(bool jenCteni)
     m_db = spojeni.release();
     m_jenCteni = jenCteni;
     m_pole = pole;
+    m_sloupce = QStringLiteral("id");
+    for (const DefinicePole &p : std::as_const(m_pole))
+        if (p.typ != TypPole::Memo)
+            m_sloupce += QStringLiteral(", ") + Identifikator(p.jmeno);
     try {
-        NacistZaznamy();
+        Prefiltrovat();
     } catch (...) {
         Zavrit();
         throw;
@@ -314,33 +450,11 @@ void Tabulka::Zavrit()
         return;
     sqlite3_close_v2(m_db);
     m_db = nullptr;
-    m_radky.clear();
     m_pohled.clear();
+    m_pohledPlatny = false;
+    m_nacteno.clear();
     m_pozice = 0;
     m_vkladani = false;
-}
-
-void Tabulka::NacistZaznamy()
-{
-    QString sql = QStringLiteral("SELECT id");
-    for (const DefinicePole &p : std::as_const(m_pole))
-        if (p.typ != TypPole::Memo)
-            sql += QStringLiteral(", ") + Identifikator(p.jmeno);
-    sql += QStringLiteral(" FROM zaznamy ORDER BY id");
-    Dotaz d = Pripravit(m_db, m_jmeno, sql);
-    m_radky.clear();
-    int krok;
-    while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {
-        Radek r{sqlite3_column_int64(d.get(), 0), {}};
-        r.hodnoty.reserve(m_pole.size());
-        int sloupec = 1;
-        for (const DefinicePole &p : std::as_const(m_pole))
-            r.hodnoty.append(p.typ == TypPole::Memo ? QVariant() : Sloupec(d.get(), sloupec++));
-        m_radky.push_back(std::move(r));
-    }
-    if (krok != SQLITE_DONE)
-        throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
-    Prefiltrovat();
 }
 
 int Tabulka::IndexPole(const QString &pole) const
@@ -382,49 +496,110 @@ void Tabulka::NastavitFiltrovani(bool zapnuto)
     Prefiltrovat();
 }
 
-void Tabulka::Prefiltrovat()
-{
-    m_pohled.clear();
-    m_pozice = 0;
-    if (!Otevreno())
-        return;
+bool Tabulka::VyrazFiltrujePole() const { return m_filtrovano && !m_vyraz.trimmed().isEmpty(); }
 
-    // The expression runs in SQL with its texts bound as parameters, never spliced in.
-    std::unordered_set<qint64> prijateVyrazem;
-    bool vyrazPlati = false;
-    if (m_filtrovano && !m_vyraz.trimmed().isEmpty()) {
+// SELECT of the given columns of the records the expression filter accepts (all when it is off), in
+// insertion order. The expression's texts are bound as parameters, never spliced in.
+QString Tabulka::DotazNaPohled(const QString &sloupce, QVariantList &parametry) const
+{
+    QString sql = QStringLiteral("SELECT ") + sloupce + QStringLiteral(" FROM zaznamy");
+    if (VyrazFiltrujePole()) {
         QString chyba;
         const auto vyraz = RozebratFiltr(m_vyraz, &chyba);
         if (!vyraz)
             throw ChybaTabulky(Zprava(m_jmeno, chyba));
-        QString sql = QStringLiteral("SELECT id FROM zaznamy WHERE 1");
+        QString podminky;
         for (const PodminkaFiltru &p : vyraz->podminky) {
             const int i = IndexPoleNeboChyba(p.pole);
             if (m_pole[i].typ == TypPole::Memo)
                 throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("podle pole %1 nelze filtrovat").arg(p.pole)));
-            sql += QStringLiteral(" AND ") + Identifikator(p.pole) + (p.rovno ? QStringLiteral(" = ?") : QStringLiteral(" <> ?"));
+            podminky += (podminky.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND "))
+                        + Identifikator(p.pole) + (p.rovno ? QStringLiteral(" = ?") : QStringLiteral(" <> ?"));
+            parametry.append(p.hodnota);
         }
-        Dotaz d = Pripravit(m_db, m_jmeno, sql);
-        for (int i = 0; i < vyraz->podminky.size(); ++i)
-            Navazat(d.get(), i + 1, vyraz->podminky[i].hodnota);
-        int krok;
-        while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
-            prijateVyrazem.insert(sqlite3_column_int64(d.get(), 0));
-        if (krok != SQLITE_DONE)
-            throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
-        vyrazPlati = true;
+        sql += podminky;
     }
+    return sql + QStringLiteral(" ORDER BY id");
+}
 
-    for (int i = 0; i < static_cast<int>(m_radky.size()); ++i) {
-        if (m_filtrovano) {
-            if (vyrazPlati && !prijateVyrazem.count(m_radky[i].id))
-                continue;
-            if (m_predikat && !m_predikat(Zaznam(*this, i)))
-                continue;
-        }
-        m_pohled.push_back(i);
+// Runs a query whose first column is the id and the rest are the non-memo fields, handing each row
+// over with the fields at their positions in the field list.
+void Tabulka::PrecistRadky(const QString &sql, const QVariantList &parametry,
+                           const std::function<void(qint64, Hodnoty &)> &radek) const
+{
+    Dotaz d = Pripravit(m_db, m_jmeno, sql);
+    for (int i = 0; i < parametry.size(); ++i)
+        Navazat(d.get(), i + 1, parametry[i]);
+    Hodnoty hodnoty(m_pole.size());
+    int krok;
+    while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {
+        int sloupec = 1;
+        for (int i = 0; i < m_pole.size(); ++i)
+            hodnoty[i] = m_pole[i].typ == TypPole::Memo ? QVariant() : Sloupec(d.get(), sloupec++);
+        radek(sqlite3_column_int64(d.get(), 0), hodnoty);
+    }
+    if (krok != SQLITE_DONE)
+        throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
+}
+
+// A filtered view is made at once, so that a predicate reads the program state of this moment; the
+// view of every record is left until it is asked for.
+void Tabulka::Prefiltrovat()
+{
+    m_pohled.clear();
+    m_pohledPlatny = false;
+    m_nacteno.clear();
+    m_pozice = 0;
+    if (!Otevreno() || !m_filtrovano || (!m_predikat && !VyrazFiltrujePole()))
+        return;
+    // A filter that fails leaves an empty view, never one of every record.
+    m_pohledPlatny = true;
+    try {
+        VybratPohled();
+    } catch (...) {
+        m_pohled.clear();
+        throw;
     }
 }
+
+void Tabulka::VybratPohled()
+{
+    QVariantList parametry;
+    if (!m_predikat) {
+        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry));
+        for (int i = 0; i < parametry.size(); ++i)
+            Navazat(d.get(), i + 1, parametry[i]);
+        int krok;
+        while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
+            m_pohled.push_back(sqlite3_column_int64(d.get(), 0));
+        if (krok != SQLITE_DONE)
+            throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
+    } else {
+        const QString sql = DotazNaPohled(m_sloupce, parametry);
+        PrecistRadky(sql, parametry, [this](qint64 id, Hodnoty &hodnoty) {
+            if (m_predikat(Zaznam(*this, id, &hodnoty)))
+                m_pohled.push_back(id);
+        });
+    }
+}
+
+const std::vector<qint64> &Tabulka::Pohled() const
+{
+    if (!m_pohledPlatny && m_db) {
+        Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("SELECT id FROM zaznamy ORDER BY id"));
+        std::vector<qint64> ids;
+        int krok;
+        while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
+            ids.push_back(sqlite3_column_int64(d.get(), 0));
+        if (krok != SQLITE_DONE)
+            throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
+        m_pohled = std::move(ids);
+        m_pohledPlatny = true;
+    }
+    return m_pohled;
+}
+
+int Tabulka::PocetZaznamu() const { return static_cast<int>(Pohled().size()); }
 
 void Tabulka::Prvni() { m_pozice = 0; }
 
@@ -435,21 +610,60 @@ void Tabulka::PrejitNa(int pozice)
     m_pozice = std::clamp(pozice, 0, std::max(0, PocetZaznamu() - 1));
 }
 
-int Tabulka::AktualniRadek() const
+qint64 Tabulka::AktualniId() const
 {
-    if (m_pohled.empty())
+    const std::vector<qint64> &pohled = Pohled();
+    if (pohled.empty())
         throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("žádný aktuální záznam")));
-    return m_pohled[static_cast<size_t>(m_pozice)];
+    return pohled[static_cast<size_t>(m_pozice)];
 }
 
-QVariant Tabulka::HodnotaRadku(int radek, int pole) const
+Zaznam Tabulka::ZaznamVPohledu(int pozice) const
 {
-    const Radek &r = m_radky[static_cast<size_t>(radek)];
+    return Zaznam(*this, Pohled().at(static_cast<size_t>(pozice)));
+}
+
+// The non-memo fields of a record. A record of the view is fetched with its neighbours in the view,
+// so that a list showing a screenful asks the engine once.
+const Tabulka::Hodnoty &Tabulka::NacistZaznam(qint64 id) const
+{
+    if (const auto kde = m_nacteno.find(id); kde != m_nacteno.end())
+        return kde->second;
+    if (m_nacteno.size() >= NejviceNactenych)
+        m_nacteno.clear();
+
+    std::vector<qint64> blok;
+    const std::vector<qint64> &pohled = Pohled();
+    const auto kde = std::lower_bound(pohled.begin(), pohled.end(), id);
+    if (kde != pohled.end() && *kde == id) {
+        const std::size_t zacatek = static_cast<std::size_t>(kde - pohled.begin()) / BlokZaznamu * BlokZaznamu;
+        for (std::size_t i = zacatek; i < std::min(pohled.size(), zacatek + BlokZaznamu); ++i)
+            if (!m_nacteno.count(pohled[i]))
+                blok.push_back(pohled[i]);
+    } else {
+        blok.push_back(id);
+    }
+
+    QString sql = QStringLiteral("SELECT ") + m_sloupce + QStringLiteral(" FROM zaznamy WHERE id IN (?");
+    sql += QStringLiteral(", ?").repeated(static_cast<qsizetype>(blok.size()) - 1) + u')';
+    QVariantList parametry;
+    for (qint64 i : blok)
+        parametry.append(QVariant(static_cast<qlonglong>(i)));
+    PrecistRadky(sql, parametry, [this](qint64 i, Hodnoty &hodnoty) { m_nacteno.emplace(i, hodnoty); });
+
+    const auto nacteny = m_nacteno.find(id);
+    if (nacteny == m_nacteno.end())
+        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("záznam již neexistuje")));
+    return nacteny->second;
+}
+
+QVariant Tabulka::HodnotaZaznamu(qint64 id, int pole) const
+{
     if (m_pole[pole].typ != TypPole::Memo)
-        return r.hodnoty[pole];
+        return NacistZaznam(id)[pole];
     Dotaz d = Pripravit(m_db, m_jmeno,
                         QStringLiteral("SELECT %1 FROM mb.memo WHERE id = ?").arg(Identifikator(m_pole[pole].jmeno)));
-    sqlite3_bind_int64(d.get(), 1, r.id);
+    sqlite3_bind_int64(d.get(), 1, id);
     const int krok = sqlite3_step(d.get());
     if (krok == SQLITE_ROW)
         return Sloupec(d.get(), 0).toString();
@@ -458,13 +672,13 @@ QVariant Tabulka::HodnotaRadku(int radek, int pole) const
     throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
 }
 
-QVariant Tabulka::Hodnota(const QString &pole) const { return HodnotaRadku(AktualniRadek(), IndexPoleNeboChyba(pole)); }
+QVariant Tabulka::Hodnota(const QString &pole) const { return HodnotaZaznamu(AktualniId(), IndexPoleNeboChyba(pole)); }
 
 QVariant Tabulka::Hodnota(int pozice) const
 {
     if (pozice < 0 || pozice >= m_pole.size())
         throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("pole na pozici %1 neexistuje").arg(pozice)));
-    return HodnotaRadku(AktualniRadek(), pozice);
+    return HodnotaZaznamu(AktualniId(), pozice);
 }
 
 QString Tabulka::Text(const QString &pole) const { return Hodnota(pole).toString(); }
@@ -497,30 +711,49 @@ QString Tabulka::ZobrazitHodnotu(TypPole typ, const QVariant &hodnota)
     }
 }
 
+// One query for the whole view: the expression filter narrows it inside the engine, and the rows are
+// matched against the view's ids (both in insertion order) for what a predicate or a deletion left.
 QList<QVariantList> Tabulka::HodnotyPohledu(const QStringList &pole) const
 {
-    QList<int> indexy;
+    QString sloupce = QStringLiteral("id");
     for (const QString &p : pole) {
         const int i = IndexPoleNeboChyba(p);
         if (m_pole[i].typ == TypPole::Memo)
             throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("pole %1 nelze číst hromadně").arg(p)));
-        indexy.append(i);
+        sloupce += QStringLiteral(", ") + Identifikator(p);
     }
     QList<QVariantList> vysledek;
-    vysledek.reserve(static_cast<qsizetype>(m_pohled.size()));
-    for (int radek : m_pohled) {
+    if (!m_db)
+        return vysledek;
+    const std::vector<qint64> &pohled = Pohled();
+    vysledek.reserve(static_cast<qsizetype>(pohled.size()));
+    QVariantList parametry;
+    Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(sloupce, parametry));
+    for (int i = 0; i < parametry.size(); ++i)
+        Navazat(d.get(), i + 1, parametry[i]);
+    auto dalsi = pohled.begin();
+    int krok = SQLITE_DONE;
+    while (dalsi != pohled.end() && (krok = sqlite3_step(d.get())) == SQLITE_ROW) {
+        const qint64 id = sqlite3_column_int64(d.get(), 0);
+        dalsi = std::lower_bound(dalsi, pohled.end(), id);
+        if (dalsi == pohled.end() || *dalsi != id)
+            continue;
+        ++dalsi;
         QVariantList hodnoty;
-        for (int i : std::as_const(indexy))
-            hodnoty.append(m_radky[static_cast<size_t>(radek)].hodnoty[i]);
+        hodnoty.reserve(pole.size());
+        for (int i = 1; i <= pole.size(); ++i)
+            hodnoty.append(Sloupec(d.get(), i));
         vysledek.append(hodnoty);
     }
+    if (dalsi != pohled.end() && krok != SQLITE_DONE)
+        throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
     return vysledek;
 }
 
 QString Tabulka::ZobrazitelnyText(int pozice, const QString &pole) const
 {
     const int i = IndexPoleNeboChyba(pole);
-    return ZobrazitHodnotu(m_pole[i].typ, HodnotaRadku(m_pohled.at(static_cast<size_t>(pozice)), i));
+    return ZobrazitHodnotu(m_pole[i].typ, HodnotaZaznamu(Pohled().at(static_cast<size_t>(pozice)), i));
 }
 
 void Tabulka::Vlozit()
@@ -545,6 +778,28 @@ void Tabulka::Nastavit(const QString &pole, const QVariant &hodnota)
     case TypPole::Cas: m_novy[i] = hodnota.toTime().toString(FormatCas); break;
     case TypPole::Memo: m_novy[i] = hodnota.toString(); break;
     }
+}
+
+// Whether the filters accept a record that was not in the view yet: the expression asked of the
+// engine, so that it compares exactly as the view's query does.
+bool Tabulka::Prijmout(const Zaznam &z) const
+{
+    if (VyrazFiltrujePole()) {
+        QVariantList parametry;
+        QString sql = DotazNaPohled(QStringLiteral("id"), parametry);
+        sql.insert(sql.indexOf(QStringLiteral(" ORDER BY")),
+                   parametry.isEmpty() ? QStringLiteral(" WHERE id = ?") : QStringLiteral(" AND id = ?"));
+        parametry.append(QVariant(static_cast<qlonglong>(z.m_id)));
+        Dotaz d = Pripravit(m_db, m_jmeno, sql);
+        for (int i = 0; i < parametry.size(); ++i)
+            Navazat(d.get(), i + 1, parametry[i]);
+        const int krok = sqlite3_step(d.get());
+        if (krok != SQLITE_ROW && krok != SQLITE_DONE)
+            throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
+        if (krok == SQLITE_DONE)
+            return false;
+    }
+    return !m_predikat || m_predikat(z);
 }
 
 void Tabulka::Ulozit()
@@ -581,36 +836,55 @@ void Tabulka::Ulozit()
     if (sqlite3_step(memo.get()) != SQLITE_DONE)
         throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
     t.Potvrdit();
-
-    Radek r{id, {}};
-    for (int i = 0; i < m_pole.size(); ++i)
-        r.hodnoty.append(m_pole[i].typ == TypPole::Memo ? QVariant() : m_novy[i]);
-    m_radky.push_back(std::move(r));
     m_vkladani = false;
-    const int novy = static_cast<int>(m_radky.size()) - 1;
-    Prefiltrovat();
-    const auto kde = std::find(m_pohled.begin(), m_pohled.end(), novy);
-    if (kde != m_pohled.end())
-        m_pozice = static_cast<int>(kde - m_pohled.begin());
+
+    // The new record becomes current when the view accepts it; ids grow, so it comes last.
+    m_pozice = 0;
+    if (!m_pohledPlatny) {
+        m_pozice = PocetZaznamu() - 1;
+    } else if (!m_filtrovano || Prijmout(Zaznam(*this, id))) {
+        m_pohled.push_back(id);
+        m_pozice = PocetZaznamu() - 1;
+    }
+}
+
+void Tabulka::SmazatId(const qint64 *id, std::size_t pocet)
+{
+    QString otazniky = QStringLiteral("?") + QStringLiteral(", ?").repeated(static_cast<qsizetype>(pocet) - 1);
+    for (const QString &tabulka : {QStringLiteral("main.zaznamy"), QStringLiteral("mb.memo")}) {
+        Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("DELETE FROM %1 WHERE id IN (%2)").arg(tabulka, otazniky));
+        for (std::size_t i = 0; i < pocet; ++i)
+            sqlite3_bind_int64(d.get(), static_cast<int>(i) + 1, id[i]);
+        if (sqlite3_step(d.get()) != SQLITE_DONE)
+            throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
+    }
 }
 
 void Tabulka::SmazatAktualni()
 {
-    const int radek = AktualniRadek();
-    const qint64 id = m_radky[static_cast<size_t>(radek)].id;
+    const qint64 id = AktualniId();
     Transakce t(m_db, m_jmeno);
-    for (const char *sql : {"DELETE FROM zaznamy WHERE id = ?", "DELETE FROM mb.memo WHERE id = ?"}) {
-        Dotaz d = Pripravit(m_db, m_jmeno, QString::fromLatin1(sql));
-        sqlite3_bind_int64(d.get(), 1, id);
-        if (sqlite3_step(d.get()) != SQLITE_DONE)
-            throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
-    }
+    SmazatId(&id, 1);
     t.Potvrdit();
 
-    m_radky.erase(m_radky.begin() + radek);
     m_pohled.erase(m_pohled.begin() + m_pozice);
-    for (int &i : m_pohled)
-        if (i > radek)
-            --i;
+    m_nacteno.erase(id);
     PrejitNa(m_pozice);
+}
+
+void Tabulka::SmazatPohled()
+{
+    if (!Otevreno())
+        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("tabulka není otevřena")));
+    const std::vector<qint64> &pohled = Pohled();
+    if (pohled.empty())
+        return;
+    Transakce t(m_db, m_jmeno);
+    for (std::size_t i = 0; i < pohled.size(); i += BlokMazani)
+        SmazatId(pohled.data() + i, std::min(BlokMazani, pohled.size() - i));
+    t.Potvrdit();
+
+    m_pohled.clear();
+    m_nacteno.clear();
+    m_pozice = 0;
 }

@@ -9,13 +9,18 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
 
 // A record table of the program: NAME.DB holds the records, NAME.MB their memo texts, both
 // SQLite databases in the working directory. Records keep their insertion order; a record is
-// stored wholly or not at all. An existing table file is never recreated, replaced or truncated.
+// stored wholly or not at all. An existing table file is never recreated, replaced or truncated,
+// and a pair that is not one of ours is recognised before anything may write to it.
+//
+// A table may hold a hundred thousand records: filters run inside SQLite, the view holds only
+// record ids, and fields are fetched when read, a block of records at a time.
 
 enum class TypPole { Retezec, Cele, Datum, Cas, DatumCas, Memo };
 
@@ -40,14 +45,20 @@ class Tabulka;
 // One record as a filter callback or a calculated field sees it.
 class Zaznam {
 public:
-    Zaznam(const Tabulka &tabulka, int radek) : m_tabulka(tabulka), m_radek(radek) {}
     QVariant Hodnota(const QString &pole) const;
     QString Text(const QString &pole) const;
     int Cislo(const QString &pole) const;
 
 private:
+    friend class Tabulka;
+    Zaznam(const Tabulka &tabulka, qint64 id, const QVariantList *hodnoty = nullptr)
+        : m_tabulka(tabulka), m_id(id), m_hodnoty(hodnoty) {}
+
     const Tabulka &m_tabulka;
-    int m_radek; // index into all loaded records
+    qint64 m_id;
+    // The record's non-memo fields while a filter reads them in one pass; otherwise they are
+    // fetched by id when read.
+    const QVariantList *m_hodnoty;
 };
 
 class Tabulka {
@@ -67,6 +78,10 @@ public:
     // Creates the empty table; refuses to touch a table whose NAME.DB or NAME.MB exists.
     static void Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole);
 
+    // Checks both files before anything may write to them (their headers, then their schema through a
+    // connection that can neither write nor add a file): a foreign, damaged, newer, WAL-mode or
+    // swapped pair is reported and left exactly as it is. Only then is the pair opened for real, so
+    // that a journal left by a crash of our own writer is rolled back.
     void Otevrit(bool jenCteni = false);
     void Zavrit();
     bool Otevreno() const { return m_db != nullptr; }
@@ -80,7 +95,7 @@ public:
     bool Filtrovano() const { return m_filtrovano; }
 
     // The view: every record, or those accepted by the filters; positions count from 0.
-    int PocetZaznamu() const { return static_cast<int>(m_pohled.size()); }
+    int PocetZaznamu() const;
     void Prvni();
     void Posunout(int o);
     void PrejitNa(int pozice);
@@ -93,7 +108,7 @@ public:
     QString Text(int pozice) const;
     int Cislo(const QString &pole) const;
     QDateTime DatumCas(const QString &pole) const;
-    Zaznam ZaznamVPohledu(int pozice) const { return Zaznam(*this, m_pohled.at(static_cast<size_t>(pozice))); }
+    Zaznam ZaznamVPohledu(int pozice) const;
     // The given fields (no memos) of every record in the view, in view order, read at once.
     QList<QVariantList> HodnotyPohledu(const QStringList &pole) const;
     // Field of the record at a view position, as display text (dates in Czech form).
@@ -106,30 +121,41 @@ public:
 
     // Deletes the current record from the files at once; the next record of the view becomes current.
     void SmazatAktualni();
+    // Deletes every record of the view, memos included, in one transaction: all or none.
+    void SmazatPohled();
 
     static QString ZobrazitHodnotu(TypPole typ, const QVariant &hodnota);
 
 private:
     friend class Zaznam;
-    struct Radek {
-        qint64 id;
-        QVariantList hodnoty; // non-memo fields by position; memo positions hold nothing
-    };
+    using Hodnoty = QVariantList; // non-memo fields by position; memo positions hold nothing
 
     int IndexPole(const QString &pole) const;
     int IndexPoleNeboChyba(const QString &pole) const;
-    QVariant HodnotaRadku(int radek, int pole) const;
-    int AktualniRadek() const;
-    void NacistZaznamy();
+    QVariant HodnotaZaznamu(qint64 id, int pole) const;
+    const Hodnoty &NacistZaznam(qint64 id) const;
+    qint64 AktualniId() const;
+    const std::vector<qint64> &Pohled() const;
     void Prefiltrovat();
+    void VybratPohled();
+    bool Prijmout(const Zaznam &z) const;
+    QString DotazNaPohled(const QString &sloupce, QVariantList &parametry) const;
+    bool VyrazFiltrujePole() const;
+    void PrecistRadky(const QString &sql, const QVariantList &parametry,
+                      const std::function<void(qint64, Hodnoty &)> &radek) const;
+    void SmazatId(const qint64 *id, std::size_t pocet);
 
     QString m_jmeno;
     sqlite3 *m_db = nullptr;
     bool m_jenCteni = false;
     QList<DefinicePole> m_pole;
-    std::vector<Radek> m_radky;
-    std::vector<int> m_pohled; // indices into m_radky
+    QString m_sloupce; // "id" and the non-memo fields, as SQL
+    // Record ids in insertion order. The unfiltered view is made only when first asked for.
+    mutable std::vector<qint64> m_pohled;
+    mutable bool m_pohledPlatny = false;
     int m_pozice = 0;
+    // Records read lately, by id; filled a block of view positions at a time and kept small.
+    mutable std::unordered_map<qint64, Hodnoty> m_nacteno;
     Predikat m_predikat;
     QString m_vyraz;
     bool m_filtrovano = false;

@@ -15,6 +15,10 @@ private slots:
     void EraseSection();
     void windows1250TamAZpet();
     void nezapsatelnyText();
+    void hodnotaSeNacteStejne_data();
+    void hodnotaSeNacteStejne();
+    void ceskaPismenaBezOhleduNaVelikost();
+    void dvacetTisicSekci();
 };
 
 void TestIni::prepisOdstraniSumANormalizujeRadky()
@@ -170,6 +174,82 @@ void TestIni::nezapsatelnyText()
     QVERIFY(!ini.Zapsat());
     ini.WriteString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("a"));
     QVERIFY(ini.Zapsat());
+}
+
+void TestIni::hodnotaSeNacteStejne_data()
+{
+    QTest::addColumn<QString>("hodnota");
+    QTest::addColumn<int>("prekazka");
+    using P = IniDokument::Prekazka;
+    QTest::newRow("jmeno") << QStringLiteral("Jan Novák") << int(P::Zadna);
+    QTest::newRow("prazdna") << QString() << int(P::Zadna);
+    QTest::newRow("mezera uvnitr a rovnitko") << QStringLiteral("a = b ; [c]") << int(P::Zadna);
+    QTest::newRow("zacina strednikem a zavorkou") << QStringLiteral(";[x") << int(P::Zadna);
+    QTest::newRow("pevna mezera na konci") << QStringLiteral("Jan\u00a0") << int(P::Zadna);
+    QTest::newRow("nejdelsi") << QString(IniDokument::MaxDelkaTextu, u'ž') << int(P::Zadna);
+    QTest::newRow("mezery okolo") << QStringLiteral(" Jan ") << int(P::Mezery);
+    QTest::newRow("mezera na konci") << QStringLiteral("Jan ") << int(P::Mezery);
+    QTest::newRow("tabulator na zacatku") << QStringLiteral("\tJan") << int(P::Mezery);
+    QTest::newRow("jen mezera") << QStringLiteral(" ") << int(P::Mezery);
+    QTest::newRow("o znak delsi") << QString(IniDokument::MaxDelkaTextu + 1, u'a') << int(P::Delka);
+    QTest::newRow("LF") << QStringLiteral("a\nb") << int(P::Zalomeni);
+    QTest::newRow("CR") << QStringLiteral("a\r") << int(P::Zalomeni);
+    QTest::newRow("mimo 1250") << QStringLiteral("Łukasz ☺") << int(P::Kodovani);
+    // The encoder passes a lone surrogate without an error; only reading the file back shows it.
+    QTest::newRow("osamely surrogate") << QStringLiteral("a") + QChar(0xD800) << int(P::Jina);
+}
+
+void TestIni::hodnotaSeNacteStejne()
+{
+    QFETCH(QString, hodnota);
+    QFETCH(int, prekazka);
+    QCOMPARE(int(IniDokument::ProcNelzeZapsat(hodnota)), prekazka);
+    QCOMPARE(IniDokument::LzeZapsat(hodnota), prekazka == int(IniDokument::Prekazka::Zadna));
+    // What the rule lets through does read back the same from a written file.
+    if (IniDokument::LzeZapsat(hodnota)) {
+        IniDokument ini;
+        ini.WriteString(QStringLiteral("Profily"), QStringLiteral("1"), hodnota);
+        const IniDokument zpet = IniDokument::Nacist(*ini.Zapsat());
+        QCOMPARE(zpet.ReadString(QStringLiteral("Profily"), QStringLiteral("1"), QStringLiteral("chybí")), hodnota);
+    }
+}
+
+void TestIni::ceskaPismenaBezOhleduNaVelikost()
+{
+    IniDokument ini = IniDokument::Nacist("[\xd8" "ep\xedk]\r\n\x8e" "lut\xfd=1\r\n");
+    QCOMPARE(ini.ReadInteger(QStringLiteral("řEPÍK"), QStringLiteral("žLUTÝ"), 0), 1);
+    ini.WriteString(QStringLiteral("ŘEPÍK"), QStringLiteral("ŽLUTÝ"), QStringLiteral("2"));
+    ini.WriteString(QStringLiteral("řepík"), QStringLiteral("Černý"), QStringLiteral("3"));
+    QCOMPARE(ini.Zapsat(), std::optional<QByteArray>("[\xd8" "ep\xedk]\r\n\x8e" "lut\xfd=2\r\n\xc8" "ern\xfd=3\r\n\r\n"));
+    // Other letters stay apart: "e" and "é" are two names.
+    QCOMPARE(ini.ReadInteger(QStringLiteral("repik"), QStringLiteral("zluty"), -1), -1);
+    QCOMPARE(ini.ReadInteger(QStringLiteral("ŘEPÍK"), QStringLiteral("ČERNÉ"), -1), -1);
+}
+
+void TestIni::dvacetTisicSekci()
+{
+    // A file of very many sections, repeated ones among them, is read whole with every setting
+    // found where it stands, and saved in its own order.
+    constexpr int Pocet = 20000;
+    QByteArray soubor;
+    for (int i = 0; i < Pocet; ++i)
+        soubor += "[Sekce " + QByteArray::number(i) + "]\r\nk=" + QByteArray::number(i) + "\r\n";
+    soubor += "[SEKCE 7]\r\npozde=ano\r\n[Skupina]\r\nSkupina=C\r\n";
+    IniDokument ini = IniDokument::Nacist(soubor);
+    for (int i = 0; i < Pocet; i += 997)
+        QCOMPARE(ini.ReadInteger(QStringLiteral("sekce %1").arg(i), QStringLiteral("K"), -1), i);
+    QCOMPARE(ini.ReadInteger(QStringLiteral("Sekce 19999"), QStringLiteral("k"), -1), 19999);
+    QCOMPARE(ini.ReadString(QStringLiteral("Sekce 7"), QStringLiteral("pozde"), QString()), QStringLiteral("ano"));
+    QCOMPARE(ini.ReadString(QStringLiteral("skupina"), QStringLiteral("skupina"), QString()), QStringLiteral("C"));
+
+    ini.EraseSection(QStringLiteral("Sekce 0"));
+    ini.WriteString(QStringLiteral("Sekce 19999"), QStringLiteral("nova"), QStringLiteral("1"));
+    QCOMPARE(ini.ReadInteger(QStringLiteral("Sekce 1"), QStringLiteral("k"), -1), 1);
+    const QByteArray zapsano = *ini.Zapsat();
+    QVERIFY(zapsano.startsWith("[Sekce 1]\r\nk=1\r\n\r\n[Sekce 2]\r\nk=2\r\n\r\n"));
+    QVERIFY(zapsano.contains("[Sekce 7]\r\nk=7\r\npozde=ano\r\n\r\n[Sekce 8]"));
+    QVERIFY(zapsano.endsWith("[Sekce 19999]\r\nk=19999\r\nnova=1\r\n\r\n[Skupina]\r\nSkupina=C\r\n\r\n"));
+    QCOMPARE(zapsano.count("\r\n\r\n"), Pocet);
 }
 
 QTEST_GUILESS_MAIN(TestIni)

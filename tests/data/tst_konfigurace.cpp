@@ -101,6 +101,9 @@ private slots:
     void necitelnySoubor();
     void adresarJenProCteni();
     void selhaniZapisuNechaStarySoubor();
+    void prilisVelkySouborSeNectANeprepise();
+    void ulozeniJenTohoCoSeNacteStejne_data();
+    void ulozeniJenTohoCoSeNacteStejne();
 };
 
 void TestKonfigurace::bezSouboruVychoziAUlozeniCelehoSouboru()
@@ -434,6 +437,80 @@ void TestKonfigurace::selhaniZapisuNechaStarySoubor()
     QVERIFY(!chyba.isEmpty());
     QCOMPARE(precti(cesta), stary);
     QCOMPARE(QDir(adr.path()).entryList(QDir::Files), QStringList{QStringLiteral("config.ini")});
+}
+
+void TestKonfigurace::prilisVelkySouborSeNectANeprepise()
+{
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    // Exactly the limit is still read.
+    QByteArray obsah = "[Skupina]\r\nSkupina=C\r\n[Vypln]\r\n";
+    obsah += QByteArray(MaxVelikostKonfigurace - obsah.size(), 'x');
+    QVERIFY(zapis(cesta, obsah));
+    QVERIFY(!KonfiguraceJePrilisVelka(cesta));
+    QCOMPARE(nacti(cesta).ZvolenaSkupina, QStringLiteral("C"));
+
+    obsah += 'x';
+    QVERIFY(zapis(cesta, obsah));
+    QVERIFY(KonfiguraceJePrilisVelka(cesta));
+    Konfigurace k;
+    QString chyba;
+    QVERIFY(!NacistKonfiguraci(cesta, k, &chyba));
+    QVERIFY2(chyba.contains(QDir::toNativeSeparators(cesta)), qPrintable(chyba));
+    QVERIFY(stejne(k, Konfigurace{}));
+
+    chyba.clear();
+    QVERIFY(!UlozitKonfiguraci(cesta, k, &chyba));
+    QVERIFY2(chyba.contains(QDir::toNativeSeparators(cesta)) && chyba.contains(QStringLiteral("odstraňte"))
+                 && chyba.contains(QStringLiteral("přejmenujte")),
+             qPrintable(chyba));
+    QCOMPARE(precti(cesta), obsah);
+    QCOMPARE(QDir(adr.path()).entryList(QDir::Files), QStringList{QStringLiteral("config.ini")});
+
+    QVERIFY(!KonfiguraceJePrilisVelka(adr.filePath(QStringLiteral("neni.ini"))));
+    QVERIFY(!KonfiguraceJePrilisVelka(adr.path()));
+}
+
+void TestKonfigurace::ulozeniJenTohoCoSeNacteStejne_data()
+{
+    QTest::addColumn<QString>("jmeno");
+    QTest::addColumn<QString>("duvod");
+    QTest::newRow("mezery okolo") << QStringLiteral(" Jan ") << QStringLiteral("mezerou");
+    QTest::newRow("tabulator") << QStringLiteral("Jan\t") << QStringLiteral("tabulátorem");
+    QTest::newRow("dlouhe") << QString(2048, u'J') << QStringLiteral("2047");
+    QTest::newRow("zalomeni") << QStringLiteral("Jan\n") << QStringLiteral("zalomení");
+    QTest::newRow("mimo 1250") << QStringLiteral("Jan ☺") << QStringLiteral("Windows-1250");
+}
+
+void TestKonfigurace::ulozeniJenTohoCoSeNacteStejne()
+{
+    QFETCH(QString, jmeno);
+    QFETCH(QString, duvod);
+    QVERIFY(!ProfilNelzeUlozit(QStringLiteral("Jan")));
+    QVERIFY(!ProfilNelzeUlozit(QString(2047, u'Ř')));
+    const std::optional<QString> proc = ProfilNelzeUlozit(jmeno);
+    QVERIFY(proc);
+    QVERIFY2(proc->contains(QStringLiteral("Profil „") + jmeno.left(60)) && proc->contains(duvod), qPrintable(*proc));
+
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, VychoziSoubor));
+    Konfigurace k;
+    k.Profily = {QStringLiteral("Default"), jmeno};
+    QString chyba;
+    QVERIFY(!UlozitKonfiguraci(cesta, k, &chyba));
+    QCOMPARE(chyba, *proc);
+    QCOMPARE(precti(cesta), VychoziSoubor);
+
+    // The active profile and the group follow the same rule.
+    k.Profily = {QStringLiteral("Default")};
+    k.AktivniProfil = jmeno;
+    QVERIFY(!UlozitKonfiguraci(cesta, k, &chyba));
+    k.AktivniProfil = QStringLiteral("Default");
+    k.ZvolenaSkupina = QStringLiteral(" B");
+    QVERIFY(!UlozitKonfiguraci(cesta, k, &chyba));
+    QVERIFY2(chyba.contains(QStringLiteral("Skupinu")), qPrintable(chyba));
+    QCOMPARE(precti(cesta), VychoziSoubor);
 }
 
 QTEST_GUILESS_MAIN(TestKonfigurace)

@@ -81,6 +81,10 @@ private slots:
                                        << QStringLiteral("vzestupně");
         QTest::newRow("malé písmeno") << 17 << QStringLiteral("spravne") << QStringLiteral("b")
                                       << QStringLiteral("vzestupně");
+        QTest::newRow("správná s LF") << 17 << QStringLiteral("spravne") << QStringLiteral("A\n")
+                                      << QStringLiteral("vzestupně");
+        QTest::newRow("skupina s LF") << 17 << QStringLiteral("skupina") << QStringLiteral("AB\n")
+                                      << QStringLiteral("skupina \"AB\n\"");
         QTest::newRow("skupina") << 17 << QStringLiteral("skupina") << QStringLiteral("ABE")
                                  << QStringLiteral("skupina \"ABE\"");
         QTest::newRow("skupina pořadí") << 17 << QStringLiteral("skupina") << QStringLiteral("DC")

@@ -25,10 +25,11 @@ namespace {
 const std::set<int> Vyrazene{181, 274, 355, 388, 502, 523, 544, 545, 547, 550, 552, 553, 554, 555,
                              558, 559, 560, 561, 563, 565, 566, 568, 569, 570, 573, 575, 577, 579};
 
-// Letters of A..D, each at most once, ascending.
+// Letters of A..D, each at most once, ascending. The pattern is anchored to the whole text: a bare
+// "$" would also accept a trailing line feed.
 bool VzestupnaPismena(const QString &s)
 {
-    static const QRegularExpression vzor(QStringLiteral("^A?B?C?D?$"));
+    static const QRegularExpression vzor(QRegularExpression::anchoredPattern(QStringLiteral("A?B?C?D?")));
     return !s.isEmpty() && vzor.match(s).hasMatch();
 }
 
