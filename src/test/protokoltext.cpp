@@ -15,6 +15,25 @@ QString Sloupec(const QString &text, int sirka)
     return text.rightJustified(sirka, u' ', false);
 }
 
+QByteArray Kodovat(QStringView text)
+{
+    QStringEncoder kodovani("windows-1250");
+    QByteArray bajty = kodovani.encode(text);
+    if (!kodovani.hasError())
+        return bajty;
+    // The encoder would put its control character SUB in place of a missing letter; a reader
+    // sees "?" better. Each character, a surrogate pair as one, is tried on its own.
+    bajty.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype delka = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        QStringEncoder znak("windows-1250");
+        const QByteArray b = znak.encode(text.mid(i, delka));
+        bajty += znak.hasError() ? QByteArray("?") : b;
+        i += delka;
+    }
+    return bajty;
+}
+
 const QString Cara = QStringLiteral("  ") + QString(45, u'-');
 
 } // namespace
@@ -82,10 +101,9 @@ QString JmenoSouboru(const QString &zvolene)
 
 QByteArray ObsahSouboru(const QStringList &radky)
 {
-    QStringEncoder kodovani("windows-1250");
     QByteArray obsah;
     for (const QString &radek : radky) {
-        obsah += kodovani.encode(radek);
+        obsah += Kodovat(radek);
         obsah += "\r\n";
     }
     return obsah;
