@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr int SirkaKlienta = 522;
-constexpr int VyskaKlienta = 340;
+constexpr int SirkaKlienta = 560;
+constexpr int VyskaKlienta = 364;
 
 template <typename T>
 T *Prvek(QWidget *rodic, const char *jmeno, const QString &text, QRect kde)
@@ -67,10 +67,10 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     setFixedSize(SirkaKlienta, VyskaKlienta);
 
     // Controls in the order the keyboard visits them.
-    Prvek<QLabel>(this, "lbHvezda", QStringLiteral("*"), {322, 150, 8, 16});
+    Prvek<QLabel>(this, "lbHvezda", QStringLiteral("*"), {354, 132, 8, 16});
 
     auto *gbSkupina = Prvek<QGroupBox>(this, "gbSkupina", QStringLiteral("Skupina řidičského oprávnění:"),
-                                       {316, 8, 198, 136});
+                                       {346, 8, 206, 116});
     auto *skupiny = new QButtonGroup(this);
     for (size_t i = 0; i < m_skupiny.size(); ++i) {
         const TlacitkoSkupiny &t = TlacitkaSkupin()[i];
@@ -79,21 +79,21 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     }
 
     auto *gbZK = Prvek<QGroupBox>(this, "gbZK", QStringLiteral("Procvičovat/zkoušet otázky z kategorie:"),
-                                  {8, 8, 300, 182});
+                                  {8, 8, 330, 182});
     const std::array<const char *, 7> kategorie{"cbPravidla", "cbOpravneni", "cbZakonDoprava", "cbZdravoveda",
                                                 "cbPodminky", "cbZnacky", "cbKrizovatky"};
     for (int k = 1; k <= Kategorie::Pocet; ++k) {
-        m_kategorie[k - 1] = Prvek<QCheckBox>(gbZK, kategorie[k - 1], Kategorie::Nazev(k), {10, 22 + (k - 1) * 22, 284, 18});
+        m_kategorie[k - 1] = Prvek<QCheckBox>(gbZK, kategorie[k - 1], Kategorie::Nazev(k), {10, 22 + (k - 1) * 22, 314, 18});
     }
 
     auto *stPozn = Prvek<QLabel>(this, "stPozn",
                                  QStringLiteral("skupiny v závorce se od skupiny před závorkou liší pouze omezením "
                                                 "v rámci skupiny (otázky pro ně i počet bodů je všude stejný)"),
-                                 {332, 150, 182, 44});
+                                 {364, 132, 188, 60});
     stPozn->setWordWrap(true);
     stPozn->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *gbProtokol = Prvek<QGroupBox>(this, "gbProtokol", QStringLiteral("Vytvářet protokol u:"), {8, 198, 506, 86});
+    auto *gbProtokol = Prvek<QGroupBox>(this, "gbProtokol", QStringLiteral("Vytvářet protokol u:"), {8, 216, 544, 86});
     const std::array<std::pair<const char *, QString>, 3> protokoly{{
         {"cbProcvicovani", QStringLiteral("Procvičování testových otázek (z určitých či všech kategorií)")},
         {"cbZkouseni", QStringLiteral("Zkoušení testových otázek (z určitých či všech kategorií)")},
@@ -101,14 +101,14 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     }};
     for (size_t i = 0; i < m_protokoly.size(); ++i) {
         m_protokoly[i] = Prvek<QCheckBox>(gbProtokol, protokoly[i].first, protokoly[i].second,
-                                          {10, 20 + static_cast<int>(i) * 21, 486, 18});
+                                          {10, 20 + static_cast<int>(i) * 21, 524, 18});
     }
 
-    auto *btnOK = Prvek<QPushButton>(this, "btnOK", QStringLiteral("OK"), {356, 304, 75, 25});
-    auto *btnStormo = Prvek<QPushButton>(this, "btnStormo", QStringLiteral("Storno"), {439, 304, 75, 25});
+    auto *btnOK = Prvek<QPushButton>(this, "btnOK", QStringLiteral("OK"), {394, 326, 75, 25});
+    auto *btnStormo = Prvek<QPushButton>(this, "btnStormo", QStringLiteral("Storno"), {477, 326, 75, 25});
     btnOK->setDefault(true);
 
-    auto *gbProfil = Prvek<QGroupBox>(this, "gbProfil", QStringLiteral("Profil uživatele:"), {8, 288, 336, 48});
+    auto *gbProfil = Prvek<QGroupBox>(this, "gbProfil", QStringLiteral("Profil uživatele:"), {8, 310, 336, 48});
     m_comboProfil = new QComboBox(gbProfil);
     m_comboProfil->setObjectName(QStringLiteral("comboProfil"));
     m_comboProfil->setEditable(true);

@@ -39,7 +39,7 @@ TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(r
     btnOK->setDefault(true);
     m_grid = new MrizkaTabulky(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->setGeometry(8, 8, 394, 284);
+    m_grid->setGeometry(8, 8, 388, 284);
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnDetail, &QPushButton::clicked, this, &TSeznamTestu::btnDetailClick);
