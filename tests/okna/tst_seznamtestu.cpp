@@ -109,6 +109,18 @@ private slots:
         QCOMPARE(titulek, QStringLiteral("Seznam testů,   Uživatel: Default"));
         QVERIFY(!okno.findChild<TSeznamTestu *>());
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+
+        // A memo file that is not one of ours: the store's message, no window.
+        {
+            QFile f(QStringLiteral("Protokoly.MB"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("to neni tabulka");
+        }
+        Pomocnik::Prvek<QAction>(&okno, "M1VysledekTestu")->trigger();
+        const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+        QCOMPARE(z.size(), 1);
+        QCOMPARE(z[0].druh, Druh::Chyba);
+        QVERIFY(z[0].text.startsWith(QStringLiteral("Tabulka Protokoly")));
     }
 
     void jenAktivniProfil()

@@ -121,6 +121,21 @@ private slots:
         QVERIFY(!m_okno->findChild<TProtocol *>());
     }
 
+    void poskozenySouborOznami()
+    {
+        for (const char *soubor : {"Vysledky.DB", "Vysledky.MB"}) {
+            QFile f(QString::fromLatin1(soubor));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("to neni tabulka");
+        }
+        Pomocnik::Prvek<QAction>(m_okno.get(), "smProc")->trigger();
+        const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+        QCOMPARE(z.size(), 1);
+        QCOMPARE(z[0].druh, Druh::Chyba);
+        QVERIFY(z[0].text.startsWith(QStringLiteral("Tabulka Vysledky")));
+        QVERIFY(!m_okno->findChild<TProtocol *>());
+    }
+
     void menuOtevreSeznam()
     {
         ZapsatDvaProfily();
