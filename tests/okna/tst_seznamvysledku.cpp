@@ -22,7 +22,7 @@
 using Dialogy::Druh;
 using Pomocnik::Vysledek;
 
-class TestVysledky : public QObject {
+class TestSeznamVysledku : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -405,5 +405,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestVysledky)
-#include "tst_vysledky.moc"
+QTEST_MAIN(TestSeznamVysledku)
+#include "tst_seznamvysledku.moc"
