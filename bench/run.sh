@@ -30,3 +30,6 @@ ms=$(cut -d' ' -f2 /tmp/bench_s.txt | median); mm=$(cut -d' ' -f2 /tmp/bench_m.t
 echo "runs: $runs each, platform: $QT_QPA_PLATFORM"
 echo "start to window shown, median: semaforix ${ts} us, minimal window ${tm} us, ratio $(awk "BEGIN {printf \"%.2f\", $ts / $tm}")"
 echo "peak resident memory, median: semaforix ${ms} kB, minimal window ${mm} kB"
+
+# Choosing a whole random run's questions against showing one question, in the same process.
+"$prog/bench/bench_dalsi_otazka" "${CHOICE_RUNS:-101}" 2>/dev/null

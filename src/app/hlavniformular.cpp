@@ -7,6 +7,7 @@
 #include "data/filtrvyraz.h"
 #include "kresby/kresby.h"
 #include "practice/protokol.h"
+#include "practice/rizenibehu.h"
 #include "test/testtab.h"
 
 #include <QAction>
@@ -90,6 +91,7 @@ THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
     m_pPomoc->hide();
 
     m_menu = std::make_unique<Nabidky>(menuBar());
+    m_beh = new TRizeniBehu(*this);
     Propojit();
     setFixedSize(sizeHint());
 
@@ -112,6 +114,11 @@ void THlavniFormular::Propojit()
     connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(m.M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(m.M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
+    connect(m.M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
+    connect(m.M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
+    connect(m.M2OznacSpravne, &QAction::triggered, m_beh, &TRizeniBehu::M2OznacSpravneClick);
+    connect(m_pOtazky, &TPanelOtazky::stAClick, m_beh, &TRizeniBehu::stAClick);
+    connect(m_pOtazky, &TPanelOtazky::pOtazkyMouseDown, m_beh, &TRizeniBehu::pOtazkyMouseDown);
 }
 
 void THlavniFormular::Spustit()
@@ -275,6 +282,18 @@ void THlavniFormular::OtevritVysledky()
     }
     Dialogy::Vycentrovat(&seznam, this);
     seznam.exec();
+}
+
+void THlavniFormular::M1ProcvicovatClick()
+{
+    if (m_beh->PripravitBeh(false))
+        PrepnoutRezim(Rezim::Procvicovani, true);
+}
+
+void THlavniFormular::M1ZkousetClick()
+{
+    if (m_beh->PripravitBeh(true))
+        PrepnoutRezim(Rezim::Zkouseni, true);
 }
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)

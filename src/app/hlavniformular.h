@@ -13,6 +13,7 @@ class QLabel;
 class QStatusBar;
 class TPanelOtazky;
 class TPanelPomoc;
+class TRizeniBehu;
 
 // The main window: holds the program-wide state, offers every command through its menus and
 // switches between the idle screen and the three question modes.
@@ -56,6 +57,8 @@ private:
     void smZkouClick();
     void M1VysledekTestuClick();
     void M2KonecRezimuClick();
+    void M1ProcvicovatClick();
+    void M1ZkousetClick();
 
     QString m_adresarProgramu;
     StavProgramu m_stav;
@@ -67,4 +70,5 @@ private:
     TPanelOtazky *m_pOtazky;
     TPanelPomoc *m_pPomoc;
     std::unique_ptr<Nabidky> m_menu;
+    TRizeniBehu *m_beh;
 };

@@ -5,6 +5,7 @@
 #include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
+#include "practice/rizenibehu.h"
 
 #include <QAction>
 #include <QLabel>
@@ -43,6 +44,9 @@ void THlavniFormular::PrepnoutRezim(Rezim rezim, bool zapnout)
         if (zapnout) {
             m_stav.PocetSpatnych = m_stav.PocetNapoved = m_stav.UspesnostBehu = 0;
             m_pPomoc->NastavitUspesnost(0);
+            // With sequential selection the set-up put the start question here; choosing begins after it.
+            m_stav.AktualniOtazka -= 1;
+            m_beh->DalsiOtazka();
         } else {
             m_stav.SeznamOtazek.clear();
         }

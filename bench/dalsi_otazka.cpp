@@ -1,0 +1,75 @@
+// The cost of choosing a run's questions against showing one: a random run of every qualifying
+// question of category 3 for group D, in the real bank, repeated. Prints medians and their ratio.
+#include "app/hlavniformular.h"
+#include "app/panelotazky.h"
+#include "practice/beh.h"
+#include "practice/rizenibehu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+double Median(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? static_cast<double>(v[n / 2]) : (static_cast<double>(v[n / 2 - 1]) + static_cast<double>(v[n / 2])) / 2.0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int behu = argc > 1 ? std::max(1, std::atoi(argv[1])) : 101;
+    THlavniFormular okno(QDir::currentPath());
+    okno.show();
+    StavProgramu &stav = okno.Stav();
+    stav.PovoleneKategorie = {false, false, true, false, false, false, false};
+    stav.ZvolenaSkupina = QStringLiteral("D");
+    stav.PostupnyVyber = false;
+    const int q = Beh::PocetOtazek(okno.Banka(), stav);
+    if (q < 1) {
+        std::fprintf(stderr, "no question of category 3 for group D in %s\n", qPrintable(QDir::currentPath()));
+        return 1;
+    }
+    auto *rizeni = okno.findChild<TRizeniBehu *>();
+
+    std::vector<qint64> vyber, zobrazeni, volani;
+    QElapsedTimer t;
+    for (int b = 0; b < behu; ++b) {
+        // The whole run's choosing, from the bank's index.
+        stav.Zbyva = q;
+        Beh::PripravitSeznam(stav);
+        t.start();
+        for (int i = 0; i < q; ++i)
+            Beh::DalsiOtazka(okno.Banka(), stav);
+        vyber.push_back(t.nsecsElapsed());
+        // Showing each question the run chose, one at a time.
+        for (int cislo : std::as_const(stav.SeznamOtazek)) {
+            t.start();
+            okno.PanelOtazky().ZobrazitOtazku(cislo);
+            zobrazeni.push_back(t.nsecsElapsed());
+        }
+        // DalsiOtazka as the run calls it: choosing and showing.
+        stav.Zbyva = q;
+        Beh::PripravitSeznam(stav);
+        for (int i = 0; i < q; ++i) {
+            t.start();
+            rizeni->DalsiOtazka();
+            volani.push_back(t.nsecsElapsed());
+        }
+    }
+    const double mVyber = Median(vyber), mZobrazeni = Median(zobrazeni), mVolani = Median(volani);
+    std::printf("random run of all %d qualifying questions of category 3, group D; %d runs\n", q, behu);
+    std::printf("choosing the whole run, median: %.1f us\n", mVyber / 1000.0);
+    std::printf("showing one question (ZobrazitOtazku), median: %.1f us\n", mZobrazeni / 1000.0);
+    std::printf("DalsiOtazka (choose and show one), median: %.1f us\n", mVolani / 1000.0);
+    std::printf("whole run's choosing / showing one question: %.2f (goal: below 3)\n", mVyber / mZobrazeni);
+    return 0;
+}
