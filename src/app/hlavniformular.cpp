@@ -4,10 +4,11 @@
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "app/setup.h"
-#include "data/filtrvyraz.h"
+#include "data/profily.h"
 #include "kresby/kresby.h"
 #include "practice/protokol.h"
 #include "practice/rizenibehu.h"
+#include "test/test.h"
 #include "test/testtab.h"
 
 #include <QAction>
@@ -113,6 +114,7 @@ void THlavniFormular::Propojit()
     connect(m.smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(m.M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
+    connect(m.M1Test, &QAction::triggered, this, &THlavniFormular::M1TestClick);
     connect(m.M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
     connect(m.M1Procvicovat, &QAction::triggered, this, &THlavniFormular::M1ProcvicovatClick);
     connect(m.M1Zkouset, &QAction::triggered, this, &THlavniFormular::M1ZkousetClick);
@@ -137,13 +139,16 @@ void THlavniFormular::Spustit()
         move(r.left() + (r.width() - width()) / 2, r.top() + (r.height() - height()) / 2);
     }
 
-    // 3. Settings from config.ini, or the defaults when there is none.
+    // 3. Settings from config.ini, or the defaults when there is none. A file far larger than any
+    // the program writes is not ours: it is reported, left alone, and the defaults hold.
+    const QString konfigurace = QDir(m_adresarProgramu).filePath(QStringLiteral("config.ini"));
     if (SouborExistuje(QStringLiteral("config.ini"))) {
         Konfigurace k;
         QString chyba;
-        if (!NacistKonfiguraci(QDir(m_adresarProgramu).filePath(QStringLiteral("config.ini")), k, &chyba)) {
+        if (!NacistKonfiguraci(konfigurace, k, &chyba)) {
             Dialogy::Chyba(this, chyba);
-            return;
+            if (!KonfiguraceJePrilisVelka(konfigurace))
+                return;
         }
         static_cast<Konfigurace &>(m_stav) = k;
         m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
@@ -157,6 +162,7 @@ void THlavniFormular::Spustit()
 
     // 4. The profiles as stored.
     m_stav.UlozeneProfily = m_stav.Profily;
+    m_stav.ZnameProfily = m_stav.Profily;
 
     // 5. Hints go to the first panel of the status bar (see event()).
     // 6. Colours.
@@ -296,6 +302,22 @@ void THlavniFormular::M1ZkousetClick()
         PrepnoutRezim(Rezim::Zkouseni, true);
 }
 
+// The test window keeps its own view of the bank while it is open; ours is closed meanwhile.
+void THlavniFormular::M1TestClick()
+{
+    m_banka.Zavrit();
+    {
+        TTestForm test(m_stav, this);
+        if (test.Pripraven())
+            test.exec();
+    }
+    try {
+        m_banka.Otevrit();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+    }
+}
+
 void THlavniFormular::closeEvent(QCloseEvent *udalost)
 {
     if (m_stav.AktivniRezim != Rezim::Zadny
@@ -307,30 +329,19 @@ void THlavniFormular::closeEvent(QCloseEvent *udalost)
     udalost->accept();
 }
 
+// Deletes the records of the profiles this run knew and the stored list no longer holds: one
+// created and never saved, or one whose removal was saved. Names the run never knew keep their
+// records, so a damaged or missing config.ini costs nobody their results.
 void THlavniFormular::VycistitVysledky()
 {
-    // An empty stored list would match every record; the program never stores one, and a
-    // hand-edited file must not cost the user all results.
+    // An empty stored list would take every known profile; the program never stores one.
     if (m_stav.UlozeneProfily.isEmpty())
         return;
-    QString filtr;
-    for (int j = 0; j < m_stav.UlozeneProfily.size(); ++j) {
-        filtr += QStringLiteral("Profil <> ") + LiteralFiltru(m_stav.UlozeneProfily[j]) + u' ';
-        if (j + 1 < m_stav.UlozeneProfily.size())
-            filtr += QStringLiteral("AND ");
-    }
-    for (const QString &jmeno : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly")}) {
-        if (!Tabulka::Existuje(jmeno))
-            continue;
+    const QStringList smazat = ProfilyKeSmazani(m_stav.ZnameProfily, m_stav.UlozeneProfily);
+    for (const QString &tabulka : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly")}) {
         try {
-            Tabulka t(jmeno);
-            t.Otevrit();
-            t.NastavitFiltrovani(false);
-            t.NastavitFiltr(filtr);
-            t.NastavitFiltrovani(true);
-            for (int n = t.PocetZaznamu(); n > 0; --n)
-                t.SmazatAktualni();
-            t.Zavrit();
+            for (const QString &profil : smazat)
+                SmazatZaznamyProfilu(tabulka, profil);
         } catch (const ChybaTabulky &e) {
             Dialogy::Chyba(this, e.Text());
         }

@@ -56,6 +56,7 @@ private:
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();
+    void M1TestClick();
     void M2KonecRezimuClick();
     void M1ProcvicovatClick();
     void M1ZkousetClick();

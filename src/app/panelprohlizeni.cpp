@@ -8,8 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-TPanelProhlizeni::TPanelProhlizeni(QWidget *rodic)
-    : QFrame(rodic), m_eCisloO(new QLineEdit(QStringLiteral("1"), this)), m_sb1(new TSpinTlacitko(this))
+TPanelProhlizeni::TPanelProhlizeni(QWidget *rodic) : QFrame(rodic)
 {
     setObjectName(QStringLiteral("pProhlizeni"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -28,8 +27,11 @@ TPanelProhlizeni::TPanelProhlizeni(QWidget *rodic)
     tucne.setBold(true);
     lbProhlizeni->setFont(tucne);
     lbProhlizeni->move(14, 7);
-    lbProhlizeni->adjustSize();
 
+    // Made once the panel has its own font, so that the edit does not measure the question
+    // panel's larger one, which start-up can spare.
+    m_eCisloO = new QLineEdit(QStringLiteral("1"), this);
+    m_sb1 = new TSpinTlacitko(this);
     m_eCisloO->setObjectName(QStringLiteral("eCisloO"));
     m_eCisloO->setAccessibleName(QStringLiteral("Číslo otázky"));
     m_eCisloO->setGeometry(40, 24, 33, 21);
@@ -45,6 +47,7 @@ TPanelProhlizeni::TPanelProhlizeni(QWidget *rodic)
 
 void TPanelProhlizeni::Zacit()
 {
+    findChild<QLabel *>(QStringLiteral("lbProhlizeni"))->adjustSize();
     m_eCisloO->setText(QStringLiteral("1"));
     emit ZobrazitOtazku(1);
 }

@@ -29,6 +29,6 @@ protected:
 private:
     bool CisloZEditu(int &cislo);
 
-    QLineEdit *m_eCisloO;
-    TSpinTlacitko *m_sb1;
+    QLineEdit *m_eCisloO = nullptr;
+    TSpinTlacitko *m_sb1 = nullptr;
 };

@@ -220,6 +220,10 @@ void TNastaveni::btnOKClick()
     for (size_t i = 0; i < m_protokoly.size(); ++i)
         m_stav.VytvaretProtokol[i] = m_protokoly[i]->isChecked();
     m_stav.Profily = m_profily.Jmena();
+    // A profile created here is one this run knows: unless it is saved, its results go at close.
+    for (const QString &jmeno : std::as_const(m_stav.Profily))
+        if (!m_stav.ZnameProfily.contains(jmeno))
+            m_stav.ZnameProfily.append(jmeno);
     m_stav.AktivniProfil = m_profily.Najit(m_comboProfil->currentText()).value_or(m_vybranyProfil);
     accept();
 }

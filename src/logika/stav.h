@@ -12,6 +12,9 @@ enum class Rezim { Zadny, Prohlizeni, Procvicovani, Zkouseni };
 // The program-wide state, owned by the main window and handed by reference to its dialogs.
 struct StavProgramu : Konfigurace {
     QStringList UlozeneProfily{QStringLiteral("Default")}; // Profily as last read or saved
+    // Every name this run knew: read at start or created in the settings dialog. Only their
+    // records may be deleted at close.
+    QStringList ZnameProfily{QStringLiteral("Default")};
 
     Rezim AktivniRezim = Rezim::Zadny;
 

@@ -20,26 +20,16 @@ bool CisloVRadku(const Radek &radek, int cislo)
     return k != 0 && (k == radek.kategorie[0] || k == radek.kategorie[1]);
 }
 
-// Decided by the first letter, and for A and B by the whole code: AM and B1 share the letter of
-// A and B but need fewer points.
+// The whole code decides: AM and A1 share the letter of A, and B1 that of B, but need fewer points.
 std::optional<int> MinPocetBodu(const QString &skupina)
 {
-    if (skupina == QStringLiteral("A"))
-        return 56;
-    if (skupina == QStringLiteral("A1"))
-        return 52;
-    if (skupina == QStringLiteral("AM"))
-        return 50;
-    if (skupina == QStringLiteral("B"))
-        return 56;
-    if (skupina == QStringLiteral("B1"))
-        return 54;
-    if (skupina == QStringLiteral("C"))
-        return 59;
-    if (skupina == QStringLiteral("D"))
-        return 61;
-    if (skupina == QStringLiteral("T"))
-        return 54;
+    static const std::array<std::pair<QString, int>, 8> minima{{
+        {QStringLiteral("AM"), 50}, {QStringLiteral("A1"), 52}, {QStringLiteral("A"), 56}, {QStringLiteral("B1"), 54},
+        {QStringLiteral("B"), 56},  {QStringLiteral("C"), 59},  {QStringLiteral("D"), 61}, {QStringLiteral("T"), 54},
+    }};
+    for (const auto &[kod, minimum] : minima)
+        if (kod == skupina)
+            return minimum;
     return std::nullopt;
 }
 

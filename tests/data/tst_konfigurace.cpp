@@ -1,7 +1,10 @@
 #include "data/konfigurace.h"
+#include "data/profily.h"
+#include "data/tabulka.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,7 +88,15 @@ class TestKonfigurace : public QObject
 {
     Q_OBJECT
 
+    // Vysledky and Protokoly with records of every name below, made once and copied for each case.
+    QTemporaryDir m_vzor;
+    const QStringList m_jmenaVTabulkach{QStringLiteral("Default"), QStringLiteral("Jan"), QStringLiteral("jan"),
+                                        QStringLiteral("Eva"), QStringLiteral("x' OR '1'='1")};
+
 private slots:
+    void initTestCase();
+    void uklidPriZavreni_data();
+    void uklidPriZavreni();
     void bezSouboruVychoziAUlozeniCelehoSouboru();
     void jenSkupina();
     void chybiSkupina();
@@ -105,6 +116,132 @@ private slots:
     void ulozeniJenTohoCoSeNacteStejne_data();
     void ulozeniJenTohoCoSeNacteStejne();
 };
+
+void TestKonfigurace::initTestCase()
+{
+    QVERIFY(m_vzor.isValid());
+    QDir::setCurrent(m_vzor.path());
+    for (const QString &jmeno : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly")}) {
+        Tabulka::Vytvorit(jmeno, {{QStringLiteral("Profil"), TypPole::Retezec, 30},
+                                  {QStringLiteral("Text"), TypPole::Memo, 0}});
+        Tabulka t(jmeno);
+        t.Otevrit();
+        for (const QString &profil : m_jmenaVTabulkach) {
+            t.Vlozit();
+            t.Nastavit(QStringLiteral("Profil"), profil);
+            t.Nastavit(QStringLiteral("Text"), QStringLiteral("výsledek ") + profil);
+            t.Ulozit();
+        }
+    }
+}
+
+void TestKonfigurace::uklidPriZavreni_data()
+{
+    QTest::addColumn<QByteArray>("soubor"); // "-" for none
+    QTest::addColumn<QStringList>("vytvorene");
+    QTest::addColumn<QStringList>("odebrane");
+    QTest::addColumn<bool>("ulozit");
+    QTest::addColumn<QStringList>("smazane");
+
+    QByteArray nahodne(4096, Qt::Uninitialized);
+    QRandomGenerator generator(19);
+    for (char &b : nahodne)
+        b = char(generator.bounded(256));
+    QByteArray stoProfilu = "[Profily]\r\nPocet=100\r\n1=Default\r\n";
+    for (int i = 2; i < 100; ++i)
+        stoProfilu += QByteArray::number(i) + "=P" + QByteArray::number(i) + "\r\n";
+    stoProfilu += "100=Jan\r\n101=Eva\r\nAktivni=Jan\r\n";
+    const QByteArray dvaProfily = "[Profily]\r\nPocet=2\r\n1=Default\r\n2=Jan\r\nAktivni=Jan\r\n";
+
+    // Damaged, foreign or missing files: every record stays.
+    QTest::newRow("náhodné bajty") << nahodne << QStringList() << QStringList() << false << QStringList();
+    QTest::newRow("jen [Skupina]") << QByteArray("[Skupina]\r\nSkupina=D\r\n") << QStringList() << QStringList()
+                                   << false << QStringList();
+    QTest::newRow("prázdný") << QByteArray() << QStringList() << QStringList() << false << QStringList();
+    QTest::newRow("100 profilů") << stoProfilu << QStringList() << QStringList() << false << QStringList();
+    QTest::newRow("bez souboru") << QByteArray("-") << QStringList() << QStringList() << false << QStringList();
+    // A save of such a run stores its own list, yet names it never knew still keep their records.
+    QTest::newRow("bez souboru, uloženo") << QByteArray("-") << QStringList() << QStringList() << true << QStringList();
+    QTest::newRow("náhodné bajty, uloženo") << nahodne << QStringList() << QStringList() << true << QStringList();
+
+    // What the clean-up is for.
+    QTest::newRow("vytvořený, neuložený") << dvaProfily << QStringList{QStringLiteral("Eva")} << QStringList() << false
+                                          << QStringList{QStringLiteral("Eva")};
+    QTest::newRow("vytvořený a uložený") << dvaProfily << QStringList{QStringLiteral("Eva")} << QStringList() << true
+                                         << QStringList();
+    QTest::newRow("odebraný, neuložený") << dvaProfily << QStringList() << QStringList{QStringLiteral("Jan")} << false
+                                         << QStringList();
+    QTest::newRow("odebraný a uložený") << dvaProfily << QStringList() << QStringList{QStringLiteral("Jan")} << true
+                                        << QStringList{QStringLiteral("Jan")};
+    // Exact names: "jan" is not "Jan", and a quote in a name is only a character of it.
+    QTest::newRow("jiná velikost písmen") << dvaProfily << QStringList{QStringLiteral("jan")} << QStringList() << false
+                                          << QStringList{QStringLiteral("jan")};
+    QTest::newRow("uvozovka ve jméně") << dvaProfily << QStringList{QStringLiteral("x' OR '1'='1")} << QStringList()
+                                       << false << QStringList{QStringLiteral("x' OR '1'='1")};
+}
+
+// A whole run as the main window goes through it: the start reads config.ini, the settings dialog
+// creates and removes profiles, perhaps a save, then the close deletes what the run knows is gone.
+void TestKonfigurace::uklidPriZavreni()
+{
+    QFETCH(QByteArray, soubor);
+    QFETCH(QStringList, vytvorene);
+    QFETCH(QStringList, odebrane);
+    QFETCH(bool, ulozit);
+    QFETCH(QStringList, smazane);
+
+    QTemporaryDir adr;
+    QDir::setCurrent(adr.path());
+    QMap<QString, QByteArray> pred;
+    for (const char *nazev : {"Vysledky.DB", "Vysledky.MB", "Protokoly.DB", "Protokoly.MB"}) {
+        const QString jmeno = QString::fromLatin1(nazev);
+        QVERIFY(QFile::copy(QDir(m_vzor.path()).filePath(jmeno), jmeno));
+        pred.insert(jmeno, precti(jmeno));
+    }
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    if (soubor != "-")
+        QVERIFY(zapis(cesta, soubor));
+
+    Konfigurace k;
+    QString chyba;
+    QVERIFY2(NacistKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+    QStringList ulozene = k.Profily;
+    QStringList znama = k.Profily;
+    znama += vytvorene;
+    k.Profily += vytvorene;
+    for (const QString &jmeno : odebrane)
+        k.Profily.removeAll(jmeno);
+    if (ulozit) {
+        QVERIFY2(UlozitKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+        ulozene = k.Profily;
+    }
+
+    QCOMPARE(ProfilyKeSmazani(znama, ulozene), smazane);
+    for (const QString &jmeno : ProfilyKeSmazani(znama, ulozene))
+        for (const QString &tabulka : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly")})
+            SmazatZaznamyProfilu(tabulka, jmeno);
+
+    QStringList zbyle = m_jmenaVTabulkach;
+    for (const QString &jmeno : smazane)
+        zbyle.removeAll(jmeno);
+    for (const QString &tabulka : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly")}) {
+        if (smazane.isEmpty()) {
+            QCOMPARE(precti(tabulka + QStringLiteral(".DB")), pred.value(tabulka + QStringLiteral(".DB")));
+            QCOMPARE(precti(tabulka + QStringLiteral(".MB")), pred.value(tabulka + QStringLiteral(".MB")));
+        }
+        Tabulka t(tabulka);
+        t.Otevrit(true);
+        QStringList profily;
+        for (const QVariantList &radek : t.HodnotyPohledu({QStringLiteral("Profil")}))
+            profily << radek.first().toString();
+        QCOMPARE(profily, zbyle);
+        for (int i = 0; i < t.PocetZaznamu(); ++i) {
+            t.PrejitNa(i);
+            QCOMPARE(t.Text(QStringLiteral("Text")), QStringLiteral("výsledek ") + zbyle[i]);
+        }
+    }
+    QDir::setCurrent(m_vzor.path());
+}
 
 void TestKonfigurace::bezSouboruVychoziAUlozeniCelehoSouboru()
 {

@@ -13,10 +13,12 @@
 
 #include <sqlite3.h>
 
+#include <memory>
+
 class TestTabulka : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
 
     static QList<DefinicePole> PoleVysledku()
     {
@@ -44,13 +46,108 @@ class TestTabulka : public QObject {
 
     static QStringList Profily(Tabulka &t) { return Pomocnik::HodnotyPole(t, QStringLiteral("Profil")); }
 
+    static void Sql(const QString &soubor, const char *sql)
+    {
+        sqlite3 *db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(soubor).constData(), &db), SQLITE_OK);
+        char *chyba = nullptr;
+        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &chyba);
+        const QByteArray text = chyba ? QByteArray(chyba) : QByteArray();
+        sqlite3_free(chyba);
+        sqlite3_close(db);
+        QVERIFY2(rc == SQLITE_OK, text.constData());
+    }
+
+    // Many records at once, in one transaction of the engine's own: storing each through the table
+    // would wait for the disk once per record. Record i gets the profile jmena[i % size], the count i
+    // and the memo "memo i".
+    static void Naplnit(const QString &tabulka, int pocet, const QStringList &jmena)
+    {
+        sqlite3 *db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(tabulka + QStringLiteral(".DB")).constData(), &db), SQLITE_OK);
+        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> zavrit(db, &sqlite3_close);
+        const QByteArray pripojit = "ATTACH '" + QFile::encodeName(tabulka + QStringLiteral(".MB")) + "' AS mb; BEGIN";
+        QCOMPARE(sqlite3_exec(db, pripojit.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_stmt *zaznam = nullptr, *memo = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(db, "INSERT INTO zaznamy(Profil, \"Počet\") VALUES(?, ?)", -1, &zaznam, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_prepare_v2(db, "INSERT INTO mb.memo(id, \"Poznámka\") VALUES(?, ?)", -1, &memo, nullptr), SQLITE_OK);
+        for (int i = 0; i < pocet; ++i) {
+            const QByteArray jmeno = jmena[i % jmena.size()].toUtf8();
+            const QByteArray text = "memo " + QByteArray::number(i);
+            sqlite3_bind_text(zaznam, 1, jmeno.constData(), int(jmeno.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_int(zaznam, 2, i);
+            QCOMPARE(sqlite3_step(zaznam), SQLITE_DONE);
+            sqlite3_reset(zaznam);
+            sqlite3_bind_int64(memo, 1, sqlite3_last_insert_rowid(db));
+            sqlite3_bind_text(memo, 2, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            QCOMPARE(sqlite3_step(memo), SQLITE_DONE);
+            sqlite3_reset(memo);
+        }
+        sqlite3_finalize(zaznam);
+        sqlite3_finalize(memo);
+        QCOMPARE(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+
+    static int PocetRadku(const QString &soubor, const char *tabulka)
+    {
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(soubor).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt *s = nullptr;
+        sqlite3_prepare_v2(db, (QByteArray("SELECT count(*) FROM ") + tabulka).constData(), -1, &s, nullptr);
+        const int pocet = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
+        sqlite3_finalize(s);
+        sqlite3_close(db);
+        return pocet;
+    }
+
+    // Every file of the working directory with its bytes.
+    static QMap<QString, QByteArray> Adresar()
+    {
+        QMap<QString, QByteArray> soubory;
+        for (const QString &jmeno : QDir().entryList(QDir::Files | QDir::Hidden))
+            soubory.insert(jmeno, Obsah(jmeno));
+        return soubory;
+    }
+
+    // Copies the database zdroj to cil in the middle of a write whose pages already reached the
+    // file, together with its journal: the pair a writer killed half-way leaves behind.
+    static void SHorkymZurnalem(const QString &zdroj, const char *vlozit, const QString &cil)
+    {
+        sqlite3 *db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(zdroj).constData(), &db), SQLITE_OK);
+        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> zavrit(db, &sqlite3_close);
+        QCOMPARE(sqlite3_exec(db, "PRAGMA cache_size = 10; BEGIN", nullptr, nullptr, nullptr), SQLITE_OK);
+        for (int i = 0; i < 300; ++i)
+            QCOMPARE(sqlite3_exec(db, vlozit, nullptr, nullptr, nullptr), SQLITE_OK);
+        const QString zurnal = zdroj + QStringLiteral("-journal");
+        QVERIFY(QFileInfo(zurnal).size() > 0);
+        QVERIFY(QFile::copy(zdroj, cil));
+        QVERIFY(QFile::copy(zurnal, cil + QStringLiteral("-journal")));
+        QCOMPARE(sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+
+    // Opening must fail with a message containing zprava and leave every file as it was.
+    static void OdmitnutoBezeZmeny(const QString &zprava)
+    {
+        const QMap<QString, QByteArray> pred = Adresar();
+        Tabulka t(QStringLiteral("Vysledky"));
+        try {
+            t.Otevrit();
+            QFAIL("the pair should have been refused");
+        } catch (const ChybaTabulky &e) {
+            QVERIFY2(e.Text().contains(zprava), qPrintable(e.Text()));
+        }
+        QVERIFY(!t.Otevreno());
+        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, t.Otevrit(true));
+        QCOMPARE(Adresar(), pred);
+    }
+
 private slots:
     void init()
     {
-        QVERIFY(m_dir.isValid());
-        QDir::setCurrent(m_dir.path());
-        QFile::remove(QStringLiteral("Vysledky.DB"));
-        QFile::remove(QStringLiteral("Vysledky.MB"));
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QDir::setCurrent(m_dir->path());
     }
 
     void zapisACteniVPoradiVlozeni()
@@ -200,9 +297,22 @@ private slots:
         } catch (const ChybaTabulky &e) {
             QVERIFY2(e.Text().contains(QStringLiteral("disk plný")), qPrintable(e.Text()));
         }
+        QCOMPARE(Profily(t), QStringList{QStringLiteral("celý")});
+
+        // The failed write left nothing behind on the open table: another program can change the
+        // file again, and the next write on the same open table stores its record whole.
+        {
+            sqlite3 *db = nullptr;
+            QCOMPARE(sqlite3_open("Vysledky.MB", &db), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(db, "DROP TRIGGER zadny", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+        }
+        Pridat(t, QStringLiteral("druhý"), 3, QStringLiteral("text 3"));
         t.Zavrit();
         t.Otevrit();
-        QCOMPARE(Profily(t), QStringList{QStringLiteral("celý")});
+        QCOMPARE(Profily(t), (QStringList{QStringLiteral("celý"), QStringLiteral("druhý")}));
+        t.PrejitNa(1);
+        QCOMPARE(t.Text(QStringLiteral("Poznámka")), QStringLiteral("text 3"));
     }
 
     void poskozenySouborZustaneBezeZmeny_data()
@@ -265,6 +375,208 @@ private slots:
         Tabulka t(QStringLiteral("Vysledky"));
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, t.Otevrit());
         QVERIFY(!QFile::exists(QStringLiteral("Vysledky.MB")));
+    }
+
+    void ciziSouborSHorkymZurnalem()
+    {
+        QDir().mkdir(QStringLiteral("zdroj"));
+        Sql(QStringLiteral("zdroj/cizi.db"), "CREATE TABLE jina(x); INSERT INTO jina VALUES('puvodni')");
+        SHorkymZurnalem(QStringLiteral("zdroj/cizi.db"), "INSERT INTO jina VALUES(hex(randomblob(1000)))",
+                        QStringLiteral("Vysledky.DB"));
+        QVERIFY(QFile::copy(QStringLiteral("zdroj/cizi.db"), QStringLiteral("Vysledky.MB")));
+        OdmitnutoBezeZmeny(QStringLiteral("není tabulkou programu Semaforix"));
+        QVERIFY(QFile::exists(QStringLiteral("Vysledky.DB-journal")));
+    }
+
+    void vlastniTabulkaSHorkymZurnalemSeVratiZpet()
+    {
+        Tabulka::Vytvorit(QStringLiteral("Zdroj"), PoleVysledku());
+        {
+            Tabulka t(QStringLiteral("Zdroj"));
+            t.Otevrit();
+            for (int i = 0; i < 3; ++i)
+                Pridat(t, QStringLiteral("Jan"), i, QStringLiteral("memo %1").arg(i));
+        }
+        SHorkymZurnalem(QStringLiteral("Zdroj.DB"),
+                        "INSERT INTO zaznamy(Profil) VALUES('nedopsany ' || hex(randomblob(1000)))",
+                        QStringLiteral("Vysledky.DB"));
+        QVERIFY(QFile::copy(QStringLiteral("Zdroj.MB"), QStringLiteral("Vysledky.MB")));
+        const QByteArray prerusena = Obsah(QStringLiteral("Vysledky.DB"));
+
+        // The crashed write of our own table is rolled back and the table goes on.
+        Tabulka t(QStringLiteral("Vysledky"));
+        t.Otevrit();
+        QVERIFY(!QFile::exists(QStringLiteral("Vysledky.DB-journal")));
+        QVERIFY(Obsah(QStringLiteral("Vysledky.DB")) != prerusena);
+        QCOMPARE(Profily(t), QStringList(3, QStringLiteral("Jan")));
+        Pridat(t, QStringLiteral("Eva"), 9, QStringLiteral("nový"));
+        t.Zavrit();
+        t.Otevrit();
+        QCOMPARE(t.PocetZaznamu(), 4);
+        t.PrejitNa(3);
+        QCOMPARE(t.Text(QStringLiteral("Poznámka")), QStringLiteral("nový"));
+    }
+
+    void souborVRezimuWal_data()
+    {
+        QTest::addColumn<bool>("vlastni");
+        QTest::newRow("vlastní") << true;
+        QTest::newRow("cizí") << false;
+    }
+
+    void souborVRezimuWal()
+    {
+        QFETCH(bool, vlastni);
+        if (vlastni) {
+            Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+            Sql(QStringLiteral("Vysledky.DB"), "PRAGMA journal_mode = WAL; INSERT INTO zaznamy(Profil) VALUES('x')");
+        } else {
+            Sql(QStringLiteral("Vysledky.DB"), "PRAGMA journal_mode = WAL; CREATE TABLE jina(x); INSERT INTO jina VALUES(1)");
+            Sql(QStringLiteral("Vysledky.MB"), "CREATE TABLE jina(x)");
+        }
+        QVERIFY(!QFile::exists(QStringLiteral("Vysledky.DB-wal")));
+        OdmitnutoBezeZmeny(vlastni ? QStringLiteral("režimu WAL") : QStringLiteral("není tabulkou"));
+        QVERIFY(!QFile::exists(QStringLiteral("Vysledky.DB-wal")));
+        QVERIFY(!QFile::exists(QStringLiteral("Vysledky.DB-shm")));
+    }
+
+    void ciziSouborVedleTabulky()
+    {
+        // A log the engine would read into our table, although the table itself is sound.
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        QFile wal(QStringLiteral("Vysledky.MB-wal"));
+        QVERIFY(wal.open(QIODevice::WriteOnly));
+        wal.write(QByteArray(4096, '\x37'));
+        wal.close();
+        OdmitnutoBezeZmeny(QStringLiteral("Vysledky.MB-wal"));
+    }
+
+    void zameneneSoubory()
+    {
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        {
+            Tabulka t(QStringLiteral("Vysledky"));
+            t.Otevrit();
+            Pridat(t, QStringLiteral("Jan"), 1, QStringLiteral("memo"));
+        }
+        QVERIFY(QFile::rename(QStringLiteral("Vysledky.DB"), QStringLiteral("x")));
+        QVERIFY(QFile::rename(QStringLiteral("Vysledky.MB"), QStringLiteral("Vysledky.DB")));
+        QVERIFY(QFile::rename(QStringLiteral("x"), QStringLiteral("Vysledky.MB")));
+        OdmitnutoBezeZmeny(QStringLiteral("zaměněné"));
+    }
+
+    void memoJineTabulky()
+    {
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        Tabulka::Vytvorit(QStringLiteral("Protokoly"), {{QStringLiteral("Profil"), TypPole::Retezec, 30},
+                                                       {QStringLiteral("Protokol"), TypPole::Memo, 0}});
+        QVERIFY(QFile::remove(QStringLiteral("Vysledky.MB")));
+        QVERIFY(QFile::copy(QStringLiteral("Protokoly.MB"), QStringLiteral("Vysledky.MB")));
+        OdmitnutoBezeZmeny(QStringLiteral("nepatří"));
+    }
+
+    void novejsiFormat()
+    {
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        Sql(QStringLiteral("Vysledky.DB"), "PRAGMA user_version = 2");
+        OdmitnutoBezeZmeny(QStringLiteral("novější verze"));
+    }
+
+    void smazaniCelehoPohledu()
+    {
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        Naplnit(QStringLiteral("Vysledky"), 1200, {QStringLiteral("Jan"), QStringLiteral("O'Brien"), QStringLiteral("O'Brien")});
+        Tabulka t(QStringLiteral("Vysledky"));
+        t.Otevrit();
+        t.NastavitFiltr(QStringLiteral("Profil = 'O''Brien'"));
+        t.NastavitFiltrovani(true);
+        QCOMPARE(t.PocetZaznamu(), 800);
+        t.SmazatPohled();
+        QCOMPARE(t.PocetZaznamu(), 0);
+        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, t.Text(QStringLiteral("Profil")));
+        t.SmazatPohled(); // an empty view: nothing to do
+        t.NastavitFiltrovani(false);
+        QCOMPARE(t.PocetZaznamu(), 400);
+        t.Zavrit();
+        QCOMPARE(PocetRadku(QStringLiteral("Vysledky.DB"), "zaznamy"), 400);
+        QCOMPARE(PocetRadku(QStringLiteral("Vysledky.MB"), "memo"), 400);
+
+        // A predicate's view: only the records it accepted go.
+        t.Otevrit();
+        t.NastavitFiltr(QString());
+        t.NastavitPredikat([](const Zaznam &z) { return z.Cislo(QStringLiteral("Počet")) >= 600; });
+        t.NastavitFiltrovani(true);
+        QCOMPARE(t.PocetZaznamu(), 200);
+        t.SmazatPohled();
+        t.NastavitFiltrovani(false);
+        QCOMPARE(t.PocetZaznamu(), 200);
+        t.PrejitNa(199);
+        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 597);
+        QCOMPARE(t.Text(QStringLiteral("Poznámka")), QStringLiteral("memo 597"));
+        t.Zavrit();
+        QCOMPARE(PocetRadku(QStringLiteral("Vysledky.MB"), "memo"), 200);
+
+        // Read-only: refused, nothing deleted.
+        t.Otevrit(true);
+        QCOMPARE(t.PocetZaznamu(), 200);
+        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, t.SmazatPohled());
+        QCOMPARE(t.PocetZaznamu(), 200);
+        t.Zavrit();
+        QCOMPARE(PocetRadku(QStringLiteral("Vysledky.DB"), "zaznamy"), 200);
+    }
+
+    void velkyPohledCtenyPoBlocich()
+    {
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        QStringList jmena;
+        for (int i = 0; i < 7; ++i)
+            jmena << QStringLiteral("P%1").arg(i);
+        Naplnit(QStringLiteral("Vysledky"), 700, jmena);
+        Tabulka t(QStringLiteral("Vysledky"));
+        t.Otevrit();
+        t.NastavitFiltr(QStringLiteral("Profil <> 'P0' AND Profil <> 'P1' "));
+        t.NastavitPredikat([](const Zaznam &z) { return z.Cislo(QStringLiteral("Počet")) % 2 == 0; });
+        t.NastavitFiltrovani(true);
+        QCOMPARE(t.PocetZaznamu(), 250);
+        // Read backwards and in jumps, across the blocks the store fetches at once.
+        QList<int> ocekavane;
+        for (int i = 0; i < 700; ++i)
+            if (i % 7 > 1 && i % 2 == 0)
+                ocekavane << i;
+        for (int p : {249, 0, 130, 64, 63, 128, 200, 1}) {
+            t.PrejitNa(p);
+            QCOMPARE(t.Cislo(QStringLiteral("Počet")), ocekavane[p]);
+            QCOMPARE(t.ZaznamVPohledu(p).Cislo(QStringLiteral("Počet")), ocekavane[p]);
+        }
+        TabulkaModel model(t, {{QStringLiteral("Počet"), QStringLiteral("Počet"), {}}});
+        QCOMPARE(model.rowCount(), 250);
+        for (int r = 249; r >= 0; r -= 17)
+            QCOMPARE(model.data(model.index(r, 0), Qt::DisplayRole).toString(), QString::number(ocekavane[r]));
+
+        // The bulk read sees the same view, also after a deletion.
+        t.PrejitNa(10);
+        t.SmazatAktualni();
+        ocekavane.removeAt(10);
+        const QList<QVariantList> hromadne = t.HodnotyPohledu({QStringLiteral("Počet"), QStringLiteral("Profil")});
+        QCOMPARE(hromadne.size(), 249);
+        for (int i = 0; i < hromadne.size(); ++i) {
+            QCOMPARE(hromadne[i][0].toInt(), ocekavane[i]);
+            QCOMPARE(hromadne[i][1].toString(), QStringLiteral("P%1").arg(ocekavane[i] % 7));
+        }
+        QCOMPARE(t.Cislo(QStringLiteral("Počet")), ocekavane[10]);
+
+        // A new record joins the view and becomes current only when the filters accept it.
+        Pridat(t, QStringLiteral("P3"), 1000);
+        QCOMPARE(t.PocetZaznamu(), 250);
+        QCOMPARE(t.Pozice(), 249);
+        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 1000);
+        Pridat(t, QStringLiteral("P0"), 1002);
+        Pridat(t, QStringLiteral("P3"), 1001);
+        QCOMPARE(t.PocetZaznamu(), 250);
+        QCOMPARE(t.Pozice(), 0);
+        t.NastavitFiltrovani(false);
+        QCOMPARE(t.PocetZaznamu(), 702);
+        QCOMPARE(t.HodnotyPohledu({QStringLiteral("Počet")}).last().first().toInt(), 1001);
     }
 
     void modelSVypocitanymSloupcem()

@@ -1,12 +1,18 @@
 #include "obrazky/krizovatky.h"
 #include "obrazky/krizovatky_geometrie.h"
 #include "obrazky/krizovatky_scena.h"
+#include "obrazky/krizovatky_silnice.h"
+#include "obrazky/krizovatky_vozidla.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLineF>
+#include <QPainter>
 #include <QSet>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +32,78 @@ int PocetBodu(const QImage &obr, QColor barva)
                 ++pocet;
         }
     return pocet;
+}
+
+// The scenes of the question bank, one row each, named by the question's number.
+void ScenyBanky()
+{
+    QTest::addColumn<QJsonObject>("scena");
+    QFile soubor(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/7-krizovatky.json"));
+    QVERIFY2(soubor.open(QIODevice::ReadOnly), qPrintable(soubor.fileName()));
+    const QJsonArray otazky = QJsonDocument::fromJson(soubor.readAll()).array();
+    QCOMPARE(otazky.size(), 37);
+    for (const QJsonValue &v : otazky) {
+        const QJsonObject o = v.toObject();
+        QVERIFY(o.value(u"krizovatka"_s).isObject());
+        QTest::newRow(qPrintable(QString::number(o.value(u"cislo"_s).toInt())))
+            << o.value(u"krizovatka"_s).toObject();
+    }
+}
+
+// Road surface is grey in every part (asphalt, kerb, markings, rails); grass, the island and
+// the white of an empty picture are not, or are too light.
+bool JeVozovka(QColor c)
+{
+    const int rozpeti = std::max({c.red(), c.green(), c.blue()}) -
+                        std::min({c.red(), c.green(), c.blue()});
+    return rozpeti < 16 && c.red() < 0xfc;
+}
+
+// The same colour, give or take the smoothing of edges.
+bool Blizko(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60;
+}
+
+QColor Bod(const QImage &obr, QPointF bod)
+{
+    return obr.pixelColor(qBound(0, int(bod.x()), obr.width() - 1),
+                          qBound(0, int(bod.y()), obr.height() - 1));
+}
+
+// Centres of the pixels that lie inside the polygon and at least `odstup` from its edges.
+QList<QPointF> Uvnitr(const QPolygonF &tvar, double odstup)
+{
+    QList<QPointF> body;
+    const QRect ramec = tvar.boundingRect().toAlignedRect();
+    for (int y = ramec.top(); y <= ramec.bottom(); ++y)
+        for (int x = ramec.left(); x <= ramec.right(); ++x) {
+            const QPointF b(x + 0.5, y + 0.5);
+            if (!tvar.containsPoint(b, Qt::OddEvenFill))
+                continue;
+            bool daleko = true;
+            for (qsizetype i = 0; i < tvar.size() && daleko; ++i) {
+                const QLineF hrana(tvar[i], tvar[(i + 1) % tvar.size()]);
+                const QPointF d = hrana.p2() - hrana.p1();
+                const double t = std::clamp(QPointF::dotProduct(b - hrana.p1(), d) /
+                                                QPointF::dotProduct(d, d),
+                                            0.0, 1.0);
+                daleko = QLineF(b, hrana.p1() + d * t).length() >= odstup;
+            }
+            if (daleko)
+                body << b;
+        }
+    return body;
+}
+
+// Points along a path, one every `krok` pixels.
+QList<QPointF> Podel(const QPainterPath &cesta, double krok)
+{
+    QList<QPointF> body;
+    const double delka = cesta.length();
+    for (double d = 0; d <= delka; d += krok)
+        body << cesta.pointAtPercent(cesta.percentAtLength(d));
+    return body;
 }
 
 // A well-formed scene: one blue car coming from the south, going straight on.
@@ -68,8 +146,14 @@ class TestKrizovatky : public QObject
     Q_OBJECT
 
 private slots:
-    void scenyBankyProjdouAKresliSe_data();
+    void scenyBankyProjdouAKresliSe_data() { ScenyBanky(); }
     void scenyBankyProjdouAKresliSe();
+    void vozovkaJeCela_data() { ScenyBanky(); }
+    void vozovkaJeCela();
+    void vozidlaStojiNaVozovce_data() { ScenyBanky(); }
+    void vozidlaStojiNaVozovce();
+    void sipkyJsouCele_data() { ScenyBanky(); }
+    void sipkyJsouCele();
     void chybnaScenaJmenujeChybu_data();
     void chybnaScenaJmenujeChybu();
     void smeryVedouDoSpravnychRamen();
@@ -81,23 +165,9 @@ private slots:
     void kazdyDruhMaSvouPodobu();
     void majakSviti();
     void znackaStojiURamene();
+    void znackaJeDostVelka();
     void trasyDrziPravouStranu();
 };
-
-void TestKrizovatky::scenyBankyProjdouAKresliSe_data()
-{
-    QTest::addColumn<QJsonObject>("scena");
-    QFile soubor(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/7-krizovatky.json"));
-    QVERIFY2(soubor.open(QIODevice::ReadOnly), qPrintable(soubor.fileName()));
-    const QJsonArray otazky = QJsonDocument::fromJson(soubor.readAll()).array();
-    QCOMPARE(otazky.size(), 37);
-    for (const QJsonValue &v : otazky) {
-        const QJsonObject o = v.toObject();
-        QVERIFY(o.value(u"krizovatka"_s).isObject());
-        QTest::newRow(qPrintable(QString::number(o.value(u"cislo"_s).toInt())))
-            << o.value(u"krizovatka"_s).toObject();
-    }
-}
 
 void TestKrizovatky::scenyBankyProjdouAKresliSe()
 {
@@ -112,6 +182,136 @@ void TestKrizovatky::scenyBankyProjdouAKresliSe()
             barvy.insert(obr.pixel(x, y));
     // Grass, road, markings, vehicles and arrows give far more than a handful of colours.
     QVERIFY2(barvy.size() > 20, qPrintable(QString::number(barvy.size())));
+}
+
+// The roads of a scene alone, as they lie under the vehicles and arrows.
+QImage Silnice(const Krizovatky::Scena &s)
+{
+    QImage silnice(Krizovatky::Sirka, Krizovatky::Vyska, QImage::Format_RGB32);
+    silnice.fill(Qt::white);
+    QPainter p(&silnice);
+    p.setRenderHint(QPainter::Antialiasing);
+    Krizovatky::KreslitSilnice(p, s);
+    return silnice;
+}
+
+void TestKrizovatky::vozovkaJeCela()
+{
+    using namespace Krizovatky;
+    namespace G = Geometrie;
+    QFETCH(QJsonObject, scena);
+    const std::optional<Scena> s = Nacist(scena, nullptr);
+    QVERIFY(s);
+    const QImage silnice = Silnice(*s);
+    const QRectF obraz(0, 0, Sirka, Vyska);
+    // Both carriageways of every arm from the picture's edge to the centre, and the middle:
+    // the square of a crossroads or the ring round a roundabout's island.
+    QList<QPointF> vozovka;
+    for (Rameno r : s->ramena)
+        for (double podel = 0; podel < 200; podel += 1.0)
+            for (double napric = -G::Okraj + 2.0; napric <= G::Okraj - 2.0; napric += 2.0)
+                if (!s->okruzni || podel > G::OkruhVnejsi)
+                    vozovka << G::Bod(r, podel, napric);
+    for (int y = 0; y < Vyska; ++y)
+        for (int x = 0; x < Sirka; ++x) {
+            const QPointF b(x + 0.5, y + 0.5);
+            const double odStredu = QLineF(b, G::Stred).length();
+            const QPointF d = b - G::Stred;
+            if (s->okruzni ? odStredu > G::OkruhOstruvek + 2.0 && odStredu < G::OkruhVnejsi - 2.0
+                           : qAbs(d.x()) < G::Okraj - 2.0 && qAbs(d.y()) < G::Okraj - 2.0)
+                vozovka << b;
+        }
+    QStringList chyby;
+    for (const QPointF &b : std::as_const(vozovka))
+        if (obraz.contains(b) && !JeVozovka(Bod(silnice, b)))
+            chyby << u"(%1, %2)"_s.arg(int(b.x())).arg(int(b.y()));
+    QVERIFY2(chyby.isEmpty(), qPrintable(u"%1 bodů vozovky má barvu trávy: %2"_s.arg(chyby.size())
+                                             .arg(chyby.mid(0, 6).join(u", "_s))));
+    // And grass beyond the kerbs: between the arms, and where an arm is missing.
+    for (Rameno r : {Rameno::Sever, Rameno::Vychod, Rameno::Jih, Rameno::Zapad}) {
+        QVERIFY(!JeVozovka(Bod(silnice, G::Bod(r, 60, G::Okraj + 20))));
+        if (!s->maRameno(r))
+            QVERIFY(!JeVozovka(Bod(silnice, G::Bod(r, 60, 0))));
+    }
+}
+
+void TestKrizovatky::vozidlaStojiNaVozovce()
+{
+    using namespace Krizovatky;
+    QFETCH(QJsonObject, scena);
+    const std::optional<Scena> s = Nacist(scena, nullptr);
+    QVERIFY(s);
+    const QImage silnice = Silnice(*s);
+    const auto mimo = [&silnice](const QList<QPointF> &body) {
+        QStringList chyby;
+        for (const QPointF &b : body)
+            if (QRectF(0, 0, Sirka, Vyska).contains(b) && !JeVozovka(Bod(silnice, b)))
+                chyby << u"(%1, %2)"_s.arg(int(b.x())).arg(int(b.y()));
+        return chyby;
+    };
+    for (qsizetype i = 0; i < s->vozidla.size(); ++i) {
+        // The whole body, less a pixel's rim for the kerb's antialiasing.
+        const Krizovatky::Vozidlo &v = s->vozidla[i];
+        const Poloha kde = Umisteni(*s, v);
+        const QSizeF z = Rozmer(v.druh);
+        const QPointF podel = kde.smer * (z.height() / 2 - 1.0);
+        const QPointF napric = QPointF(-kde.smer.y(), kde.smer.x()) * (z.width() / 2 - 1.0);
+        const QPolygonF telo({kde.stred - podel - napric, kde.stred - podel + napric,
+                              kde.stred + podel + napric, kde.stred + podel - napric});
+        const QStringList chyby = mimo(Uvnitr(telo, 0.0));
+        QVERIFY2(chyby.isEmpty(),
+                 qPrintable(u"vozidlo č. %1 stojí mimo vozovku: %2"_s.arg(i + 1).arg(
+                     chyby.mid(0, 6).join(u", "_s))));
+    }
+    for (const Sipka &sipka : Sipky(*s)) {
+        // Shaft and head, with the shaft's width to either side of its course.
+        QList<QPointF> body = Uvnitr(sipka.hrot, 0.0);
+        const QPainterPath &t = sipka.trasa;
+        for (double d = 0; d <= t.length(); d += 1.0) {
+            const double kde = t.percentAtLength(d);
+            // Qt measures the angle anticlockwise with y up; the picture's y runs down.
+            const double uhel = t.angleAtPercent(kde) * M_PI / 180.0;
+            const QPointF n(std::sin(uhel), std::cos(uhel));
+            body << t.pointAtPercent(kde) << t.pointAtPercent(kde) + n * 2.2
+                 << t.pointAtPercent(kde) - n * 2.2;
+        }
+        const QStringList chyby = mimo(body);
+        QVERIFY2(chyby.isEmpty(),
+                 qPrintable(u"šipka vozidla č. %1 vede mimo vozovku: %2"_s.arg(sipka.vozidlo + 1)
+                                .arg(chyby.mid(0, 6).join(u", "_s))));
+    }
+}
+
+void TestKrizovatky::sipkyJsouCele()
+{
+    using namespace Krizovatky;
+    QFETCH(QJsonObject, scena);
+    const std::optional<Scena> s = Nacist(scena, nullptr);
+    QVERIFY(s);
+    const QImage obr = Nakreslit(scena);
+    for (const Sipka &sipka : Sipky(*s)) {
+        // Every pixel well inside the head shows the arrow's colour: nothing lies over it.
+        const QList<QPointF> hrot = Uvnitr(sipka.hrot, 1.3);
+        QVERIFY(hrot.size() >= 4);
+        for (const QPointF &b : hrot)
+            QVERIFY2(Blizko(Bod(obr, b), sipka.barva),
+                     qPrintable(u"hrot šipky vozidla č. %1 je zakrytý u (%2, %3)"_s
+                                    .arg(sipka.vozidlo + 1)
+                                    .arg(b.x())
+                                    .arg(b.y())));
+        // The shaft may pass under another course where they cross, but most of it shows. Its
+        // last pixels lie under its own head's outline.
+        QList<QPointF> drik = Podel(sipka.trasa, 1.0);
+        drik.resize(drik.size() - 4);
+        const qsizetype videt = std::count_if(drik.cbegin(), drik.cend(), [&](QPointF b) {
+            return Blizko(Bod(obr, b), sipka.barva);
+        });
+        QVERIFY2(videt >= 0.7 * drik.size(),
+                 qPrintable(u"šipky vozidla č. %1 je vidět jen %2 z %3 bodů"_s
+                                .arg(sipka.vozidlo + 1)
+                                .arg(videt)
+                                .arg(drik.size())));
+    }
 }
 
 void TestKrizovatky::chybnaScenaJmenujeChybu_data()
@@ -130,6 +330,8 @@ void TestKrizovatky::chybnaScenaJmenujeChybu_data()
         << u"sever"_s;
     QTest::newRow("rameno značky")
         << Udaj(z, u"znacky"_s, pole(R"([{"rameno": "nahore", "kod": "P4"}])")) << u"nahore"_s;
+    QTest::newRow("tabulka tvaru bez hlavní silnice")
+        << Udaj(z, u"znacky"_s, pole(R"([{"rameno": "jih", "kod": "E2b"}])")) << u"hlavni"_s;
     QTest::newRow("značka") << Udaj(z, u"znacky"_s, pole(R"([{"rameno": "jih", "kod": "X99"}])"))
                             << u"X99"_s;
     QTest::newRow("stav semaforu")
@@ -279,6 +481,38 @@ void TestKrizovatky::znackaStojiURamene()
     QVERIFY2(jinych > 100, qPrintable(QString::number(jinych)));
     // Elsewhere only the give-way line across the approach differs.
     QVERIFY2(jinde < jinych, qPrintable(QString::number(jinde)));
+}
+
+void TestKrizovatky::znackaJeDostVelka()
+{
+    // A priority sign in a scene must read as itself at the size the program shows the scene:
+    // at least 24 pixels across, with a crossbar (P 1) that stays dark across two pixels.
+    const QJsonObject se = Udaj(Zaklad(), u"znacky"_s,
+                                QJsonDocument::fromJson(R"([{"rameno": "jih", "kod": "P1"}])")
+                                    .array());
+    const QImage a = Krizovatky::Nakreslit(Zaklad());
+    const QImage b = Krizovatky::Nakreslit(se);
+    QRect kde;
+    for (int y = Krizovatky::Vyska / 2; y < b.height(); ++y)
+        for (int x = Krizovatky::Sirka / 2 + 20; x < b.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                kde |= QRect(x, y, 1, 1);
+    QVERIFY2(kde.width() >= 24 && kde.height() >= 20,
+             qPrintable(u"%1 × %2"_s.arg(kde.width()).arg(kde.height())));
+    // Down the sign's middle column the crossbar is a run of dark pixels below the bar's top.
+    int nejdelsi = 0;
+    for (int x = kde.center().x() - 6; x <= kde.center().x() + 6; ++x) {
+        if (qAbs(x - kde.center().x()) < 3)
+            continue; // the main road's wide bar
+        int beh = 0;
+        for (int y = kde.top(); y <= kde.bottom(); ++y) {
+            // Black, not the red of the border.
+            const QColor c = b.pixelColor(x, y);
+            beh = std::max({c.red(), c.green(), c.blue()}) < 110 ? beh + 1 : 0;
+            nejdelsi = std::max(nejdelsi, beh);
+        }
+    }
+    QVERIFY2(nejdelsi >= 2, qPrintable(QString::number(nejdelsi)));
 }
 
 void TestKrizovatky::trasyDrziPravouStranu()

@@ -120,6 +120,7 @@ private slots:
     void levaAPravaVariantaJsouZrcadlove();
     void velikostLzeZvolit();
     void neznamyKodNedaObrazek();
+    void tabulkaTvaruKrizovatkyMaHlavniSilnou();
 };
 
 void TestZnacky::otazkyUkazujiZnackyZKatalogu()
@@ -279,6 +280,36 @@ void TestZnacky::neznamyKodNedaObrazek()
         QVERIFY2(Znacky::Nakreslit(kod).isNull(), qPrintable(kod));
     }
     QVERIFY(Znacky::Nakreslit(QStringLiteral("A1a"), 0).isNull());
+}
+
+void TestZnacky::tabulkaTvaruKrizovatkyMaHlavniSilnou()
+{
+    using Znacky::Strana;
+    // Dark pixels across one arm of the plate, halfway between the centre and its end, inside
+    // the board's rim.
+    const auto sirka = [](const QImage &obr, Strana s) {
+        int tmavych = 0;
+        for (int i = 18; i < 78; ++i) {
+            const int k = s == Strana::Dole || s == Strana::Vpravo ? 66 : 30;
+            const QPoint b = s == Strana::Dole || s == Strana::Nahore ? QPoint(i, k) : QPoint(k, i);
+            tmavych += qGray(obr.pixel(b)) < 100;
+        }
+        return tmavych;
+    };
+    const QList<Strana> vsechny = {Strana::Dole, Strana::Vlevo, Strana::Nahore, Strana::Vpravo};
+    // Under "Hlavní pozemní komunikace" the driver comes up the main road: the bottom arm is
+    // thick, and so is the arm it turns into.
+    const QImage e2b = Znacky::Nakreslit(QStringLiteral("E2b"));
+    QVERIFY(sirka(e2b, Strana::Dole) > 1.6 * sirka(e2b, Strana::Nahore));
+    QVERIFY(sirka(e2b, Strana::Vlevo) > 1.6 * sirka(e2b, Strana::Vpravo));
+    // Drawn for a side road of a T-junction: the bottom thin, no arm on the right.
+    const QImage t = Znacky::TvarKrizovatky({Strana::Dole, Strana::Vlevo, Strana::Nahore},
+                                            {Strana::Vlevo, Strana::Nahore});
+    QVERIFY(sirka(t, Strana::Nahore) > 1.6 * sirka(t, Strana::Dole));
+    QCOMPARE(sirka(t, Strana::Vpravo), 0);
+    // Thin arms too are some 7 % of the plate, so they stay two pixels wide in a scene.
+    QVERIFY(sirka(t, Strana::Dole) >= 6);
+    QCOMPARE(Znacky::TvarKrizovatky(vsechny, {Strana::Dole, Strana::Vlevo}), e2b);
 }
 
 QTEST_MAIN(TestZnacky)

@@ -165,21 +165,119 @@ private slots:
         QVERIFY(okno.close());
     }
 
-    void vysledkyNeulozenychProfiluSeVymazou()
+    static QByteArray Obsah(const QString &soubor)
+    {
+        QFile f(soubor);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // Records of profiles that were created and never saved, or whose removal was saved, go at
+    // close; a name the run never knew keeps its records.
+    void vysledkyZapomenutychProfiluSeVymazou()
     {
         const QStringList profily{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Cizí"),
-                                  QStringLiteral("Jan"), QStringLiteral("Default")};
+                                  QStringLiteral("Jan"), QStringLiteral("Default"), QStringLiteral("Petr")};
         ZalozitVysledky(QStringLiteral("Vysledky"), profily);
         ZalozitVysledky(QStringLiteral("Protokoly"), profily);
+        ZapsatKonfiguraci("[Profily]\r\nPocet=3\r\n1=Default\r\n2=Jan's\r\n3=Petr\r\nAktivni=Default\r\n");
         {
             THlavniFormular okno(m_dir->path());
-            okno.Stav().UlozeneProfily = {QStringLiteral("Default"), QStringLiteral("Jan's")};
-            okno.Stav().Profily << QStringLiteral("Jan"); // created but never saved
+            okno.Stav().Profily = {QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan")};
+            okno.Stav().ZnameProfily << QStringLiteral("Jan"); // created in the settings and never saved
+            Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger(); // Petr's removal saved
+            okno.Stav().Profily.removeLast();
             okno.close();
         }
-        const QStringList zbyva{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Default")};
+        const QStringList zbyva{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Cizí"),
+                                QStringLiteral("Jan"), QStringLiteral("Default")};
         QCOMPARE(ProfilyTabulky(QStringLiteral("Vysledky")), zbyva);
         QCOMPARE(ProfilyTabulky(QStringLiteral("Protokoly")), zbyva);
+
+        // A profile created in the next run and never saved goes at that run's close.
+        {
+            THlavniFormular okno(m_dir->path());
+            okno.Stav().ZnameProfily << QStringLiteral("Cizí");
+            okno.close();
+        }
+        const QStringList potom{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan"),
+                                QStringLiteral("Default")};
+        QCOMPARE(ProfilyTabulky(QStringLiteral("Vysledky")), potom);
+    }
+
+    // A config.ini the learner never touched on purpose must not cost anybody their results.
+    void poskozenaKonfiguraceNicNesmaze_data()
+    {
+        QTest::addColumn<QByteArray>("obsah");
+        QByteArray nahodne;
+        for (int i = 0; i < 4096; ++i)
+            nahodne += static_cast<char>((i * 7919 + 13) % 256);
+        QByteArray sto = "[Profily]\r\nPocet=100\r\n";
+        for (int i = 1; i <= 100; ++i)
+            sto += QByteArray::number(i) + "=P" + QByteArray::number(i) + "\r\n";
+        QTest::newRow("náhodné bajty") << nahodne;
+        QTest::newRow("jen skupina") << QByteArray("[Skupina]\r\nSkupina=D\r\n");
+        QTest::newRow("sto profilů") << sto;
+        QTest::newRow("bez souboru") << QByteArray();
+        QTest::newRow("prázdný seznam") << QByteArray("[Profily]\r\nPocet=0\r\n");
+    }
+
+    void poskozenaKonfiguraceNicNesmaze()
+    {
+        QFETCH(QByteArray, obsah);
+        const QStringList profily{QStringLiteral("Default"), QStringLiteral("Jan"), QStringLiteral("P31"),
+                                  QStringLiteral("P100"), QString()};
+        ZalozitVysledky(QStringLiteral("Vysledky"), profily);
+        ZalozitVysledky(QStringLiteral("Protokoly"), profily);
+        if (!obsah.isEmpty())
+            ZapsatKonfiguraci(obsah);
+        QStringList soubory;
+        for (const char *s : {"Vysledky.DB", "Vysledky.MB", "Protokoly.DB", "Protokoly.MB"})
+            soubory << m_dir->filePath(QString::fromLatin1(s));
+        QList<QByteArray> predtim;
+        for (const QString &s : std::as_const(soubory))
+            predtim << Obsah(s);
+        {
+            THlavniFormular okno(m_dir->path());
+            QVERIFY(okno.close());
+        }
+        for (int i = 0; i < soubory.size(); ++i)
+            QVERIFY2(Obsah(soubory[i]) == predtim[i], qPrintable(soubory[i]));
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+    }
+
+    void prazdnyUlozenySeznamNicNesmaze()
+    {
+        ZalozitVysledky(QStringLiteral("Vysledky"), {QStringLiteral("Default"), QStringLiteral("Jan")});
+        {
+            THlavniFormular okno(m_dir->path());
+            okno.Stav().ZnameProfily << QStringLiteral("Jan");
+            okno.Stav().UlozeneProfily.clear();
+            okno.close();
+        }
+        QCOMPARE(ProfilyTabulky(QStringLiteral("Vysledky")), (QStringList{QStringLiteral("Default"), QStringLiteral("Jan")}));
+    }
+
+    // A file far larger than any config.ini of the program is reported, read as the defaults and
+    // never overwritten.
+    void prilisVelkaKonfigurace()
+    {
+        QByteArray velky = "[Skupina]\r\nSkupina=D\r\n[Profily]\r\nPocet=1\r\n1=Jan\r\nAktivni=Jan\r\n";
+        while (velky.size() <= MaxVelikostKonfigurace)
+            velky += "; poznámka\r\n";
+        ZapsatKonfiguraci(velky);
+        THlavniFormular okno(m_dir->path());
+        auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
+        QVERIFY2(zpravy[0].text.contains(QStringLiteral("config.ini")), qPrintable(zpravy[0].text));
+        QCOMPARE(okno.Stav().ZvolenaSkupina, QStringLiteral("B"));
+        QCOMPARE(okno.Stav().AktivniProfil, QStringLiteral("Default"));
+        QVERIFY(Pomocnik::Prvek<QAction>(&okno, "M1Procvicovat")->isEnabled());
+        Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger();
+        zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QVERIFY2(zpravy[0].text.contains(QStringLiteral("config.ini")), qPrintable(zpravy[0].text));
+        QCOMPARE(Obsah(m_dir->filePath(QStringLiteral("config.ini"))), velky);
     }
 
     void chybejiciTabulkyVysledku()

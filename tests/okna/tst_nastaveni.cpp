@@ -127,6 +127,7 @@ private slots:
         QCOMPARE(s.Profily, (QStringList{QStringLiteral("Adam"), QStringLiteral("Čeněk"), QStringLiteral("Default"),
                                          QStringLiteral("Škola")}));
         QCOMPARE(s.AktivniProfil, QStringLiteral("Čeněk"));
+        QVERIFY(s.ZnameProfily.contains(QStringLiteral("Čeněk")));
         QVERIFY(Dialogy::Test::Zobrazene().size() == 1); // the input box only
     }
 
@@ -148,6 +149,7 @@ private slots:
                 d.close();
             QCOMPARE(d.result(), int(QDialog::Rejected));
             QCOMPARE(s.Profily, puvodni.Profily);
+            QCOMPARE(s.ZnameProfily, puvodni.ZnameProfily);
             QCOMPARE(s.AktivniProfil, puvodni.AktivniProfil);
             QCOMPARE(s.ZvolenaSkupina, puvodni.ZvolenaSkupina);
             QCOMPARE(s.VytvaretProtokol, puvodni.VytvaretProtokol);

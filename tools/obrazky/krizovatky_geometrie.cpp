@@ -36,18 +36,19 @@ void Oblouk(QPainterPath &p, Rameno a, QPointF z, Rameno b, QPointF k)
 }
 
 // Anticlockwise along the ring, as right-hand traffic goes: from angle od down to po.
-void PoOkruhu(QPainterPath &p, double od, double po)
+void PoOkruhu(QPainterPath &p, double od, double po, double posun)
 {
     for (double u = od - 5.0; u > po; u -= 5.0)
-        p.lineTo(BodNaOkruhu(u));
-    p.lineTo(BodNaOkruhu(po));
+        p.lineTo(BodNaOkruhu(u, posun));
+    p.lineTo(BodNaOkruhu(po, posun));
 }
 
 // From the ring out into the leaving lane of arm r.
-void Vyjezd(QPainterPath &p, Rameno r)
+void Vyjezd(QPainterPath &p, Rameno r, double posun, double delka)
 {
-    p.quadTo(Bod(r, OkruhJizda + 4.0, -Pruh / 2), Bod(r, OkruhVnejsi + 2.0, -Pruh / 2));
-    p.lineTo(Bod(r, OkruhVnejsi + 12.0, -Pruh / 2));
+    p.quadTo(Bod(r, OkruhJizda + 4.0, -Pruh / 2 + posun),
+             Bod(r, OkruhVnejsi + 2.0, -Pruh / 2 + posun));
+    p.lineTo(Bod(r, OkruhVnejsi + delka - 2.0, -Pruh / 2 + posun));
 }
 
 } // namespace
@@ -81,22 +82,22 @@ double Natoceni(QPointF smer)
     return std::atan2(smer.x(), -smer.y()) / Stupen;
 }
 
-QPainterPath Trasa(const Scena &s, Rameno odkud, Smer smer)
+QPainterPath Trasa(const Scena &s, Rameno odkud, Smer smer, double posun, double delka)
 {
     const Rameno cil = Cil(odkud, smer);
     QPainterPath p(Bod(odkud, Vstup(s), Pruh / 2));
     if (!s.okruzni) {
-        Oblouk(p, odkud, Bod(odkud, Okraj, Pruh / 2), cil, Bod(cil, Okraj, -Pruh / 2));
-        p.lineTo(Bod(cil, Okraj + 14.0, -Pruh / 2));
+        Oblouk(p, odkud, Bod(odkud, Okraj, Pruh / 2), cil, Bod(cil, Okraj, -Pruh / 2 + posun));
+        p.lineTo(Bod(cil, Okraj + delka, -Pruh / 2 + posun));
         return p;
     }
     const double od = UhelRamene(odkud) - UhelVjezdu;
     double po = UhelRamene(cil) + UhelVjezdu;
     while (po >= od)
         po -= 360.0;
-    p.quadTo(Bod(odkud, OkruhJizda + 4.0, Pruh / 2), BodNaOkruhu(od));
-    PoOkruhu(p, od, po);
-    Vyjezd(p, cil);
+    p.quadTo(Bod(odkud, OkruhJizda + 4.0, Pruh / 2), BodNaOkruhu(od, OkruhVnejsiPolovina));
+    PoOkruhu(p, od, po, OkruhVnejsiPolovina);
+    Vyjezd(p, cil, posun, delka);
     return p;
 }
 
@@ -105,9 +106,10 @@ double UhelNaOkruhu(Rameno pred)
     return UhelRamene(pred) + 42.0;
 }
 
-QPointF BodNaOkruhu(double uhel)
+QPointF BodNaOkruhu(double uhel, double posun)
 {
-    return Stred + QPointF(std::cos(uhel * Stupen), std::sin(uhel * Stupen)) * OkruhJizda;
+    return Stred +
+           QPointF(std::cos(uhel * Stupen), std::sin(uhel * Stupen)) * (OkruhJizda + posun);
 }
 
 QPointF SmerNaOkruhu(double uhel)
@@ -117,12 +119,15 @@ QPointF SmerNaOkruhu(double uhel)
 
 QPainterPath TrasaPoOkruhu(Rameno pred, Smer smer)
 {
-    const double od = UhelNaOkruhu(pred) - 14.0;
-    QPainterPath p(BodNaOkruhu(od));
-    // Going on round, the arrow stops a little past the arm.
-    PoOkruhu(p, od, UhelRamene(pred) + (smer == Smer::Vpravo ? UhelVjezdu : -50.0));
+    // From just in front of the vehicle, which covers some 20 degrees of the ring.
+    const double od = UhelNaOkruhu(pred) - 24.0;
+    QPainterPath p(BodNaOkruhu(od, OkruhVnitrniPolovina));
+    // Leaving, it is already where the exit begins; going on round, the arrow stops a little
+    // past the arm.
     if (smer == Smer::Vpravo)
-        Vyjezd(p, pred);
+        Vyjezd(p, pred, 0.0, 14.0);
+    else
+        PoOkruhu(p, od, UhelRamene(pred) - 50.0, OkruhVnitrniPolovina);
     return p;
 }
 

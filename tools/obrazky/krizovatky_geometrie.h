@@ -29,13 +29,20 @@ double Vstup(const Scena &s);
 // The painter rotation, in degrees, that turns something facing up (north) to face `smer`.
 double Natoceni(QPointF smer);
 
-// A vehicle's course from the end of its approach to just past its exit.
-QPainterPath Trasa(const Scena &s, Rameno odkud, Smer smer);
+// Radial offsets of courses on a roundabout's ring: vehicles entering ride its outer half,
+// vehicles already on it the inner half, so that courses sharing a stretch run side by side.
+inline constexpr double OkruhVnejsiPolovina = 3.5;
+inline constexpr double OkruhVnitrniPolovina = -3.5;
+
+// A vehicle's course from the end of its approach to `delka` past the kerb of its exit, ending
+// `posun` across the exit's leaving lane (positive towards the lane line between the directions).
+QPainterPath Trasa(const Scena &s, Rameno odkud, Smer smer, double posun = 0.0,
+                   double delka = 14.0);
 
 // Ring positions: screen angle in degrees of the place just before the arm `pred`, and the
 // course of a vehicle there that leaves at that arm (vpravo) or goes on round (rovne).
 double UhelNaOkruhu(Rameno pred);
-QPointF BodNaOkruhu(double uhel);
+QPointF BodNaOkruhu(double uhel, double posun = 0.0);
 QPointF SmerNaOkruhu(double uhel);
 QPainterPath TrasaPoOkruhu(Rameno pred, Smer smer);
 

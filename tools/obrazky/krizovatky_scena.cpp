@@ -205,6 +205,9 @@ void CtiZnacky(const QJsonObject &json, Scena &s)
         z.kod = Text(o, u"kod"_s, kde);
         if (!Znacky::Existuje(z.kod))
             throw Chyba{u"Neznámá dopravní značka %1."_s.arg(Uvozovky(z.kod))};
+        if (z.kod == KodTvaruKrizovatky && (s.hlavni.isEmpty() || s.okruzni))
+            throw Chyba{u"Tabulka %1 %2 potřebuje křižovatku s údajem „hlavni“."_s.arg(
+                Uvozovky(z.kod), kde)};
         s.znacky.append(z);
     }
 }

@@ -18,8 +18,11 @@
 //                                          // the lanes). Plain crossroads only.
 //   "znacky": [{"rameno": "jih", "kod": "P4"}],
 //                                          // signs at the right of an arm's approach, in order,
-//                                          // drawn by the sign catalogue at 20 px. P4 paints the
+//                                          // drawn by the sign catalogue at 28 px. P4 paints the
 //                                          // give-way line, P6 (like a signal) the stop line.
+//                                          // The plate E2b ("Tvar křižovatky") is drawn from
+//                                          // the scene: its arms as seen from the arm it stands
+//                                          // at, the main road ("hlavni", required) thick.
 //   "semafory": [{"rameno": "jih", "stav": "zelena", "sipka": "vpravo"}],
 //                                          // a signal at an arm's approach. stav: "cervena",
 //                                          // "cervena_zluta", "zelena", "zluta",
@@ -64,6 +67,9 @@
 #include <utility>
 
 namespace Krizovatky {
+
+// The plate whose drawing follows the scene's own arms and main road.
+inline const QString KodTvaruKrizovatky = QStringLiteral("E2b");
 
 enum class Rameno { Sever, Vychod, Jih, Zapad };
 enum class Smer { Rovne, Vlevo, Vpravo };

@@ -28,20 +28,29 @@ QPen Cara(double sirka, double carka = 0, double mezera = 0)
     return pero;
 }
 
+// The carriageway as one outline. Strips, centre square and corners overlap, so they are
+// joined as a union: filling one path of overlapping parts would leave out, under the odd-even
+// rule, every area covered an even number of times.
 QPainterPath Vozovka(const Scena &s)
 {
     QPainterPath v;
+    const auto pridat = [&v](const QPainterPath &dil) { v = v.united(dil); };
     for (Rameno r : s.ramena) {
-        QPolygonF pas;
-        pas << G::Bod(r, 0, -G::Okraj) << G::Bod(r, 400, -G::Okraj) << G::Bod(r, 400, G::Okraj)
-            << G::Bod(r, 0, G::Okraj);
-        v.addPolygon(pas);
+        QPainterPath pas;
+        pas.addPolygon(QPolygonF({G::Bod(r, 0, -G::Okraj), G::Bod(r, 400, -G::Okraj),
+                                  G::Bod(r, 400, G::Okraj), G::Bod(r, 0, G::Okraj)}));
+        pas.closeSubpath();
+        pridat(pas);
     }
-    if (s.okruzni) {
-        v.addEllipse(G::Stred, G::OkruhVnejsi, G::OkruhVnejsi);
-        return v.simplified();
-    }
-    v.addRect(QRectF(G::Stred - QPointF(G::Okraj, G::Okraj), QSizeF(2 * G::Okraj, 2 * G::Okraj)));
+    QPainterPath stred;
+    if (s.okruzni)
+        stred.addEllipse(G::Stred, G::OkruhVnejsi, G::OkruhVnejsi);
+    else
+        stred.addRect(QRectF(G::Stred - QPointF(G::Okraj, G::Okraj),
+                             QSizeF(2 * G::Okraj, 2 * G::Okraj)));
+    pridat(stred);
+    if (s.okruzni)
+        return v;
     // Rounded kerbs where two neighbouring arms meet: the square corner less a quarter disc.
     for (Rameno r : s.ramena) {
         const Rameno soused = Cil(r, Smer::Vpravo);
@@ -51,11 +60,12 @@ QPainterPath Vozovka(const Scena &s)
         QPainterPath roh;
         roh.addPolygon(QPolygonF({G::Bod(r, G::Okraj, G::Okraj), G::Bod(r, z, G::Okraj),
                                   G::Bod(r, z, z), G::Bod(r, G::Okraj, z)}));
+        roh.closeSubpath();
         QPainterPath kruh;
         kruh.addEllipse(G::Bod(r, z, z), G::Zaobleni, G::Zaobleni);
-        v.addPath(roh.subtracted(kruh));
+        pridat(roh.subtracted(kruh));
     }
-    return v.simplified();
+    return v;
 }
 
 void KreslitKoleje(QPainter &p, const Scena &s)

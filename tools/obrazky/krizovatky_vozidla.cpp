@@ -25,54 +25,6 @@ constexpr double MezeraVeFronte = 4.0;
 constexpr double SirkaStitku = 20.0;
 constexpr double VyskaStitku = 13.0;
 
-QSizeF Rozmer(Druh d)
-{
-    switch (d) {
-    case Druh::Osobni: return {11, 22};
-    case Druh::Nakladni: return {14, 32};
-    case Druh::Autobus: return {14, 38};
-    case Druh::Tramvaj: return {13, 52};
-    case Druh::Motocykl: return {8, 19};
-    case Druh::Kolo: return {7, 18};
-    case Druh::Sanitka: return {13, 28};
-    case Druh::Hasici: return {15, 34};
-    case Druh::Policie: return {12, 24};
-    }
-    return {};
-}
-
-QColor Barva(const Vozidlo &v)
-{
-    if (v.barva)
-        return *v.barva;
-    switch (v.druh) {
-    case Druh::Sanitka: return {0xf4, 0xe2, 0x00};
-    case Druh::Hasici: return {0xc8, 0x14, 0x14};
-    case Druh::Policie: return {0xe8, 0xec, 0xf0};
-    default: return {0xc2, 0x1c, 0x22}; // a tram's own red
-    }
-}
-
-struct Poloha {
-    QPointF stred;
-    QPointF smer;
-};
-
-Poloha Umisteni(const Scena &s, const Vozidlo &v)
-{
-    if (v.naOkruhu) {
-        const double u = G::UhelNaOkruhu(v.rameno);
-        return {G::BodNaOkruhu(u), G::SmerNaOkruhu(u)};
-    }
-    // Queued behind the vehicles of the same arm that stand nearer the crossroads.
-    double podel = G::Vstup(s) + 4.5;
-    for (const Vozidlo &jine : s.vozidla)
-        if (!jine.naOkruhu && jine.rameno == v.rameno && jine.poradi < v.poradi)
-            podel += Rozmer(jine.druh).height() + MezeraVeFronte;
-    podel += Rozmer(v.druh).height() / 2;
-    return {G::Bod(v.rameno, podel, G::Pruh / 2), -G::Vektor(v.rameno)};
-}
-
 bool JePrvni(const Scena &s, const Vozidlo &v)
 {
     return std::none_of(s.vozidla.cbegin(), s.vozidla.cend(), [&v](const Vozidlo &jine) {
@@ -80,24 +32,48 @@ bool JePrvni(const Scena &s, const Vozidlo &v)
     });
 }
 
-void KreslitSipku(QPainter &p, const QPainterPath &trasa, QColor barva)
+const QColor Obrys(0, 0, 0, 170);
+
+void KreslitDrik(QPainter &p, const Sipka &s)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Obrys, 4.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(s.trasa);
+    p.setPen(QPen(s.barva, 2.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(s.trasa);
+}
+
+void KreslitHrot(QPainter &p, const Sipka &s)
+{
+    p.setPen(QPen(Obrys, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(s.barva);
+    p.drawPolygon(s.hrot);
+}
+
+QPolygonF Hrot(const QPainterPath &trasa)
 {
     const QPointF konec = trasa.pointAtPercent(1.0);
     const QLineF smer(trasa.pointAtPercent(0.96), konec);
     const QPointF j = smer.unitVector().p2() - smer.p1();
     const QPointF n(-j.y(), j.x());
-    const QPolygonF hrot({konec + j * 4.0, konec - j * 3.0 + n * 4.5, konec - j * 3.0 - n * 4.5});
-    const QColor obrys(0, 0, 0, 170);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(obrys, 4.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.drawPath(trasa);
-    p.setPen(QPen(obrys, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(barva);
-    p.drawPolygon(hrot);
-    p.setPen(QPen(barva, 2.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(trasa);
+    return QPolygonF({konec + j * 4.0, konec - j * 3.0 + n * 4.5, konec - j * 3.0 - n * 4.5});
 }
+
+// Where the arrows of the vehicles that leave by one exit lie across its leaving lane: the one
+// turning right keeps to the kerb, the one turning left to the lane line, as they would drive.
+int PoradiVeVyjezdu(Smer smer)
+{
+    switch (smer) {
+    case Smer::Vpravo: return 0;
+    case Smer::Rovne: return 1;
+    case Smer::Vlevo: return 2;
+    }
+    return 1;
+}
+
+constexpr double RozestupVeVyjezdu = 9.0; // centre to centre, one head's width
+constexpr double PresahVyjezdu = 14.0;    // how far past the exit's kerb an arrow ends
+constexpr double OdstupHrotu = 11.0;      // extra length per arrow, so heads do not touch
 
 // The shapes below face up (north) and are centred on the origin.
 
@@ -381,26 +357,100 @@ void KreslitStitek(QPainter &p, const Scena &s, const Vozidlo &v, const Poloha &
 
 } // namespace
 
+QSizeF Rozmer(Druh d)
+{
+    switch (d) {
+    case Druh::Osobni: return {11, 22};
+    case Druh::Nakladni: return {14, 32};
+    case Druh::Autobus: return {14, 38};
+    case Druh::Tramvaj: return {13, 52};
+    case Druh::Motocykl: return {8, 19};
+    case Druh::Kolo: return {7, 18};
+    case Druh::Sanitka: return {13, 28};
+    case Druh::Hasici: return {15, 34};
+    case Druh::Policie: return {12, 24};
+    }
+    return {};
+}
+
+QColor Barva(const Vozidlo &v)
+{
+    if (v.barva)
+        return *v.barva;
+    switch (v.druh) {
+    case Druh::Sanitka: return {0xf4, 0xe2, 0x00};
+    case Druh::Hasici: return {0xc8, 0x14, 0x14};
+    case Druh::Policie: return {0xe8, 0xec, 0xf0};
+    default: return {0xc2, 0x1c, 0x22}; // a tram's own red
+    }
+}
+
+Poloha Umisteni(const Scena &s, const Vozidlo &v)
+{
+    if (v.naOkruhu) {
+        const double u = G::UhelNaOkruhu(v.rameno);
+        return {G::BodNaOkruhu(u), G::SmerNaOkruhu(u)};
+    }
+    // Queued behind the vehicles of the same arm that stand nearer the crossroads.
+    double podel = G::Vstup(s) + 4.5;
+    for (const Vozidlo &jine : s.vozidla)
+        if (!jine.naOkruhu && jine.rameno == v.rameno && jine.poradi < v.poradi)
+            podel += Rozmer(jine.druh).height() + MezeraVeFronte;
+    podel += Rozmer(v.druh).height() / 2;
+    return {G::Bod(v.rameno, podel, G::Pruh / 2), -G::Vektor(v.rameno)};
+}
+
+QList<Sipka> Sipky(const Scena &s)
+{
+    // Vehicles with an arrow, grouped by the exit they leave by.
+    QList<qsizetype> sipky;
+    for (qsizetype i = 0; i < s.vozidla.size(); ++i)
+        if (s.vozidla[i].naOkruhu || JePrvni(s, s.vozidla[i]))
+            sipky << i;
+    QList<Sipka> vysledek;
+    for (const qsizetype i : std::as_const(sipky)) {
+        const Vozidlo &v = s.vozidla[i];
+        Sipka sipka{i, {}, {}, Barva(v)};
+        if (v.naOkruhu) {
+            sipka.trasa = G::TrasaPoOkruhu(v.rameno, v.smer);
+        } else {
+            const Rameno cil = Cil(v.rameno, v.smer);
+            QList<qsizetype> doCile;
+            for (const qsizetype j : std::as_const(sipky))
+                if (!s.vozidla[j].naOkruhu && Cil(s.vozidla[j].rameno, s.vozidla[j].smer) == cil)
+                    doCile << j;
+            std::stable_sort(doCile.begin(), doCile.end(), [&s](qsizetype a, qsizetype b) {
+                return PoradiVeVyjezdu(s.vozidla[a].smer) < PoradiVeVyjezdu(s.vozidla[b].smer);
+            });
+            const qsizetype k = doCile.indexOf(i);
+            const qsizetype n = doCile.size();
+            const double posun = (double(k) - double(n - 1) / 2.0) * RozestupVeVyjezdu;
+            // The arrow nearest the kerb reaches furthest, so the heads stand apart.
+            const double delka = PresahVyjezdu + double(n - 1 - k) * OdstupHrotu;
+            sipka.trasa = G::Trasa(s, v.rameno, v.smer, posun, delka);
+        }
+        sipka.hrot = Hrot(sipka.trasa);
+        vysledek << sipka;
+    }
+    // The driver's own course last, so no other arrow hides it.
+    std::stable_partition(vysledek.begin(), vysledek.end(),
+                          [&s](const Sipka &a) { return !s.vozidla[a.vozidlo].moje; });
+    return vysledek;
+}
+
 void KreslitVozidla(QPainter &p, const Scena &s)
 {
-    QList<Poloha> polohy;
+    const QList<Sipka> sipky = Sipky(s);
+    // Every shaft before any head, so no arrow's head lies under another's shaft.
+    for (const Sipka &sipka : sipky)
+        KreslitDrik(p, sipka);
+    for (const Sipka &sipka : sipky)
+        KreslitHrot(p, sipka);
     for (const Vozidlo &v : s.vozidla)
-        polohy << Umisteni(s, v);
-    // The driver's own course last, so no other arrow hides it.
-    for (const bool moje : {false, true})
-        for (const Vozidlo &v : s.vozidla) {
-            if (v.moje != moje)
-                continue;
-            if (v.naOkruhu)
-                KreslitSipku(p, G::TrasaPoOkruhu(v.rameno, v.smer), Barva(v));
-            else if (JePrvni(s, v))
-                KreslitSipku(p, G::Trasa(s, v.rameno, v.smer), Barva(v));
-        }
-    for (qsizetype i = 0; i < s.vozidla.size(); ++i)
-        KreslitVozidlo(p, s.vozidla[i], polohy[i]);
-    for (qsizetype i = 0; i < s.vozidla.size(); ++i)
-        if (s.vozidla[i].moje)
-            KreslitStitek(p, s, s.vozidla[i], polohy[i]);
+        KreslitVozidlo(p, v, Umisteni(s, v));
+    for (const Vozidlo &v : s.vozidla)
+        if (v.moje)
+            KreslitStitek(p, s, v, Umisteni(s, v));
 }
 
 } // namespace Krizovatky

@@ -11,7 +11,9 @@ namespace G = Geometrie;
 
 namespace {
 
-constexpr int VelikostZnacky = 20; // in the picture
+// In the picture: large enough that the signs' strokes stay two pixels wide and each sign
+// reads as itself (P 1 apart from A 3, P 4 apart from A 22).
+constexpr int VelikostZnacky = 28;
 constexpr double SemaforSirka = 10.0;
 constexpr double SemaforVyska = 26.0;
 constexpr double Mezera = 2.0;
@@ -46,11 +48,34 @@ QImage BezPozadi(QImage obr)
     return obr;
 }
 
-QImage ZnackaMala(const QString &kod)
+Znacky::Strana StranaTabule(Rameno odkud, Rameno r)
+{
+    if (r == Cil(odkud, Smer::Vlevo))
+        return Znacky::Strana::Vlevo;
+    if (r == Cil(odkud, Smer::Rovne))
+        return Znacky::Strana::Nahore;
+    if (r == Cil(odkud, Smer::Vpravo))
+        return Znacky::Strana::Vpravo;
+    return Znacky::Strana::Dole;
+}
+
+// The plate "Tvar křižovatky" follows this crossroads as the driver on arm r sees it.
+QImage TvarKrizovatky(const Scena &s, Rameno r, int velikost)
+{
+    QList<Znacky::Strana> ramena;
+    for (Rameno a : s.ramena)
+        ramena << StranaTabule(r, a);
+    return Znacky::TvarKrizovatky(ramena, {StranaTabule(r, s.hlavni[0]), StranaTabule(r, s.hlavni[1])},
+                                  velikost);
+}
+
+QImage ZnackaMala(const Scena &s, const Znacka &z)
 {
     // Drawn at twice the size and scaled down, which keeps thin outlines smooth.
-    return BezPozadi(Znacky::Nakreslit(kod, 2 * VelikostZnacky))
-        .scaled(VelikostZnacky, VelikostZnacky, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage velka = z.kod == KodTvaruKrizovatky ? TvarKrizovatky(s, z.rameno, 2 * VelikostZnacky)
+                                                     : Znacky::Nakreslit(z.kod, 2 * VelikostZnacky);
+    return BezPozadi(velka).scaled(VelikostZnacky, VelikostZnacky, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
 }
 
 void Lampa(QPainter &p, QPointF stred, QColor barva, bool sviti, bool blika)
@@ -132,7 +157,7 @@ void KreslitVybaveni(QPainter &p, const Scena &s)
         for (const Znacka &z : s.znacky) {
             if (z.rameno != r)
                 continue;
-            const QImage znacka = ZnackaMala(z.kod);
+            const QImage znacka = ZnackaMala(s, z);
             p.drawImage(misto(VelikostZnacky) - QPointF(znacka.width(), znacka.height()) / 2,
                         znacka);
         }

@@ -1,6 +1,7 @@
 // Public face of the sign catalogue: look-up by code and rendering onto a white square.
 #include "znacky.h"
 
+#include "znacky_dily.h"
 #include "znacky_katalog.h"
 
 #include <QPainter>
@@ -16,6 +17,21 @@ const Katalog::Polozka *Najdi(const QString &kod)
             return &polozka;
     }
     return nullptr;
+}
+
+// Every sign is described in 100 × 100 units; the size only scales it.
+template <typename Kresba>
+QImage NaCtverec(int velikost, const Kresba &kresba)
+{
+    if (velikost <= 0)
+        return {};
+    QImage obrazek(velikost, velikost, QImage::Format_RGB32);
+    obrazek.fill(Qt::white);
+    QPainter p(&obrazek);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(velikost / 100.0, velikost / 100.0);
+    kresba(p);
+    return obrazek;
 }
 
 } // namespace
@@ -36,16 +52,16 @@ QStringList Kody()
 QImage Nakreslit(const QString &kod, int velikost)
 {
     const Katalog::Polozka *polozka = Najdi(kod);
-    if (polozka == nullptr || velikost <= 0)
+    if (polozka == nullptr)
         return {};
-    QImage obrazek(velikost, velikost, QImage::Format_RGB32);
-    obrazek.fill(Qt::white);
-    QPainter p(&obrazek);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Every sign is described in 100 × 100 units; the size only scales it.
-    p.scale(velikost / 100.0, velikost / 100.0);
-    polozka->kresba(p);
-    return obrazek;
+    return NaCtverec(velikost, polozka->kresba);
+}
+
+QImage TvarKrizovatky(const QList<Strana> &ramena, std::pair<Strana, Strana> hlavni,
+                      int velikost)
+{
+    return NaCtverec(velikost,
+                     [&](QPainter &p) { Dily::TvarKrizovatky(p, ramena, hlavni); });
 }
 
 } // namespace Znacky

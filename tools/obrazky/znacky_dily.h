@@ -8,7 +8,10 @@
 #include <QRectF>
 #include <QString>
 
+#include "znacky.h"
+
 #include <initializer_list>
+#include <utility>
 
 // Reusable parts the signs are put together from. Every part draws in the sign's own
 // coordinates: a 100 × 100 square with (0, 0) at the top left, whatever the picture size.
@@ -46,6 +49,8 @@ void Prikaz(QPainter &p);
 void Informace(QPainter &p, const QRectF &deska);
 // White board with a black rim (additional panels, the "Obec" board).
 void BilaTabule(QPainter &p, const QRectF &deska, qreal lem = 1.6);
+// The crossroads plate (E 2b): a white board, the arms from its centre, the main road thick.
+void TvarKrizovatky(QPainter &p, const QList<Strana> &ramena, std::pair<Strana, Strana> hlavni);
 // Octagon of the STOP sign.
 void Osmiuhelnik(QPainter &p);
 // Yellow diamond of the main road (P 2); konec adds the crossing stripes (P 3).

@@ -159,6 +159,16 @@ void ModryCtverec(QPainter &p)
     Informace(p, QRectF(6, 6, 88, 88));
 }
 
+// Five broad bars of a zebra crossing, wider than the gaps between them.
+void Zebra(QPainter &p, const QRectF &r, const QColor &barva)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(barva);
+    const qreal pruh = r.width() / 7.0;
+    for (int i = 0; i < 5; ++i)
+        p.drawRect(QRectF(r.left() + i * pruh * 1.5, r.top(), pruh, r.height()));
+}
+
 // Pedestrian on a zebra in a white triangle (the information sign of a crossing).
 void PrechodVeTrojuhelniku(QPainter &p)
 {
@@ -166,11 +176,8 @@ void PrechodVeTrojuhelniku(QPainter &p)
     p.setPen(QPen(Bila, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Bila);
     p.drawPolygon(QPolygonF{QPointF(50, 14), QPointF(86, 80), QPointF(14, 80)});
-    p.setPen(Qt::NoPen);
-    p.setBrush(Cerna);
-    for (int i = 0; i < 5; ++i)
-        p.drawRect(QRectF(27 + i * 10, 71, 6, 5));
-    Chodec(p, QRectF(37, 36, 24, 34), Cerna);
+    Zebra(p, QRectF(22, 71, 56, 5), Cerna);
+    Chodec(p, QRectF(36, 34, 26, 36), Cerna);
 }
 
 // White board with black lettering, one text line per entry.
@@ -284,19 +291,16 @@ const QList<Polozka> Seznam{
      }},
     {u"A11", [](QPainter &p) {
          Vystraha(p);
-         p.setBrush(Cerna);
-         for (int i = 0; i < 5; ++i)
-             p.drawPolygon(QPolygonF{QPointF(27 + i * 10, 79), QPointF(33 + i * 10, 79),
-                                     QPointF(35 + i * 10, 74), QPointF(29 + i * 10, 74)});
-         Chodec(p, QRectF(39, 38, 22, 33), Cerna);
+         Zebra(p, QRectF(24, 74, 52, 5), Cerna);
+         Chodec(p, QRectF(37, 36, 26, 35), Cerna);
      }},
     {u"A12a", [](QPainter &p) {
          Vystraha(p);
-         Deti(p, QRectF(30, 40, 40, 40), Cerna);
+         Deti(p, QRectF(26, 40, 48, 40), Cerna);
      }},
     {u"A14", [](QPainter &p) {
          Vystraha(p);
-         Jelen(p, QRectF(29, 44, 42, 35), Cerna);
+         Jelen(p, QRectF(25, 42, 50, 38), Cerna);
      }},
     {u"A15", [](QPainter &p) {
          Vystraha(p);
@@ -355,8 +359,10 @@ const QList<Polozka> Seznam{
     // ---- Priority signs ----
     {u"P1", [](QPainter &p) {
          Vystraha(p);
-         Cara(p, Usecka({50, 35}, {50, 83}), 9, Cerna);
-         Cara(p, Usecka({30, 60}, {70, 60}), 4, Cerna);
+         // The main road twice as wide as the side road, and both wide enough to stay apart
+         // from "Křižovatka" (A 3) when the sign stands small in a scene.
+         Cara(p, Usecka({50, 35}, {50, 83}), 15, Cerna);
+         Cara(p, Usecka({29, 60}, {71, 60}), 7.5, Cerna);
      }},
     {u"P2", [](QPainter &p) { HlavniSilnice(p, false); }},
     {u"P3", [](QPainter &p) { HlavniSilnice(p, true); }},
@@ -645,9 +651,11 @@ const QList<Polozka> Seznam{
          OsobniAuto(p, QRectF(22, 66, 56, 24), Bila);
      }},
     {u"IZ6a", [](QPainter &p) {
+         // An adult walking with a child by the hand.
          Informace(p, QRectF(14, 3, 72, 94));
-         Chodec(p, QRectF(28, 26, 26, 52), Bila);
-         Chodec(p, QRectF(52, 38, 18, 32), Bila);
+         Chodec(p, QRectF(24, 24, 30, 54), Bila);
+         Chodec(p, QRectF(52, 46, 20, 32), Bila);
+         Cara(p, Usecka({47, 50}, {56, 58}), 3, Bila, Qt::RoundCap);
      }},
     {u"IS3c", [](QPainter &p) {
          p.setPen(QPen(Cerna, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -660,14 +668,10 @@ const QList<Polozka> Seznam{
      }},
 
     // ---- Additional panels ----
+    // Seen from the main road: the driver comes up it from the bottom, where it turns left.
     {u"E2b", [](QPainter &p) {
-         BilaTabule(p, QRectF(14, 14, 72, 72));
-         Cara(p, Usecka({50, 78}, {50, 50}), 4, Cerna);
-         QPainterPath hlavni(QPointF(22, 50));
-         hlavni.lineTo(50, 50);
-         hlavni.lineTo(50, 22);
-         Cara(p, hlavni, 8, Cerna);
-         Cara(p, Usecka({50, 50}, {78, 50}), 4, Cerna);
+         Dily::TvarKrizovatky(p, {Strana::Dole, Strana::Vlevo, Strana::Nahore, Strana::Vpravo},
+                        {Strana::Dole, Strana::Vlevo});
      }},
     {u"E3a", [](QPainter &p) {
          TabulkaSTextem(p, QRectF(10, 32, 80, 36), {QStringLiteral("150 m")});

@@ -112,6 +112,32 @@ void BilaTabule(QPainter &p, const QRectF &deska, qreal lem)
     p.setPen(Qt::NoPen);
 }
 
+void TvarKrizovatky(QPainter &p, const QList<Strana> &ramena, std::pair<Strana, Strana> hlavni)
+{
+    BilaTabule(p, QRectF(12, 12, 76, 76), 2.5);
+    const auto konec = [](Strana s) {
+        switch (s) {
+        case Strana::Dole: return QPointF(50, 80);
+        case Strana::Vlevo: return QPointF(20, 50);
+        case Strana::Nahore: return QPointF(50, 20);
+        case Strana::Vpravo: return QPointF(80, 50);
+        }
+        return Stred;
+    };
+    // Strokes bold enough to stay two pixels wide when the plate stands in a scene.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Barva::Cerna, 7.5, Qt::SolidLine, Qt::FlatCap));
+    for (const Strana r : ramena)
+        if (r != hlavni.first && r != hlavni.second)
+            p.drawLine(Stred, konec(r));
+    QPainterPath hlavniCesta(konec(hlavni.first));
+    hlavniCesta.lineTo(Stred);
+    hlavniCesta.lineTo(konec(hlavni.second));
+    p.setPen(QPen(Barva::Cerna, 18, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.drawPath(hlavniCesta);
+    p.setPen(Qt::NoPen);
+}
+
 void Osmiuhelnik(QPainter &p)
 {
     const auto osm = [](qreal r) {

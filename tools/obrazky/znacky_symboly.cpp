@@ -255,23 +255,46 @@ void NakladniZezadu(QPainter &p, const QRectF &r, const QColor &barva)
     Vyplnit(p, telo, t, barva);
 }
 
+// Side view, walking to the right in a long stride: the body leans into the step, the arms
+// swing against the legs, the rear foot pushes off from its toes.
 void Chodec(QPainter &p, const QRectF &r, const QColor &barva)
 {
     const QTransform t = DoObdelniku(r);
     const qreal s = r.height() * 0.1;
-    Vyplnit(p, Elipsa({0.55, 0.09}, 0.09 * r.height() / r.width(), 0.09), t, barva);
-    Tah(p, t, {{0.54, 0.24}, {0.48, 0.56}}, s * 1.3, barva);
-    Tah(p, t, {{0.48, 0.56}, {0.64, 0.76}, {0.74, 0.97}}, s, barva);
-    Tah(p, t, {{0.48, 0.56}, {0.4, 0.78}, {0.24, 0.97}}, s, barva);
-    Tah(p, t, {{0.54, 0.27}, {0.7, 0.44}, {0.76, 0.56}}, s * 0.8, barva);
-    Tah(p, t, {{0.53, 0.27}, {0.38, 0.42}, {0.32, 0.56}}, s * 0.8, barva);
+    Vyplnit(p, Elipsa({0.6, 0.085}, 0.085 * r.height() / r.width(), 0.085), t, barva);
+    Tah(p, t, {{0.57, 0.22}, {0.49, 0.52}}, s * 1.45, barva);
+    Tah(p, t, {{0.58, 0.25}, {0.7, 0.39}, {0.8, 0.47}}, s * 0.75, barva);
+    Tah(p, t, {{0.54, 0.25}, {0.4, 0.37}, {0.3, 0.46}}, s * 0.75, barva);
+    Tah(p, t, {{0.5, 0.53}, {0.66, 0.72}, {0.8, 0.92}, {0.92, 0.95}}, s, barva);
+    Tah(p, t, {{0.47, 0.53}, {0.36, 0.74}, {0.18, 0.89}, {0.24, 0.96}}, s, barva);
 }
+
+namespace {
+
+// A running child, to the right: a large head, knees high, the arms bent and swinging, the
+// rear leg kicked back off the ground; with a skirt for a girl.
+void Bezec(QPainter &p, const QRectF &r, const QColor &barva, bool sukne)
+{
+    const QTransform t = DoObdelniku(r);
+    const qreal s = r.height() * 0.1;
+    Vyplnit(p, Elipsa({0.62, 0.11}, 0.11 * r.height() / r.width(), 0.11), t, barva);
+    Tah(p, t, {{0.6, 0.27}, {0.48, 0.55}}, s * 1.4, barva);
+    Tah(p, t, {{0.6, 0.31}, {0.74, 0.42}, {0.86, 0.32}}, s * 0.8, barva);
+    Tah(p, t, {{0.56, 0.32}, {0.42, 0.42}, {0.36, 0.56}}, s * 0.8, barva);
+    Tah(p, t, {{0.5, 0.56}, {0.72, 0.66}, {0.7, 0.9}, {0.8, 0.93}}, s, barva);
+    Tah(p, t, {{0.46, 0.57}, {0.34, 0.76}, {0.12, 0.82}}, s, barva);
+    if (sukne)
+        Vyplnit(p, Mnohouhelnik({{0.5, 0.44}, {0.32, 0.7}, {0.7, 0.66}}), t, barva);
+}
+
+} // namespace
 
 void Deti(QPainter &p, const QRectF &r, const QColor &barva)
 {
     const qreal w = r.width(), h = r.height();
-    Chodec(p, QRectF(r.left(), r.top(), w * 0.55, h), barva);
-    Chodec(p, QRectF(r.left() + w * 0.48, r.top() + h * 0.28, w * 0.45, h * 0.72), barva);
+    // The girl runs ahead, the smaller boy behind her.
+    Bezec(p, QRectF(r.left() + w * 0.42, r.top(), w * 0.58, h), barva, true);
+    Bezec(p, QRectF(r.left(), r.top() + h * 0.2, w * 0.48, h * 0.8), barva, false);
 }
 
 void Delnik(QPainter &p, const QRectF &r, const QColor &barva)
@@ -289,23 +312,32 @@ void Delnik(QPainter &p, const QRectF &r, const QColor &barva)
     Vyplnit(p, Mnohouhelnik({{0.62, 1.0}, {0.84, 0.8}, {1.0, 1.0}}), t, barva);
 }
 
+// A red deer leaping to the right: forelegs folded under the chest, hind legs stretched back,
+// the neck raised and a branched antler.
 void Jelen(QPainter &p, const QRectF &r, const QColor &barva)
 {
     const QTransform t = DoObdelniku(r);
-    const qreal s = r.height() * 0.07;
-    QPainterPath telo = Mnohouhelnik({{0.2, 0.5}, {0.32, 0.4}, {0.62, 0.36}, {0.72, 0.42},
-                                      {0.66, 0.58}, {0.34, 0.62}, {0.2, 0.6}});
-    telo = telo.united(Mnohouhelnik({{0.6, 0.38}, {0.76, 0.16}, {0.84, 0.2}, {0.72, 0.46}}));
-    telo = telo.united(Mnohouhelnik({{0.76, 0.14}, {0.92, 0.2}, {0.9, 0.26}, {0.8, 0.25}}));
-    telo = telo.united(Mnohouhelnik({{0.2, 0.5}, {0.12, 0.44}, {0.18, 0.42}}));
+    const qreal s = r.height() * 0.075;
+    QPainterPath telo;
+    telo.moveTo(0.18, 0.5);
+    telo.cubicTo(0.26, 0.36, 0.52, 0.34, 0.66, 0.38);
+    telo.lineTo(0.76, 0.2);
+    telo.lineTo(0.9, 0.22);
+    telo.lineTo(0.96, 0.29);
+    telo.lineTo(0.84, 0.31);
+    telo.lineTo(0.76, 0.48);
+    telo.cubicTo(0.66, 0.6, 0.38, 0.62, 0.26, 0.58);
+    telo.closeSubpath();
+    // The white scut and tail.
+    telo = telo.united(Mnohouhelnik({{0.2, 0.46}, {0.1, 0.4}, {0.14, 0.48}}));
     Vyplnit(p, telo, t, barva);
-    Tah(p, t, {{0.66, 0.52}, {0.86, 0.62}, {0.98, 0.56}}, s, barva);
-    Tah(p, t, {{0.62, 0.56}, {0.8, 0.74}, {0.92, 0.74}}, s, barva);
-    Tah(p, t, {{0.28, 0.56}, {0.12, 0.72}, {0.02, 0.9}}, s, barva);
-    Tah(p, t, {{0.34, 0.58}, {0.2, 0.8}, {0.1, 0.98}}, s, barva);
-    // Antlers.
-    Tah(p, t, {{0.78, 0.15}, {0.7, 0.04}, {0.62, 0.02}}, s * 0.6, barva);
-    Tah(p, t, {{0.72, 0.07}, {0.74, 0.0}}, s * 0.6, barva);
+    Tah(p, t, {{0.66, 0.52}, {0.82, 0.58}, {0.76, 0.7}}, s, barva);
+    Tah(p, t, {{0.6, 0.55}, {0.72, 0.66}, {0.64, 0.76}}, s, barva);
+    Tah(p, t, {{0.28, 0.55}, {0.14, 0.7}, {0.0, 0.84}}, s, barva);
+    Tah(p, t, {{0.34, 0.57}, {0.22, 0.76}, {0.08, 0.94}}, s, barva);
+    Tah(p, t, {{0.78, 0.21}, {0.7, 0.08}, {0.58, 0.02}}, s * 0.6, barva);
+    Tah(p, t, {{0.72, 0.11}, {0.78, 0.0}}, s * 0.6, barva);
+    Tah(p, t, {{0.66, 0.05}, {0.66, 0.0}}, s * 0.6, barva);
 }
 
 void Text(QPainter &p, const QRectF &r, const QString &text, const QColor &barva, bool tucne)

@@ -1,0 +1,48 @@
+#pragma once
+
+// A small question bank written through the table store alone, for tests of the data and logic
+// layers (the bank builder and its pictures belong to the tools).
+#include "data/banka.h"
+#include "data/tabulka.h"
+
+#include <QList>
+
+namespace Pomocnik {
+
+inline OtazkaBanky Zaznam(int cislo, const QString &skupina = QStringLiteral("ABCD"),
+                          const QString &spravne = QStringLiteral("A"))
+{
+    OtazkaBanky o;
+    o.cislo = cislo;
+    o.otazka = QStringLiteral("Otázka %1?").arg(cislo);
+    o.odpovedi = {QStringLiteral("Odpověď a"), QStringLiteral("Odpověď b"), QStringLiteral("Odpověď c"), QString()};
+    o.spravne = spravne;
+    o.skupina = skupina;
+    if (Kategorie::MaObrazek(cislo))
+        o.obrazek = QStringLiteral("obrazky/%1.jpg").arg(cislo);
+    o.poznamka = QStringLiteral("Poznámka %1.").arg(cislo);
+    return o;
+}
+
+// Writes otazky.DB/.MB into the working directory, records in the order given.
+inline void ZapsatMalouBanku(const QList<OtazkaBanky> &otazky)
+{
+    Tabulka::Vytvorit(BankaOtazek::JmenoTabulky, BankaOtazek::PoleTabulky());
+    Tabulka t(BankaOtazek::JmenoTabulky);
+    t.Otevrit();
+    for (const OtazkaBanky &o : otazky) {
+        t.Vlozit();
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Cislo), o.cislo);
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Otazka), o.otazka);
+        for (int i = 0; i < 4; ++i)
+            t.Nastavit(BankaOtazek::JmenoPole(static_cast<BankaOtazek::Pole>(BankaOtazek::A + i)),
+                       o.odpovedi[static_cast<size_t>(i)]);
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Spravne), o.spravne);
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Skupina), o.skupina);
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Obrazek), o.obrazek);
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Poznamka), o.poznamka);
+        t.Ulozit();
+    }
+}
+
+} // namespace Pomocnik
