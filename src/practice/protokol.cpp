@@ -6,14 +6,13 @@
 #include "app/vzhled.h"
 #include "data/filtrvyraz.h"
 #include "data/tabulkamodel.h"
+#include "practice/beh.h"
 #include "practice/podrobnosti.h"
+#include "practice/vysledky.h"
 
 #include <QPushButton>
 
 namespace {
-
-const QString TypProcvicovani = QStringLiteral("Procvičování");
-const QString TypZkouseni = QStringLiteral("Zkoušení");
 
 QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde)
 {
@@ -63,18 +62,19 @@ void TProtocol::FormCreate()
                    + profil);
 
     QList<TabulkaModel::Sloupec> sloupce{
-        {QStringLiteral("Datum vystavení"), QStringLiteral("Datum"), {}},
-        {QStringLiteral("Čas"), QStringLiteral("Cas"), {}},
-        {QStringLiteral("Skupina"), QStringLiteral("Skupina"), {}},
-        {QStringLiteral("Počet otázek"), QStringLiteral("PocetOtazek"), {}},
-        {QStringLiteral("Špatné odpovědi"), QStringLiteral("Spatne"), {}},
-        {QStringLiteral("Použití nápovědy"), QStringLiteral("SNapovedou"), {}},
+        {QStringLiteral("Datum vystavení"), Vysledky::Datum, {}},
+        {QStringLiteral("Čas"), Vysledky::Cas, {}},
+        {Vysledky::Skupina, Vysledky::Skupina, {}},
+        {QStringLiteral("Počet otázek"), Vysledky::PocetOtazek, {}},
+        {QStringLiteral("Špatné odpovědi"), Vysledky::Spatne, {}},
+        {QStringLiteral("Použití nápovědy"), Vysledky::SNapovedou, {}},
         {QStringLiteral("Úspěšnost"), QString(),
-         [](const Zaznam &z) { return QString::number(z.Cislo(QStringLiteral("Uspesnost"))) + u'%'; }},
+         [](const Zaznam &z) { return QString::number(z.Cislo(Vysledky::Uspesnost)) + u'%'; }},
     };
     // Loaded for the detail, not shown.
-    for (const char *pole : {"Uspesnost", "TypTestu", "Kategorie", "SpatneCisla", "SNapovedouCisla"})
-        sloupce.append({QString::fromLatin1(pole), QString::fromLatin1(pole), {}});
+    for (const QString &pole : {Vysledky::Uspesnost, Vysledky::TypTestu, Vysledky::Kategorie, Vysledky::SpatneCisla,
+                                Vysledky::SNapovedouCisla})
+        sloupce.append({pole, pole, {}});
     m_model = new TabulkaModel(m_tabulka, sloupce, this);
     m_grid->setModel(m_model);
     m_grid->NastavitSirky({90, 50, 51, 73, 91, 92, 62, 0, 0, 0, 0, 0});
@@ -83,8 +83,8 @@ void TProtocol::FormCreate()
     try {
         m_tabulka.Otevrit();
         m_tabulka.NastavitFiltrovani(false);
-        m_tabulka.NastavitFiltr(QStringLiteral("Profil = ") + LiteralFiltru(profil) + QStringLiteral(" AND TypTestu = ")
-                                + LiteralFiltru(m_zkouseni ? TypZkouseni : TypProcvicovani));
+        m_tabulka.NastavitFiltr(Vysledky::Profil + QStringLiteral(" = ") + LiteralFiltru(profil) + QStringLiteral(" AND ")
+                                + Vysledky::TypTestu + QStringLiteral(" = ") + LiteralFiltru(Beh::TypTestu(m_zkouseni)));
         m_tabulka.NastavitFiltrovani(true);
         m_tabulka.Prvni();
     } catch (const ChybaTabulky &e) {
@@ -112,18 +112,18 @@ void TProtocol::btnPodrobnostiClick()
     UdajeVysledku u;
     try {
         m_tabulka.PrejitNa(radek);
-        u.typTestu = m_tabulka.Text(QStringLiteral("TypTestu"));
-        u.datum = m_tabulka.ZobrazitelnyText(radek, QStringLiteral("Datum"));
-        u.cas = m_tabulka.ZobrazitelnyText(radek, QStringLiteral("Cas"));
-        u.profil = m_tabulka.Text(QStringLiteral("Profil"));
-        u.skupina = m_tabulka.Text(QStringLiteral("Skupina"));
-        u.kategorie = m_tabulka.Text(QStringLiteral("Kategorie"));
-        u.spatneCisla = m_tabulka.Text(QStringLiteral("SpatneCisla"));
-        u.sNapovedouCisla = m_tabulka.Text(QStringLiteral("SNapovedouCisla"));
-        u.pocetOtazek = m_tabulka.Cislo(QStringLiteral("PocetOtazek"));
-        u.spatne = m_tabulka.Cislo(QStringLiteral("Spatne"));
-        u.sNapovedou = m_tabulka.Cislo(QStringLiteral("SNapovedou"));
-        u.uspesnost = m_tabulka.Cislo(QStringLiteral("Uspesnost"));
+        u.typTestu = m_tabulka.Text(Vysledky::TypTestu);
+        u.datum = m_tabulka.ZobrazitelnyText(radek, Vysledky::Datum);
+        u.cas = m_tabulka.ZobrazitelnyText(radek, Vysledky::Cas);
+        u.profil = m_tabulka.Text(Vysledky::Profil);
+        u.skupina = m_tabulka.Text(Vysledky::Skupina);
+        u.kategorie = m_tabulka.Text(Vysledky::Kategorie);
+        u.spatneCisla = m_tabulka.Text(Vysledky::SpatneCisla);
+        u.sNapovedouCisla = m_tabulka.Text(Vysledky::SNapovedouCisla);
+        u.pocetOtazek = m_tabulka.Cislo(Vysledky::PocetOtazek);
+        u.spatne = m_tabulka.Cislo(Vysledky::Spatne);
+        u.sNapovedou = m_tabulka.Cislo(Vysledky::SNapovedou);
+        u.uspesnost = m_tabulka.Cislo(Vysledky::Uspesnost);
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/tabulka.h"
+#include "practice/vysledky.h"
 
 #include <QDialog>
 
@@ -32,7 +33,7 @@ private:
 
     THlavniFormular &m_hlavni;
     bool m_zkouseni;
-    Tabulka m_tabulka{QStringLiteral("Vysledky")};
+    Tabulka m_tabulka{Vysledky::JmenoTabulky};
     TabulkaModel *m_model = nullptr;
     MrizkaTabulky *m_grid = nullptr;
     QPushButton *m_btnPodrobnosti, *m_btnVymazat, *m_btnVymazatVse;

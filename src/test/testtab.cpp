@@ -6,6 +6,7 @@
 #include "data/filtrvyraz.h"
 #include "data/tabulkamodel.h"
 #include "logika/stav.h"
+#include "test/protokoltestu.h"
 #include "test/testdetail.h"
 
 #include <QPushButton>
@@ -55,11 +56,12 @@ void TSeznamTestu::FormCreate()
 {
     setWindowTitle(windowTitle() + m_stav.AktivniProfil);
 
+    using namespace ProtokolTestu;
     m_model = new TabulkaModel(m_tabulka,
-                               {{QStringLiteral("Datum a čas"), QStringLiteral("DatumACas"), {}},
-                                {QStringLiteral("Skupina"), QStringLiteral("Skupina"), {}},
-                                {QStringLiteral("Počet bodů"), QStringLiteral("PocetBodu"), {}},
-                                {QStringLiteral("Verdikt"), QStringLiteral("Verdikt"), {}}},
+                               {{QStringLiteral("Datum a čas"), JmenoPole(DatumACas), {}},
+                                {QStringLiteral("Skupina"), JmenoPole(Skupina), {}},
+                                {QStringLiteral("Počet bodů"), JmenoPole(PocetBodu), {}},
+                                {QStringLiteral("Verdikt"), JmenoPole(Verdikt), {}}},
                                this);
     m_grid->setModel(m_model);
     m_grid->NastavitSirky({118, 80, 90, 80});
@@ -68,7 +70,7 @@ void TSeznamTestu::FormCreate()
     try {
         m_tabulka.Otevrit();
         m_tabulka.NastavitFiltrovani(false);
-        m_tabulka.NastavitFiltr(QStringLiteral("Profil = ") + LiteralFiltru(m_stav.AktivniProfil));
+        m_tabulka.NastavitFiltr(JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_stav.AktivniProfil));
         m_tabulka.NastavitFiltrovani(true);
         m_tabulka.Prvni();
     } catch (const ChybaTabulky &e) {
@@ -93,21 +95,22 @@ void TSeznamTestu::btnDetailClick()
     const int radek = m_grid->AktualniRadek();
     if (radek < 0)
         return;
+    using namespace ProtokolTestu;
     ProtokolText::Protokol p;
     try {
         m_tabulka.PrejitNa(radek);
-        p.profil = m_tabulka.Text(QStringLiteral("Profil"));
-        p.datumCas = m_tabulka.ZobrazitelnyText(radek, QStringLiteral("DatumACas"));
-        p.skupina = m_tabulka.Text(QStringLiteral("Skupina"));
-        p.delkaTestu = m_tabulka.Text(QStringLiteral("DelkaTestu"));
-        p.spravne = m_tabulka.Cislo(QStringLiteral("Spravne"));
-        p.pocetBodu = m_tabulka.Cislo(QStringLiteral("PocetBodu"));
-        p.minPocetBodu = m_tabulka.Cislo(QStringLiteral("MinPocetBodu"));
-        p.verdikt = m_tabulka.Text(QStringLiteral("Verdikt"));
-        p.body = m_tabulka.Text(QStringLiteral("Body"));
-        p.odpoved = m_tabulka.Text(QStringLiteral("Odpoved"));
-        p.spravnaOdpoved = m_tabulka.Text(QStringLiteral("SpravnaOdpoved"));
-        p.skutCis = m_tabulka.Text(QStringLiteral("SkutCis"));
+        p.profil = m_tabulka.Text(JmenoPole(Profil));
+        p.datumCas = m_tabulka.ZobrazitelnyText(radek, JmenoPole(DatumACas));
+        p.skupina = m_tabulka.Text(JmenoPole(Skupina));
+        p.delkaTestu = m_tabulka.Text(JmenoPole(DelkaTestu));
+        p.spravne = m_tabulka.Cislo(JmenoPole(Spravne));
+        p.pocetBodu = m_tabulka.Cislo(JmenoPole(PocetBodu));
+        p.minPocetBodu = m_tabulka.Cislo(JmenoPole(MinPocetBodu));
+        p.verdikt = m_tabulka.Text(JmenoPole(Verdikt));
+        p.body = m_tabulka.Text(JmenoPole(Body));
+        p.odpoved = m_tabulka.Text(JmenoPole(Odpoved));
+        p.spravnaOdpoved = m_tabulka.Text(JmenoPole(SpravnaOdpoved));
+        p.skutCis = m_tabulka.Text(JmenoPole(SkutCis));
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
         return;

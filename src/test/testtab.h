@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/tabulka.h"
+#include "test/protokoltestu.h"
 
 #include <QDialog>
 
@@ -28,7 +29,7 @@ private:
     void Obnovit();
 
     const StavProgramu &m_stav;
-    Tabulka m_tabulka{QStringLiteral("Protokoly")};
+    Tabulka m_tabulka{ProtokolTestu::JmenoTabulky};
     TabulkaModel *m_model = nullptr;
     QPushButton *m_btnDetail, *m_btnVymaz, *m_btnVymazVse;
     MrizkaTabulky *m_grid;

@@ -22,16 +22,16 @@
 #include <QTimer>
 
 using Dialogy::Druh;
-using Pomocnik::ProtokolTestu;
+using Pomocnik::UlozenyTest;
 
 class TestSeznamTestu : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    static ProtokolTestu Protokol(const QString &profil, int body)
+    static UlozenyTest Protokol(const QString &profil, int body)
     {
-        ProtokolTestu p;
+        UlozenyTest p;
         p.profil = profil;
         p.body = body;
         QStringList odpoved, spravna, cisla;
@@ -198,7 +198,7 @@ private slots:
 
     void oknoProtokolu()
     {
-        ProtokolTestu p = Protokol(QStringLiteral("Šárka"), 57);
+        UlozenyTest p = Protokol(QStringLiteral("Šárka"), 57);
         p.skupina = QStringLiteral("C");
         p.minimum = 43;
         Pomocnik::ZapsatProtokoly({Protokol(QStringLiteral("Default"), 40), p});
@@ -239,7 +239,7 @@ private slots:
 
     void ulozeni()
     {
-        const ProtokolTestu zdroj = Protokol(QStringLiteral("Šárka"), 57);
+        const UlozenyTest zdroj = Protokol(QStringLiteral("Šárka"), 57);
         ProtokolText::Protokol p;
         p.profil = zdroj.profil;
         p.datumCas = QStringLiteral("14.3.2026 10:05:07");

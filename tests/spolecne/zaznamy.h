@@ -1,7 +1,9 @@
 #pragma once
 
-// Result tables as the runs and the points test write them, filled with chosen records.
+// Result tables as the runs and the points test create them, filled with chosen records.
 #include "data/tabulka.h"
+#include "practice/vysledky.h"
+#include "test/protokoltestu.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -24,19 +26,7 @@ struct Vysledek {
 inline void ZapsatVysledky(const QList<Vysledek> &vysledky)
 {
     if (!Tabulka::Existuje(QStringLiteral("Vysledky")))
-        Tabulka::Vytvorit(QStringLiteral("Vysledky"),
-                          {{QStringLiteral("TypTestu"), TypPole::Retezec, 15},
-                           {QStringLiteral("Profil"), TypPole::Retezec, 30},
-                           {QStringLiteral("Datum"), TypPole::Datum, 0},
-                           {QStringLiteral("Cas"), TypPole::Cas, 0},
-                           {QStringLiteral("Skupina"), TypPole::Retezec, 2},
-                           {QStringLiteral("Kategorie"), TypPole::Retezec, 7},
-                           {QStringLiteral("PocetOtazek"), TypPole::Cele, 0},
-                           {QStringLiteral("Spatne"), TypPole::Cele, 0},
-                           {QStringLiteral("SpatneCisla"), TypPole::Memo, 0},
-                           {QStringLiteral("SNapovedou"), TypPole::Cele, 0},
-                           {QStringLiteral("SNapovedouCisla"), TypPole::Memo, 0},
-                           {QStringLiteral("Uspesnost"), TypPole::Cele, 0}});
+        Tabulka::Vytvorit(Vysledky::JmenoTabulky, Vysledky::PoleTabulky());
     Tabulka t(QStringLiteral("Vysledky"));
     t.Otevrit();
     for (const Vysledek &v : vysledky) {
@@ -57,7 +47,7 @@ inline void ZapsatVysledky(const QList<Vysledek> &vysledky)
     }
 }
 
-struct ProtokolTestu {
+struct UlozenyTest {
     QString profil = QStringLiteral("Default");
     QDateTime kdy{QDate(2026, 3, 14), QTime(10, 5, 7)};
     QString skupina = QStringLiteral("B");
@@ -68,25 +58,13 @@ struct ProtokolTestu {
     QString odpoved, spravnaOdpoved, skutCis;
 };
 
-inline void ZapsatProtokoly(const QList<ProtokolTestu> &protokoly)
+inline void ZapsatProtokoly(const QList<UlozenyTest> &protokoly)
 {
-    if (!Tabulka::Existuje(QStringLiteral("Protokoly")))
-        Tabulka::Vytvorit(QStringLiteral("Protokoly"),
-                          {{QStringLiteral("Profil"), TypPole::Retezec, 30},
-                           {QStringLiteral("DatumACas"), TypPole::DatumCas, 0},
-                           {QStringLiteral("Skupina"), TypPole::Retezec, 2},
-                           {QStringLiteral("DelkaTestu"), TypPole::Retezec, 5},
-                           {QStringLiteral("Spravne"), TypPole::Cele, 0},
-                           {QStringLiteral("PocetBodu"), TypPole::Cele, 0},
-                           {QStringLiteral("MinPocetBodu"), TypPole::Cele, 0},
-                           {QStringLiteral("Verdikt"), TypPole::Retezec, 8},
-                           {QStringLiteral("Body"), TypPole::Memo, 0},
-                           {QStringLiteral("Odpoved"), TypPole::Memo, 0},
-                           {QStringLiteral("SpravnaOdpoved"), TypPole::Memo, 0},
-                           {QStringLiteral("SkutCis"), TypPole::Memo, 0}});
+    if (!Tabulka::Existuje(::ProtokolTestu::JmenoTabulky))
+        Tabulka::Vytvorit(::ProtokolTestu::JmenoTabulky, ::ProtokolTestu::PoleTabulky());
     Tabulka t(QStringLiteral("Protokoly"));
     t.Otevrit();
-    for (const ProtokolTestu &p : protokoly) {
+    for (const UlozenyTest &p : protokoly) {
         t.Vlozit();
         t.Nastavit(QStringLiteral("Profil"), p.profil);
         t.Nastavit(QStringLiteral("DatumACas"), p.kdy);
