@@ -1,5 +1,7 @@
 #include "app/vzhled.h"
 
+#include <QPushButton>
+
 namespace Vzhled {
 
 namespace {
@@ -26,6 +28,15 @@ QFont PismoProtokolu()
     QFont pismo = Pismo(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QFont::TypeWriter);
     pismo.setFixedPitch(true);
     return pismo;
+}
+
+QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde)
+{
+    auto *b = new QPushButton(text, rodic);
+    b->setObjectName(QString::fromLatin1(jmeno));
+    b->setGeometry(kde);
+    b->setAutoDefault(false);
+    return b;
 }
 
 } // namespace Vzhled

@@ -35,15 +35,6 @@ QFrame *Cara(QWidget *rodic, const char *jmeno, QRect kde)
     return c;
 }
 
-QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde)
-{
-    auto *b = new QPushButton(text, rodic);
-    b->setObjectName(QString::fromLatin1(jmeno));
-    b->setGeometry(kde);
-    b->setAutoDefault(false);
-    return b;
-}
-
 void Posunout(QWidget *w, int o) { w->move(w->x(), w->y() + o); }
 
 } // namespace
@@ -91,11 +82,11 @@ void TDetail::FormCreate()
     lbUspesnost->setFont(tucne);
     lbUspesnost->adjustSize();
 
-    auto *btnZ1 = Tlacitko(this, "btnZ1", QStringLiteral("Zobraz čísla otázek"), {234, 150, 124, 22});
-    auto *btnZ2 = Tlacitko(this, "btnZ2", QStringLiteral("Zobraz čísla otázek"), {234, 172, 124, 22});
-    m_btnOK = Tlacitko(this, "btnOK", QStringLiteral("&OK"), {(SirkaKlienta - 75) / 2, 234, 75, 25});
+    auto *btnZ1 = Vzhled::Tlacitko(this, "btnZ1", QStringLiteral("Zobraz čísla otázek"), {234, 150, 124, 22});
+    auto *btnZ2 = Vzhled::Tlacitko(this, "btnZ2", QStringLiteral("Zobraz čísla otázek"), {234, 172, 124, 22});
+    m_btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {(SirkaKlienta - 75) / 2, 234, 75, 25});
     m_btnOK->setDefault(true);
-    m_btnPrezkouset = Tlacitko(this, "btnPrezkouset", QStringLiteral("&Procvičit nesprávně zodpovězené"),
+    m_btnPrezkouset = Vzhled::Tlacitko(this, "btnPrezkouset", QStringLiteral("&Procvičit nesprávně zodpovězené"),
                                {0, 234, 185, 25});
     m_btnPrezkouset->hide();
 

@@ -12,19 +12,6 @@
 
 #include <QPushButton>
 
-namespace {
-
-QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde)
-{
-    auto *b = new QPushButton(text, rodic);
-    b->setObjectName(QString::fromLatin1(jmeno));
-    b->setGeometry(kde);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 TProtocol::TProtocol(THlavniFormular &hlavni, QWidget *rodic)
     : QDialog(rodic), m_hlavni(hlavni), m_zkouseni(hlavni.Stav().SeznamZkouseni)
 {
@@ -38,10 +25,10 @@ TProtocol::TProtocol(THlavniFormular &hlavni, QWidget *rodic)
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setGeometry(8, 8, 530, 236);
 
-    auto *btnOK = Tlacitko(this, "btnOK", QStringLiteral("&OK"), {463, 256, 75, 25});
-    m_btnPodrobnosti = Tlacitko(this, "btnPodrobnosti", QStringLiteral("&Podrobnosti"), {8, 256, 95, 25});
-    m_btnVymazat = Tlacitko(this, "btnVymazat", QStringLiteral("Vymazat &záznam"), {111, 256, 105, 25});
-    m_btnVymazatVse = Tlacitko(this, "btnVymazatVse", QStringLiteral("&Vymazat vše"), {224, 256, 95, 25});
+    auto *btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {463, 256, 75, 25});
+    m_btnPodrobnosti = Vzhled::Tlacitko(this, "btnPodrobnosti", QStringLiteral("&Podrobnosti"), {8, 256, 95, 25});
+    m_btnVymazat = Vzhled::Tlacitko(this, "btnVymazat", QStringLiteral("Vymazat &záznam"), {111, 256, 105, 25});
+    m_btnVymazatVse = Vzhled::Tlacitko(this, "btnVymazatVse", QStringLiteral("&Vymazat vše"), {224, 256, 95, 25});
     btnOK->setDefault(true);
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

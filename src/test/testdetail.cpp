@@ -9,19 +9,6 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-namespace {
-
-QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde)
-{
-    auto *b = new QPushButton(text, rodic);
-    b->setObjectName(QString::fromLatin1(jmeno));
-    b->setGeometry(kde);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 TTestDetailForm::TTestDetailForm(const ProtokolText::Protokol &protokol, QWidget *rodic) : QDialog(rodic)
 {
     setObjectName(QStringLiteral("TestDetailForm"));
@@ -30,9 +17,9 @@ TTestDetailForm::TTestDetailForm(const ProtokolText::Protokol &protokol, QWidget
     setFont(Vzhled::PismoOkna());
     setFixedSize(392, 512);
 
-    auto *btnOK = Tlacitko(this, "btnOK", QStringLiteral("&OK"), {8, 479, 75, 25});
-    auto *btnTisk = Tlacitko(this, "btnTisk", QStringLiteral("&Vytisknout"), {150, 479, 90, 25});
-    auto *btnUloz = Tlacitko(this, "btnUloz", QStringLiteral("&Uložit do souboru"), {266, 479, 118, 25});
+    auto *btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {8, 479, 75, 25});
+    auto *btnTisk = Vzhled::Tlacitko(this, "btnTisk", QStringLiteral("&Vytisknout"), {150, 479, 90, 25});
+    auto *btnUloz = Vzhled::Tlacitko(this, "btnUloz", QStringLiteral("&Uložit do souboru"), {266, 479, 118, 25});
     btnOK->setDefault(true);
     m_mProtokol = new QPlainTextEdit(this);
     m_mProtokol->setObjectName(QStringLiteral("mProtokol"));

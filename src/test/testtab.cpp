@@ -11,19 +11,6 @@
 
 #include <QPushButton>
 
-namespace {
-
-QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde)
-{
-    auto *b = new QPushButton(text, rodic);
-    b->setObjectName(QString::fromLatin1(jmeno));
-    b->setGeometry(kde);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(rodic), m_stav(stav)
 {
     setObjectName(QStringLiteral("SeznamTestu"));
@@ -33,10 +20,10 @@ TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(r
     setFont(Vzhled::PismoOkna());
     setFixedSize(520, 300);
 
-    auto *btnOK = Tlacitko(this, "btnOK", QStringLiteral("&OK"), {412, 20, 100, 25});
-    m_btnDetail = Tlacitko(this, "btnDetail", QStringLiteral("&Protokol"), {412, 60, 100, 25});
-    m_btnVymaz = Tlacitko(this, "btnVymaz", QStringLiteral("Vymaž &záznam"), {412, 100, 100, 25});
-    m_btnVymazVse = Tlacitko(this, "btnVymazVse", QStringLiteral("&Vymaž vše"), {412, 140, 100, 25});
+    auto *btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {412, 20, 100, 25});
+    m_btnDetail = Vzhled::Tlacitko(this, "btnDetail", QStringLiteral("&Protokol"), {412, 60, 100, 25});
+    m_btnVymaz = Vzhled::Tlacitko(this, "btnVymaz", QStringLiteral("Vymaž &záznam"), {412, 100, 100, 25});
+    m_btnVymazVse = Vzhled::Tlacitko(this, "btnVymazVse", QStringLiteral("&Vymaž vše"), {412, 140, 100, 25});
     btnOK->setDefault(true);
     m_grid = new MrizkaTabulky(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
