@@ -44,3 +44,9 @@ echo
 # Creating the points-test window against its floor.
 echo
 "$prog/bench/bench_test_na_body"
+
+# The data layer at scale: config.ini reading and the record tables, each against its floor.
+echo
+"$prog/bench/bench_ini"
+echo
+RUNS=${TABLE_RUNS:-11} "$prog/bench/bench_tabulky"

@@ -68,7 +68,7 @@ private:
 
 QString Chyba(const Cteni &c, const QString &co)
 {
-    return QString::fromUtf8("Chybný filtr (znak %1): %2").arg(c.Misto()).arg(co);
+    return QStringLiteral("Chybný filtr (znak %1): %2").arg(c.Misto()).arg(co);
 }
 
 } // namespace
@@ -84,20 +84,20 @@ std::optional<VyrazFiltru> RozebratFiltr(const QString &text, QString *chyba)
         PodminkaFiltru p;
         p.pole = c.Identifikator();
         if (p.pole.isEmpty()) {
-            *chyba = Chyba(c, QString::fromUtf8("očekáváno jméno pole"));
+            *chyba = Chyba(c, QStringLiteral("očekáváno jméno pole"));
             return std::nullopt;
         }
         c.PreskocitMezery();
         if (c.Prijmout(u"<>"))
             p.rovno = false;
         else if (!c.Prijmout(u"=")) {
-            *chyba = Chyba(c, QString::fromUtf8("očekáváno = nebo <>"));
+            *chyba = Chyba(c, QStringLiteral("očekáváno = nebo <>"));
             return std::nullopt;
         }
         c.PreskocitMezery();
         const auto literal = c.Literal();
         if (!literal) {
-            *chyba = Chyba(c, QString::fromUtf8("očekáván text v apostrofech"));
+            *chyba = Chyba(c, QStringLiteral("očekáván text v apostrofech"));
             return std::nullopt;
         }
         p.hodnota = *literal;
@@ -106,7 +106,7 @@ std::optional<VyrazFiltru> RozebratFiltr(const QString &text, QString *chyba)
         if (c.Konec())
             return vyraz;
         if (!c.SlovoAnd()) {
-            *chyba = Chyba(c, QString::fromUtf8("očekáváno AND"));
+            *chyba = Chyba(c, QStringLiteral("očekáváno AND"));
             return std::nullopt;
         }
         c.PreskocitMezery();

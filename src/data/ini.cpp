@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <array>
 #include <climits>
 
 namespace {
@@ -14,28 +16,13 @@ bool jeMezera(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// Only spaces and tabs count as blanks: QString::trimmed() would also take the no-break space,
-// which Windows-1250 holds and a value may carry.
-QStringView orizni(QStringView s)
+// The character as QString::compare(Qt::CaseInsensitive) sees it; ASCII without a table look-up.
+char16_t slozenyZnak(QChar c)
 {
-    qsizetype zacatek = 0;
-    qsizetype konec = s.size();
-    while (zacatek < konec && jeMezera(s[zacatek]))
-        ++zacatek;
-    while (konec > zacatek && jeMezera(s[konec - 1]))
-        --konec;
-    return s.sliced(zacatek, konec - zacatek);
-}
-
-// A section or key name as the indexes hold it: each character case-folded, as
-// QString::compare(Qt::CaseInsensitive) folds it, so "ŘEPA" and "řepa" are one name.
-QString slozeny(QStringView nazev)
-{
-    QString klic(nazev.size(), Qt::Uninitialized);
-    QChar *cil = klic.data();
-    for (QChar c : nazev)
-        *cil++ = c.toCaseFolded();
-    return klic;
+    const char16_t z = c.unicode();
+    if (z < 0x80)
+        return z >= u'A' && z <= u'Z' ? char16_t(z + (u'a' - u'A')) : z;
+    return c.toCaseFolded().unicode();
 }
 
 bool maZalomeni(const QString &s)
@@ -81,43 +68,132 @@ std::optional<int> celeCislo(QStringView s)
     return int(hodnota);
 }
 
+// Windows-1250 is one character per byte: the decoder's answer for each byte, asked once, turns a
+// whole file into text in one pass.
+const std::array<char16_t, 256> &ZnakyKodovani()
+{
+    static const std::array<char16_t, 256> znaky = [] {
+        std::array<char16_t, 256> z{};
+        for (int b = 0; b < 256; ++b) {
+            QStringDecoder dekoder(Kodovani);
+            const QString znak = dekoder.decode(QByteArray(1, char(b)));
+            z[b] = znak.size() == 1 ? znak[0].unicode() : u'\uFFFD';
+        }
+        return z;
+    }();
+    return znaky;
+}
+
+// The indexes of sections and keys: open addressing at most half full, probed linearly from the
+// name's hash; a slot holds the hash in its high half and the position + 1 in its low half.
+using Index = QList<quint64>;
+
+template <class Shoda>
+qint32 najitVIndexu(const Index &sloty, quint32 hash, const Shoda &shoda)
+{
+    if (sloty.empty())
+        return -1;
+    const size_t maska = sloty.size() - 1;
+    for (size_t i = hash & maska;; i = (i + 1) & maska) {
+        const quint64 slot = sloty[i];
+        if (slot == 0)
+            return -1;
+        const qint32 pozice = qint32(quint32(slot)) - 1;
+        if (quint32(slot >> 32) == hash && shoda(pozice))
+            return pozice;
+    }
+}
+
+void vlozitDoIndexu(Index &sloty, quint32 hash, qint32 pozice)
+{
+    const size_t maska = sloty.size() - 1;
+    size_t i = hash & maska;
+    while (sloty[i] != 0)
+        i = (i + 1) & maska;
+    sloty[i] = (quint64(hash) << 32) | quint32(pozice + 1);
+}
+
+// Adds a position that is not in the index yet; pocet counts the positions with it.
+void pridatDoIndexu(Index &sloty, qsizetype pocet, quint32 hash, qint32 pozice)
+{
+    if (pocet * 2 > sloty.size()) {
+        Index vetsi(std::max<qsizetype>(8, sloty.size() * 2));
+        for (quint64 slot : sloty)
+            if (slot != 0)
+                vlozitDoIndexu(vetsi, quint32(slot >> 32), qint32(quint32(slot)) - 1);
+        sloty.swap(vetsi);
+    }
+    vlozitDoIndexu(sloty, hash, pozice);
+}
+
 } // namespace
+
+quint32 IniDokument::hashNazvu(QStringView nazev)
+{
+    quint64 h = 0xcbf29ce484222325ULL;
+    for (QChar c : nazev)
+        h = (h ^ slozenyZnak(c)) * 0x100000001b3ULL;
+    // The index takes the low bits, which the multiplications above barely mix: spread them.
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    return quint32(h);
+}
 
 IniDokument IniDokument::Nacist(const QByteArray &bajty)
 {
-    QStringDecoder dekoder(Kodovani);
-    QString text = dekoder.decode(bajty);
-    // Accept LF and lone CR line ends too, as a hand-edited file may have them.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    // Windows-1250 keeps ASCII where it is, so the lines are split and trimmed on the bytes and only
+    // the names and values are turned into text.
+    const std::array<char16_t, 256> &znakBajtu = ZnakyKodovani();
+    const auto text = [&znakBajtu](QByteArrayView b) {
+        QString t(b.size(), Qt::Uninitialized);
+        QChar *cil = t.data();
+        for (char c : b)
+            *cil++ = QChar(znakBajtu[quint8(c)]);
+        return t;
+    };
+    // Only spaces and tabs count as blanks: trimming would also take the no-break space, which
+    // Windows-1250 holds and a value may carry.
+    const auto orizniBajty = [](QByteArrayView b) {
+        while (!b.isEmpty() && (b.front() == ' ' || b.front() == '\t'))
+            b = b.sliced(1);
+        while (!b.isEmpty() && (b.back() == ' ' || b.back() == '\t'))
+            b.chop(1);
+        return b;
+    };
 
     IniDokument dokument;
     Sekce *aktualni = nullptr;
+    const char *znaky = bajty.constData();
+    const qsizetype delka = bajty.size();
     qsizetype zacatek = 0;
-    while (zacatek <= text.size()) {
-        qsizetype konec = text.indexOf(u'\n', zacatek);
-        if (konec < 0)
-            konec = text.size();
-        const QStringView radek = orizni(QStringView(text).sliced(zacatek, konec - zacatek));
-        zacatek = konec + 1;
-        if (radek.isEmpty() || radek.startsWith(u';'))
+    while (zacatek <= delka) {
+        // A line ends at CR LF, or at a lone LF or CR as a hand-edited file may have them.
+        qsizetype konec = zacatek;
+        while (konec < delka && znaky[konec] != '\n' && znaky[konec] != '\r')
+            ++konec;
+        const QByteArrayView radek = orizniBajty(QByteArrayView(znaky + zacatek, konec - zacatek));
+        zacatek = konec + (konec + 1 < delka && znaky[konec] == '\r' && znaky[konec + 1] == '\n' ? 2 : 1);
+        if (radek.isEmpty() || radek.front() == ';')
             continue;
-        if (radek.startsWith(u'[')) {
+        if (radek.front() == '[') {
             // The name ends at the first "]" (anything after it is ignored) or, lacking one, with the line.
-            const qsizetype zavorka = radek.indexOf(u']');
-            const QString nazev = orizni(radek.sliced(1, (zavorka < 0 ? radek.size() : zavorka) - 1)).toString();
-            aktualni = dokument.najdiSekci(nazev);
+            const qsizetype zavorka = radek.indexOf(']');
+            const QString nazev = text(orizniBajty(radek.sliced(1, (zavorka < 0 ? radek.size() : zavorka) - 1)));
+            const quint32 hash = hashNazvu(nazev);
+            aktualni = const_cast<Sekce *>(dokument.najdiSekci(nazev, hash));
             if (!aktualni)
-                aktualni = &dokument.pridatSekci(nazev);
+                aktualni = &dokument.pridatSekci(nazev, hash);
             continue;
         }
         if (!aktualni)
             continue;
-        const qsizetype rovnitko = radek.indexOf(u'=');
+        const qsizetype rovnitko = radek.indexOf('=');
         if (rovnitko < 0)
-            pridatRadek(*aktualni, Radek{radek.toString(), QString(), false});
+            pridatRadek(*aktualni, Radek{text(radek), QString(), false});
         else
-            pridatRadek(*aktualni, Radek{orizni(radek.first(rovnitko)).toString(),
-                                         orizni(radek.sliced(rovnitko + 1)).toString(), true});
+            pridatRadek(*aktualni, Radek{text(orizniBajty(radek.first(rovnitko))),
+                                         text(orizniBajty(radek.sliced(rovnitko + 1))), true});
     }
     return dokument;
 }
@@ -188,10 +264,9 @@ void IniDokument::WriteString(const QString &sekce, const QString &klic, const Q
 {
     Sekce *s = najdiSekci(sekce);
     if (!s)
-        s = &pridatSekci(sekce);
-    const auto kde = s->klice.constFind(slozeny(klic));
-    if (kde != s->klice.cend())
-        s->radky[*kde].hodnota = hodnota;
+        s = &pridatSekci(sekce, hashNazvu(sekce));
+    if (const Radek *radek = najdiKlic(*s, klic))
+        const_cast<Radek *>(radek)->hodnota = hodnota;
     else
         pridatRadek(*s, Radek{klic, hodnota, true});
 }
@@ -201,19 +276,24 @@ void IniDokument::WriteInteger(const QString &sekce, const QString &klic, int ho
     WriteString(sekce, klic, QString::number(hodnota));
 }
 
+// Positions after the removed section move, so the index is rebuilt whole; a removal is rare.
 void IniDokument::EraseSection(const QString &sekce)
 {
-    const auto kde = m_indexSekci.constFind(slozeny(sekce));
-    if (kde == m_indexSekci.cend())
+    const Sekce *s = najdiSekci(sekce);
+    if (!s)
         return;
-    m_sekce.removeAt(*kde);
-    preindexovat();
+    m_sekce.removeAt(s - m_sekce.constData());
+    m_indexSekci.clear();
+    for (qint32 i = 0; i < qint32(m_sekce.size()); ++i)
+        pridatDoIndexu(m_indexSekci, i + 1, hashNazvu(m_sekce[i].nazev), i);
 }
 
-const IniDokument::Sekce *IniDokument::najdiSekci(const QString &nazev) const
+const IniDokument::Sekce *IniDokument::najdiSekci(QStringView nazev, quint32 hash) const
 {
-    const auto kde = m_indexSekci.constFind(slozeny(nazev));
-    return kde == m_indexSekci.cend() ? nullptr : &m_sekce[*kde];
+    const qint32 pozice = najitVIndexu(m_indexSekci, hash, [&](qint32 p) {
+        return QStringView(m_sekce[p].nazev).compare(nazev, Qt::CaseInsensitive) == 0;
+    });
+    return pozice < 0 ? nullptr : &m_sekce[pozice];
 }
 
 IniDokument::Sekce *IniDokument::najdiSekci(const QString &nazev)
@@ -221,20 +301,28 @@ IniDokument::Sekce *IniDokument::najdiSekci(const QString &nazev)
     return const_cast<Sekce *>(std::as_const(*this).najdiSekci(nazev));
 }
 
-IniDokument::Sekce &IniDokument::pridatSekci(const QString &nazev)
+IniDokument::Sekce &IniDokument::pridatSekci(const QString &nazev, quint32 hash)
 {
-    m_indexSekci.insert(slozeny(nazev), m_sekce.size());
-    m_sekce.append(Sekce{nazev, {}, {}});
+    const qint32 pozice = qint32(m_sekce.size());
+    m_sekce.append(Sekce{nazev, {}, {}, 0});
+    pridatDoIndexu(m_indexSekci, m_sekce.size(), hash, pozice);
     return m_sekce.last();
 }
 
 // The first key of a name is the one found; a repeated one is carried over but never read.
+const IniDokument::Radek *IniDokument::najdiKlic(const Sekce &sekce, const QString &klic)
+{
+    const qint32 pozice = najitVIndexu(sekce.indexKlicu, hashNazvu(klic), [&](qint32 p) {
+        return sekce.radky[p].klic.compare(klic, Qt::CaseInsensitive) == 0;
+    });
+    return pozice < 0 ? nullptr : &sekce.radky[pozice];
+}
+
 void IniDokument::pridatRadek(Sekce &sekce, Radek radek)
 {
-    if (radek.jeKlic) {
-        QString klic = slozeny(radek.klic);
-        if (!sekce.klice.contains(klic))
-            sekce.klice.insert(std::move(klic), sekce.radky.size());
+    if (radek.jeKlic && !najdiKlic(sekce, radek.klic)) {
+        ++sekce.pocetKlicu;
+        pridatDoIndexu(sekce.indexKlicu, sekce.pocetKlicu, hashNazvu(radek.klic), qint32(sekce.radky.size()));
     }
     sekce.radky.append(std::move(radek));
 }
@@ -244,14 +332,6 @@ const QString *IniDokument::najdiHodnotu(const QString &sekce, const QString &kl
     const Sekce *s = najdiSekci(sekce);
     if (!s)
         return nullptr;
-    const auto kde = s->klice.constFind(slozeny(klic));
-    return kde == s->klice.cend() ? nullptr : &s->radky[*kde].hodnota;
-}
-
-// Positions after a removed section have moved; a removal is rare, so the index is rebuilt whole.
-void IniDokument::preindexovat()
-{
-    m_indexSekci.clear();
-    for (qsizetype i = 0; i < m_sekce.size(); ++i)
-        m_indexSekci.insert(slozeny(m_sekce[i].nazev), i);
+    const Radek *radek = najdiKlic(*s, klic);
+    return radek ? &radek->hodnota : nullptr;
 }

@@ -1,11 +1,30 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <optional>
+
+// The lines of an IniDokument, apart only so that Qt may move them as plain bytes.
+namespace IniVnitrek {
+struct Radek {
+    QString klic;
+    QString hodnota;
+    // A line without "=" inside a section is no key, yet it is carried over unchanged.
+    bool jeKlic = true;
+};
+struct Sekce {
+    QString nazev;
+    QList<Radek> radky;
+    QList<quint64> indexKlicu; // each key's first line in radky, see IniDokument::hashNazvu
+    qint32 pocetKlicu = 0;
+};
+} // namespace IniVnitrek
+
+// Both are moved as plain bytes when the lists holding them grow.
+Q_DECLARE_TYPEINFO(IniVnitrek::Radek, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(IniVnitrek::Sekce, Q_RELOCATABLE_TYPE);
 
 // An INI document held in memory: sections in square brackets, "key=value" lines below them.
 // On disk it is single-byte Windows-1250 with CR LF line ends. Section and key names match
@@ -54,26 +73,24 @@ public:
     void EraseSection(const QString &sekce);
 
 private:
-    struct Radek {
-        QString klic;
-        QString hodnota;
-        // A line without "=" inside a section is no key, yet it is carried over unchanged.
-        bool jeKlic = true;
-    };
-    struct Sekce {
-        QString nazev;
-        QList<Radek> radky;
-        QHash<QString, qsizetype> klice; // folded key name -> its first line in radky
-    };
+    using Radek = IniVnitrek::Radek;
+    using Sekce = IniVnitrek::Sekce;
 
-    const Sekce *najdiSekci(const QString &nazev) const;
+    // Names compare without regard to letter case, as QString::compare(Qt::CaseInsensitive) does
+    // (Czech letters included); equal names hash alike. An index slot holds a name's hash and its
+    // position + 1 (0: a free slot), so that probing reads nothing else until the hash matches.
+    static quint32 hashNazvu(QStringView nazev);
+
+    const Sekce *najdiSekci(QStringView nazev, quint32 hash) const;
+    const Sekce *najdiSekci(const QString &nazev) const { return najdiSekci(nazev, hashNazvu(nazev)); }
     Sekce *najdiSekci(const QString &nazev);
-    Sekce &pridatSekci(const QString &nazev);
+    Sekce &pridatSekci(const QString &nazev, quint32 hash);
+    static const Radek *najdiKlic(const Sekce &sekce, const QString &klic);
     static void pridatRadek(Sekce &sekce, Radek radek);
     const QString *najdiHodnotu(const QString &sekce, const QString &klic) const;
-    void preindexovat();
 
-    // Both kept in file order; the indexes make every look-up independent of the file's size.
+    // Both kept in file order; the index makes every look-up independent of the file's size.
     QList<Sekce> m_sekce;
-    QHash<QString, qsizetype> m_indexSekci; // folded section name -> position in m_sekce
+    QList<quint64> m_indexSekci; // positions in m_sekce, see hashNazvu
 };
+

@@ -77,7 +77,7 @@ const QString FormatCas = QStringLiteral("HH:mm:ss.zzz");
 
 QString Zprava(const QString &tabulka, const QString &co)
 {
-    return QString::fromUtf8("Tabulka %1: %2").arg(ZakladniJmeno(tabulka), co);
+    return QStringLiteral("Tabulka %1: %2").arg(ZakladniJmeno(tabulka), co);
 }
 
 QString ChybaEnginu(sqlite3 *db)
@@ -144,12 +144,12 @@ constexpr std::size_t BlokMazani = 500;
 
 QString Cizi(const QString &soubor)
 {
-    return QString::fromUtf8("soubor %1 není tabulkou programu Semaforix").arg(soubor);
+    return QStringLiteral("soubor %1 není tabulkou programu Semaforix").arg(soubor);
 }
 
 QString Poskozeny(const QString &soubor, const QString &proc)
 {
-    return QString::fromUtf8("soubor %1 je poškozený (%2)").arg(soubor, proc);
+    return QStringLiteral("soubor %1 je poškozený (%2)").arg(soubor, proc);
 }
 
 qint32 Cislo32(const QByteArray &bajty, int od)
@@ -164,34 +164,26 @@ QString ChybaHlavicky(const QString &soubor)
 {
     QFile f(soubor);
     if (!f.open(QIODevice::ReadOnly))
-        return QString::fromUtf8("soubor %1 nelze číst: %2").arg(soubor, f.errorString());
+        return QStringLiteral("soubor %1 nelze číst: %2").arg(soubor, f.errorString());
     const QByteArray hlavicka = f.read(100);
     static const QByteArray Magie("SQLite format 3", 16); // with its closing NUL
     if (hlavicka.size() < 100 || !hlavicka.startsWith(Magie) || Cislo32(hlavicka, 68) != IdentitaSouboru)
         return Cizi(soubor);
     // Bytes 18 and 19: 1 for a rollback journal, 2 for write-ahead logging, higher for formats to come.
     if (hlavicka[18] == 2 || hlavicka[19] == 2)
-        return QString::fromUtf8("soubor %1 je v režimu WAL, který program nepoužívá").arg(soubor);
+        return QStringLiteral("soubor %1 je v režimu WAL, který program nepoužívá").arg(soubor);
     if (hlavicka[18] != 1 || hlavicka[19] != 1)
-        return Poskozeny(soubor, QString::fromUtf8("neznámá verze zápisu"));
+        return Poskozeny(soubor, QStringLiteral("neznámá verze zápisu"));
     if (Cislo32(hlavicka, 60) > VerzeFormatu)
-        return QString::fromUtf8("soubor %1 pochází z novější verze programu").arg(soubor);
+        return QStringLiteral("soubor %1 pochází z novější verze programu").arg(soubor);
     return {};
 }
 
-// Opens the file so that the engine can neither write it nor add a journal, log or lock file
+// A URI for a connection that can neither write the file nor add a journal, log or lock file
 // beside it: immutable means no journal is looked at, rolled back or created.
-std::unique_ptr<sqlite3, ZavritDb> OtevritNemenne(const QString &tabulka, const QString &soubor)
+QByteArray UriNemenne(const QString &soubor)
 {
-    const QByteArray cesta = QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/");
-    const QByteArray uri = "file:" + cesta + "?mode=ro&immutable=1";
-    sqlite3 *surove = nullptr;
-    const int rc = sqlite3_open_v2(uri.constData(), &surove, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-    std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
-    if (rc != SQLITE_OK)
-        throw ChybaTabulky(Zprava(tabulka, Poskozeny(soubor, surove ? ChybaEnginu(surove)
-                                                                    : QString::fromUtf8(sqlite3_errstr(rc)))));
-    return spojeni;
+    return "file:" + QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/") + "?mode=ro&immutable=1";
 }
 
 // The texts of the first column of every row of a query on a checking connection.
@@ -223,44 +215,57 @@ void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QStrin
         for (const char *pripona : {"-wal", "-shm"}) {
             const QString vedle = soubor + QString::fromLatin1(pripona);
             if (QFileInfo::exists(vedle))
-                throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("vedle souboru %1 leží soubor %2, který program "
+                throw ChybaTabulky(Zprava(tabulka, QStringLiteral("vedle souboru %1 leží soubor %2, který program "
                                                                      "nevytváří; odstraňte ho nebo přesuňte")
                                                        .arg(soubor, vedle)));
         }
     }
 
-    const auto spojeniDb = OtevritNemenne(tabulka, db);
-    const auto spojeniMb = OtevritNemenne(tabulka, mb);
-    const char *tabulky = "SELECT name FROM sqlite_master WHERE type = 'table'";
-    const QStringList vDb = Texty(spojeniDb.get(), tabulka, db, tabulky);
-    const QStringList vMb = Texty(spojeniMb.get(), tabulka, mb, tabulky);
+    sqlite3 *surove = nullptr;
+    const int rc = sqlite3_open_v2(UriNemenne(db).constData(), &surove, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    const std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
+    if (rc != SQLITE_OK)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, surove ? ChybaEnginu(surove)
+                                                                : QString::fromUtf8(sqlite3_errstr(rc)))));
+    {
+        sqlite3_stmt *surovy = nullptr;
+        sqlite3_prepare_v2(spojeni.get(), "ATTACH DATABASE ? AS mb", -1, &surovy, nullptr);
+        Dotaz pripojit(surovy);
+        const QByteArray uri = UriNemenne(mb);
+        sqlite3_bind_text(pripojit.get(), 1, uri.constData(), static_cast<int>(uri.size()), SQLITE_TRANSIENT);
+        if (!pripojit || sqlite3_step(pripojit.get()) != SQLITE_DONE)
+            throw ChybaTabulky(Zprava(tabulka, Poskozeny(mb, ChybaEnginu(spojeni.get()))));
+    }
+    sqlite3 *kontrola = spojeni.get();
+    const QStringList vDb = Texty(kontrola, tabulka, db, "SELECT name FROM main.sqlite_master WHERE type = 'table'");
+    const QStringList vMb = Texty(kontrola, tabulka, mb, "SELECT name FROM mb.sqlite_master WHERE type = 'table'");
     const auto sZaznamy = [](const QStringList &t) {
         return t.contains(QStringLiteral("pole")) && t.contains(QStringLiteral("zaznamy"));
     };
     const auto sMemy = [](const QStringList &t) { return t.contains(QStringLiteral("memo")); };
     if (sMemy(vDb) && sZaznamy(vMb))
-        throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("soubory %1 a %2 jsou zaměněné: záznamy jsou v %2 a "
+        throw ChybaTabulky(Zprava(tabulka, QStringLiteral("soubory %1 a %2 jsou zaměněné: záznamy jsou v %2 a "
                                                              "texty v %1; vraťte jim správná jména")
                                                .arg(db, mb)));
     if (!sZaznamy(vDb))
-        throw ChybaTabulky(Zprava(tabulka, sMemy(vDb) ? Poskozeny(db, QString::fromUtf8("chybí záznamy")) : Cizi(db)));
+        throw ChybaTabulky(Zprava(tabulka, sMemy(vDb) ? Poskozeny(db, QStringLiteral("chybí záznamy")) : Cizi(db)));
     if (!sMemy(vMb))
-        throw ChybaTabulky(Zprava(tabulka, sZaznamy(vMb) ? Poskozeny(mb, QString::fromUtf8("chybí texty")) : Cizi(mb)));
+        throw ChybaTabulky(Zprava(tabulka, sZaznamy(vMb) ? Poskozeny(mb, QStringLiteral("chybí texty")) : Cizi(mb)));
 
     // The columns must be those of the field list, the records' in .DB and the memos' in .MB.
     QStringList zaznamy{QStringLiteral("id")}, mema{QStringLiteral("id")};
-    const QStringList jmena = Texty(spojeniDb.get(), tabulka, db, "SELECT jmeno FROM pole ORDER BY pozice");
-    const QStringList typy = Texty(spojeniDb.get(), tabulka, db, "SELECT typ FROM pole ORDER BY pozice");
+    const QStringList jmena = Texty(kontrola, tabulka, db, "SELECT jmeno FROM main.pole ORDER BY pozice");
+    const QStringList typy = Texty(kontrola, tabulka, db, "SELECT typ FROM main.pole ORDER BY pozice");
     for (int i = 0; i < jmena.size() && i < typy.size(); ++i) {
         const auto typ = TypZNazvu(typy[i].toUtf8());
         if (!typ)
-            throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("neznámý typ pole %1").arg(jmena[i]))));
+            throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QStringLiteral("neznámý typ pole %1").arg(jmena[i]))));
         (*typ == TypPole::Memo ? mema : zaznamy) << jmena[i];
     }
-    if (Texty(spojeniDb.get(), tabulka, db, "SELECT name FROM pragma_table_info('zaznamy')") != zaznamy)
-        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QString::fromUtf8("záznamy neodpovídají seznamu polí"))));
-    if (Texty(spojeniMb.get(), tabulka, mb, "SELECT name FROM pragma_table_info('memo')") != mema)
-        throw ChybaTabulky(Zprava(tabulka, QString::fromUtf8("soubor %1 nepatří k souboru %2").arg(mb, db)));
+    if (Texty(kontrola, tabulka, db, "SELECT name FROM pragma_table_info('zaznamy', 'main')") != zaznamy)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QStringLiteral("záznamy neodpovídají seznamu polí"))));
+    if (Texty(kontrola, tabulka, mb, "SELECT name FROM pragma_table_info('memo', 'mb')") != mema)
+        throw ChybaTabulky(Zprava(tabulka, QStringLiteral("soubor %1 nepatří k souboru %2").arg(mb, db)));
 }
 
 // Keeps a transaction open until it is committed; rolls it back when left by an exception.
@@ -289,6 +294,15 @@ private:
 
 } // namespace
 
+// The state of a predicate's pass over the records, which the records it hands over read from.
+struct PruchodFiltru {
+    static constexpr int Necteno = -1; // a field the query leaves out
+    static constexpr int Chybi = -2;   // a field the predicate asked for: the next query reads it
+    sqlite3_stmt *radek = nullptr;
+    QList<int> sloupecPole; // each field's column in radek, or one of the two above
+    bool rozsirit = false;
+};
+
 ChybaTabulky::ChybaTabulky(const QString &text)
     : std::runtime_error(text.toStdString()), m_text(text)
 {
@@ -297,8 +311,13 @@ ChybaTabulky::ChybaTabulky(const QString &text)
 QVariant Zaznam::Hodnota(const QString &pole) const
 {
     const int i = m_tabulka.IndexPoleNeboChyba(pole);
-    if (m_hodnoty && m_tabulka.m_pole[i].typ != TypPole::Memo)
-        return (*m_hodnoty)[i];
+    if (m_pruchod && m_tabulka.m_pole[i].typ != TypPole::Memo) {
+        const int sloupec = m_pruchod->sloupecPole[i];
+        if (sloupec >= 0)
+            return Sloupec(m_pruchod->radek, sloupec);
+        m_pruchod->sloupecPole[i] = PruchodFiltru::Chybi;
+        m_pruchod->rozsirit = true;
+    }
     return m_tabulka.HodnotaZaznamu(m_id, i);
 }
 
@@ -312,7 +331,7 @@ Tabulka::~Tabulka() { Zavrit(); }
 void Tabulka::NastavitJmeno(const QString &jmeno)
 {
     if (Otevreno())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("nelze přejmenovat otevřenou tabulku")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("nelze přejmenovat otevřenou tabulku")));
     m_jmeno = ZakladniJmeno(jmeno);
 }
 
@@ -322,7 +341,7 @@ void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole)
 {
     const QString db = SouborDb(jmeno), mb = SouborMb(jmeno);
     if (QFileInfo::exists(db) || QFileInfo::exists(mb))
-        throw ChybaTabulky(Zprava(jmeno, QString::fromUtf8("tabulka již existuje")));
+        throw ChybaTabulky(Zprava(jmeno, QStringLiteral("tabulka již existuje")));
 
     QString zaznamy = QStringLiteral("CREATE TABLE zaznamy(id INTEGER PRIMARY KEY AUTOINCREMENT");
     QString memo = QStringLiteral("CREATE TABLE memo(id INTEGER PRIMARY KEY");
@@ -383,14 +402,15 @@ void Tabulka::Otevrit(bool jenCteni)
         return;
     const QString db = SouborDb(m_jmeno), mb = SouborMb(m_jmeno);
     if (!QFileInfo::exists(db))
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("soubor %1 neexistuje").arg(db)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("soubor %1 neexistuje").arg(db)));
     if (!QFileInfo::exists(mb))
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("soubor %1 neexistuje").arg(mb)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("soubor %1 neexistuje").arg(mb)));
     ZkontrolovatDvojici(m_jmeno, db, mb);
 
     sqlite3 *surove = nullptr;
     const int rc = sqlite3_open_v2(UriSouboru(db, jenCteni).constData(), &surove,
-                                   (jenCteni ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI,
+                                   (jenCteni ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI
+                                       | SQLITE_OPEN_NOMUTEX,
                                    nullptr);
     std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
     if (rc != SQLITE_OK)
@@ -408,12 +428,12 @@ void Tabulka::Otevrit(bool jenCteni)
 
     // Asked again through this connection: a journal rolled back on its first read may have
     // changed what the check saw.
-    const QString cizi = QString::fromUtf8("soubor není tabulkou programu Semaforix");
+    const QString cizi = QStringLiteral("soubor není tabulkou programu Semaforix");
     if (PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA main.application_id")) != IdentitaSouboru
         || PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA mb.application_id")) != IdentitaSouboru)
         throw ChybaTabulky(Zprava(m_jmeno, cizi));
     if (PragmaCislo(spojeni.get(), m_jmeno, QStringLiteral("PRAGMA main.user_version")) > VerzeFormatu)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("tabulka pochází z novější verze programu")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka pochází z novější verze programu")));
 
     QList<DefinicePole> pole;
     Dotaz d = Pripravit(spojeni.get(), m_jmeno,
@@ -469,7 +489,7 @@ int Tabulka::IndexPoleNeboChyba(const QString &pole) const
 {
     const int i = IndexPole(pole);
     if (i < 0)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("pole %1 neexistuje").arg(pole)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("pole %1 neexistuje").arg(pole)));
     return i;
 }
 
@@ -499,26 +519,32 @@ void Tabulka::NastavitFiltrovani(bool zapnuto)
 bool Tabulka::VyrazFiltrujePole() const { return m_filtrovano && !m_vyraz.trimmed().isEmpty(); }
 
 // SELECT of the given columns of the records the expression filter accepts (all when it is off), in
-// insertion order. The expression's texts are bound as parameters, never spliced in.
-QString Tabulka::DotazNaPohled(const QString &sloupce, QVariantList &parametry) const
+// insertion order, optionally only those whose id passes podminkaId ("id > ?", "id = ?") with id.
+// The expression's texts are bound as parameters, never spliced in.
+QString Tabulka::DotazNaPohled(const QString &sloupce, QVariantList &parametry, const QString &podminkaId,
+                               qint64 id) const
 {
-    QString sql = QStringLiteral("SELECT ") + sloupce + QStringLiteral(" FROM zaznamy");
+    QStringList podminky;
     if (VyrazFiltrujePole()) {
         QString chyba;
         const auto vyraz = RozebratFiltr(m_vyraz, &chyba);
         if (!vyraz)
             throw ChybaTabulky(Zprava(m_jmeno, chyba));
-        QString podminky;
         for (const PodminkaFiltru &p : vyraz->podminky) {
             const int i = IndexPoleNeboChyba(p.pole);
             if (m_pole[i].typ == TypPole::Memo)
-                throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("podle pole %1 nelze filtrovat").arg(p.pole)));
-            podminky += (podminky.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND "))
-                        + Identifikator(p.pole) + (p.rovno ? QStringLiteral(" = ?") : QStringLiteral(" <> ?"));
+                throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("podle pole %1 nelze filtrovat").arg(p.pole)));
+            podminky << Identifikator(p.pole) + (p.rovno ? QStringLiteral(" = ?") : QStringLiteral(" <> ?"));
             parametry.append(p.hodnota);
         }
-        sql += podminky;
     }
+    if (!podminkaId.isEmpty()) {
+        podminky << podminkaId;
+        parametry.append(QVariant(static_cast<qlonglong>(id)));
+    }
+    QString sql = QStringLiteral("SELECT ") + sloupce + QStringLiteral(" FROM zaznamy");
+    if (!podminky.isEmpty())
+        sql += QStringLiteral(" WHERE ") + podminky.join(QStringLiteral(" AND "));
     return sql + QStringLiteral(" ORDER BY id");
 }
 
@@ -542,15 +568,20 @@ void Tabulka::PrecistRadky(const QString &sql, const QVariantList &parametry,
         throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
 }
 
-// A filtered view is made at once, so that a predicate reads the program state of this moment; the
-// view of every record is left until it is asked for.
+// A predicate's view is made at once, so that the predicate reads the program state of this moment.
+// Any other view depends on nothing but the files and is made when first asked for; the expression
+// is checked against the fields here all the same, so that a bad one fails where it is set.
 void Tabulka::Prefiltrovat()
 {
     m_pohled.clear();
     m_pohledPlatny = false;
     m_nacteno.clear();
     m_pozice = 0;
-    if (!Otevreno() || !m_filtrovano || (!m_predikat && !VyrazFiltrujePole()))
+    if (!Otevreno() || !m_filtrovano)
+        return;
+    QVariantList parametry;
+    DotazNaPohled(QStringLiteral("id"), parametry);
+    if (!m_predikat)
         return;
     // A filter that fails leaves an empty view, never one of every record.
     m_pohledPlatny = true;
@@ -562,31 +593,55 @@ void Tabulka::Prefiltrovat()
     }
 }
 
+// The predicate's pass: the query reads only the fields the predicate has asked for so far. When it
+// asks for another, that record's field is fetched alone and the query goes on from the next record
+// with the field added, so a predicate reading two fields of twelve costs the reading of two.
 void Tabulka::VybratPohled()
 {
-    QVariantList parametry;
-    if (!m_predikat) {
-        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry));
+    PruchodFiltru pruchod;
+    pruchod.sloupecPole = QList<int>(m_pole.size(), PruchodFiltru::Necteno);
+    std::optional<qint64> posledni;
+    for (;;) {
+        QString sloupce = QStringLiteral("id");
+        int sloupec = 1;
+        for (int i = 0; i < m_pole.size(); ++i) {
+            if (pruchod.sloupecPole[i] == PruchodFiltru::Necteno)
+                continue;
+            sloupce += QStringLiteral(", ") + Identifikator(m_pole[i].jmeno);
+            pruchod.sloupecPole[i] = sloupec++;
+        }
+        QVariantList parametry;
+        Dotaz d = Pripravit(m_db, m_jmeno,
+                            posledni ? DotazNaPohled(sloupce, parametry, QStringLiteral("id > ?"), *posledni)
+                                     : DotazNaPohled(sloupce, parametry));
         for (int i = 0; i < parametry.size(); ++i)
             Navazat(d.get(), i + 1, parametry[i]);
+        pruchod.radek = d.get();
+        pruchod.rozsirit = false;
         int krok;
-        while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
-            m_pohled.push_back(sqlite3_column_int64(d.get(), 0));
+        while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {
+            const qint64 id = sqlite3_column_int64(d.get(), 0);
+            posledni = id;
+            if (m_predikat(Zaznam(*this, id, &pruchod)))
+                m_pohled.push_back(id);
+            if (pruchod.rozsirit)
+                break;
+        }
+        if (pruchod.rozsirit)
+            continue;
         if (krok != SQLITE_DONE)
             throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
-    } else {
-        const QString sql = DotazNaPohled(m_sloupce, parametry);
-        PrecistRadky(sql, parametry, [this](qint64 id, Hodnoty &hodnoty) {
-            if (m_predikat(Zaznam(*this, id, &hodnoty)))
-                m_pohled.push_back(id);
-        });
+        return;
     }
 }
 
 const std::vector<qint64> &Tabulka::Pohled() const
 {
     if (!m_pohledPlatny && m_db) {
-        Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("SELECT id FROM zaznamy ORDER BY id"));
+        QVariantList parametry;
+        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry));
+        for (int i = 0; i < parametry.size(); ++i)
+            Navazat(d.get(), i + 1, parametry[i]);
         std::vector<qint64> ids;
         int krok;
         while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
@@ -614,7 +669,7 @@ qint64 Tabulka::AktualniId() const
 {
     const std::vector<qint64> &pohled = Pohled();
     if (pohled.empty())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("žádný aktuální záznam")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("žádný aktuální záznam")));
     return pohled[static_cast<size_t>(m_pozice)];
 }
 
@@ -653,7 +708,7 @@ const Tabulka::Hodnoty &Tabulka::NacistZaznam(qint64 id) const
 
     const auto nacteny = m_nacteno.find(id);
     if (nacteny == m_nacteno.end())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("záznam již neexistuje")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("záznam již neexistuje")));
     return nacteny->second;
 }
 
@@ -677,7 +732,7 @@ QVariant Tabulka::Hodnota(const QString &pole) const { return HodnotaZaznamu(Akt
 QVariant Tabulka::Hodnota(int pozice) const
 {
     if (pozice < 0 || pozice >= m_pole.size())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("pole na pozici %1 neexistuje").arg(pozice)));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("pole na pozici %1 neexistuje").arg(pozice)));
     return HodnotaZaznamu(AktualniId(), pozice);
 }
 
@@ -759,7 +814,7 @@ QString Tabulka::ZobrazitelnyText(int pozice, const QString &pole) const
 void Tabulka::Vlozit()
 {
     if (!Otevreno())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("tabulka není otevřena")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka není otevřena")));
     m_vkladani = true;
     m_novy = QVariantList(m_pole.size());
 }
@@ -767,7 +822,7 @@ void Tabulka::Vlozit()
 void Tabulka::Nastavit(const QString &pole, const QVariant &hodnota)
 {
     if (!m_vkladani)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("záznam není ve vkládání")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("záznam není ve vkládání")));
     const int i = IndexPoleNeboChyba(pole);
     const DefinicePole &p = m_pole[i];
     switch (p.typ) {
@@ -786,11 +841,7 @@ bool Tabulka::Prijmout(const Zaznam &z) const
 {
     if (VyrazFiltrujePole()) {
         QVariantList parametry;
-        QString sql = DotazNaPohled(QStringLiteral("id"), parametry);
-        sql.insert(sql.indexOf(QStringLiteral(" ORDER BY")),
-                   parametry.isEmpty() ? QStringLiteral(" WHERE id = ?") : QStringLiteral(" AND id = ?"));
-        parametry.append(QVariant(static_cast<qlonglong>(z.m_id)));
-        Dotaz d = Pripravit(m_db, m_jmeno, sql);
+        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry, QStringLiteral("id = ?"), z.m_id));
         for (int i = 0; i < parametry.size(); ++i)
             Navazat(d.get(), i + 1, parametry[i]);
         const int krok = sqlite3_step(d.get());
@@ -805,7 +856,7 @@ bool Tabulka::Prijmout(const Zaznam &z) const
 void Tabulka::Ulozit()
 {
     if (!m_vkladani)
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("záznam není ve vkládání")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("záznam není ve vkládání")));
     QString sloupce, otazniky, sloupceMemo, otaznikyMemo;
     QVariantList hodnoty, hodnotyMemo;
     for (int i = 0; i < m_pole.size(); ++i) {
@@ -841,7 +892,9 @@ void Tabulka::Ulozit()
     // The new record becomes current when the view accepts it; ids grow, so it comes last.
     m_pozice = 0;
     if (!m_pohledPlatny) {
-        m_pozice = PocetZaznamu() - 1;
+        const std::vector<qint64> &pohled = Pohled();
+        if (!pohled.empty() && pohled.back() == id)
+            m_pozice = PocetZaznamu() - 1;
     } else if (!m_filtrovano || Prijmout(Zaznam(*this, id))) {
         m_pohled.push_back(id);
         m_pozice = PocetZaznamu() - 1;
@@ -875,7 +928,7 @@ void Tabulka::SmazatAktualni()
 void Tabulka::SmazatPohled()
 {
     if (!Otevreno())
-        throw ChybaTabulky(Zprava(m_jmeno, QString::fromUtf8("tabulka není otevřena")));
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka není otevřena")));
     const std::vector<qint64> &pohled = Pohled();
     if (pohled.empty())
         return;

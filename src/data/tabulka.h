@@ -13,6 +13,7 @@
 #include <vector>
 
 struct sqlite3;
+struct PruchodFiltru;
 
 // A record table of the program: NAME.DB holds the records, NAME.MB their memo texts, both
 // SQLite databases in the working directory. Records keep their insertion order; a record is
@@ -51,14 +52,14 @@ public:
 
 private:
     friend class Tabulka;
-    Zaznam(const Tabulka &tabulka, qint64 id, const QVariantList *hodnoty = nullptr)
-        : m_tabulka(tabulka), m_id(id), m_hodnoty(hodnoty) {}
+    Zaznam(const Tabulka &tabulka, qint64 id, PruchodFiltru *pruchod = nullptr)
+        : m_tabulka(tabulka), m_id(id), m_pruchod(pruchod) {}
 
     const Tabulka &m_tabulka;
     qint64 m_id;
-    // The record's non-memo fields while a filter reads them in one pass; otherwise they are
-    // fetched by id when read.
-    const QVariantList *m_hodnoty;
+    // While a predicate passes over the records in one query, the fields are read from its current
+    // row; otherwise the record is fetched by id when read.
+    PruchodFiltru *m_pruchod;
 };
 
 class Tabulka {
@@ -139,7 +140,8 @@ private:
     void Prefiltrovat();
     void VybratPohled();
     bool Prijmout(const Zaznam &z) const;
-    QString DotazNaPohled(const QString &sloupce, QVariantList &parametry) const;
+    QString DotazNaPohled(const QString &sloupce, QVariantList &parametry, const QString &podminkaId = {},
+                          qint64 id = 0) const;
     bool VyrazFiltrujePole() const;
     void PrecistRadky(const QString &sql, const QVariantList &parametry,
                       const std::function<void(qint64, Hodnoty &)> &radek) const;

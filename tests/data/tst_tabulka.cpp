@@ -579,6 +579,37 @@ private slots:
         QCOMPARE(t.HodnotyPohledu({QStringLiteral("Počet")}).last().first().toInt(), 1001);
     }
 
+    void predikatSCtenimPodleZaznamu()
+    {
+        // A predicate that reads a further field, or a memo, only for some records (as the bank's
+        // counting does) sees the right values of every record.
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        Naplnit(QStringLiteral("Vysledky"), 500, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        Tabulka t(QStringLiteral("Vysledky"));
+        int cteniPoznamky = 0;
+        t.NastavitPredikat([&](const Zaznam &z) {
+            const int pocet = z.Cislo(QStringLiteral("Počet"));
+            if (pocet < 200)
+                return pocet % 50 == 0;
+            if (pocet >= 400) {
+                ++cteniPoznamky;
+                return z.Text(QStringLiteral("Poznámka")) == QStringLiteral("memo %1").arg(pocet) && pocet % 10 == 0;
+            }
+            return z.Text(QStringLiteral("Profil")) == QStringLiteral("b") && z.Cislo(QStringLiteral("Počet")) == pocet;
+        });
+        t.NastavitFiltrovani(true);
+        t.Otevrit();
+        QList<int> ocekavane;
+        for (int i = 0; i < 500; ++i)
+            if ((i < 200 && i % 50 == 0) || (i >= 200 && i < 400 && i % 3 == 1) || (i >= 400 && i % 10 == 0))
+                ocekavane << i;
+        QList<int> precteno;
+        for (const QVariantList &r : t.HodnotyPohledu({QStringLiteral("Počet")}))
+            precteno << r.first().toInt();
+        QCOMPARE(precteno, ocekavane);
+        QCOMPARE(cteniPoznamky, 100);
+    }
+
     void modelSVypocitanymSloupcem()
     {
         Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());

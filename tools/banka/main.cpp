@@ -23,11 +23,11 @@ int main(int argc, char *argv[])
     for (const QString &chyba : std::as_const(kontrola.chyby))
         err << chyba << '\n';
     if (!kontrola.Uspech()) {
-        err << QString::fromUtf8("Banka otázek nebyla sestavena: %1 chyb.\n").arg(kontrola.chyby.size());
+        err << QStringLiteral("Banka otázek nebyla sestavena: %1 chyb.\n").arg(kontrola.chyby.size());
         return 1;
     }
     if (!kontrola.chybejici.isEmpty())
-        err << QString::fromUtf8("Upozornění: banka zatím není úplná, chybí %1 otázek: %2\n")
+        err << QStringLiteral("Upozornění: banka zatím není úplná, chybí %1 otázek: %2\n")
                    .arg(kontrola.chybejici.size()).arg(Banka::Rozsahy(kontrola.chybejici));
     try {
         const QString vada = Banka::Zapsat(otazky, argumenty[2]);
@@ -39,6 +39,6 @@ int main(int argc, char *argv[])
         err << e.Text() << '\n';
         return 1;
     }
-    QTextStream(stdout) << QString::fromUtf8("Banka otázek: %1 otázek zapsáno do %2\n").arg(otazky.size()).arg(argumenty[2]);
+    QTextStream(stdout) << QStringLiteral("Banka otázek: %1 otázek zapsáno do %2\n").arg(otazky.size()).arg(argumenty[2]);
     return 0;
 }
