@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libjpeg-dev \
-           fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool imagemagick time
+           fonts-liberation2 fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool imagemagick time
 
 .PHONY: run test build deps bench clean
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QWidget>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrintDialog>
@@ -69,15 +70,26 @@ bool Otazka(QWidget *rodic, const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QString &vyzva, const QString &vychozi)
+std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QString &vyzva, const QString &vychozi,
+                             int nejviceZnaku)
 {
     if (Stav().zapnuto) {
         const QVariant v = Odpoved(Druh::Vstup, vyzva);
-        return v.isNull() ? std::nullopt : std::optional<QString>(v.toString());
+        if (v.isNull())
+            return std::nullopt;
+        // What the box would have let the user type.
+        return nejviceZnaku > 0 ? v.toString().left(nejviceZnaku) : v.toString();
     }
-    bool ok = false;
-    const QString text = QInputDialog::getText(rodic, titulek, vyzva, QLineEdit::Normal, vychozi, &ok);
-    return ok ? std::optional<QString>(text) : std::nullopt;
+    QInputDialog dialog(rodic);
+    dialog.setWindowTitle(titulek);
+    dialog.setLabelText(vyzva);
+    dialog.setTextValue(vychozi);
+    if (nejviceZnaku > 0)
+        if (auto *pole = dialog.findChild<QLineEdit *>())
+            pole->setMaxLength(nejviceZnaku);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vychozi, const QString &filtr)
@@ -89,8 +101,15 @@ QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vych
 
 bool Tisk(QWidget *rodic, QPrinter &tiskarna)
 {
-    if (Stav().zapnuto)
-        return Odpoved(Druh::Tisk, QString()).toBool();
+    if (Stav().zapnuto) {
+        const QVariant v = Odpoved(Druh::Tisk, QString());
+        if (v.typeId() == QMetaType::QString) {
+            tiskarna.setOutputFormat(QPrinter::PdfFormat);
+            tiskarna.setOutputFileName(v.toString());
+            return true;
+        }
+        return v.toBool();
+    }
     QPrintDialog dialog(&tiskarna, rodic);
     return dialog.exec() == QDialog::Accepted;
 }

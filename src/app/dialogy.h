@@ -20,9 +20,10 @@ inline const QString TitulekChyby = QStringLiteral("Chybové hlášení programu
 void Informace(QWidget *rodic, const QString &text);
 bool Otazka(QWidget *rodic, const QString &text); // true only for Yes
 void Chyba(QWidget *rodic, const QString &text);
-// The input box: the text entered, or nothing when cancelled.
+// The input box: the text entered, or nothing when cancelled. With nejviceZnaku > 0 the box takes
+// no more characters than that.
 std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QString &vyzva,
-                             const QString &vychozi = {});
+                             const QString &vychozi = {}, int nejviceZnaku = 0);
 // The save dialog: the chosen path, or empty when cancelled.
 QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vychozi, const QString &filtr);
 // The print dialog: true when the user chose to print with the printer set up.
@@ -43,7 +44,8 @@ namespace Test {
 // Switches the seam into test mode: nothing is shown, answers come from the queue.
 void Zapnout();
 // Answers in order: bool for questions and print, QString for input and save (a null
-// QVariant cancels them). An unanswered call counts as No / Cancel and is recorded.
+// QVariant cancels them); for print a QString is the path of a PDF file printed into, as the
+// dialog's print-to-file does. An unanswered call counts as No / Cancel and is recorded.
 void Odpovedet(const QVariant &odpoved);
 QList<Zobrazeni> Zobrazene();   // what was shown since the last call, oldest first
 int Nezodpovezene();            // calls that found the queue empty

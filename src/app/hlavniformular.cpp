@@ -3,10 +3,13 @@
 #include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
+#include "app/setup.h"
 #include "data/profily.h"
 #include "kresby/kresby.h"
+#include "practice/protokol.h"
 #include "practice/rizenibehu.h"
 #include "test/test.h"
+#include "test/testtab.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -106,6 +109,7 @@ void THlavniFormular::Propojit()
     connect(m.M1PostupnyVyber, &QAction::triggered, this, &THlavniFormular::M1PostupnyVyberClick);
     connect(m.M1NahodnyVyber, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
     connect(m.M1UlozitNastaveni, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
+    connect(m.M1Nastaveni, &QAction::triggered, this, &THlavniFormular::M1NastaveniClick);
     connect(m.M1Prohlizet, &QAction::triggered, this, [this] { PrepnoutRezim(Rezim::Prohlizeni, true); });
     connect(m.smProc, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
@@ -234,20 +238,56 @@ void THlavniFormular::M1UlozitNastaveniClick()
 
 void THlavniFormular::smProcClick()
 {
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
+    if (!SouborExistuje(QStringLiteral("Vysledky.DB"))) {
         Dialogy::Informace(this, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+        return;
+    }
+    m_stav.SeznamZkouseni = false;
+    OtevritVysledky();
 }
 
 void THlavniFormular::smZkouClick()
 {
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB")))
+    if (!SouborExistuje(QStringLiteral("Vysledky.DB"))) {
         Dialogy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+        return;
+    }
+    m_stav.SeznamZkouseni = true;
+    OtevritVysledky();
 }
 
 void THlavniFormular::M1VysledekTestuClick()
 {
-    if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
+    if (!SouborExistuje(QStringLiteral("Protokoly.DB"))) {
         Dialogy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+        return;
+    }
+    TSeznamTestu seznam(m_stav, this);
+    if (!seznam.Chyba().isEmpty()) {
+        Dialogy::Chyba(this, seznam.Chyba());
+        return;
+    }
+    Dialogy::Vycentrovat(&seznam, this);
+    seznam.exec();
+}
+
+void THlavniFormular::M1NastaveniClick()
+{
+    TNastaveni nastaveni(m_stav, this);
+    Dialogy::Vycentrovat(&nastaveni, this);
+    if (nastaveni.exec() == QDialog::Accepted)
+        ZobrazitNastaveni();
+}
+
+void THlavniFormular::OtevritVysledky()
+{
+    TProtocol seznam(*this, this);
+    if (!seznam.Chyba().isEmpty()) {
+        Dialogy::Chyba(this, seznam.Chyba());
+        return;
+    }
+    Dialogy::Vycentrovat(&seznam, this);
+    seznam.exec();
 }
 
 void THlavniFormular::M1ProcvicovatClick()

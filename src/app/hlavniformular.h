@@ -51,6 +51,8 @@ private:
     void M1PostupnyVyberClick();
     void M1NahodnyVyberClick();
     void M1UlozitNastaveniClick();
+    void M1NastaveniClick();
+    void OtevritVysledky(); // the results list of practice or examination, as SeznamZkouseni says
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();

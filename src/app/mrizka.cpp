@@ -1,0 +1,67 @@
+#include "app/mrizka.h"
+
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+
+namespace {
+
+class StredovaBunka : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *volba, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(volba, index);
+        volba->displayAlignment = Qt::AlignCenter;
+    }
+};
+
+} // namespace
+
+MrizkaTabulky::MrizkaTabulky(QWidget *rodic) : QTableView(rodic)
+{
+    setItemDelegate(new StredovaBunka(this));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // The chosen row stays marked while a button has the focus.
+    QPalette paleta = palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        paleta.setColor(QPalette::Inactive, role, paleta.color(QPalette::Active, role));
+    setPalette(paleta);
+}
+
+void MrizkaTabulky::NastavitSirky(const QList<int> &sirky)
+{
+    for (int i = 0; i < sirky.size(); ++i) {
+        setColumnHidden(i, sirky[i] == 0);
+        if (sirky[i] > 0)
+            setColumnWidth(i, sirky[i]);
+    }
+}
+
+int MrizkaTabulky::AktualniRadek() const
+{
+    if (!model() || model()->rowCount() == 0)
+        return -1;
+    return std::max(0, currentIndex().row());
+}
+
+void MrizkaTabulky::VybratRadek(int radek)
+{
+    if (!model() || model()->rowCount() == 0)
+        return;
+    radek = std::clamp(radek, 0, model()->rowCount() - 1);
+    int sloupec = 0;
+    while (sloupec < model()->columnCount() && isColumnHidden(sloupec))
+        ++sloupec;
+    setCurrentIndex(model()->index(radek, sloupec));
+    selectRow(radek);
+}

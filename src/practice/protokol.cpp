@@ -1,0 +1,152 @@
+#include "practice/protokol.h"
+
+#include "app/dialogy.h"
+#include "app/hlavniformular.h"
+#include "app/mrizka.h"
+#include "app/vzhled.h"
+#include "data/filtrvyraz.h"
+#include "data/tabulkamodel.h"
+#include "practice/beh.h"
+#include "practice/podrobnosti.h"
+#include "practice/vysledky.h"
+
+#include <QPushButton>
+
+TProtocol::TProtocol(THlavniFormular &hlavni, QWidget *rodic)
+    : QDialog(rodic), m_hlavni(hlavni), m_zkouseni(hlavni.Stav().SeznamZkouseni)
+{
+    setObjectName(QStringLiteral("Protocol"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(Vzhled::PismoOkna());
+    setFixedSize(546, 292);
+
+    m_grid = new MrizkaTabulky(this);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setGeometry(8, 8, 530, 236);
+
+    auto *btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {463, 256, 75, 25});
+    m_btnPodrobnosti = Vzhled::Tlacitko(this, "btnPodrobnosti", QStringLiteral("&Podrobnosti"), {8, 256, 95, 25});
+    m_btnVymazat = Vzhled::Tlacitko(this, "btnVymazat", QStringLiteral("Vymazat &záznam"), {111, 256, 105, 25});
+    m_btnVymazatVse = Vzhled::Tlacitko(this, "btnVymazatVse", QStringLiteral("&Vymazat vše"), {224, 256, 95, 25});
+    btnOK->setDefault(true);
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnPodrobnosti, &QPushButton::clicked, this, &TProtocol::btnPodrobnostiClick);
+    connect(m_btnVymazat, &QPushButton::clicked, this, &TProtocol::btnVymazatClick);
+    connect(m_btnVymazatVse, &QPushButton::clicked, this, &TProtocol::btnVymazatVseClick);
+
+    FormCreate();
+}
+
+TProtocol::~TProtocol() = default;
+
+void TProtocol::FormCreate()
+{
+    const QString &profil = m_hlavni.Stav().AktivniProfil;
+    setWindowTitle(QStringLiteral("Seznam výsledků ")
+                   + (m_zkouseni ? QStringLiteral("zkoušení,   Uživatel: ") : QStringLiteral("procvičování,   Uživatel: "))
+                   + profil);
+
+    QList<TabulkaModel::Sloupec> sloupce{
+        {QStringLiteral("Datum vystavení"), Vysledky::Datum, {}},
+        {QStringLiteral("Čas"), Vysledky::Cas, {}},
+        {Vysledky::Skupina, Vysledky::Skupina, {}},
+        {QStringLiteral("Počet otázek"), Vysledky::PocetOtazek, {}},
+        {QStringLiteral("Špatné odpovědi"), Vysledky::Spatne, {}},
+        {QStringLiteral("Použití nápovědy"), Vysledky::SNapovedou, {}},
+        {QStringLiteral("Úspěšnost"), QString(),
+         [](const Zaznam &z) { return QString::number(z.Cislo(Vysledky::Uspesnost)) + u'%'; }},
+    };
+    // Loaded for the detail, not shown.
+    for (const QString &pole : {Vysledky::Uspesnost, Vysledky::TypTestu, Vysledky::Kategorie, Vysledky::SpatneCisla,
+                                Vysledky::SNapovedouCisla})
+        sloupce.append({pole, pole, {}});
+    m_model = new TabulkaModel(m_tabulka, sloupce, this);
+    m_grid->setModel(m_model);
+    m_grid->NastavitSirky({90, 50, 51, 73, 91, 92, 62, 0, 0, 0, 0, 0});
+
+    // Only this profile's records of this kind; the filter runs inside the store.
+    try {
+        m_tabulka.Otevrit();
+        m_tabulka.NastavitFiltrovani(false);
+        m_tabulka.NastavitFiltr(Vysledky::Profil + QStringLiteral(" = ") + LiteralFiltru(profil) + QStringLiteral(" AND ")
+                                + Vysledky::TypTestu + QStringLiteral(" = ") + LiteralFiltru(Beh::TypTestu(m_zkouseni)));
+        m_tabulka.NastavitFiltrovani(true);
+        m_tabulka.Prvni();
+    } catch (const ChybaTabulky &e) {
+        m_chyba = e.Text();
+        m_tabulka.Zavrit();
+    }
+    Obnovit();
+}
+
+void TProtocol::Obnovit()
+{
+    m_model->Obnovit();
+    const bool zaznamy = m_tabulka.Otevreno() && m_tabulka.PocetZaznamu() > 0;
+    if (zaznamy)
+        m_grid->VybratRadek(m_tabulka.Pozice());
+    for (QPushButton *b : {m_btnPodrobnosti, m_btnVymazat, m_btnVymazatVse})
+        b->setEnabled(zaznamy);
+}
+
+void TProtocol::btnPodrobnostiClick()
+{
+    const int radek = m_grid->AktualniRadek();
+    if (radek < 0)
+        return;
+    UdajeVysledku u;
+    try {
+        m_tabulka.PrejitNa(radek);
+        u.typTestu = m_tabulka.Text(Vysledky::TypTestu);
+        u.datum = m_tabulka.ZobrazitelnyText(radek, Vysledky::Datum);
+        u.cas = m_tabulka.ZobrazitelnyText(radek, Vysledky::Cas);
+        u.profil = m_tabulka.Text(Vysledky::Profil);
+        u.skupina = m_tabulka.Text(Vysledky::Skupina);
+        u.kategorie = m_tabulka.Text(Vysledky::Kategorie);
+        u.spatneCisla = m_tabulka.Text(Vysledky::SpatneCisla);
+        u.sNapovedouCisla = m_tabulka.Text(Vysledky::SNapovedouCisla);
+        u.pocetOtazek = m_tabulka.Cislo(Vysledky::PocetOtazek);
+        u.spatne = m_tabulka.Cislo(Vysledky::Spatne);
+        u.sNapovedou = m_tabulka.Cislo(Vysledky::SNapovedou);
+        u.uspesnost = m_tabulka.Cislo(Vysledky::Uspesnost);
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+        return;
+    }
+    TDetail detail(m_hlavni, u, m_zkouseni, this);
+    Dialogy::Vycentrovat(&detail, this);
+    detail.exec();
+    // A replay has started: the run is left on screen.
+    if (m_hlavni.Stav().OpravaZVysledku)
+        accept();
+}
+
+void TProtocol::btnVymazatClick()
+{
+    const int radek = m_grid->AktualniRadek();
+    if (radek < 0)
+        return;
+    try {
+        m_tabulka.PrejitNa(radek);
+        m_tabulka.SmazatAktualni();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+    }
+    Obnovit();
+}
+
+void TProtocol::btnVymazatVseClick()
+{
+    if (!Dialogy::Otazka(this, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
+        return;
+    // The view holds only this profile's records of this kind, so no other record is touched.
+    try {
+        for (int n = m_tabulka.PocetZaznamu(); n > 0; --n)
+            m_tabulka.SmazatAktualni();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+    }
+    Obnovit();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/tabulka.h"
+#include "practice/vysledky.h"
+
+#include <QDialog>
+
+class MrizkaTabulky;
+class QPushButton;
+class TabulkaModel;
+class THlavniFormular;
+
+// The list of stored practice or examination results of the active profile: delete one or all of
+// them, or open the detail of one, from which its wrong answers can be replayed.
+class TProtocol : public QDialog {
+    Q_OBJECT
+public:
+    // Lists examination results when the main window's SeznamZkouseni is set, else practice ones.
+    explicit TProtocol(THlavniFormular &hlavni, QWidget *rodic = nullptr);
+    ~TProtocol() override;
+
+    // The table store's message when the results could not be opened; the window then stays empty.
+    QString Chyba() const { return m_chyba; }
+
+private:
+    void FormCreate();
+    void btnPodrobnostiClick();
+    void btnVymazatClick();
+    void btnVymazatVseClick();
+    // After the view changed: the grid re-read, the table's current record selected, the buttons
+    // enabled while a record is shown.
+    void Obnovit();
+
+    THlavniFormular &m_hlavni;
+    bool m_zkouseni;
+    Tabulka m_tabulka{Vysledky::JmenoTabulky};
+    TabulkaModel *m_model = nullptr;
+    MrizkaTabulky *m_grid = nullptr;
+    QPushButton *m_btnPodrobnosti, *m_btnVymazat, *m_btnVymazatVse;
+    QString m_chyba;
+};

@@ -1,0 +1,136 @@
+#include "test/testtab.h"
+
+#include "app/dialogy.h"
+#include "app/mrizka.h"
+#include "app/vzhled.h"
+#include "data/filtrvyraz.h"
+#include "data/tabulkamodel.h"
+#include "logika/stav.h"
+#include "test/protokoltestu.h"
+#include "test/testdetail.h"
+
+#include <QPushButton>
+
+TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(rodic), m_stav(stav)
+{
+    setObjectName(QStringLiteral("SeznamTestu"));
+    setWindowTitle(QStringLiteral("Seznam testů,   Uživatel: "));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(Vzhled::PismoOkna());
+    setFixedSize(520, 300);
+
+    auto *btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {412, 20, 100, 25});
+    m_btnDetail = Vzhled::Tlacitko(this, "btnDetail", QStringLiteral("&Protokol"), {412, 60, 100, 25});
+    m_btnVymaz = Vzhled::Tlacitko(this, "btnVymaz", QStringLiteral("Vymaž &záznam"), {412, 100, 100, 25});
+    m_btnVymazVse = Vzhled::Tlacitko(this, "btnVymazVse", QStringLiteral("&Vymaž vše"), {412, 140, 100, 25});
+    btnOK->setDefault(true);
+    m_grid = new MrizkaTabulky(this);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setGeometry(8, 8, 388, 284);
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnDetail, &QPushButton::clicked, this, &TSeznamTestu::btnDetailClick);
+    connect(m_btnVymaz, &QPushButton::clicked, this, &TSeznamTestu::btnVymazClick);
+    connect(m_btnVymazVse, &QPushButton::clicked, this, &TSeznamTestu::btnVymazVseClick);
+
+    FormCreate();
+}
+
+TSeznamTestu::~TSeznamTestu() = default;
+
+void TSeznamTestu::FormCreate()
+{
+    setWindowTitle(windowTitle() + m_stav.AktivniProfil);
+
+    using namespace ProtokolTestu;
+    m_model = new TabulkaModel(m_tabulka,
+                               {{QStringLiteral("Datum a čas"), JmenoPole(DatumACas), {}},
+                                {QStringLiteral("Skupina"), JmenoPole(Skupina), {}},
+                                {QStringLiteral("Počet bodů"), JmenoPole(PocetBodu), {}},
+                                {QStringLiteral("Verdikt"), JmenoPole(Verdikt), {}}},
+                               this);
+    m_grid->setModel(m_model);
+    m_grid->NastavitSirky({118, 80, 90, 80});
+
+    // Only the active profile's protocols; the filter runs inside the store.
+    try {
+        m_tabulka.Otevrit();
+        m_tabulka.NastavitFiltrovani(false);
+        m_tabulka.NastavitFiltr(JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_stav.AktivniProfil));
+        m_tabulka.NastavitFiltrovani(true);
+        m_tabulka.Prvni();
+    } catch (const ChybaTabulky &e) {
+        m_chyba = e.Text();
+        m_tabulka.Zavrit();
+    }
+    Obnovit();
+}
+
+void TSeznamTestu::Obnovit()
+{
+    m_model->Obnovit();
+    const bool zaznamy = m_tabulka.Otevreno() && m_tabulka.PocetZaznamu() > 0;
+    if (zaznamy)
+        m_grid->VybratRadek(m_tabulka.Pozice());
+    for (QPushButton *b : {m_btnDetail, m_btnVymaz, m_btnVymazVse})
+        b->setEnabled(zaznamy);
+}
+
+void TSeznamTestu::btnDetailClick()
+{
+    const int radek = m_grid->AktualniRadek();
+    if (radek < 0)
+        return;
+    using namespace ProtokolTestu;
+    ProtokolText::Protokol p;
+    try {
+        m_tabulka.PrejitNa(radek);
+        p.profil = m_tabulka.Text(JmenoPole(Profil));
+        p.datumCas = m_tabulka.ZobrazitelnyText(radek, JmenoPole(DatumACas));
+        p.skupina = m_tabulka.Text(JmenoPole(Skupina));
+        p.delkaTestu = m_tabulka.Text(JmenoPole(DelkaTestu));
+        p.spravne = m_tabulka.Cislo(JmenoPole(Spravne));
+        p.pocetBodu = m_tabulka.Cislo(JmenoPole(PocetBodu));
+        p.minPocetBodu = m_tabulka.Cislo(JmenoPole(MinPocetBodu));
+        p.verdikt = m_tabulka.Text(JmenoPole(Verdikt));
+        p.body = m_tabulka.Text(JmenoPole(Body));
+        p.odpoved = m_tabulka.Text(JmenoPole(Odpoved));
+        p.spravnaOdpoved = m_tabulka.Text(JmenoPole(SpravnaOdpoved));
+        p.skutCis = m_tabulka.Text(JmenoPole(SkutCis));
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+        return;
+    }
+    TTestDetailForm protokol(p, this);
+    Dialogy::Vycentrovat(&protokol, this);
+    protokol.exec();
+}
+
+void TSeznamTestu::btnVymazClick()
+{
+    const int radek = m_grid->AktualniRadek();
+    if (radek < 0)
+        return;
+    try {
+        m_tabulka.PrejitNa(radek);
+        m_tabulka.SmazatAktualni();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+    }
+    Obnovit();
+}
+
+void TSeznamTestu::btnVymazVseClick()
+{
+    if (!Dialogy::Otazka(this, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
+        return;
+    // The view holds only the active profile's protocols, so no other record is touched.
+    try {
+        for (int n = m_tabulka.PocetZaznamu(); n > 0; --n)
+            m_tabulka.SmazatAktualni();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+    }
+    Obnovit();
+}

@@ -1,0 +1,131 @@
+// The printable protocol of a points test: its columns, marks and totals, and the saved file.
+#include "test/protokoltext.h"
+#include "test/tokeny.h"
+
+#include <QTest>
+
+class TestProtokolText : public QObject {
+    Q_OBJECT
+
+    // A test with every position answered rightly except position 7 (unanswered) and 12 (wrong).
+    static ProtokolText::Protokol Vzor()
+    {
+        QStringList odpoved, spravna, cisla;
+        for (int p = 1; p <= 25; ++p) {
+            spravna << (p % 2 ? QStringLiteral("AB") : QStringLiteral("C"));
+            odpoved << spravna.last();
+            cisla << QString::number(p * 29);
+        }
+        odpoved[6] = QString();
+        odpoved[11] = QStringLiteral("D");
+        ProtokolText::Protokol p;
+        p.profil = QStringLiteral("Šárka");
+        p.datumCas = QStringLiteral("14.3.2026 10:05:07");
+        p.skupina = QStringLiteral("C");
+        p.delkaTestu = QStringLiteral("12:05");
+        p.spravne = 23;
+        p.pocetBodu = 60;
+        p.minPocetBodu = 43;
+        p.verdikt = QStringLiteral("Prošel");
+        p.body = QStringLiteral("3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4");
+        p.odpoved = Tokeny::Spojit(odpoved);
+        p.spravnaOdpoved = Tokeny::Spojit(spravna);
+        p.skutCis = Tokeny::Spojit(cisla);
+        return p;
+    }
+
+private slots:
+    void radkyJakoVzor()
+    {
+        QCOMPARE(ProtokolText::RadekOtazky(1, QStringLiteral("57"), QStringLiteral("AB"), QStringLiteral("AB"), QStringLiteral("3")),
+                 QStringLiteral("       1        57         AB       AB        3"));
+        QCOMPARE(ProtokolText::RadekOtazky(12, QStringLiteral("130"), QStringLiteral("A"), QStringLiteral("BC"), QStringLiteral("2")),
+                 QStringLiteral("   x  12       130          A       BC        0"));
+        QCOMPARE(ProtokolText::RadekOtazky(25, QStringLiteral("740"), QString(), QStringLiteral("D"), QStringLiteral("4")),
+                 QStringLiteral("   x  25       740                   D        0"));
+        QCOMPARE(ProtokolText::RadekCelkem(21, 57), QStringLiteral("           Celkem :        21                57"));
+    }
+
+    void dlouhyTokenSeNezkracuje()
+    {
+        const QString r = ProtokolText::RadekOtazky(3, QStringLiteral("12345678901"), QStringLiteral("ABCD"),
+                                                    QStringLiteral("ABCD"), QStringLiteral("3"));
+        QCOMPARE(r, QStringLiteral("       312345678901       ABCD     ABCD        3"));
+        // The points take the place of the closing "0" even when the line is longer.
+        QVERIFY(!r.contains(u'x'));
+    }
+
+    void celyProtokol()
+    {
+        const QStringList r = ProtokolText::Radky(Vzor());
+        QCOMPARE(r.size(), 40);
+        const QString cara = QStringLiteral("  ---------------------------------------------");
+        const QStringList hlavicka{
+            QStringLiteral(" Uživatel : Šárka"),
+            QString(),
+            QStringLiteral("  Skupina : C"),
+            QStringLiteral("  Maximální dosažitelný počet bodů: : 65"),
+            QStringLiteral("  Minimální potřeba počtu bodů : 43"),
+            QStringLiteral("  Datum a čas testu : 14.3.2026 10:05:07"),
+            QStringLiteral("  Délka testu : 12:05"),
+            QString(),
+            QStringLiteral("  Otázka  Skutečné    Odpověď  Správná  Získané"),
+            QStringLiteral("   číslo     číslo  uživatele  odpověď     body"),
+            cara};
+        QCOMPARE(r.mid(0, 11), hlavicka);
+        QCOMPARE(r.mid(36), (QStringList{cara, QStringLiteral("     Prošel"), cara,
+                                         QStringLiteral("           Celkem :        23                60")}));
+        for (int i = 8; i <= 35; ++i)
+            QCOMPARE(r[i].size(), ProtokolText::SirkaRadku);
+
+        QCOMPARE(r[11], QStringLiteral("       1        29         AB       AB        3"));
+        QCOMPARE(r[17], QStringLiteral("   x   7       203                  AB        0")); // unanswered
+        QCOMPARE(r[22], QStringLiteral("   x  12       348          D        C        0")); // wrong
+        QCOMPARE(r[35], QStringLiteral("      25       725         AB       AB        4"));
+        int body = 0, chyby = 0;
+        for (int i = 11; i <= 35; ++i) {
+            body += r[i].right(1).toInt();
+            chyby += r[i][3] == u'x';
+        }
+        QCOMPARE(chyby, 2);
+        QCOMPARE(body, 60);
+    }
+
+    void vseSpravneBezKrizku()
+    {
+        ProtokolText::Protokol p = Vzor();
+        p.odpoved = p.spravnaOdpoved;
+        const QStringList r = ProtokolText::Radky(p);
+        int body = 0;
+        for (int i = 11; i <= 35; ++i) {
+            QVERIFY(!r[i].contains(u'x'));
+            body += r[i].right(1).toInt();
+        }
+        QCOMPARE(body, 65);
+    }
+
+    void titulek()
+    {
+        QCOMPARE(ProtokolText::Titulek(Vzor()), QStringLiteral("Test z 14.3.2026 10:05:07; Uživatel: Šárka"));
+    }
+
+    void jmenoSouboru()
+    {
+        QCOMPARE(ProtokolText::JmenoSouboru(QStringLiteral("/tmp/protokol")), QStringLiteral("/tmp/protokol.txt"));
+        QCOMPARE(ProtokolText::JmenoSouboru(QStringLiteral("/tmp/protokol.txt")), QStringLiteral("/tmp/protokol.txt"));
+        QCOMPARE(ProtokolText::JmenoSouboru(QStringLiteral("/tmp/PROTOKOL.TxT")), QStringLiteral("/tmp/PROTOKOL.TxT"));
+        QCOMPARE(ProtokolText::JmenoSouboru(QStringLiteral("/tmp/a.txt.bak")), QStringLiteral("/tmp/a.txt.bak.txt"));
+        QCOMPARE(ProtokolText::JmenoSouboru(QStringLiteral("/tmp/txt")), QStringLiteral("/tmp/txt.txt"));
+    }
+
+    void souborVeWindows1250SCrLf()
+    {
+        const QByteArray b = ProtokolText::ObsahSouboru({QStringLiteral("Úspěšnost Šárka"), QString(), QStringLiteral("x")});
+        QCOMPARE(b, QByteArray("\xdasp\xec\x9anost \x8a\xe1rka\r\n\r\nx\r\n"));
+        // A character the code page lacks becomes "?", a surrogate pair one "?" too.
+        QCOMPARE(ProtokolText::ObsahSouboru({QStringLiteral("a漢b😀c")}), QByteArray("a?b?c\r\n"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestProtokolText)
+#include "tst_protokoltext.moc"

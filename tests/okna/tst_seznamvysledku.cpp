@@ -1,0 +1,409 @@
+// The results list of practice and examination runs and the detail of one result: which records
+// are shown and deleted, what the detail shows, and the replay of a stored result's wrong answers.
+#include "pomocnik.h"
+#include "zaznamy.h"
+
+#include "app/dialogy.h"
+#include "app/hlavniformular.h"
+#include "app/panelpomoc.h"
+#include "practice/podrobnosti.h"
+#include "practice/protokol.h"
+
+#include <QAction>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using Dialogy::Druh;
+using Pomocnik::Vysledek;
+
+class TestSeznamVysledku : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<THlavniFormular> m_okno;
+
+    static Vysledek Zaznam(const QString &typ, const QString &profil, int pocet)
+    {
+        Vysledek v;
+        v.typ = typ;
+        v.profil = profil;
+        v.pocet = pocet;
+        return v;
+    }
+
+    // Default: practice 10, 11 and examination 12; Škola: practice 13, examination 14.
+    static void ZapsatDvaProfily()
+    {
+        const QString proc = QStringLiteral("Procvičování"), zkou = QStringLiteral("Zkoušení");
+        Pomocnik::ZapsatVysledky({Zaznam(proc, QStringLiteral("Default"), 10), Zaznam(proc, QStringLiteral("Škola"), 13),
+                                  Zaznam(zkou, QStringLiteral("Default"), 12), Zaznam(proc, QStringLiteral("Default"), 11),
+                                  Zaznam(zkou, QStringLiteral("Škola"), 14)});
+    }
+
+    static QStringList Sloupec(QTableView *grid, int sloupec)
+    {
+        QStringList hodnoty;
+        for (int r = 0; r < grid->model()->rowCount(); ++r)
+            hodnoty << grid->model()->index(r, sloupec).data().toString();
+        return hodnoty;
+    }
+
+    static QStringList PoctyVTabulce()
+    {
+        Tabulka t(QStringLiteral("Vysledky"));
+        t.Otevrit();
+        QStringList p;
+        for (int i = 0; i < t.PocetZaznamu(); ++i) {
+            t.PrejitNa(i);
+            p << t.Text(QStringLiteral("PocetOtazek"));
+        }
+        return p;
+    }
+
+    static QTableView *Grid(QWidget *okno) { return Pomocnik::Prvek<QTableView>(okno, "DBGrid1"); }
+    // The enabled state of the three action buttons.
+    static QList<bool> Tlacitka(QWidget *okno)
+    {
+        return {Pomocnik::Prvek<QPushButton>(okno, "btnPodrobnosti")->isEnabled(),
+                Pomocnik::Prvek<QPushButton>(okno, "btnVymazat")->isEnabled(),
+                Pomocnik::Prvek<QPushButton>(okno, "btnVymazatVse")->isEnabled()};
+    }
+    inline static const QList<bool> Povoleno{true, true, true}, Zakazano{false, false, false};
+
+    // Opens the detail of the list's current row and hands it to the check while it is shown; the
+    // detail is closed afterwards unless the check closed it.
+    void Podrobnosti(TProtocol &seznam, const std::function<void(TDetail &)> &kontrola)
+    {
+        bool videno = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *detail = seznam.findChild<TDetail *>();
+            if (!detail)
+                return;
+            videno = true;
+            kontrola(*detail);
+            if (detail->isVisible())
+                detail->reject();
+        });
+        Pomocnik::Prvek<QPushButton>(&seznam, "btnPodrobnosti")->click();
+        QVERIFY(videno);
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_dir->path());
+        Dialogy::Test::Zapnout();
+        QList<Banka::OtazkaZdroje> otazky;
+        for (int n : {3, 7, 9, 15, 421})
+            otazky << Pomocnik::Otazka(n);
+        QCOMPARE(Pomocnik::ZapsatBanku(otazky, m_dir->path()), QString());
+        m_okno = std::make_unique<THlavniFormular>(m_dir->path());
+    }
+
+    void cleanup() { m_okno.reset(); }
+
+    void bezSouboruJenZprava()
+    {
+        Pomocnik::Prvek<QAction>(m_okno.get(), "smProc")->trigger();
+        Pomocnik::Prvek<QAction>(m_okno.get(), "smZkou")->trigger();
+        const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+        QCOMPARE(z.size(), 2);
+        QCOMPARE(z[0].druh, Druh::Informace);
+        QCOMPARE(z[0].text, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+        QCOMPARE(z[1].text, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+        QVERIFY(!m_okno->findChild<TProtocol *>());
+    }
+
+    void poskozenySouborOznami()
+    {
+        for (const char *soubor : {"Vysledky.DB", "Vysledky.MB"}) {
+            QFile f(QString::fromLatin1(soubor));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("to neni tabulka");
+        }
+        Pomocnik::Prvek<QAction>(m_okno.get(), "smProc")->trigger();
+        const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+        QCOMPARE(z.size(), 1);
+        QCOMPARE(z[0].druh, Druh::Chyba);
+        QVERIFY(z[0].text.startsWith(QStringLiteral("Tabulka Vysledky")));
+        QVERIFY(!m_okno->findChild<TProtocol *>());
+    }
+
+    void menuOtevreSeznam()
+    {
+        ZapsatDvaProfily();
+        for (const char *polozka : {"smProc", "smZkou"}) {
+            QStringList radky;
+            QString titulek;
+            QTimer::singleShot(0, this, [&] {
+                auto *seznam = m_okno->findChild<TProtocol *>();
+                if (!seznam)
+                    return;
+                titulek = seznam->windowTitle();
+                radky = Sloupec(Grid(seznam), 3);
+                Pomocnik::Prvek<QPushButton>(seznam, "btnOK")->click();
+            });
+            Pomocnik::Prvek<QAction>(m_okno.get(), polozka)->trigger();
+            if (qstrcmp(polozka, "smProc") == 0) {
+                QCOMPARE(titulek, QStringLiteral("Seznam výsledků procvičování,   Uživatel: Default"));
+                QCOMPARE(radky, (QStringList{QStringLiteral("10"), QStringLiteral("11")}));
+            } else {
+                QCOMPARE(titulek, QStringLiteral("Seznam výsledků zkoušení,   Uživatel: Default"));
+                QCOMPARE(radky, QStringList{QStringLiteral("12")});
+            }
+        }
+        QVERIFY(!m_okno->findChild<TProtocol *>());
+    }
+
+    void sloupceMrizky()
+    {
+        Vysledek v;
+        v.uspesnost = 85;
+        Pomocnik::ZapsatVysledky({v});
+        TProtocol seznam(*m_okno);
+        QTableView *grid = Grid(&seznam);
+        const QStringList nadpisy{QStringLiteral("Datum vystavení"), QStringLiteral("Čas"), QStringLiteral("Skupina"),
+                                  QStringLiteral("Počet otázek"), QStringLiteral("Špatné odpovědi"),
+                                  QStringLiteral("Použití nápovědy"), QStringLiteral("Úspěšnost")};
+        const QList<int> sirky{90, 50, 51, 73, 91, 92, 62};
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(grid->model()->headerData(i, Qt::Horizontal).toString(), nadpisy[i]);
+            QCOMPARE(grid->columnWidth(i), sirky[i]);
+            QVERIFY(!grid->isColumnHidden(i));
+        }
+        for (int i = 7; i < grid->model()->columnCount(); ++i)
+            QVERIFY(grid->isColumnHidden(i));
+        QCOMPARE(grid->horizontalHeader()->defaultAlignment(), Qt::AlignCenter);
+        QCOMPARE(Sloupec(grid, 0), QStringList{QStringLiteral("14.3.2026")});
+        QCOMPARE(Sloupec(grid, 1), QStringList{QStringLiteral("9:26:53")});
+        QCOMPARE(Sloupec(grid, 6), QStringList{QStringLiteral("85%")});
+        QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+
+    void jenProfilADruh()
+    {
+        ZapsatDvaProfily();
+        m_okno->Stav().AktivniProfil = QStringLiteral("Škola");
+        {
+            TProtocol seznam(*m_okno);
+            QCOMPARE(Sloupec(Grid(&seznam), 3), QStringList{QStringLiteral("13")});
+            QCOMPARE(Tlacitka(&seznam), Povoleno);
+        }
+        m_okno->Stav().SeznamZkouseni = true;
+        TProtocol seznam(*m_okno);
+        QCOMPARE(Sloupec(Grid(&seznam), 3), QStringList{QStringLiteral("14")});
+        // Another profile's name differing only in letter case is another profile.
+        m_okno->Stav().AktivniProfil = QStringLiteral("ŠKOLA");
+        TProtocol jiny(*m_okno);
+        QCOMPARE(Grid(&jiny)->model()->rowCount(), 0);
+        QCOMPARE(Tlacitka(&jiny), Zakazano);
+    }
+
+    void smazaniJednoho()
+    {
+        ZapsatDvaProfily();
+        TProtocol seznam(*m_okno);
+        Grid(&seznam)->selectRow(1);
+        Grid(&seznam)->setCurrentIndex(Grid(&seznam)->model()->index(1, 0));
+        Pomocnik::Prvek<QPushButton>(&seznam, "btnVymazat")->click();
+        QCOMPARE(Sloupec(Grid(&seznam), 3), QStringList{QStringLiteral("10")});
+        QCOMPARE(Tlacitka(&seznam), Povoleno);
+        Pomocnik::Prvek<QPushButton>(&seznam, "btnVymazat")->click();
+        QCOMPARE(Grid(&seznam)->model()->rowCount(), 0);
+        QCOMPARE(Tlacitka(&seznam), Zakazano);
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty()); // no question before deleting one
+        QCOMPARE(PoctyVTabulce(), (QStringList{QStringLiteral("13"), QStringLiteral("12"), QStringLiteral("14")}));
+    }
+
+    void smazaniVsech()
+    {
+        ZapsatDvaProfily();
+        TProtocol seznam(*m_okno);
+        Dialogy::Test::Odpovedet(false);
+        Pomocnik::Prvek<QPushButton>(&seznam, "btnVymazatVse")->click();
+        QCOMPARE(Grid(&seznam)->model()->rowCount(), 2);
+        QCOMPARE(Tlacitka(&seznam), Povoleno);
+        // From the second row on: still every record of the list goes, and none other.
+        Grid(&seznam)->setCurrentIndex(Grid(&seznam)->model()->index(1, 0));
+        Dialogy::Test::Odpovedet(true);
+        Pomocnik::Prvek<QPushButton>(&seznam, "btnVymazatVse")->click();
+        const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+        QCOMPARE(z.size(), 2);
+        QCOMPARE(z[0].druh, Druh::Otazka);
+        QCOMPARE(z[0].text, QStringLiteral("Opravdu chcete smazat všechny záznamy?"));
+        QCOMPARE(Grid(&seznam)->model()->rowCount(), 0);
+        QCOMPARE(Tlacitka(&seznam), Zakazano);
+        QCOMPARE(PoctyVTabulce(), (QStringList{QStringLiteral("13"), QStringLiteral("12"), QStringLiteral("14")}));
+    }
+
+    void podrobnostiProcvicovani()
+    {
+        Vysledek v;
+        v.profil = QStringLiteral("Default");
+        v.skupina = QStringLiteral("C");
+        v.kategorie = QStringLiteral("1234567");
+        v.spatne = 3;
+        v.spatneCisla = QStringLiteral("3, 7, 15");
+        v.sNapovedou = 1;
+        v.sNapovedouCisla = QStringLiteral("9");
+        v.uspesnost = 80;
+        Vysledek jedna = v;
+        jedna.kategorie = QStringLiteral("4");
+        Pomocnik::ZapsatVysledky({v, jedna});
+        TProtocol seznam(*m_okno);
+        int vyskaVse = 0, okVse = 0, bevelVse = 0;
+        Podrobnosti(seznam, [&](TDetail &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Procvičování - 14.3.2026, 9:26:53"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbProfil")->text(), QStringLiteral("Uživatel: Default"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbSkupina")->text(), QStringLiteral("Skupina: C"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbKategorie")->text(), QStringLiteral("Kategorie, z nichž se skládal test:"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "stKategorie")->text().split(u'\n').size(), 7);
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "stKategorie")->height(), 91);
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbPocet")->text(), QStringLiteral("Počet otázek: 20"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbSpravne")->text(), QStringLiteral("Správných odpovědí: 16"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbSpatnych")->text(), QStringLiteral("Špatných odpovědí: 3"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbSNapovedou")->text(), QStringLiteral("Použití nápovědy: 1"));
+            QVERIFY(Pomocnik::Prvek<QLabel>(&d, "lbSNapovedou")->isEnabled());
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "lbUspesnost")->text(), QStringLiteral("Úspěšnost: 80%"));
+            auto *ok = Pomocnik::Prvek<QPushButton>(&d, "btnOK");
+            auto *oprava = Pomocnik::Prvek<QPushButton>(&d, "btnPrezkouset");
+            QVERIFY(oprava->isVisible());
+            QCOMPARE(oprava->text(), QStringLiteral("&Procvičit nesprávně zodpovězené"));
+            QCOMPARE(oprava->y(), ok->y());
+            QCOMPARE(oprava->x(), ok->x() + ok->width() + 18);
+            QCOMPARE(ok->x(), (d.width() - ok->width() - oprava->width() - 18) / 2);
+            Pomocnik::Prvek<QPushButton>(&d, "btnZ1")->click();
+            Pomocnik::Prvek<QPushButton>(&d, "btnZ2")->click();
+            vyskaVse = d.height();
+            okVse = ok->y();
+            bevelVse = Pomocnik::Prvek<QWidget>(&d, "Bevel2")->y();
+            Pomocnik::Prvek<QPushButton>(&d, "btnOK")->click();
+        });
+        const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+        QCOMPARE(z.size(), 2);
+        QCOMPARE(z[0].druh, Druh::Informace);
+        QCOMPARE(z[0].text, QStringLiteral("Špatně zodpovězené otázky: 3, 7, 15"));
+        QCOMPARE(z[1].text, QStringLiteral("Otázky, u nichž byla použita nápověda: 9"));
+        QVERIFY(!m_okno->Stav().OpravaZVysledku);
+
+        // One category: one line, nothing moves; seven grow the window by 78 pixels.
+        Grid(&seznam)->setCurrentIndex(Grid(&seznam)->model()->index(1, 0));
+        Podrobnosti(seznam, [&](TDetail &d) {
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "stKategorie")->text(), QStringLiteral("První pomoc - Zdravověda"));
+            QCOMPARE(Pomocnik::Prvek<QLabel>(&d, "stKategorie")->height(), 13);
+            QCOMPARE(vyskaVse - d.height(), 78);
+            QCOMPARE(okVse - Pomocnik::Prvek<QPushButton>(&d, "btnOK")->y(), 78);
+            QCOMPARE(Pomocnik::Prvek<QWidget>(&d, "Bevel2")->y(), bevelVse - 78);
+        });
+    }
+
+    void podrobnostiBezChyb()
+    {
+        Vysledek v;
+        v.typ = QStringLiteral("Zkoušení");
+        Pomocnik::ZapsatVysledky({v});
+        m_okno->Stav().SeznamZkouseni = true;
+        TProtocol seznam(*m_okno);
+        Podrobnosti(seznam, [&](TDetail &d) {
+            QVERIFY(!Pomocnik::Prvek<QPushButton>(&d, "btnZ1")->isEnabled());
+            QVERIFY(!Pomocnik::Prvek<QPushButton>(&d, "btnZ2")->isEnabled());
+            QVERIFY(!Pomocnik::Prvek<QPushButton>(&d, "btnPrezkouset")->isVisible());
+            QVERIFY(!Pomocnik::Prvek<QLabel>(&d, "lbSNapovedou")->isEnabled());
+            auto *ok = Pomocnik::Prvek<QPushButton>(&d, "btnOK");
+            QCOMPARE(ok->x(), (d.width() - ok->width()) / 2); // at its designed place
+        });
+    }
+
+    void podrobnostiZkouseni()
+    {
+        Vysledek v;
+        v.typ = QStringLiteral("Zkoušení");
+        v.spatne = 1;
+        v.spatneCisla = QStringLiteral("421");
+        Pomocnik::ZapsatVysledky({v});
+        m_okno->Stav().SeznamZkouseni = true;
+        TProtocol seznam(*m_okno);
+        Podrobnosti(seznam, [&](TDetail &d) {
+            QVERIFY(d.windowTitle().startsWith(QStringLiteral("Zkoušení - ")));
+            QVERIFY(!Pomocnik::Prvek<QLabel>(&d, "lbSNapovedou")->isEnabled());
+            auto *oprava = Pomocnik::Prvek<QPushButton>(&d, "btnPrezkouset");
+            QCOMPARE(oprava->text(), QStringLiteral("&Prozkoušet nesprávně zodpovězené"));
+            QCOMPARE(oprava->width(), 193);
+            QVERIFY(oprava->isVisible());
+            QVERIFY(Pomocnik::Prvek<QPushButton>(&d, "btnZ1")->isEnabled());
+            QVERIFY(!Pomocnik::Prvek<QPushButton>(&d, "btnZ2")->isEnabled());
+            oprava->click();
+        });
+        QVERIFY(!seznam.isVisible());
+        QCOMPARE(seznam.result(), int(QDialog::Accepted));
+        QCOMPARE(m_okno->Stav().AktivniRezim, Rezim::Zkouseni);
+        QCOMPARE(m_okno->Stav().CelkemOtazek, 1);
+    }
+
+    // The stored practice run in group C replayed by a user of group B: both windows close, the run
+    // is on screen with the four questions in order, and the user's own group comes back at the end.
+    void opravaZUlozenehoVysledku()
+    {
+        Vysledek v;
+        v.skupina = QStringLiteral("C");
+        v.kategorie = QStringLiteral("26");
+        v.spatne = 3;
+        v.spatneCisla = QStringLiteral("3, 7, 15");
+        v.sNapovedou = 1;
+        v.sNapovedouCisla = QStringLiteral("9");
+        Pomocnik::ZapsatVysledky({v});
+        m_okno->show();
+        StavProgramu &s = m_okno->Stav();
+        QCOMPARE(s.ZvolenaSkupina, QStringLiteral("B"));
+        bool detail = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *seznam = m_okno->findChild<TProtocol *>();
+            if (!seznam)
+                return;
+            QTimer::singleShot(0, this, [&] {
+                auto *d = seznam->findChild<TDetail *>();
+                if (!d)
+                    return;
+                detail = true;
+                Pomocnik::Prvek<QPushButton>(d, "btnPrezkouset")->click();
+                if (d->isVisible())
+                    d->reject();
+            });
+            Pomocnik::Prvek<QPushButton>(seznam, "btnPodrobnosti")->click();
+            if (seznam->isVisible())
+                seznam->reject();
+        });
+        Pomocnik::Prvek<QAction>(m_okno.get(), "smProc")->trigger();
+        QVERIFY(detail);
+        QVERIFY(!m_okno->findChild<TProtocol *>() && !m_okno->findChild<TDetail *>());
+        QCOMPARE(s.AktivniRezim, Rezim::Procvicovani);
+        QVERIFY(s.OpakovatSeznam);
+        QVERIFY(s.OpravaZVysledku);
+        QCOMPARE(s.ZvolenaSkupina, QStringLiteral("C"));
+        QCOMPARE(s.PuvodniSkupina, QStringLiteral("B"));
+        QCOMPARE(s.KategorieOpravy, QStringLiteral("26"));
+        QCOMPARE(s.CelkemOtazek, 4);
+        QVERIFY(s.SpatneOtazky.isEmpty() && s.OtazkySNapovedou.isEmpty());
+        QCOMPARE(Pomocnik::Prvek<QLabel>(m_okno.get(), "lbCelkemOtazek")->text(), QStringLiteral("Celkem otázek: 4"));
+        QVERIFY(Pomocnik::Prvek<QWidget>(m_okno.get(), "pOtazky")->isVisible());
+        // The category switches are not touched by a replay.
+        QCOMPARE(s.PovoleneKategorie, (std::array<bool, 7>{true, true, true, true, true, true, true}));
+
+        Dialogy::Test::Odpovedet(true);
+        Pomocnik::Prvek<QAction>(m_okno.get(), "M2KonecRezimu")->trigger();
+        QCOMPARE(s.AktivniRezim, Rezim::Zadny);
+        QCOMPARE(s.ZvolenaSkupina, QStringLiteral("B"));
+        QVERIFY(!s.OpravaZVysledku);
+    }
+};
+
+QTEST_MAIN(TestSeznamVysledku)
+#include "tst_seznamvysledku.moc"
