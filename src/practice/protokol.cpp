@@ -143,8 +143,8 @@ void TProtocol::btnVymazatVseClick()
         return;
     // The view holds only this profile's records of this kind, so no other record is touched.
     try {
-        for (int n = m_tabulka.PocetZaznamu(); n > 0; --n)
-            m_tabulka.SmazatAktualni();
+        // Every record the list shows, in one transaction: all or none of them go.
+        m_tabulka.SmazatPohled();
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
     }

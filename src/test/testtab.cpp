@@ -127,8 +127,8 @@ void TSeznamTestu::btnVymazVseClick()
         return;
     // The view holds only the active profile's protocols, so no other record is touched.
     try {
-        for (int n = m_tabulka.PocetZaznamu(); n > 0; --n)
-            m_tabulka.SmazatAktualni();
+        // Every record the list shows, in one transaction: all or none of them go.
+        m_tabulka.SmazatPohled();
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
     }
