@@ -1,6 +1,11 @@
 #include "app/mrizka.h"
 
+#include "app/dialogy.h"
+#include "data/tabulka.h"
+#include "data/tabulkamodel.h"
+
 #include <QHeaderView>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -65,3 +70,56 @@ void MrizkaTabulky::VybratRadek(int radek)
     setCurrentIndex(model()->index(radek, sloupec));
     selectRow(radek);
 }
+
+namespace SeznamZaznamu {
+
+QString Otevrit(Tabulka &tabulka, const QString &filtr)
+{
+    try {
+        tabulka.Otevrit();
+        tabulka.NastavitFiltrovani(false);
+        tabulka.NastavitFiltr(filtr);
+        tabulka.NastavitFiltrovani(true);
+        tabulka.Prvni();
+    } catch (const ChybaTabulky &e) {
+        tabulka.Zavrit();
+        return e.Text();
+    }
+    return {};
+}
+
+void Obnovit(Tabulka &tabulka, TabulkaModel &model, MrizkaTabulky &mrizka, std::initializer_list<QPushButton *> tlacitka)
+{
+    model.Obnovit();
+    const bool zaznamy = tabulka.Otevreno() && tabulka.PocetZaznamu() > 0;
+    if (zaznamy)
+        mrizka.VybratRadek(tabulka.Pozice());
+    for (QPushButton *b : tlacitka)
+        b->setEnabled(zaznamy);
+}
+
+void SmazatVybrany(QWidget *okno, Tabulka &tabulka, MrizkaTabulky &mrizka)
+{
+    const int radek = mrizka.AktualniRadek();
+    if (radek < 0)
+        return;
+    try {
+        tabulka.PrejitNa(radek);
+        tabulka.SmazatAktualni();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(okno, e.Text());
+    }
+}
+
+void SmazatVse(QWidget *okno, Tabulka &tabulka)
+{
+    if (!Dialogy::Otazka(okno, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
+        return;
+    try {
+        tabulka.SmazatPohled();
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(okno, e.Text());
+    }
+}
+
+} // namespace SeznamZaznamu

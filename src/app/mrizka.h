@@ -3,6 +3,12 @@
 #include <QList>
 #include <QTableView>
 
+#include <initializer_list>
+
+class QPushButton;
+class Tabulka;
+class TabulkaModel;
+
 // The grid of the list windows over a table view: read-only, whole rows selected and the selection
 // shown even without focus, every cell and title centred, fixed column widths. It offers no
 // keyboard deletion of its own: records are deleted only through the window's buttons.
@@ -19,3 +25,21 @@ public:
     // Makes the row current and selected, the last one when the grid has fewer rows.
     void VybratRadek(int radek);
 };
+
+// What the list windows of stored results share: the table filtered to what the window lists,
+// the grid over it, and deleting the chosen record or every listed one.
+namespace SeznamZaznamu {
+
+// Opens the table and applies the expression filter inside the store; the store's error text,
+// or empty when the list could be opened (the table is left closed after an error).
+QString Otevrit(Tabulka &tabulka, const QString &filtr);
+// Re-reads the grid and enables the buttons only while the list holds a record.
+void Obnovit(Tabulka &tabulka, TabulkaModel &model, MrizkaTabulky &mrizka,
+             std::initializer_list<QPushButton *> tlacitka);
+// Deletes the record of the grid's current row at once, without asking.
+void SmazatVybrany(QWidget *okno, Tabulka &tabulka, MrizkaTabulky &mrizka);
+// Asks, then deletes every listed record in one transaction: all or none of them go, and no
+// record the list does not show is touched.
+void SmazatVse(QWidget *okno, Tabulka &tabulka);
+
+} // namespace SeznamZaznamu

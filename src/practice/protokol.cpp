@@ -67,28 +67,16 @@ void TProtocol::FormCreate()
     m_grid->NastavitSirky({90, 50, 51, 73, 91, 92, 62, 0, 0, 0, 0, 0});
 
     // Only this profile's records of this kind; the filter runs inside the store.
-    try {
-        m_tabulka.Otevrit();
-        m_tabulka.NastavitFiltrovani(false);
-        m_tabulka.NastavitFiltr(Vysledky::Profil + QStringLiteral(" = ") + LiteralFiltru(profil) + QStringLiteral(" AND ")
-                                + Vysledky::TypTestu + QStringLiteral(" = ") + LiteralFiltru(Beh::TypTestu(m_zkouseni)));
-        m_tabulka.NastavitFiltrovani(true);
-        m_tabulka.Prvni();
-    } catch (const ChybaTabulky &e) {
-        m_chyba = e.Text();
-        m_tabulka.Zavrit();
-    }
+    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, Vysledky::Profil + QStringLiteral(" = ") + LiteralFiltru(profil)
+                                                       + QStringLiteral(" AND ")
+                                                       + Vysledky::TypTestu + QStringLiteral(" = ")
+                                                       + LiteralFiltru(Beh::TypTestu(m_zkouseni)));
     Obnovit();
 }
 
 void TProtocol::Obnovit()
 {
-    m_model->Obnovit();
-    const bool zaznamy = m_tabulka.Otevreno() && m_tabulka.PocetZaznamu() > 0;
-    if (zaznamy)
-        m_grid->VybratRadek(m_tabulka.Pozice());
-    for (QPushButton *b : {m_btnPodrobnosti, m_btnVymazat, m_btnVymazatVse})
-        b->setEnabled(zaznamy);
+    SeznamZaznamu::Obnovit(m_tabulka, *m_model, *m_grid, {m_btnPodrobnosti, m_btnVymazat, m_btnVymazatVse});
 }
 
 void TProtocol::btnPodrobnostiClick()
@@ -125,28 +113,12 @@ void TProtocol::btnPodrobnostiClick()
 
 void TProtocol::btnVymazatClick()
 {
-    const int radek = m_grid->AktualniRadek();
-    if (radek < 0)
-        return;
-    try {
-        m_tabulka.PrejitNa(radek);
-        m_tabulka.SmazatAktualni();
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-    }
+    SeznamZaznamu::SmazatVybrany(this, m_tabulka, *m_grid);
     Obnovit();
 }
 
 void TProtocol::btnVymazatVseClick()
 {
-    if (!Dialogy::Otazka(this, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
-        return;
-    // The view holds only this profile's records of this kind, so no other record is touched.
-    try {
-        // Every record the list shows, in one transaction: all or none of them go.
-        m_tabulka.SmazatPohled();
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-    }
+    SeznamZaznamu::SmazatVse(this, m_tabulka);
     Obnovit();
 }

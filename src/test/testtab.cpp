@@ -54,27 +54,13 @@ void TSeznamTestu::FormCreate()
     m_grid->NastavitSirky({118, 80, 90, 80});
 
     // Only the active profile's protocols; the filter runs inside the store.
-    try {
-        m_tabulka.Otevrit();
-        m_tabulka.NastavitFiltrovani(false);
-        m_tabulka.NastavitFiltr(JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_stav.AktivniProfil));
-        m_tabulka.NastavitFiltrovani(true);
-        m_tabulka.Prvni();
-    } catch (const ChybaTabulky &e) {
-        m_chyba = e.Text();
-        m_tabulka.Zavrit();
-    }
+    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_stav.AktivniProfil));
     Obnovit();
 }
 
 void TSeznamTestu::Obnovit()
 {
-    m_model->Obnovit();
-    const bool zaznamy = m_tabulka.Otevreno() && m_tabulka.PocetZaznamu() > 0;
-    if (zaznamy)
-        m_grid->VybratRadek(m_tabulka.Pozice());
-    for (QPushButton *b : {m_btnDetail, m_btnVymaz, m_btnVymazVse})
-        b->setEnabled(zaznamy);
+    SeznamZaznamu::Obnovit(m_tabulka, *m_model, *m_grid, {m_btnDetail, m_btnVymaz, m_btnVymazVse});
 }
 
 void TSeznamTestu::btnDetailClick()
@@ -109,28 +95,12 @@ void TSeznamTestu::btnDetailClick()
 
 void TSeznamTestu::btnVymazClick()
 {
-    const int radek = m_grid->AktualniRadek();
-    if (radek < 0)
-        return;
-    try {
-        m_tabulka.PrejitNa(radek);
-        m_tabulka.SmazatAktualni();
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-    }
+    SeznamZaznamu::SmazatVybrany(this, m_tabulka, *m_grid);
     Obnovit();
 }
 
 void TSeznamTestu::btnVymazVseClick()
 {
-    if (!Dialogy::Otazka(this, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
-        return;
-    // The view holds only the active profile's protocols, so no other record is touched.
-    try {
-        // Every record the list shows, in one transaction: all or none of them go.
-        m_tabulka.SmazatPohled();
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-    }
+    SeznamZaznamu::SmazatVse(this, m_tabulka);
     Obnovit();
 }
