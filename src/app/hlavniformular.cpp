@@ -4,6 +4,9 @@
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "data/filtrvyraz.h"
+#include "info/Historie.h"
+#include "info/napovedaHTML.h"
+#include "info/oaplikaci.h"
 #include "kresby/kresby.h"
 
 #include <QAction>
@@ -108,6 +111,10 @@ void THlavniFormular::Propojit()
     connect(m.smZkou, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(m.M1VysledekTestu, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
     connect(m.M2KonecRezimu, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
+    connect(m.M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
+    connect(m.M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
+    connect(m.M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
+    connect(m.M1Seznam, &QAction::triggered, this, &THlavniFormular::M1SeznamClick);
 }
 
 void THlavniFormular::Spustit()
@@ -235,6 +242,29 @@ void THlavniFormular::M1VysledekTestuClick()
 {
     if (!SouborExistuje(QStringLiteral("Protokoly.DB")))
         Dialogy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
+}
+
+void THlavniFormular::M1OProgramuClick()
+{
+    TAbout okno(this);
+    Dialogy::Vycentrovat(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M2oProgramuClick() { M1OProgramuClick(); }
+
+void THlavniFormular::M1NapovedaClick()
+{
+    THelpForm okno(m_adresarProgramu, this);
+    Dialogy::Vycentrovat(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M1SeznamClick()
+{
+    TOpravyAktualizace okno(this);
+    Dialogy::Vycentrovat(&okno, this);
+    okno.exec();
 }
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)

@@ -54,6 +54,10 @@ private:
     void smZkouClick();
     void M1VysledekTestuClick();
     void M2KonecRezimuClick();
+    void M1OProgramuClick();
+    void M2oProgramuClick();
+    void M1NapovedaClick();
+    void M1SeznamClick();
 
     QString m_adresarProgramu;
     StavProgramu m_stav;
