@@ -221,8 +221,11 @@ private slots:
             QTest::keyClick(wbHelp, Qt::Key_Tab);
             QTest::keyClick(wbHelp, Qt::Key_Return);
             QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Druhá stránka")));
-            wbHelp->backward();
+            QTest::keyClick(wbHelp, Qt::Key_Left, Qt::AltModifier);
             QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Úvodní stránka")));
+            QTest::keyClick(wbHelp, Qt::Key_Right, Qt::AltModifier);
+            QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Druhá stránka")));
+            QTest::keyClick(wbHelp, Qt::Key_Left, Qt::AltModifier);
             QTest::keyClick(wbHelp, Qt::Key_Tab);
             QTest::keyClick(wbHelp, Qt::Key_Tab);
             QTest::keyClick(wbHelp, Qt::Key_Return);

@@ -5,21 +5,8 @@
 #include <QApplication>
 #include <QTextStream>
 
-namespace {
-
-// The offscreen platform says so for every popup it cannot raise; the build log stays readable.
-void Zprava(QtMsgType druh, const QMessageLogContext &kontext, const QString &text)
-{
-    if (druh == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    QTextStream(stderr) << qFormatLogMessage(druh, kontext, text) << '\n';
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(Zprava);
     QApplication app(argc, argv);
     const QStringList argumenty = QCoreApplication::arguments();
     QTextStream chyba(stderr);
