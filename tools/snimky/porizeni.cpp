@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace Porizeni {
 
 namespace {
@@ -79,18 +81,23 @@ QImage Nabidka(THlavniFormular &okno, const char *menu, const char *polozka, con
     QPainter p(&obraz);
     const QRect polozkaListy = lista->actionGeometry(m->menuAction());
     const QPoint kde = lista->mapTo(&okno, polozkaListy.bottomLeft()) + QPoint(0, 1);
-    p.drawImage(kde, m->grab().toImage());
+    const QImage nabidka = m->grab().toImage();
+    p.drawImage(kde, nabidka);
+    int dole = kde.y() + nabidka.height();
     if (sm) {
         const QPoint vedle(m->width() - 3, m->actionGeometry(sm->menuAction()).top() - 3);
         sm->popup(m->mapToGlobal(vedle));
         sm->setActiveAction(a);
         QApplication::processEvents();
-        p.drawImage(kde + vedle, sm->grab().toImage());
+        const QImage podnabidka = sm->grab().toImage();
+        p.drawImage(kde + vedle, podnabidka);
+        dole = std::max(dole, kde.y() + vedle.y() + podnabidka.height());
         sm->hide();
     }
     p.end();
     m->hide();
-    return Oramovat(obraz, okno);
+    // Only the upper part of the window: the menu is what the picture shows.
+    return Oramovat(obraz.copy(0, 0, obraz.width(), std::min(obraz.height(), dole + 16)), okno);
 }
 
 void Prejit(THlavniFormular &okno, int cislo)
