@@ -2,6 +2,7 @@
 
 #include "app/hlavniformular.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -98,6 +100,31 @@ QImage Nabidka(THlavniFormular &okno, const char *menu, const char *polozka, con
     m->hide();
     // Only the upper part of the window: the menu is what the picture shows.
     return Oramovat(obraz.copy(0, 0, obraz.width(), std::min(obraz.height(), dole + 16)), okno);
+}
+
+QImage Modalni(const std::function<void()> &otevrit, const std::function<QImage(QDialog &)> &porid)
+{
+    QImage obraz;
+    QTimer::singleShot(0, [&] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            obraz = porid(*d);
+            // Hiding ends the window's event loop whatever its own close would ask.
+            d->hide();
+        }
+    });
+    otevrit();
+    return obraz;
+}
+
+void Stisknout(QWidget &okno, const char *tlacitko)
+{
+    if (auto *b = okno.findChild<QAbstractButton *>(QString::fromLatin1(tlacitko)))
+        b->click();
+}
+
+QAction *Prikaz(THlavniFormular &okno, const char *jmeno)
+{
+    return okno.findChild<QAction *>(QString::fromLatin1(jmeno));
 }
 
 void Prejit(THlavniFormular &okno, int cislo)
