@@ -5,6 +5,9 @@
 #include "app/panelpomoc.h"
 #include "app/setup.h"
 #include "data/profily.h"
+#include "info/Historie.h"
+#include "info/napovedaHTML.h"
+#include "info/oaplikaci.h"
 #include "kresby/kresby.h"
 #include "practice/protokol.h"
 #include "practice/rizenibehu.h"
@@ -121,6 +124,10 @@ void THlavniFormular::Propojit()
     connect(m.M2OznacSpravne, &QAction::triggered, m_beh, &TRizeniBehu::M2OznacSpravneClick);
     connect(m_pOtazky, &TPanelOtazky::stAClick, m_beh, &TRizeniBehu::stAClick);
     connect(m_pOtazky, &TPanelOtazky::pOtazkyMouseDown, m_beh, &TRizeniBehu::pOtazkyMouseDown);
+    connect(m.M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
+    connect(m.M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
+    connect(m.M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
+    connect(m.M1Seznam, &QAction::triggered, this, &THlavniFormular::M1SeznamClick);
 }
 
 void THlavniFormular::Spustit()
@@ -316,6 +323,29 @@ void THlavniFormular::M1TestClick()
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
     }
+}
+
+void THlavniFormular::M1OProgramuClick()
+{
+    TAbout okno(this);
+    Dialogy::Vycentrovat(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M2oProgramuClick() { M1OProgramuClick(); }
+
+void THlavniFormular::M1NapovedaClick()
+{
+    THelpForm okno(m_adresarProgramu, this);
+    Dialogy::Vycentrovat(&okno, this);
+    okno.exec();
+}
+
+void THlavniFormular::M1SeznamClick()
+{
+    TOpravyAktualizace okno(this);
+    Dialogy::Vycentrovat(&okno, this);
+    okno.exec();
 }
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)

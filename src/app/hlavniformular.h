@@ -60,6 +60,10 @@ private:
     void M2KonecRezimuClick();
     void M1ProcvicovatClick();
     void M1ZkousetClick();
+    void M1OProgramuClick();
+    void M2oProgramuClick();
+    void M1NapovedaClick();
+    void M1SeznamClick();
 
     QString m_adresarProgramu;
     StavProgramu m_stav;

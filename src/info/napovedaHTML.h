@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+#include <QTextBrowser>
+
+// The help browser: shows the local help pages and follows their links; web addresses go to the
+// desktop's browser, and a page that is not there is replaced by a notice in Czech.
+class TNapovedaProhlizec : public QTextBrowser {
+    Q_OBJECT
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int typ, const QUrl &adresa) override;
+
+    static QString ChybejiciStranka(const QString &cesta);
+};
+
+// The help window: the program directory's Help/index.htm in a browser filling the window.
+class THelpForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit THelpForm(const QString &adresarProgramu, QWidget *vlastnik = nullptr);
+
+    static QString CestaIndexu(const QString &adresarProgramu);
+};

@@ -1,0 +1,157 @@
+// The help pages and the pictures of the windows they show: every link and every picture
+// resolves, every page is reached from the contents, and the tool writes every picture.
+#include "pomocnik.h"
+
+#include "snimky/snimky.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Zdroj = QStringLiteral(SEMAFORIX_ZDROJ "/data/Help");
+
+QString Precist(const QString &cesta)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList Hodnoty(const QString &html, const QString &atribut)
+{
+    QStringList hodnoty;
+    const QRegularExpression vyraz(QStringLiteral("\\b%1\\s*=\\s*\"([^\"]*)\"").arg(atribut),
+                                   QRegularExpression::CaseInsensitiveOption);
+    for (auto it = vyraz.globalMatch(html); it.hasNext();)
+        hodnoty.append(it.next().captured(1));
+    return hodnoty;
+}
+
+bool Vnejsi(const QString &odkaz)
+{
+    return odkaz.startsWith(QStringLiteral("http://")) || odkaz.startsWith(QStringLiteral("https://"))
+           || odkaz.startsWith(QStringLiteral("mailto:"));
+}
+
+} // namespace
+
+class TestNapoveda : public QObject {
+    Q_OBJECT
+
+    QHash<QString, QString> m_stranky; // file name -> text
+
+private slots:
+    void initTestCase()
+    {
+        for (const QString &jmeno : QDir(Zdroj).entryList({QStringLiteral("*.htm")}, QDir::Files))
+            m_stranky.insert(jmeno, Precist(QDir(Zdroj).filePath(jmeno)));
+        QVERIFY(m_stranky.contains(QStringLiteral("index.htm")));
+        QVERIFY(m_stranky.size() >= 11);
+    }
+
+    void strankyJsouHtml4VUtf8()
+    {
+        for (auto it = m_stranky.cbegin(); it != m_stranky.cend(); ++it) {
+            const QString &html = it.value();
+            QVERIFY2(html.startsWith(QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01")), qPrintable(it.key()));
+            // Without the declaration the Czech letters would be read as Latin-1.
+            QVERIFY2(html.contains(QStringLiteral("charset=utf-8"), Qt::CaseInsensitive), qPrintable(it.key()));
+            QVERIFY2(!html.contains(QChar::ReplacementCharacter), qPrintable(it.key()));
+            QVERIFY2(QRegularExpression(QStringLiteral("<title>[^<]+</title>")).match(html).hasMatch(), qPrintable(it.key()));
+            QVERIFY2(Hodnoty(html, QStringLiteral("href")).contains(QStringLiteral("styl.css")), qPrintable(it.key()));
+        }
+    }
+
+    void odkazyVedouNaStrankyAKotvy()
+    {
+        for (auto it = m_stranky.cbegin(); it != m_stranky.cend(); ++it) {
+            for (const QString &odkaz : Hodnoty(it.value(), QStringLiteral("href"))) {
+                if (Vnejsi(odkaz))
+                    continue;
+                const QString soubor = odkaz.section(u'#', 0, 0);
+                const QString kotva = odkaz.section(u'#', 1);
+                const QString cil = soubor.isEmpty() ? it.key() : soubor;
+                QVERIFY2(QFileInfo::exists(QDir(Zdroj).filePath(cil)),
+                         qPrintable(it.key() + QStringLiteral(": ") + odkaz));
+                if (!kotva.isEmpty()) {
+                    const QString text = m_stranky.value(cil);
+                    QVERIFY2(Hodnoty(text, QStringLiteral("name")).contains(kotva)
+                                 || Hodnoty(text, QStringLiteral("id")).contains(kotva),
+                             qPrintable(it.key() + QStringLiteral(": ") + odkaz));
+                }
+            }
+        }
+    }
+
+    void obrazkyJsouSnimkyProgramu()
+    {
+        const QStringList snimky = Snimky::Jmena();
+        QSet<QString> pouzite;
+        for (auto it = m_stranky.cbegin(); it != m_stranky.cend(); ++it) {
+            for (const QString &obrazek : Hodnoty(it.value(), QStringLiteral("src"))) {
+                QVERIFY2(obrazek.startsWith(QStringLiteral("obrazky/")), qPrintable(it.key() + QStringLiteral(": ") + obrazek));
+                QVERIFY2(snimky.contains(obrazek.mid(8)), qPrintable(it.key() + QStringLiteral(": ") + obrazek));
+                pouzite.insert(obrazek.mid(8));
+            }
+        }
+        // No picture is taken for nothing.
+        for (const QString &s : snimky)
+            QVERIFY2(pouzite.contains(s), qPrintable(s));
+        QCOMPARE(QSet<QString>(snimky.begin(), snimky.end()).size(), snimky.size());
+    }
+
+    void vsechnyStrankyDosazitelneZObsahu()
+    {
+        QSet<QString> navstivene{QStringLiteral("index.htm")};
+        QStringList fronta{QStringLiteral("index.htm")};
+        while (!fronta.isEmpty()) {
+            const QString stranka = fronta.takeFirst();
+            for (const QString &odkaz : Hodnoty(m_stranky.value(stranka), QStringLiteral("href"))) {
+                const QString soubor = odkaz.section(u'#', 0, 0);
+                if (!Vnejsi(odkaz) && soubor.endsWith(QStringLiteral(".htm")) && !navstivene.contains(soubor)) {
+                    navstivene.insert(soubor);
+                    fronta.append(soubor);
+                }
+            }
+        }
+        for (auto it = m_stranky.cbegin(); it != m_stranky.cend(); ++it)
+            QVERIFY2(navstivene.contains(it.key()), qPrintable(it.key()));
+    }
+
+    void nastrojZapiseVsechnySnimky()
+    {
+        QTemporaryDir program;
+        // Enough questions of every category for a points test, the pictured ones among them.
+        QList<Banka::OtazkaZdroje> otazky;
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 421, 422, 423, 424, 476, 477, 501, 621, 622, 623, 624, 625, 721,
+                      722, 723})
+            otazky.append(Pomocnik::Otazka(n));
+        otazky[2].spravne = QStringLiteral("AC");
+        QCOMPARE(Pomocnik::ZapsatBanku(otazky, program.path()), QString());
+        const QString cil = program.filePath(QStringLiteral("Help/obrazky"));
+        const QString puvodni = QDir::currentPath();
+        const QStringList problemy = Snimky::Zapsat(program.path(), cil);
+        QVERIFY2(problemy.isEmpty(), qPrintable(problemy.join(u'\n')));
+        QCOMPARE(QDir::currentPath(), puvodni);
+        for (const QString &jmeno : Snimky::Jmena()) {
+            const QImage obrazek(QDir(cil).filePath(jmeno));
+            QVERIFY2(!obrazek.isNull(), qPrintable(jmeno));
+            QVERIFY2(obrazek.width() >= 200 && obrazek.height() >= 60, qPrintable(jmeno));
+            // Not one colour: the window was drawn.
+            QSet<QRgb> barvy;
+            for (int y = 0; y < obrazek.height(); y += 7)
+                for (int x = 0; x < obrazek.width(); x += 7)
+                    barvy.insert(obrazek.pixel(x, y));
+            QVERIFY2(barvy.size() >= 8, qPrintable(jmeno));
+        }
+        // The program's own directory stays as it was: no settings, no results.
+        QVERIFY(!QFileInfo::exists(program.filePath(QStringLiteral("config.ini"))));
+    }
+};
+
+QTEST_MAIN(TestNapoveda)
+#include "tst_napoveda.moc"

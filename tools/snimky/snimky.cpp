@@ -1,0 +1,341 @@
+#include "snimky/snimky.h"
+
+#include "snimky/porizeni.h"
+
+#include "app/dialogy.h"
+#include "app/hlavniformular.h"
+#include "app/panelotazky.h"
+#include "app/panelpomoc.h"
+#include "info/Historie.h"
+#include "info/napovedaHTML.h"
+#include "info/oaplikaci.h"
+
+// Windows of the other parts of the program, each pictured once it is part of the build.
+#if __has_include("app/setup.h")
+#define SNIMKY_NASTAVENI 1
+#endif
+#if __has_include("practice/dotaz.h") && __has_include("practice/vyhodnoceni.h")
+#define SNIMKY_BEH 1
+#include "practice/vyhodnoceni.h"
+#endif
+#if defined(SNIMKY_BEH) && __has_include("practice/protokol.h") && __has_include("practice/podrobnosti.h")
+#define SNIMKY_VYSLEDKY 1
+#endif
+#if __has_include("test/test.h")
+#define SNIMKY_TEST 1
+#include "test/test.h"
+#endif
+#if defined(SNIMKY_TEST) && __has_include("test/testtab.h") && __has_include("test/testdetail.h")
+#define SNIMKY_TESTY 1
+#endif
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace Snimky {
+
+namespace {
+
+QtMessageHandler PredchoziZpravy = nullptr;
+
+// The offscreen platform says so for every popup it cannot raise; the build log stays readable.
+void Zprava(QtMsgType druh, const QMessageLogContext &kontext, const QString &text)
+{
+    if (druh == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    if (PredchoziZpravy)
+        PredchoziZpravy(druh, kontext, text);
+    else
+        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(druh, kontext, text)));
+}
+
+// A practice or examination run of 20 questions standing on question n, as the run set-up
+// leaves it; the answers, marks and counters are then set as the user's clicks would set them.
+void SpustitBeh(THlavniFormular &o, Rezim rezim, int n)
+{
+    StavProgramu &s = o.Stav();
+    s.PostupnyVyber = true;
+    s.CelkemOtazek = s.Zbyva = 20;
+    s.SeznamOtazek = QList<int>(s.CelkemOtazek, 0);
+    s.AktualniOtazka = n;
+    o.PrepnoutRezim(rezim, true);
+    o.ZobrazitOtazku(n);
+    o.PanelPomoc().NastavitCelkem(20);
+}
+
+// The marks of an evaluated answer: chosen right, chosen wrong, right but not chosen.
+void Vyhodnotit(THlavniFormular &o, const QString &zvolene)
+{
+    const QString spravne = o.Stav().SpravnePismena;
+    bool dobre = true;
+    for (int i = 0; i < 4; ++i) {
+        const QChar pismeno(u'A' + i);
+        const bool z = zvolene.contains(pismeno), s = spravne.contains(pismeno);
+        if (z && !s)
+            o.PanelOtazky().NacistZnacku(i, Znamky::Druh::Spatne);
+        else if (!z && s)
+            o.PanelOtazky().NacistZnacku(i, Znamky::Druh::Opomenuta);
+        o.PanelOtazky().UkazatZnacku(i, z || s);
+        dobre = dobre && z == s;
+    }
+    o.PanelOtazky().UkazatVerdikt(dobre);
+}
+
+// A wrong answer that shows all three marks where it can: the first right letter chosen, the
+// first wrong one chosen too, the other right letters left out.
+QString SpatnaOdpoved(const QString &spravne)
+{
+    QString odpoved = spravne.left(1);
+    for (QChar p : {u'A', u'B', u'C'})
+        if (!spravne.contains(p))
+            return odpoved + p;
+    return odpoved;
+}
+
+#ifdef SNIMKY_BEH
+// A finished practice run of 20 questions, stored when it ends: the first with three wrong
+// answers and a hint, the second with one wrong answer.
+void DokoncitBeh(StavProgramu &s, int poradi)
+{
+    s.VytvaretProtokol[0] = true;
+    s.CelkemOtazek = 20;
+    s.Zbyva = 0;
+    s.SpatneOtazky = poradi == 0 ? QList<int>{12, 57, 233} : QList<int>{58};
+    s.PocetSpatnych = static_cast<int>(s.SpatneOtazky.size());
+    s.OtazkySNapovedou = poradi == 0 ? QList<int>{140} : QList<int>();
+    s.PocetNapoved = static_cast<int>(s.OtazkySNapovedou.size());
+    const int hodnocene = s.CelkemOtazek - s.PocetNapoved;
+    s.UspesnostBehu = qRound(100.0 * (hodnocene - s.PocetSpatnych) / hodnocene);
+}
+#endif
+
+#ifdef SNIMKY_TEST
+// The test window as the user fills it in: the first answer of every question ticked, the clock
+// four minutes on, and evaluated when asked for.
+QImage TestNaBody(THlavniFormular &o, bool vyhodnotit)
+{
+    return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1Test")->trigger(); },
+                             [&](QDialog &d) {
+                                 for (int p = 1; p <= 25; ++p)
+                                     if (auto *cb = d.findChild<QCheckBox *>(QStringLiteral("cb%1A").arg(p)))
+                                         cb->click();
+                                 if (auto *test = qobject_cast<TTestForm *>(&d))
+                                     for (int i = 0; i < 4 * 60; ++i)
+                                         test->Timer1Timer();
+                                 if (vyhodnotit)
+                                     Porizeni::Stisknout(d, "btnVyhodnotit");
+                                 return Porizeni::Okno(d);
+                             });
+}
+#endif
+
+// A dialog opened from the main window.
+template <typename Okno>
+QImage Dialog(THlavniFormular &o)
+{
+    Okno okno(&o);
+    return Porizeni::Okno(okno);
+}
+
+} // namespace
+
+const QList<Snimek> &Seznam()
+{
+    using Porizeni::HlavniOkno;
+    using Porizeni::Nabidka;
+    static const QList<Snimek> seznam{
+        // The main window and its menus.
+        {QStringLiteral("hlavni-okno.png"), [](THlavniFormular &o) { return HlavniOkno(o); }},
+        {QStringLiteral("nabidka-program.png"), [](THlavniFormular &o) { return Nabidka(o, "Program1", "M1Ukoncit"); }},
+        {QStringLiteral("nabidka-konfigurace.png"),
+         [](THlavniFormular &o) { return Nabidka(o, "Konfigurace1", "M1Nastaveni"); }},
+        {QStringLiteral("nabidka-start.png"), [](THlavniFormular &o) { return Nabidka(o, "Start1", "M1Prohlizet"); }},
+        {QStringLiteral("nabidka-start-test.png"), [](THlavniFormular &o) { return Nabidka(o, "Start1", "M1Test"); }},
+        {QStringLiteral("nabidka-vysledky.png"),
+         [](THlavniFormular &o) { return Nabidka(o, "Vysledky1", "smProc", "M1Protokol"); }},
+        {QStringLiteral("nabidka-informace.png"),
+         [](THlavniFormular &o) { return Nabidka(o, "Informace1", "M1Napoveda"); }},
+
+        // Browsing: a question with its note, a sign, a crossroad and a retired number.
+        {QStringLiteral("prohlizeni.png"),
+         [](THlavniFormular &o) {
+             o.PrepnoutRezim(Rezim::Prohlizeni, true);
+             return HlavniOkno(o);
+         }},
+        {QStringLiteral("prohlizeni-znacka.png"),
+         [](THlavniFormular &o) {
+             o.PrepnoutRezim(Rezim::Prohlizeni, true);
+             Porizeni::Prejit(o, 621);
+             return HlavniOkno(o);
+         }},
+        {QStringLiteral("prohlizeni-krizovatka.png"),
+         [](THlavniFormular &o) {
+             o.PrepnoutRezim(Rezim::Prohlizeni, true);
+             Porizeni::Prejit(o, 721);
+             return HlavniOkno(o);
+         }},
+        {QStringLiteral("prohlizeni-vyrazena.png"),
+         [](THlavniFormular &o) {
+             o.PrepnoutRezim(Rezim::Prohlizeni, true);
+             Porizeni::Prejit(o, 181);
+             return HlavniOkno(o);
+         }},
+
+        // Practice and examination: answering, the verdict and the hint.
+        {QStringLiteral("procvicovani.png"),
+         [](THlavniFormular &o) {
+             SpustitBeh(o, Rezim::Procvicovani, 3);
+             o.PanelPomoc().NastavitZbyva(15);
+             o.PanelPomoc().NastavitUspesnost(80);
+             o.PanelOtazky().UkazatZnacku(1, true);
+             return HlavniOkno(o);
+         }},
+        {QStringLiteral("procvicovani-spatne.png"),
+         [](THlavniFormular &o) {
+             SpustitBeh(o, Rezim::Procvicovani, 3);
+             o.PanelPomoc().NastavitZbyva(15);
+             o.PanelPomoc().NastavitUspesnost(67);
+             Vyhodnotit(o, SpatnaOdpoved(o.Stav().SpravnePismena));
+             return HlavniOkno(o);
+         }},
+        {QStringLiteral("procvicovani-napoveda.png"),
+         [](THlavniFormular &o) {
+             SpustitBeh(o, Rezim::Procvicovani, 3);
+             o.PanelPomoc().NastavitZbyva(15);
+             o.PanelPomoc().NastavitUspesnost(80);
+             o.PanelOtazky().UkazatSpravne(o.Stav().SpravnePismena);
+             return HlavniOkno(o);
+         }},
+        {QStringLiteral("zkouseni.png"),
+         [](THlavniFormular &o) {
+             SpustitBeh(o, Rezim::Zkouseni, 622);
+             o.PanelPomoc().NastavitZbyva(8);
+             o.PanelPomoc().NastavitUspesnost(91);
+             Vyhodnotit(o, o.Stav().SpravnePismena);
+             return HlavniOkno(o);
+         }},
+
+#ifdef SNIMKY_NASTAVENI
+        {QStringLiteral("nastaveni.png"),
+         [](THlavniFormular &o) { return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1Nastaveni")->trigger(); }); }},
+#endif
+#ifdef SNIMKY_BEH
+        {QStringLiteral("dotaz.png"),
+         [](THlavniFormular &o) { return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1Procvicovat")->trigger(); }); }},
+        {QStringLiteral("vyhodnoceni.png"),
+         [](THlavniFormular &o) {
+             DokoncitBeh(o.Stav(), 0);
+             TResult okno(o.Stav(), false, &o);
+             return Porizeni::Okno(okno);
+         }},
+#endif
+#ifdef SNIMKY_VYSLEDKY
+        {QStringLiteral("vysledky-seznam.png"),
+         [](THlavniFormular &o) {
+             for (int poradi : {0, 1}) {
+                 DokoncitBeh(o.Stav(), poradi);
+                 TResult zapis(o.Stav(), false, &o);
+             }
+             return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "smProc")->trigger(); });
+         }},
+        {QStringLiteral("vysledky-podrobnosti.png"),
+         [](THlavniFormular &o) {
+             DokoncitBeh(o.Stav(), 0);
+             { TResult zapis(o.Stav(), false, &o); }
+             return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "smProc")->trigger(); }, [](QDialog &seznam) {
+                 return Porizeni::Modalni([&] { Porizeni::Stisknout(seznam, "btnPodrobnosti"); });
+             });
+         }},
+#endif
+#ifdef SNIMKY_TEST
+        {QStringLiteral("test.png"), [](THlavniFormular &o) { return TestNaBody(o, false); }},
+        {QStringLiteral("test-vyhodnoceni.png"), [](THlavniFormular &o) { return TestNaBody(o, true); }},
+#endif
+#ifdef SNIMKY_TESTY
+        {QStringLiteral("testy-seznam.png"),
+         [](THlavniFormular &o) {
+             o.Stav().VytvaretProtokol[2] = true;
+             TestNaBody(o, true);
+             return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1VysledekTestu")->trigger(); });
+         }},
+        {QStringLiteral("protokol-testu.png"),
+         [](THlavniFormular &o) {
+             o.Stav().VytvaretProtokol[2] = true;
+             TestNaBody(o, true);
+             return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1VysledekTestu")->trigger(); }, [](QDialog &seznam) {
+                 return Porizeni::Modalni([&] { Porizeni::Stisknout(seznam, "btnDetail"); });
+             });
+         }},
+#endif
+
+        // The information windows.
+        {QStringLiteral("o-programu.png"), [](THlavniFormular &o) { return Dialog<TAbout>(o); }},
+        {QStringLiteral("historie.png"), [](THlavniFormular &o) { return Dialog<TOpravyAktualizace>(o); }},
+        // Last, so that the pictures on the start page it shows are already written.
+        {QStringLiteral("napoveda.png"),
+         [](THlavniFormular &o) {
+             THelpForm okno(o.AdresarProgramu(), &o);
+             return Porizeni::Okno(okno);
+         }},
+    };
+    return seznam;
+}
+
+QStringList Jmena()
+{
+    QStringList jmena;
+    for (const Snimek &s : Seznam())
+        jmena.append(s.soubor);
+    return jmena;
+}
+
+QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
+{
+    QStringList chyby;
+    QTemporaryDir kopie;
+    if (!kopie.isValid())
+        return {QStringLiteral("no temporary directory: ") + kopie.errorString()};
+    // The program's read-only files, linked into a directory of its own.
+    const QDir zdroj(adresarProgramu);
+    for (const QString &jmeno : {QStringLiteral("otazky.DB"), QStringLiteral("otazky.MB"), QStringLiteral("grafika"),
+                                 QStringLiteral("obrazky"), QStringLiteral("Help")}) {
+        if (zdroj.exists(jmeno) && !QFile::link(zdroj.absoluteFilePath(jmeno), QDir(kopie.path()).filePath(jmeno)))
+            chyby.append(QStringLiteral("cannot link %1").arg(jmeno));
+    }
+    if (!QDir().mkpath(cil))
+        chyby.append(QStringLiteral("cannot create %1").arg(cil));
+    if (!chyby.isEmpty())
+        return chyby;
+
+    const QString puvodni = QDir::currentPath();
+    QDir::setCurrent(kopie.path());
+    PredchoziZpravy = qInstallMessageHandler(Zprava);
+    Dialogy::Test::Zapnout();
+    // What the points test tells every user; any other message is a problem of the picture.
+    const QStringList ocekavane{QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut"),
+                                QStringLiteral("Test byl úspěšně vyřešen!"), QStringLiteral("Test nebyl úspěšně vyřešen!")};
+    for (const Snimek &s : Seznam()) {
+        // Every picture starts from a new user's program: no settings, no results.
+        for (const QString &soubor : {QStringLiteral("config.ini"), QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB"),
+                                      QStringLiteral("Protokoly.DB"), QStringLiteral("Protokoly.MB")})
+            QFile::remove(soubor);
+        THlavniFormular okno(kopie.path());
+        const QImage obrazek = s.porid(okno);
+        for (const Dialogy::Zobrazeni &z : Dialogy::Test::Zobrazene()) {
+            if (std::none_of(ocekavane.begin(), ocekavane.end(), [&](const QString &o) { return z.text.startsWith(o); }))
+                chyby.append(QStringLiteral("%1: the program said: %2").arg(s.soubor, z.text));
+        }
+        if (obrazek.isNull() || !obrazek.save(QDir(cil).filePath(s.soubor), "PNG"))
+            chyby.append(QStringLiteral("%1: not written").arg(s.soubor));
+    }
+    qInstallMessageHandler(PredchoziZpravy);
+    QDir::setCurrent(puvodni);
+    return chyby;
+}
+
+} // namespace Snimky
