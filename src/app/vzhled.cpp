@@ -1,5 +1,6 @@
 #include "app/vzhled.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace Vzhled {
@@ -37,6 +38,15 @@ QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QR
     b->setGeometry(kde);
     b->setAutoDefault(false);
     return b;
+}
+
+QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde)
+{
+    auto *l = new QLabel(text, rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    l->move(kde);
+    l->adjustSize();
+    return l;
 }
 
 } // namespace Vzhled

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QPoint>
 #include <QRect>
 
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -18,5 +20,8 @@ QFont PismoProtokolu();
 // A button with its control name, caption and place. It is not pressed by Enter elsewhere in its
 // dialog; a window makes its one default button itself.
 QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde);
+
+// A label with its control name and text at its place, sized to its text.
+QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde);
 
 } // namespace Vzhled

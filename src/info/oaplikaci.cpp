@@ -1,5 +1,6 @@
 #include "info/oaplikaci.h"
 
+#include "app/vzhled.h"
 #include "kresby/kresby.h"
 
 #include <QDesktopServices>
@@ -35,15 +36,6 @@ const QString TextOProgramu = QStringLiteral(
     "- opakování špatně zodpovězených otázek\n"
     "- program pracuje bez připojení k internetu");
 
-QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde)
-{
-    auto *l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->move(kde);
-    l->adjustSize();
-    return l;
-}
-
 void Tucne(QWidget *w)
 {
     QFont f = w->font();
@@ -72,18 +64,18 @@ TAbout::TAbout(QWidget *vlastnik) : QDialog(vlastnik)
     Image1->setGeometry(14, 16, 32, 32);
     Image1->setPixmap(Kresby::IkonaOkna().pixmap(32, 32));
 
-    QLabel *lbNazev = Popisek(gbOkraj, "lbNazev", QStringLiteral("Semaforix"), {60, 12});
+    QLabel *lbNazev = Vzhled::Popisek(gbOkraj, "lbNazev", QStringLiteral("Semaforix"), {60, 12});
     QFont nazev = lbNazev->font();
     nazev.setBold(true);
     nazev.setPointSize(nazev.pointSize() + 4);
     lbNazev->setFont(nazev);
     lbNazev->adjustSize();
-    Popisek(gbOkraj, "lbVerze", QStringLiteral("verze produktu: 1.18"), {60, 38});
-    Popisek(gbOkraj, "lbUprava", QStringLiteral("poslední úprava: 19.8.2003"), {60, 54});
-    QLabel *lbDatab = Popisek(gbOkraj, "lbDatab", QStringLiteral("databáze otázek z:"), {60, 70});
-    Popisek(gbOkraj, "lb", DatumBanky(), {lbDatab->geometry().right() + 6, 70});
+    Vzhled::Popisek(gbOkraj, "lbVerze", QStringLiteral("verze produktu: 1.18"), {60, 38});
+    Vzhled::Popisek(gbOkraj, "lbUprava", QStringLiteral("poslední úprava: 19.8.2003"), {60, 54});
+    QLabel *lbDatab = Vzhled::Popisek(gbOkraj, "lbDatab", QStringLiteral("databáze otázek z:"), {60, 70});
+    Vzhled::Popisek(gbOkraj, "lb", DatumBanky(), {lbDatab->geometry().right() + 6, 70});
 
-    m_lbInet = Popisek(gbOkraj, "lbInet", Adresa, {14, 94});
+    m_lbInet = Vzhled::Popisek(gbOkraj, "lbInet", Adresa, {14, 94});
     Tucne(m_lbInet);
     m_lbInet->adjustSize();
     m_lbInet->setCursor(Qt::PointingHandCursor);

@@ -17,15 +17,6 @@ constexpr int SirkaKlienta = 372;
 constexpr int VyskaKlienta = 272;
 constexpr int MezeraTlacitek = 18;
 
-QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde)
-{
-    auto *l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->move(kde);
-    l->adjustSize();
-    return l;
-}
-
 QFrame *Cara(QWidget *rodic, const char *jmeno, QRect kde)
 {
     auto *c = new QFrame(rodic);
@@ -54,10 +45,10 @@ void TDetail::FormCreate()
     const UdajeVysledku &u = m_udaje;
     setWindowTitle(u.typTestu + QStringLiteral(" - ") + u.datum + QStringLiteral(", ") + u.cas);
 
-    Popisek(this, "lbProfil", QStringLiteral("Uživatel: ") + u.profil, {16, 12});
-    Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + u.skupina, {16, 30});
+    Vzhled::Popisek(this, "lbProfil", QStringLiteral("Uživatel: ") + u.profil, {16, 12});
+    Vzhled::Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + u.skupina, {16, 30});
     Cara(this, "Bevel1", {8, 50, SirkaKlienta - 16, 2});
-    Popisek(this, "lbKategorie", QStringLiteral("Kategorie, z nichž se skládal test:"), {16, 58});
+    Vzhled::Popisek(this, "lbKategorie", QStringLiteral("Kategorie, z nichž se skládal test:"), {16, 58});
     auto *stKategorie = new QLabel(Podrobnosti::RadkyKategorii(u.kategorie).join(u'\n'), this);
     stKategorie->setObjectName(QStringLiteral("stKategorie"));
     stKategorie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -72,11 +63,11 @@ void TDetail::FormCreate()
     panel->setObjectName(QStringLiteral("panel"));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setGeometry(8, 104, SirkaKlienta - 16, 116);
-    Popisek(panel, "lbPocet", QStringLiteral("Počet otázek: %1").arg(u.pocetOtazek), {10, 6});
-    Popisek(panel, "lbSpravne", QStringLiteral("Správných odpovědí: %1").arg(u.Spravnych()), {10, 28});
-    Popisek(panel, "lbSpatnych", QStringLiteral("Špatných odpovědí: %1").arg(u.spatne), {10, 50});
-    QLabel *lbSNapovedou = Popisek(panel, "lbSNapovedou", QStringLiteral("Použití nápovědy: %1").arg(u.sNapovedou), {10, 72});
-    QLabel *lbUspesnost = Popisek(panel, "lbUspesnost", QStringLiteral("Úspěšnost: %1%").arg(u.uspesnost), {10, 94});
+    Vzhled::Popisek(panel, "lbPocet", QStringLiteral("Počet otázek: %1").arg(u.pocetOtazek), {10, 6});
+    Vzhled::Popisek(panel, "lbSpravne", QStringLiteral("Správných odpovědí: %1").arg(u.Spravnych()), {10, 28});
+    Vzhled::Popisek(panel, "lbSpatnych", QStringLiteral("Špatných odpovědí: %1").arg(u.spatne), {10, 50});
+    QLabel *lbSNapovedou = Vzhled::Popisek(panel, "lbSNapovedou", QStringLiteral("Použití nápovědy: %1").arg(u.sNapovedou), {10, 72});
+    QLabel *lbUspesnost = Vzhled::Popisek(panel, "lbUspesnost", QStringLiteral("Úspěšnost: %1%").arg(u.uspesnost), {10, 94});
     QFont tucne = lbUspesnost->font();
     tucne.setBold(true);
     lbUspesnost->setFont(tucne);
