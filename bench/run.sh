@@ -9,14 +9,13 @@ prog="$(cd "$build" && pwd)"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 cd "$prog/semaforix"
 
-measure() { # prints "microseconds kilobytes cpu-milliseconds"
-    local start end rss cpu
+measure() { # prints "microseconds kilobytes"
+    local start end rss
     start=$(date +%s%N)
-    /usr/bin/time -o /tmp/bench_rss.txt -f '%M %U %S' "$@" >/dev/null 2>&1
+    /usr/bin/time -o /tmp/bench_rss.txt -f '%M' "$@" >/dev/null 2>&1
+    rss=$(tail -n1 /tmp/bench_rss.txt)
     end=$(date +%s%N)
-    read -r rss user sys < <(tail -n1 /tmp/bench_rss.txt)
-    cpu=$(awk "BEGIN {printf \"%d\", ($user + $sys) * 1000}")
-    echo "$(( (end - start) / 1000 )) $rss $cpu"
+    echo "$(( (end - start) / 1000 )) $rss"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
@@ -28,10 +27,8 @@ for _ in $(seq "$runs"); do
 done
 ts=$(cut -d' ' -f1 /tmp/bench_s.txt | median); tm=$(cut -d' ' -f1 /tmp/bench_m.txt | median)
 ms=$(cut -d' ' -f2 /tmp/bench_s.txt | median); mm=$(cut -d' ' -f2 /tmp/bench_m.txt | median)
-cs=$(cut -d' ' -f3 /tmp/bench_s.txt | median); cm=$(cut -d' ' -f3 /tmp/bench_m.txt | median)
 echo "runs: $runs each, platform: $QT_QPA_PLATFORM"
 echo "start to window shown, median: semaforix ${ts} us, minimal window ${tm} us, ratio $(awk "BEGIN {printf \"%.2f\", $ts / $tm}")"
-echo "processor time (user + system), median: semaforix ${cs} ms, minimal window ${cm} ms, ratio $(awk "BEGIN {printf \"%.2f\", $cs / $cm}")"
 echo "peak resident memory, median: semaforix ${ms} kB, minimal window ${mm} kB"
 
 echo
