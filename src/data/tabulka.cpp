@@ -396,6 +396,37 @@ void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole)
     }
 }
 
+void Tabulka::Zalozit(const QString &jmeno, const QList<DefinicePole> &pole)
+{
+    const QString db = SouborDb(jmeno), mb = SouborMb(jmeno);
+    const QString nova = ZakladniJmeno(jmeno) + QStringLiteral("-nova");
+    const QString novaDb = SouborDb(nova), novaMb = SouborMb(nova);
+    // QFile::rename never replaces an existing file.
+    const auto presunout = [&jmeno](const QString &z, const QString &kam) {
+        QFile soubor(z);
+        if (!soubor.rename(kam))
+            throw ChybaTabulky(Zprava(jmeno, QStringLiteral("soubor %1 nelze přejmenovat na %2: %3")
+                                                 .arg(z, kam, soubor.errorString())));
+    };
+    if (QFileInfo::exists(db))
+        throw ChybaTabulky(Zprava(jmeno, QStringLiteral("tabulka již existuje")));
+    if (QFileInfo::exists(mb)) {
+        // Only the records file is missing: a creation stopped between its two moves is finished.
+        if (QFileInfo::exists(novaDb) && !QFileInfo::exists(novaMb)) {
+            presunout(novaDb, db);
+            return;
+        }
+        throw ChybaTabulky(Zprava(jmeno, QStringLiteral("soubor %1 existuje bez souboru %2").arg(mb, db)));
+    }
+    // A creation stopped earlier never reached the table's name and never held a record.
+    for (const QString &zbytek : {novaDb, novaMb, novaDb + QStringLiteral("-journal"), novaMb + QStringLiteral("-journal")})
+        if (QFileInfo::exists(zbytek) && !QFile::remove(zbytek))
+            throw ChybaTabulky(Zprava(jmeno, QStringLiteral("soubor %1 nelze odstranit").arg(zbytek)));
+    Vytvorit(nova, pole);
+    presunout(novaMb, mb);
+    presunout(novaDb, db);
+}
+
 void Tabulka::Otevrit(bool jenCteni)
 {
     if (Otevreno())

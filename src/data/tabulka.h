@@ -78,6 +78,10 @@ public:
     static bool Existuje(const QString &jmeno);
     // Creates the empty table; refuses to touch a table whose NAME.DB or NAME.MB exists.
     static void Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole);
+    // Creates the table so that a crash at any moment leaves no table, the whole empty table, or a
+    // state the next call completes: it is built as NAME-nova and moved into place, never under
+    // the table's own name by halves. Leftovers of a creation stopped earlier are removed.
+    static void Zalozit(const QString &jmeno, const QList<DefinicePole> &pole);
 
     // Checks both files before anything may write to them (their headers, then their schema through a
     // connection that can neither write nor add a file): a foreign, damaged, newer, WAL-mode or

@@ -1,7 +1,5 @@
 #include "practice/vysledky.h"
 
-#include <QFile>
-
 namespace Vysledky {
 
 QList<DefinicePole> PoleTabulky()
@@ -12,52 +10,10 @@ QList<DefinicePole> PoleTabulky()
             {SNapovedou, TypPole::Cele, 0},     {SNapovedouCisla, TypPole::Memo, 0}, {Uspesnost, TypPole::Cele, 0}};
 }
 
-namespace {
-
-const QString Db = JmenoTabulky + QStringLiteral(".DB");
-const QString Mb = JmenoTabulky + QStringLiteral(".MB");
-// The table is built whole under this name and only then moved into place.
-const QString Nova = JmenoTabulky + QStringLiteral("-nova");
-const QString NovaDb = Nova + QStringLiteral(".DB");
-const QString NovaMb = Nova + QStringLiteral(".MB");
-
-ChybaTabulky Chyba(const QString &text) { return ChybaTabulky(QStringLiteral("Tabulka %1: %2").arg(JmenoTabulky, text)); }
-
-void Presunout(const QString &z, const QString &kam)
-{
-    // QFile::rename never replaces an existing file.
-    QFile soubor(z);
-    if (!soubor.rename(kam))
-        throw Chyba(QStringLiteral("soubor %1 nelze přejmenovat na %2: %3").arg(z, kam, soubor.errorString()));
-}
-
-// Creates the table so that a crash at any moment leaves either no table, or the whole empty
-// table, or a state the next call completes: never a half-made pair under the table's own name.
-void Zalozit()
-{
-    if (QFile::exists(Mb)) {
-        // Only the records file is missing: a creation stopped between its two moves is finished.
-        if (QFile::exists(NovaDb) && !QFile::exists(NovaMb)) {
-            Presunout(NovaDb, Db);
-            return;
-        }
-        throw Chyba(QStringLiteral("soubor %1 existuje bez souboru %2").arg(Mb, Db));
-    }
-    // A creation stopped earlier never reached the table's name and never held a record.
-    for (const QString &zbytek : {NovaDb, NovaMb, NovaDb + QStringLiteral("-journal"), NovaMb + QStringLiteral("-journal")})
-        if (QFile::exists(zbytek) && !QFile::remove(zbytek))
-            throw Chyba(QStringLiteral("soubor %1 nelze odstranit").arg(zbytek));
-    Tabulka::Vytvorit(Nova, PoleTabulky());
-    Presunout(NovaMb, Mb);
-    Presunout(NovaDb, Db);
-}
-
-} // namespace
-
 void ZapsatVysledek(const Beh::Vysledek &v)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
-        Zalozit();
+        Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
     Tabulka t(JmenoTabulky);
     t.Otevrit();
     t.Vlozit();

@@ -53,7 +53,7 @@ std::array<QString, 4> Mema(const PolozkyTestu &polozky)
 void UlozProtokol(const Udaje &u)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
-        Tabulka::Vytvorit(JmenoTabulky, PoleTabulky());
+        Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
     const std::array<QString, 4> mema = Mema(u.polozky);
 
     Tabulka t(JmenoTabulky);
