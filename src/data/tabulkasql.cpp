@@ -1,0 +1,138 @@
+#include "data/tabulkasql.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace TabulkaSql {
+
+QString ZakladniJmeno(const QString &jmeno)
+{
+    if (jmeno.endsWith(QStringLiteral(".DB"), Qt::CaseInsensitive))
+        return jmeno.left(jmeno.size() - 3);
+    return jmeno;
+}
+
+QString SouborDb(const QString &jmeno) { return ZakladniJmeno(jmeno) + QStringLiteral(".DB"); }
+QString SouborMb(const QString &jmeno) { return ZakladniJmeno(jmeno) + QStringLiteral(".MB"); }
+
+QString Identifikator(const QString &jmeno)
+{
+    QString s = jmeno;
+    s.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + s + u'"';
+}
+
+// A URI that opens the file without ever creating it.
+QByteArray UriSouboru(const QString &soubor, bool jenCteni)
+{
+    const QByteArray cesta = QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/");
+    return "file:" + cesta + (jenCteni ? "?mode=ro" : "?mode=rw");
+}
+
+const char *NazevTypu(TypPole typ)
+{
+    switch (typ) {
+    case TypPole::Retezec: return "retezec";
+    case TypPole::Cele: return "cele";
+    case TypPole::Datum: return "datum";
+    case TypPole::Cas: return "cas";
+    case TypPole::DatumCas: return "datumcas";
+    case TypPole::Memo: return "memo";
+    }
+    return "retezec";
+}
+
+std::optional<TypPole> TypZNazvu(const QByteArray &nazev)
+{
+    for (TypPole t : {TypPole::Retezec, TypPole::Cele, TypPole::Datum, TypPole::Cas,
+                      TypPole::DatumCas, TypPole::Memo})
+        if (nazev == NazevTypu(t))
+            return t;
+    return std::nullopt;
+}
+
+
+QString Zprava(const QString &tabulka, const QString &co)
+{
+    return QStringLiteral("Tabulka %1: %2").arg(ZakladniJmeno(tabulka), co);
+}
+
+QString ChybaEnginu(sqlite3 *db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+// Runs one statement without results on a connection; throws with the engine's text.
+void Provest(sqlite3 *db, const QString &tabulka, const char *sql)
+{
+    char *chyba = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &chyba) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(chyba ? chyba : sqlite3_errmsg(db));
+        sqlite3_free(chyba);
+        throw ChybaTabulky(Zprava(tabulka, text));
+    }
+}
+
+Dotaz Pripravit(sqlite3 *db, const QString &tabulka, const QString &sql)
+{
+    sqlite3_stmt *s = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &s, nullptr) != SQLITE_OK)
+        throw ChybaTabulky(Zprava(tabulka, ChybaEnginu(db)));
+    return Dotaz(s);
+}
+
+void Navazat(sqlite3_stmt *s, int i, const QVariant &v)
+{
+    if (!v.isValid() || v.isNull()) {
+        sqlite3_bind_null(s, i);
+    } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
+        sqlite3_bind_int64(s, i, v.toLongLong());
+    } else {
+        const QByteArray utf8 = v.toString().toUtf8();
+        sqlite3_bind_text(s, i, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+    }
+}
+
+QVariant Sloupec(sqlite3_stmt *s, int i)
+{
+    switch (sqlite3_column_type(s, i)) {
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return QVariant(static_cast<qlonglong>(sqlite3_column_int64(s, i)));
+    default:
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, i)),
+                                 sqlite3_column_bytes(s, i));
+    }
+}
+
+int PragmaCislo(sqlite3 *db, const QString &tabulka, const QString &sql)
+{
+    Dotaz d = Pripravit(db, tabulka, sql);
+    if (sqlite3_step(d.get()) != SQLITE_ROW)
+        throw ChybaTabulky(Zprava(tabulka, ChybaEnginu(db)));
+    return sqlite3_column_int(d.get(), 0);
+}
+
+} // namespace TabulkaSql
+
+// Stored values as the user reads them: dates and times in Czech form.
+QString Tabulka::ZobrazitHodnotu(TypPole typ, const QVariant &hodnota)
+{
+    const QString text = hodnota.toString();
+    switch (typ) {
+    case TypPole::DatumCas: {
+        const QDateTime dt = QDateTime::fromString(text, TabulkaSql::FormatDatumCas);
+        return dt.isValid() ? dt.toString(QStringLiteral("d.M.yyyy H:mm:ss")) : text;
+    }
+    case TypPole::Datum: {
+        const QDate d = QDate::fromString(text, TabulkaSql::FormatDatum);
+        return d.isValid() ? d.toString(QStringLiteral("d.M.yyyy")) : text;
+    }
+    case TypPole::Cas: {
+        const QTime t = QTime::fromString(text, TabulkaSql::FormatCas);
+        return t.isValid() ? t.toString(QStringLiteral("H:mm:ss")) : text;
+    }
+    default:
+        return text;
+    }
+}
