@@ -250,6 +250,56 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("otazky-nova.DB"))));
     }
 
+    // Length and letter cues: the counting rules on a few questions, then the project's own bank.
+    void napovedy()
+    {
+        auto otazka = [](int cislo, const char *spravne, QStringList odpovedi) {
+            OtazkaZdroje q = Otazka(cislo);
+            odpovedi.resize(4);
+            q.a = odpovedi[0];
+            q.b = odpovedi[1];
+            q.c = odpovedi[2];
+            q.d = odpovedi[3];
+            q.spravne = QString::fromLatin1(spravne);
+            return q;
+        };
+        const QList<OtazkaZdroje> otazky{
+            // 13 characters is 30 % longer than 10, not more: shortest, but not much shorter
+            otazka(1, "A", {QStringLiteral("1234567890"), QStringLiteral("1234567890abc"),
+                            QStringLiteral("1234567890abcd")}),
+            otazka(2, "B", {QStringLiteral("1234567890abcd"), QStringLiteral(" 1234567890 "),
+                            QStringLiteral("1234567890abcd")}),
+            otazka(3, "C", {QStringLiteral("abc"), QStringLiteral("abcdef"), QStringLiteral("abcdefg")}),
+            otazka(4, "B", {QStringLiteral("abc"), QStringLiteral("abc"), QStringLiteral("ab")}), // a tie is neither
+            otazka(5, "AB", {QStringLiteral("a"), QStringLiteral("bbbbbbbbbbbbb"), QStringLiteral("ccccccccccccc")}),
+            otazka(6, "D", {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}),
+            otazka(7, "D", {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}),
+            otazka(8, "A", {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}),
+        };
+        const Banka::Napovedy n = Banka::ZmeritNapovedy(otazky);
+        QCOMPARE(n.trojic, 4);
+        QCOMPARE(n.cislaObeDelsi, QList<int>{2});
+        QCOMPARE(n.nejkratsi, 2);
+        QCOMPARE(n.nejdelsi, 1);
+        QCOMPARE(n.ctveric, 3);
+        QCOMPARE(n.pismena, (std::array<int, 4>{1, 0, 0, 2}));
+        // 1 of 4 much longer, 2 of 4 shortest and 2 of 3 on d) break their limits; 1 of 4 longest
+        // (25 %) and 1 of 3 on a) (33 %) do not.
+        const QStringList vady = n.Prekroceni();
+        QCOMPARE(vady.size(), 3);
+        QVERIFY2(vady[0].contains(QStringLiteral("1 z 4 (25.0 %)")) && vady[0].endsWith(QStringLiteral("(otázky 2)")),
+                 qPrintable(vady[0]));
+        QVERIFY2(vady[1].contains(QStringLiteral("nejkratší: 2 z 4")), qPrintable(vady[1]));
+        QVERIFY2(vady[2].contains(QStringLiteral("správná d): 2 z 3")), qPrintable(vady[2]));
+
+        Banka::Kontrola k;
+        const auto banka = Banka::NacistZdroje(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky"), k);
+        QVERIFY2(k.Uspech(), qPrintable(k.chyby.join(u'\n')));
+        const Banka::Napovedy vBance = Banka::ZmeritNapovedy(banka);
+        QVERIFY(vBance.trojic > 500 && vBance.ctveric > 20);
+        QVERIFY2(vBance.Prekroceni().isEmpty(), qPrintable(vBance.Prekroceni().join(u'\n')));
+    }
+
     void rozsahy()
     {
         QCOMPARE(Banka::Rozsahy({1, 2, 3, 180, 182, 183, 200}), QStringLiteral("1-3, 180-183, 200"));

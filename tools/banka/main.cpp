@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
         err << e.Text() << '\n';
         return 1;
     }
-    QTextStream(stdout) << QStringLiteral("Banka otázek: %1 otázek zapsáno do %2\n").arg(otazky.size()).arg(argumenty[2]);
+    QTextStream(stdout) << QStringLiteral("Banka otázek: %1 otázek zapsáno do %2\n").arg(otazky.size()).arg(argumenty[2])
+                        << Banka::ZmeritNapovedy(otazky).Souhrn() << '\n';
     return 0;
 }

@@ -197,6 +197,87 @@ void Zkontrolovat(const QList<OtazkaZdroje> &otazky, Kontrola &kontrola)
     }
 }
 
+Napovedy ZmeritNapovedy(const QList<OtazkaZdroje> &otazky)
+{
+    Napovedy n;
+    for (const OtazkaZdroje &q : otazky) {
+        if (q.spravne.size() != 1 || !VzestupnaPismena(q.spravne))
+            continue;
+        const int spravna = q.spravne.front().unicode() - u'A';
+        const std::array<QString, 4> odpovedi{q.a, q.b, q.c, q.d};
+        QList<qsizetype> delky;
+        for (const QString &o : odpovedi)
+            if (!o.trimmed().isEmpty())
+                delky << o.trimmed().size();
+        if (spravna >= delky.size())
+            continue;
+        const qsizetype delka = delky[spravna];
+        bool kratsi = true, delsi = true, mnohemDelsi = true;
+        for (int i = 0; i < delky.size(); ++i) {
+            if (i == spravna)
+                continue;
+            kratsi = kratsi && delky[i] > delka;
+            delsi = delsi && delky[i] < delka;
+            mnohemDelsi = mnohemDelsi && delky[i] * 10 > delka * 13;
+        }
+        if (delky.size() == 4) {
+            ++n.ctveric;
+            ++n.pismena[static_cast<size_t>(spravna)];
+            continue;
+        }
+        ++n.trojic;
+        n.nejkratsi += kratsi;
+        n.nejdelsi += delsi;
+        if (mnohemDelsi) {
+            ++n.obeDelsi;
+            n.cislaObeDelsi << q.cislo;
+        }
+    }
+    return n;
+}
+
+namespace {
+
+QString Podil(int pocet, int zaklad)
+{
+    return QStringLiteral("%1 z %2 (%3 %)").arg(pocet).arg(zaklad)
+        .arg(zaklad ? 100.0 * pocet / zaklad : 0.0, 0, 'f', 1);
+}
+
+} // namespace
+
+QStringList Napovedy::Prekroceni() const
+{
+    QStringList vady;
+    if (obeDelsi * 100 >= 4 * trojic && obeDelsi > 0) {
+        QStringList cisla;
+        for (int c : cislaObeDelsi)
+            cisla << QString::number(c);
+        vady << QStringLiteral("obě špatné odpovědi o víc než 30 % delší než správná: %1, limit pod 4 % (otázky %2)")
+                    .arg(Podil(obeDelsi, trojic), cisla.join(QStringLiteral(", ")));
+    }
+    if (nejkratsi * 10 > 3 * trojic)
+        vady << QStringLiteral("správná odpověď nejkratší: %1, limit 30 %").arg(Podil(nejkratsi, trojic));
+    if (nejdelsi * 10 > 3 * trojic)
+        vady << QStringLiteral("správná odpověď nejdelší: %1, limit 30 %").arg(Podil(nejdelsi, trojic));
+    for (int i = 0; i < 4; ++i)
+        if (pismena[static_cast<size_t>(i)] * 10 > 4 * ctveric)
+            vady << QStringLiteral("ve čtyřech odpovědích je správná %1): %2, limit 40 %")
+                        .arg(QChar(u'a' + i)).arg(Podil(pismena[static_cast<size_t>(i)], ctveric));
+    return vady;
+}
+
+QString Napovedy::Souhrn() const
+{
+    QStringList pismenaCtveric;
+    for (int i = 0; i < 4; ++i)
+        pismenaCtveric << QStringLiteral("%1) %2").arg(QChar(u'a' + i)).arg(pismena[static_cast<size_t>(i)]);
+    return QStringLiteral("Otázky s jednou správnou ze tří odpovědí: obě špatné mnohem delší %1, správná nejkratší %2, "
+                          "nejdelší %3; ze čtyř odpovědí správná %4.")
+        .arg(Podil(obeDelsi, trojic), Podil(nejkratsi, trojic), Podil(nejdelsi, trojic),
+             pismenaCtveric.join(QStringLiteral(", ")));
+}
+
 QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil)
 {
     QDir dir(cil);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // Builds the question bank from its sources in data/otazky: checks every rule of the source
 // contract, then writes otazky.DB/.MB, the question pictures and the answer marks.
 //
@@ -41,6 +43,26 @@ QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola);
 // The contract over all questions read. The count and the points-test coverage are checked
 // only once no number is missing.
 void Zkontrolovat(const QList<OtazkaZdroje> &otazky, Kontrola &kontrola);
+
+// Cues by which a test-wise learner could pick the right answer without knowing the rule.
+// Counted over single-answer questions only (a question with more right answers has no one
+// right answer to set against the wrong ones); lengths are characters of the trimmed texts.
+struct Napovedy {
+    int trojic = 0;    // single-answer questions with three answers
+    int obeDelsi = 0;  // of them: both wrong answers more than 30 % longer than the right one
+    int nejkratsi = 0; // of them: the right answer strictly the shortest
+    int nejdelsi = 0;  // of them: the right answer strictly the longest
+    int ctveric = 0;   // single-answer questions with four answers
+    std::array<int, 4> pismena{}; // of them: how often a) to d) is the right one
+    QList<int> cislaObeDelsi;
+
+    // The limits a bank keeps: both wrong answers much longer in under 4 % of the three-answer
+    // questions, the right answer strictly shortest or strictly longest in at most 30 % each, no
+    // letter right in more than 40 % of the four-answer questions. Empty when all hold.
+    QStringList Prekroceni() const;
+    QString Souhrn() const;
+};
+Napovedy ZmeritNapovedy(const QList<OtazkaZdroje> &otazky);
 
 // Writes the bank into the program directory; throws ChybaTabulky or returns a message on failure.
 QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil);
