@@ -8,7 +8,7 @@ class QTranslator;
 namespace Start {
 
 // The name of the installed desktop entry and icon, by which the desktop ties the window to them.
-inline constexpr char IdAplikace[] = "cz.semaforix.Semaforix";
+inline constexpr char IdAplikace[] = "cz.semaforix.semaforix";
 
 // preklad must live as long as the application.
 void Pripravit(QTranslator &preklad);
