@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -38,21 +39,6 @@ QStringList Soubory(const QString &koren)
         soubory << QDir(koren).relativeFilePath(i.next());
     soubory.sort();
     return soubory;
-}
-
-// Width and height from a PNG file's header.
-QSize VelikostPng(const QString &soubor)
-{
-    QFile f(soubor);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray h = f.read(24);
-    if (h.size() < 24 || !h.startsWith("\x89PNG"))
-        return {};
-    const auto cislo = [&h](int od) {
-        return int((quint8(h[od]) << 24) | (quint8(h[od + 1]) << 16) | (quint8(h[od + 2]) << 8) | quint8(h[od + 3]));
-    };
-    return {cislo(16), cislo(20)};
 }
 
 } // namespace
@@ -97,7 +83,7 @@ private slots:
         for (int v : {48, 128, 256}) {
             const QString ikona = QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(v).arg(m_id);
             potreba << ikona;
-            QCOMPARE(VelikostPng(V(ikona)), QSize(v, v));
+            QCOMPARE(QImageReader(V(ikona), "png").size(), QSize(v, v));
         }
         for (const QString &s : potreba)
             QVERIFY2(soubory.contains(s), qPrintable(s));

@@ -71,12 +71,9 @@ private slots:
             QCOMPARE(Vyhodnotit(okno), QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."));
             QCOMPARE(Dialogy::Test::Zobrazene().size(), 0);
         }
-        QStringList nove = m_i->Soubory();
-        for (const QString &s : pred)
-            nove.removeOne(s);
-        QCOMPARE(nove, (QStringList{QStringLiteral("domov/.local/share/semaforix/Vysledky.DB"),
-                                    QStringLiteral("domov/.local/share/semaforix/Vysledky.MB"),
-                                    QStringLiteral("domov/.local/share/semaforix/config.ini")}));
+        QCOMPARE(m_i->Pribylo(pred), (QStringList{QStringLiteral("domov/.local/share/semaforix/Vysledky.DB"),
+                                              QStringLiteral("domov/.local/share/semaforix/Vysledky.MB"),
+                                              QStringLiteral("domov/.local/share/semaforix/config.ini")}));
         // The next start reads the learner's settings from their directory.
         THlavniFormular znovu;
         QCOMPARE(znovu.Stav().ZvolenaSkupina, QStringLiteral("D"));

@@ -45,6 +45,14 @@ public:
         soubory.sort();
         return soubory;
     }
+    // The files added since pred was taken.
+    QStringList Pribylo(const QStringList &pred) const
+    {
+        QStringList nove = Soubory();
+        for (const QString &s : pred)
+            nove.removeOne(s);
+        return nove;
+    }
 
 private:
     QTemporaryDir m_koren;
