@@ -2,9 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libjpeg-dev \
-           fonts-liberation2 fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool imagemagick time
+           fonts-liberation2 fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool imagemagick time \
+           dpkg-dev file desktop-file-utils appstream lintian
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build package deps bench clean
 
 run: build
 	cd $(BUILD)/semaforix && ./semaforix
@@ -15,6 +16,9 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD)
 	cmake --build $(BUILD) -j$(JOBS)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j$(JOBS)

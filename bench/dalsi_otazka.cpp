@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const int behu = argc > 1 ? std::max(1, std::atoi(argv[1])) : 101;
-    THlavniFormular okno(QDir::currentPath());
+    THlavniFormular okno;
     okno.show();
     StavProgramu &stav = okno.Stav();
     stav.PovoleneKategorie = {false, false, true, false, false, false, false};

@@ -2,13 +2,12 @@
 #include "app/hlavniformular.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    THlavniFormular okno(QDir::currentPath());
+    THlavniFormular okno;
     okno.show();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();

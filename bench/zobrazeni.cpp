@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTextStream>
 
@@ -88,7 +87,7 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    THlavniFormular okno(QDir::currentPath());
+    THlavniFormular okno;
     okno.show();
     okno.findChild<QAction *>(QStringLiteral("M1Prohlizet"))->trigger();
     app.processEvents();

@@ -4,6 +4,7 @@
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "app/setup.h"
+#include "data/adresare.h"
 #include "data/profily.h"
 #include "info/Historie.h"
 #include "info/napovedaHTML.h"
@@ -17,8 +18,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -43,9 +42,7 @@ void Obarvit(QWidget *w, const QColor &barva)
 
 } // namespace
 
-THlavniFormular::THlavniFormular(const QString &adresarProgramu, QWidget *rodic)
-    : QMainWindow(rodic),
-      m_adresarProgramu(adresarProgramu.isEmpty() ? QCoreApplication::applicationDirPath() : adresarProgramu)
+THlavniFormular::THlavniFormular(QWidget *rodic) : QMainWindow(rodic)
 {
     setObjectName(QStringLiteral("HlavniFormular"));
     setWindowTitle(QStringLiteral("Semaforix"));
@@ -152,8 +149,8 @@ void THlavniFormular::Spustit()
 
     // 3. Settings from config.ini, or the defaults when there is none. A file far larger than any
     // the program writes is not ours: it is reported, left alone, and the defaults hold.
-    const QString konfigurace = QDir(m_adresarProgramu).filePath(QStringLiteral("config.ini"));
-    if (SouborExistuje(QStringLiteral("config.ini"))) {
+    const QString konfigurace = Adresare::Uzivatele(QStringLiteral("config.ini"));
+    if (SouborExistuje(konfigurace)) {
         Konfigurace k;
         QString chyba;
         if (!NacistKonfiguraci(konfigurace, k, &chyba)) {
@@ -240,7 +237,8 @@ void THlavniFormular::M1NahodnyVyberClick()
 void THlavniFormular::M1UlozitNastaveniClick()
 {
     QString chyba;
-    if (!UlozitKonfiguraci(QDir(m_adresarProgramu).filePath(QStringLiteral("config.ini")), m_stav, &chyba)) {
+    if (!Adresare::PripravitAdresarUzivatele(&chyba)
+        || !UlozitKonfiguraci(Adresare::Uzivatele(QStringLiteral("config.ini")), m_stav, &chyba)) {
         Dialogy::Chyba(this, chyba);
         return;
     }
@@ -249,7 +247,7 @@ void THlavniFormular::M1UlozitNastaveniClick()
 
 void THlavniFormular::smProcClick()
 {
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB"))) {
+    if (!SouborExistuje(Adresare::Uzivatele(QStringLiteral("Vysledky.DB")))) {
         Dialogy::Informace(this, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
         return;
     }
@@ -259,7 +257,7 @@ void THlavniFormular::smProcClick()
 
 void THlavniFormular::smZkouClick()
 {
-    if (!SouborExistuje(QStringLiteral("Vysledky.DB"))) {
+    if (!SouborExistuje(Adresare::Uzivatele(QStringLiteral("Vysledky.DB")))) {
         Dialogy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
         return;
     }
@@ -269,7 +267,7 @@ void THlavniFormular::smZkouClick()
 
 void THlavniFormular::M1VysledekTestuClick()
 {
-    if (!SouborExistuje(QStringLiteral("Protokoly.DB"))) {
+    if (!SouborExistuje(Adresare::Uzivatele(QStringLiteral("Protokoly.DB")))) {
         Dialogy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
         return;
     }
@@ -340,7 +338,7 @@ void THlavniFormular::M2oProgramuClick() { M1OProgramuClick(); }
 
 void THlavniFormular::M1NapovedaClick()
 {
-    THelpForm okno(m_adresarProgramu, this);
+    THelpForm okno(this);
     Dialogy::Vycentrovat(&okno, this);
     okno.exec();
 }

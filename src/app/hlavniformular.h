@@ -20,15 +20,14 @@ class TRizeniBehu;
 class THlavniFormular : public QMainWindow {
     Q_OBJECT
 public:
-    // adresarProgramu: where config.ini is read and written (the program's own directory).
-    explicit THlavniFormular(const QString &adresarProgramu = {}, QWidget *rodic = nullptr);
+    // config.ini, the tables and the bank are where the program's directories (data/adresare.h) say.
+    explicit THlavniFormular(QWidget *rodic = nullptr);
     ~THlavniFormular() override;
 
     StavProgramu &Stav() { return m_stav; }
     BankaOtazek &Banka() { return m_banka; }
     TPanelOtazky &PanelOtazky() { return *m_pOtazky; }
     TPanelPomoc &PanelPomoc() { return *m_pPomoc; }
-    QString AdresarProgramu() const { return m_adresarProgramu; }
 
     // The only way into or out of a mode.
     void PrepnoutRezim(Rezim rezim, bool zapnout);
@@ -65,7 +64,6 @@ private:
     void M1NapovedaClick();
     void M1SeznamClick();
 
-    QString m_adresarProgramu;
     StavProgramu m_stav;
     BankaOtazek m_banka;
 

@@ -1,23 +1,14 @@
 #include "app/hlavniformular.h"
+#include "app/start.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Qt's own dialogs (saving, printing, the input box) and the edit fields' menus speak Czech
-    // like the rest of the program. Without the translation they stay English and work all the same.
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     QTranslator preklad;
-    if (preklad.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&preklad);
-    // The tables and config.ini live beside the program, wherever it was started from.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    Start::Pripravit(preklad);
     THlavniFormular okno;
     okno.show();
     return app.exec();

@@ -3,6 +3,7 @@
 #include "app/dialogy.h"
 #include "app/panelprohlizeni.h"
 #include "app/rozvrzeni.h"
+#include "data/adresare.h"
 #include "data/banka.h"
 
 #include <QImageReader>
@@ -188,9 +189,7 @@ bool TPanelOtazky::NacistObrazek(QLabel *cil, const QString &cesta)
 {
     auto kde = m_obrazky.constFind(cesta);
     if (kde == m_obrazky.constEnd()) {
-        QString soubor = cesta;
-        soubor.replace(u'\\', u'/');
-        QImageReader ctecka(soubor);
+        QImageReader ctecka(Adresare::Zdroj(cesta));
         const QImage obraz = ctecka.read();
         if (obraz.isNull()) {
             Dialogy::Chyba(this, QStringLiteral("Obrázek %1 nelze načíst: %2").arg(cesta, ctecka.errorString()));

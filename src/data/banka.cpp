@@ -1,5 +1,7 @@
 #include "data/banka.h"
 
+#include "data/adresare.h"
+
 namespace Skupiny {
 
 QString PismenaSkupiny(const QString &skupina)
@@ -54,6 +56,9 @@ BankaOtazek::BankaOtazek() : m_tabulka(JmenoTabulky) {}
 
 void BankaOtazek::Otevrit()
 {
+    // The bank is read from the data directory, whichever it is, not from the learner's.
+    if (!m_tabulka.Otevreno())
+        m_tabulka.NastavitJmeno(Adresare::Zdroj(JmenoTabulky));
     m_tabulka.Otevrit(true);
     m_index.fill(Polozka{});
     try {

@@ -33,7 +33,7 @@ struct OtazkaBanky {
     std::array<QString, 4> odpovedi; // a) to d)
     QString spravne;                 // letters of the right answers, "AC"
     QString skupina;                 // group letters, "ABCD"
-    QString obrazek;                 // picture path relative to the program directory, or empty
+    QString obrazek;                 // picture path relative to the data directory, or empty
     QString poznamka;
 };
 

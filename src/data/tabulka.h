@@ -16,9 +16,11 @@ struct sqlite3;
 struct PruchodFiltru;
 
 // A record table of the program: NAME.DB holds the records, NAME.MB their memo texts, both
-// SQLite databases in the working directory. Records keep their insertion order; a record is
-// stored wholly or not at all. An existing table file is never recreated, replaced or truncated,
-// and a pair that is not one of ours is recognised before anything may write to it.
+// SQLite databases in the learner's directory (data/adresare.h); a name with an absolute path,
+// such as the bank's in the data directory, is taken as it is. Records keep their insertion
+// order; a record is stored wholly or not at all. An existing table file is never recreated,
+// replaced or truncated, and a pair that is not one of ours is recognised before anything may
+// write to it.
 //
 // A table may hold a hundred thousand records: filters run inside SQLite, the view holds only
 // record ids, and fields are fetched when read, a block of records at a time.

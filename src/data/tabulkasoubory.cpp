@@ -1,6 +1,8 @@
 // The files of a table: recognising a pair before anything may write to it, and creating one.
 #include "data/tabulkasql.h"
 
+#include "data/adresare.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -68,6 +70,14 @@ QStringList Texty(sqlite3 *db, const QString &tabulka, const QString &soubor, co
     if (krok != SQLITE_DONE)
         throw ChybaTabulky(Zprava(tabulka, Poskozeny(soubor, ChybaEnginu(db))));
     return texty;
+}
+
+// The learner's directory comes into being with their first table.
+void PripravitAdresar(const QString &tabulka)
+{
+    QString chyba;
+    if (!Adresare::PripravitAdresarUzivatele(&chyba))
+        throw ChybaTabulky(Zprava(tabulka, chyba));
 }
 
 } // namespace
@@ -144,6 +154,7 @@ void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole)
     const QString db = SouborDb(jmeno), mb = SouborMb(jmeno);
     if (QFileInfo::exists(db) || QFileInfo::exists(mb))
         throw ChybaTabulky(Zprava(jmeno, QStringLiteral("tabulka již existuje")));
+    PripravitAdresar(jmeno);
 
     QString zaznamy = QStringLiteral("CREATE TABLE zaznamy(id INTEGER PRIMARY KEY AUTOINCREMENT");
     QString memo = QStringLiteral("CREATE TABLE memo(id INTEGER PRIMARY KEY");
@@ -212,6 +223,7 @@ void Tabulka::Zalozit(const QString &jmeno, const QList<DefinicePole> &pole)
     };
     if (QFileInfo::exists(db))
         throw ChybaTabulky(Zprava(jmeno, QStringLiteral("tabulka již existuje")));
+    PripravitAdresar(jmeno);
     if (QFileInfo::exists(mb)) {
         // Only the records file is missing: a creation stopped between its two moves is finished.
         if (QFileInfo::exists(novaDb) && !QFileInfo::exists(novaMb)) {

@@ -1,5 +1,7 @@
 #include "data/tabulkasql.h"
 
+#include "data/adresare.h"
+
 #include <QFileInfo>
 #include <QUrl>
 
@@ -12,8 +14,9 @@ QString ZakladniJmeno(const QString &jmeno)
     return jmeno;
 }
 
-QString SouborDb(const QString &jmeno) { return ZakladniJmeno(jmeno) + QStringLiteral(".DB"); }
-QString SouborMb(const QString &jmeno) { return ZakladniJmeno(jmeno) + QStringLiteral(".MB"); }
+// Every table by a plain name is the learner's: it lies in their directory.
+QString SouborDb(const QString &jmeno) { return Adresare::Uzivatele(ZakladniJmeno(jmeno) + QStringLiteral(".DB")); }
+QString SouborMb(const QString &jmeno) { return Adresare::Uzivatele(ZakladniJmeno(jmeno) + QStringLiteral(".MB")); }
 
 QString Identifikator(const QString &jmeno)
 {
@@ -54,7 +57,7 @@ std::optional<TypPole> TypZNazvu(const QByteArray &nazev)
 
 QString Zprava(const QString &tabulka, const QString &co)
 {
-    return QStringLiteral("Tabulka %1: %2").arg(ZakladniJmeno(tabulka), co);
+    return QStringLiteral("Tabulka %1: %2").arg(QFileInfo(ZakladniJmeno(tabulka)).fileName(), co);
 }
 
 QString ChybaEnginu(sqlite3 *db)

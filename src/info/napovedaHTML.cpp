@@ -1,5 +1,7 @@
 #include "info/napovedaHTML.h"
 
+#include "data/adresare.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -11,7 +13,7 @@ QString TNapovedaProhlizec::ChybejiciStranka(const QString &cesta)
                "<html><head><title>Nápověda chybí</title></head><body>"
                "<h2>Nápověda není k dispozici</h2>"
                "<p>Stránka nápovědy <b>%1</b> nebyla nalezena.</p>"
-               "<p>Stránky nápovědy patří do složky <b>Help</b> vedle programu Semaforix. "
+               "<p>Stránky nápovědy patří do složky <b>Help</b> mezi soubory programu Semaforix. "
                "Pokud složka chybí nebo je neúplná, nainstalujte program znovu.</p>"
                "</body></html>")
         .arg(QDir::toNativeSeparators(cesta).toHtmlEscaped());
@@ -24,12 +26,12 @@ QVariant TNapovedaProhlizec::loadResource(int typ, const QUrl &adresa)
     return QTextBrowser::loadResource(typ, adresa);
 }
 
-QString THelpForm::CestaIndexu(const QString &adresarProgramu)
+QString THelpForm::CestaIndexu()
 {
-    return QDir(adresarProgramu).filePath(QStringLiteral("Help/index.htm"));
+    return QFileInfo(Adresare::Zdroj(QStringLiteral("Help/index.htm"))).absoluteFilePath();
 }
 
-THelpForm::THelpForm(const QString &adresarProgramu, QWidget *vlastnik) : QDialog(vlastnik)
+THelpForm::THelpForm(QWidget *vlastnik) : QDialog(vlastnik)
 {
     setObjectName(QStringLiteral("HelpForm"));
     setAttribute(Qt::WA_WindowPropagation);
@@ -45,5 +47,5 @@ THelpForm::THelpForm(const QString &adresarProgramu, QWidget *vlastnik) : QDialo
     rozvrzeni->setContentsMargins(0, 0, 0, 0);
     rozvrzeni->addWidget(wbHelp);
 
-    wbHelp->setSource(QUrl::fromLocalFile(CestaIndexu(adresarProgramu)), QTextDocument::HtmlResource);
+    wbHelp->setSource(QUrl::fromLocalFile(CestaIndexu()), QTextDocument::HtmlResource);
 }

@@ -14,11 +14,11 @@ public:
     static QString ChybejiciStranka(const QString &cesta);
 };
 
-// The help window: the program directory's Help/index.htm in a browser filling the window.
+// The help window: Help/index.htm of the program's data in a browser filling the window.
 class THelpForm : public QDialog {
     Q_OBJECT
 public:
-    explicit THelpForm(const QString &adresarProgramu, QWidget *vlastnik = nullptr);
+    explicit THelpForm(QWidget *vlastnik = nullptr);
 
-    static QString CestaIndexu(const QString &adresarProgramu);
+    static QString CestaIndexu();
 };

@@ -1,6 +1,8 @@
 #include "info/oaplikaci.h"
 
 #include "app/vzhled.h"
+#include "data/adresare.h"
+#include "data/banka.h"
 #include "kresby/kresby.h"
 
 #include <QDesktopServices>
@@ -115,7 +117,8 @@ TAbout::TAbout(QWidget *vlastnik) : QDialog(vlastnik)
 
 QString TAbout::DatumBanky()
 {
-    const QFileInfo soubor(QStringLiteral("otazky.MB"));
+    // The memo file of the bank in use: the one the bank opens, from the data directory.
+    const QFileInfo soubor(Adresare::Zdroj(BankaOtazek::JmenoTabulky + QStringLiteral(".MB")));
     return QLocale(QLocale::Czech, QLocale::Czechia).toString(soubor.lastModified().date(), QLocale::ShortFormat);
 }
 

@@ -82,18 +82,21 @@ QPixmap Pozadi(int sirka, int vyska)
     return obraz;
 }
 
+QImage Ikona(int velikost)
+{
+    QImage obraz(velikost, velikost, QImage::Format_ARGB32_Premultiplied);
+    obraz.fill(Qt::transparent);
+    QPainter p(&obraz);
+    p.setRenderHint(QPainter::Antialiasing);
+    Semafor(p, QRectF(velikost * 0.28, velikost * 0.04, velikost * 0.44, velikost * 0.92), 2);
+    return obraz;
+}
+
 QIcon IkonaOkna()
 {
     QIcon ikona;
-    for (int velikost : {16, 32, 48, 64}) {
-        QPixmap obraz(velikost, velikost);
-        obraz.fill(Qt::transparent);
-        QPainter p(&obraz);
-        p.setRenderHint(QPainter::Antialiasing);
-        Semafor(p, QRectF(velikost * 0.28, velikost * 0.04, velikost * 0.44, velikost * 0.92), 2);
-        p.end();
-        ikona.addPixmap(obraz);
-    }
+    for (int velikost : {16, 32, 48, 64})
+        ikona.addPixmap(QPixmap::fromImage(Ikona(velikost)));
     return ikona;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/dialogy.h"
 #include "app/rozvrzeni.h"
+#include "data/adresare.h"
 #include "data/banka.h"
 #include "test/plan.h"
 
@@ -76,8 +77,7 @@ int VyskaTextu(const QString &text, int sirka)
 
 bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno)
 {
-    QString soubor = cesta;
-    soubor.replace(u'\\', u'/');
+    const QString soubor = Adresare::Zdroj(cesta);
     // The format by the file's extension, which also spares probing every image plugin.
     QImageReader ctecka(soubor, QFileInfo(soubor).suffix().toLatin1());
     const QImage obraz = ctecka.read();
@@ -92,9 +92,7 @@ bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno)
 
 bool NacistObrazekOtazky(QLabel *cil, const QString &cesta, QWidget *okno)
 {
-    QString soubor = cesta;
-    soubor.replace(u'\\', u'/');
-    const QString klic = QStringLiteral("semaforix-otazka:") + QFileInfo(soubor).absoluteFilePath();
+    const QString klic = QStringLiteral("semaforix-otazka:") + QFileInfo(Adresare::Zdroj(cesta)).absoluteFilePath();
     QPixmap obrazek;
     if (QPixmapCache::find(klic, &obrazek)) {
         cil->setPixmap(obrazek);

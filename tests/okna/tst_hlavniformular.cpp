@@ -61,7 +61,7 @@ private slots:
 
     void vychoziNastaveniBezKonfigurace()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         QCOMPARE(okno.Stav().ZvolenaSkupina, QStringLiteral("B"));
         QCOMPARE(okno.Stav().AktivniProfil, QStringLiteral("Default"));
         QCOMPARE(okno.Stav().Profily, QStringList{QStringLiteral("Default")});
@@ -89,7 +89,7 @@ private slots:
                           "Zdravoveda=0\r\nPodminky provozu=0\r\nZnacky=0\r\nKrizovatky=0\r\n"
                           "[Skupina]\r\nSkupina=C\r\n[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=0\r\n"
                           "[Profily]\r\nPocet=2\r\n1=Default\r\n2=\x8a\xe1rka\r\nAktivni=\x8a\xe1rka\r\n");
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         QVERIFY(!Pomocnik::Prvek<QAction>(&okno, "M1Procvicovat")->isEnabled() && !Pomocnik::Prvek<QAction>(&okno, "M1Zkouset")->isEnabled());
         QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu1")->text(), QStringLiteral("Šárka"));
         QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu2")->text(), QStringLiteral("Skupina: C"));
@@ -103,7 +103,7 @@ private slots:
     void stavovyRadekAVyberSeUlozi()
     {
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno;
             Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->trigger();
             QVERIFY(!Pomocnik::Prvek<QStatusBar>(&okno, "StavovyRadek1")->isVisibleTo(&okno) && !Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->isChecked());
             Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->trigger();
@@ -117,7 +117,7 @@ private slots:
             QCOMPARE(okno.Stav().UlozeneProfily.size(), 2);
             QVERIFY(Dialogy::Test::Zobrazene().isEmpty()); // no message follows a save
         }
-        THlavniFormular znovu(m_dir->path());
+        THlavniFormular znovu;
         QVERIFY(!Pomocnik::Prvek<QStatusBar>(&znovu, "StavovyRadek1")->isVisibleTo(&znovu));
         QVERIFY(Pomocnik::Prvek<QAction>(&znovu, "M1NahodnyVyber")->isChecked());
         QCOMPARE(znovu.Stav().Profily, (QStringList{QStringLiteral("Default"), QStringLiteral("Škola")}));
@@ -125,7 +125,7 @@ private slots:
 
     void neulozitelneJmenoSeOdmitne()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         okno.Stav().Profily << QStringLiteral("Ελένη");
         Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger();
         const auto zpravy = Dialogy::Test::Zobrazene();
@@ -137,7 +137,7 @@ private slots:
 
     void napovedaVeStavovemRadku()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         QStatusTipEvent tip(Pomocnik::Prvek<QAction>(&okno, "M1Test")->statusTip());
         QCoreApplication::sendEvent(&okno, &tip);
         QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu0")->text(), QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích"));
@@ -148,7 +148,7 @@ private slots:
 
     void zavreniBehemRezimuSePta()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         okno.show();
         QVERIFY(okno.close());
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
@@ -181,7 +181,7 @@ private slots:
         ZalozitVysledky(QStringLiteral("Protokoly"), profily);
         ZapsatKonfiguraci("[Profily]\r\nPocet=3\r\n1=Default\r\n2=Jan's\r\n3=Petr\r\nAktivni=Default\r\n");
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno;
             okno.Stav().Profily = {QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan")};
             okno.Stav().ZnameProfily << QStringLiteral("Jan"); // created in the settings and never saved
             Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger(); // Petr's removal saved
@@ -195,7 +195,7 @@ private slots:
 
         // A profile created in the next run and never saved goes at that run's close.
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno;
             okno.Stav().ZnameProfily << QStringLiteral("Cizí");
             okno.close();
         }
@@ -237,7 +237,7 @@ private slots:
         for (const QString &s : std::as_const(soubory))
             predtim << Obsah(s);
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno;
             QVERIFY(okno.close());
         }
         for (int i = 0; i < soubory.size(); ++i)
@@ -249,7 +249,7 @@ private slots:
     {
         ZalozitVysledky(QStringLiteral("Vysledky"), {QStringLiteral("Default"), QStringLiteral("Jan")});
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno;
             okno.Stav().ZnameProfily << QStringLiteral("Jan");
             okno.Stav().UlozeneProfily.clear();
             okno.close();
@@ -265,7 +265,7 @@ private slots:
         while (velky.size() <= MaxVelikostKonfigurace)
             velky += "; poznámka\r\n";
         ZapsatKonfiguraci(velky);
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
@@ -282,7 +282,7 @@ private slots:
 
     void chybejiciTabulkyVysledku()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         Pomocnik::Prvek<QAction>(&okno, "smProc")->trigger();
         Pomocnik::Prvek<QAction>(&okno, "smZkou")->trigger();
         Pomocnik::Prvek<QAction>(&okno, "M1VysledekTestu")->trigger();
@@ -301,7 +301,7 @@ private slots:
     {
         QFile::remove(m_dir->filePath(QStringLiteral("otazky.DB")));
         ZapsatKonfiguraci("[Skupina]\r\nSkupina=D\r\n");
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);

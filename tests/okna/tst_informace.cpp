@@ -97,7 +97,7 @@ private slots:
 
     void oProgramuZavreOKiEscape()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         QAction *polozka = Pomocnik::Prvek<QAction>(&okno, "M1OProgramu");
         QVERIFY(Otevrit<TAbout>(polozka, [&](TAbout *o) {
             QCOMPARE(o->windowTitle(), QStringLiteral("O programu"));
@@ -120,7 +120,7 @@ private slots:
 
     void oProgramuBehemRezimu()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         okno.PrepnoutRezim(Rezim::Prohlizeni, true);
         QAction *polozka = Pomocnik::Prvek<QAction>(&okno, "M2oProgramu");
         QVERIFY(polozka->isVisible());
@@ -204,7 +204,7 @@ private slots:
                                     "<a href=\"https://example.org/\">web</a></body></html>").toUtf8());
         ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/druha.htm")),
                      QByteArrayLiteral("<html><body><p>Druhá stránka</p></body></html>"));
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         QVERIFY(Otevrit<THelpForm>(Pomocnik::Prvek<QAction>(&okno, "M1Napoveda"), [&](THelpForm *o) {
             QCOMPARE(o->windowTitle(), QStringLiteral("Nápověda programu Semaforix"));
             QCOMPARE(o->size(), QSize(700, 550));
@@ -237,17 +237,17 @@ private slots:
 
     void chybejiciNapoveda()
     {
-        THelpForm o(m_dir->path());
+        THelpForm o;
         auto *wbHelp = Pomocnik::Prvek<QTextBrowser>(&o, "wbHelp");
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Nápověda není k dispozici")));
-        QVERIFY(wbHelp->toPlainText().contains(QDir::toNativeSeparators(THelpForm::CestaIndexu(m_dir->path()))));
+        QVERIFY(wbHelp->toPlainText().contains(QDir::toNativeSeparators(THelpForm::CestaIndexu())));
     }
 
     void odkazNaChybejiciStranku()
     {
         // A link to a page that is gone shows the notice, not an empty window.
         ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/index.htm")), QByteArrayLiteral("<html><body>Obsah</body></html>"));
-        THelpForm o(m_dir->path());
+        THelpForm o;
         auto *wbHelp = Pomocnik::Prvek<QTextBrowser>(&o, "wbHelp");
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Obsah")));
         wbHelp->setSource(QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("Help/neni.htm"))));
@@ -257,7 +257,7 @@ private slots:
 
     void historie()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         QVERIFY(Otevrit<TOpravyAktualizace>(Pomocnik::Prvek<QAction>(&okno, "M1Seznam"), [&](TOpravyAktualizace *o) {
             QCOMPARE(o->windowTitle(), QStringLiteral("Historie oprav a aktualizací"));
             QCOMPARE(o->minimumSize(), o->maximumSize());

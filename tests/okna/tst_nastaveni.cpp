@@ -302,7 +302,7 @@ private slots:
     void hlavniOknoNasleduje()
     {
         QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         okno.show();
         bool videno = false;
         QPoint centr;

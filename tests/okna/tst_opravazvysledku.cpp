@@ -52,7 +52,7 @@ private slots:
         v.uspesnost = 80;
         Pomocnik::ZapsatVysledky({v});
 
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         okno.show();
         StavProgramu &s = okno.Stav();
         s.VytvaretProtokol = {true, true, false};

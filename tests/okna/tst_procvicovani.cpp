@@ -114,7 +114,7 @@ private slots:
         otazky[1].spravne = QStringLiteral("B");
         otazky[3].skupina = QStringLiteral("CD");
         QCOMPARE(Pomocnik::ZapsatBanku(otazky, m_dir->path()), QString());
-        m_okno = std::make_unique<THlavniFormular>(m_dir->path());
+        m_okno = std::make_unique<THlavniFormular>();
         m_okno->show();
         S().PovoleneKategorie = {true, false, false, false, false, false, false}; // 1, 2, 3 for group B
         S().VytvaretProtokol = {true, true, false};

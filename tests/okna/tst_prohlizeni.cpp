@@ -75,7 +75,7 @@ private slots:
         otazky[1].d.clear();
         otazky[1].poznamka.clear();
         QCOMPARE(Pomocnik::ZapsatBanku(otazky, m_dir->path()), QString());
-        m_okno = std::make_unique<THlavniFormular>(m_dir->path());
+        m_okno = std::make_unique<THlavniFormular>();
         m_okno->show();
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }

@@ -92,7 +92,7 @@ private slots:
     void menu()
     {
         QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno;
         Pomocnik::Prvek<QAction>(&okno, "M1VysledekTestu")->trigger();
         QCOMPARE(Dialogy::Test::Zobrazene().value(0).text, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
 

@@ -104,7 +104,7 @@ private slots:
         for (int n : {3, 7, 9, 15, 421})
             otazky << Pomocnik::Otazka(n);
         QCOMPARE(Pomocnik::ZapsatBanku(otazky, m_dir->path()), QString());
-        m_okno = std::make_unique<THlavniFormular>(m_dir->path());
+        m_okno = std::make_unique<THlavniFormular>();
     }
 
     void cleanup() { m_okno.reset(); }

@@ -463,7 +463,7 @@ private slots:
     // The main window lends the bank to the test window while it is open.
     void zHlavnihoOkna()
     {
-        THlavniFormular hlavni(m_dir->path());
+        THlavniFormular hlavni;
         QVERIFY(hlavni.Banka().Otevrena());
         bool bankaZavrena = false, otevreno = false;
         QTimer::singleShot(0, this, [&] {

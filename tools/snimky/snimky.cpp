@@ -279,7 +279,7 @@ const QList<Snimek> &Seznam()
         // Last, so that the pictures on the start page it shows are already written.
         {QStringLiteral("napoveda.png"),
          [](THlavniFormular &o) {
-             THelpForm okno(o.AdresarProgramu(), &o);
+             THelpForm okno(&o);
              return Porizeni::Okno(okno);
          }},
     };
@@ -324,7 +324,7 @@ QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
         for (const QString &soubor : {QStringLiteral("config.ini"), QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB"),
                                       QStringLiteral("Protokoly.DB"), QStringLiteral("Protokoly.MB")})
             QFile::remove(soubor);
-        THlavniFormular okno(kopie.path());
+        THlavniFormular okno;
         const QImage obrazek = s.porid(okno);
         for (const Dialogy::Zobrazeni &z : Dialogy::Test::Zobrazene()) {
             if (std::none_of(ocekavane.begin(), ocekavane.end(), [&](const QString &o) { return z.text.startsWith(o); }))

@@ -1,0 +1,109 @@
+// Where the program reads its data and keeps the learner's files: decided once at start, asked by
+// the table store and the bank. A learner's directory that cannot be made is tst_instalace's.
+#include "instalace.h"
+#include "malabanka.h"
+
+#include "data/adresare.h"
+#include "data/banka.h"
+#include "data/tabulka.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+bool Vytvorit(const QString &soubor)
+{
+    QFile f(soubor);
+    return f.open(QIODevice::WriteOnly);
+}
+
+const QList<DefinicePole> PoleProfilu{{QStringLiteral("Profil"), TypPole::Retezec, 30}};
+
+} // namespace
+
+class TestAdresare : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { Adresare::Nastavit({}); }
+
+    void rozhodnuti()
+    {
+        Pomocnik::Instalace i;
+        const QString domov = i.Uzivatel();
+
+        // No bank anywhere: the program's directory, where the start reports the missing bank.
+        Adresare::Rozmisteni r = Adresare::Rozhodnout(i.Program(), true, domov);
+        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Program(), i.Program(), true));
+
+        // Installed: the bank under share/semaforix. The executable's directory gets nothing even
+        // when this user may write there (root may).
+        QVERIFY(Vytvorit(i.Data() + QStringLiteral("/otazky.DB")));
+        r = Adresare::Rozhodnout(i.Program(), true, domov);
+        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Data(), domov, false));
+
+        // A program folder with its own bank works in itself, even beside an installed copy...
+        QVERIFY(Vytvorit(i.Program() + QStringLiteral("/otazky.DB")));
+        r = Adresare::Rozhodnout(i.Program(), true, domov);
+        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Program(), i.Program(), true));
+        // ...and on a read-only medium reads its own data and keeps the learner's files at home.
+        r = Adresare::Rozhodnout(i.Program(), false, domov);
+        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Program(), domov, false));
+    }
+
+    void zkouskaZapisu()
+    {
+        QTemporaryDir d;
+        QVERIFY(Adresare::LzeVytvoritSoubor(d.path()));
+        QCOMPARE(QDir(d.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(!Adresare::LzeVytvoritSoubor(d.filePath(QStringLiteral("neni"))));
+        QVERIFY(Vytvorit(d.filePath(QStringLiteral("soubor"))));
+        QVERIFY(!Adresare::LzeVytvoritSoubor(d.filePath(QStringLiteral("soubor"))));
+
+        // The trial is real: a directory without write permission takes no file, except from root.
+        const QString ro = d.filePath(QStringLiteral("ro"));
+        QVERIFY(QDir().mkdir(ro));
+        QVERIFY(QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const bool lze = Adresare::LzeVytvoritSoubor(ro);
+        QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(lze, ::geteuid() == 0);
+        QCOMPARE(QDir(ro).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void tabulkyUzivateleABankaZDat()
+    {
+        Pomocnik::Instalace i;
+        QDir::setCurrent(i.Data());
+        Pomocnik::ZapsatMalouBanku({Pomocnik::Zaznam(1), Pomocnik::Zaznam(2)});
+        QDir::setCurrent(i.Jinde());
+        i.Pouzit();
+        QCOMPARE(Adresare::Zdroj(QStringLiteral("grafika\\yes.jpg")), i.Data() + QStringLiteral("/grafika/yes.jpg"));
+        QCOMPARE(Adresare::Uzivatele(QStringLiteral("config.ini")), i.Uzivatel() + QStringLiteral("/config.ini"));
+        QCOMPARE(Adresare::Zdroj(i.Cesta(QStringLiteral("x.jpg"))), i.Cesta(QStringLiteral("x.jpg")));
+
+        BankaOtazek banka;
+        banka.Otevrit();
+        QVERIFY(banka.OtazkaExistuje(2));
+
+        // Any table by its name is the learner's; their directory comes with the first one.
+        const QStringList pred = i.Soubory();
+        QVERIFY(!Tabulka::Existuje(QStringLiteral("Odpovedi")));
+        Tabulka::Zalozit(QStringLiteral("Odpovedi"), PoleProfilu);
+        {
+            Tabulka t(QStringLiteral("Odpovedi"));
+            t.Otevrit();
+            t.Vlozit();
+            t.Nastavit(QStringLiteral("Profil"), QStringLiteral("Eva"));
+            t.Ulozit();
+        }
+        QVERIFY(Tabulka::Existuje(QStringLiteral("Odpovedi")));
+        QCOMPARE(i.Pribylo(pred), (QStringList{QStringLiteral("domov/.local/share/semaforix/Odpovedi.DB"),
+                                                QStringLiteral("domov/.local/share/semaforix/Odpovedi.MB")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAdresare)
+#include "tst_adresare.moc"
