@@ -47,3 +47,7 @@ echo
 "$prog/bench/bench_ini"
 echo
 RUNS=${TABLE_RUNS:-11} "$prog/bench/bench_tabulky"
+
+# The memory of answers at 1,000,000 answers against its floors.
+echo
+RUNS=${MEMORY_RUNS:-11} "$prog/bench/bench_pamet"

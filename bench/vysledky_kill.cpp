@@ -1,20 +1,27 @@
-// Stress of the results table under sudden death: a child process appends run results one after
-// another and is killed with SIGKILL at a random moment, many times over. Afterwards the table
-// must open, every record the child reported as stored must be there with every field intact, and
-// no record may be partial. A second phase kills the very first write, which creates the table,
-// and checks that the next write still succeeds.
+// Stress of a record table under sudden death: a child process appends records one after another
+// and is killed with SIGKILL at a random moment, many times over. Afterwards the table must open,
+// every record the child reported as stored must be there once with every field intact, and no
+// record may be partial. A second phase kills the very first write, which creates the table, and
+// checks that the next write still succeeds.
 //
-// Usage: vysledky_kill [kills=1000] [directory=a new temporary one]
+// The results table takes run results; the answers table takes answers as a learner gives them:
+// the child reads the profile's memory once, then stores answer after answer through it.
+//
+// Usage: vysledky_kill [kills=1000] [directory=a new temporary one] [Vysledky|Odpovedi]
 #include "practice/seznamcisel.h"
 #include "practice/vysledky.h"
+#include "uceni/pamet.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <cstdio>
+#include <functional>
 #include <map>
+#include <memory>
 #include <set>
 
 #include <signal.h>
@@ -48,20 +55,93 @@ Beh::Vysledek Vysledek(int n)
     return v;
 }
 
+// Every field of the answer numbered n follows from n too; its moment identifies it.
+const QString ProfilOdpovedi = QStringLiteral("Žák č. 1");
+const QDateTime ZacatekOdpovedi(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc());
+
+Odpovedi::Odpoved Odpoved(int n)
+{
+    const QDateTime kdy = ZacatekOdpovedi.addSecs(n);
+    return {kdy.date(), kdy.time(), n % Kategorie::NejvyssiCislo + 1, static_cast<Odpovedi::Vysledek>(1 + n % 4),
+            static_cast<Odpovedi::Zdroj>(1 + n / 4 % 4)};
+}
+
+// What one table's stress needs: a writer of record n for a child, and the numbers of the stored
+// records with whether each is intact.
+struct Cil {
+    QString tabulka;
+    // Called once in each child; the writer it returns stores record n, or throws ChybaTabulky.
+    std::function<std::function<void(int)>()> zapisovac;
+    std::function<void(Tabulka &, std::map<int, int> &nalezene, int &poskozenych)> projit;
+};
+
+bool Shoduje(Tabulka &t, const Beh::Vysledek &o);
+
+Cil CilVysledky()
+{
+    return {Vysledky::JmenoTabulky,
+            [] { return std::function<void(int)>([](int n) { Vysledky::ZapsatVysledek(Vysledek(n)); }); },
+            [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
+                for (int i = 0; i < t.PocetZaznamu(); ++i) {
+                    t.PrejitNa(i);
+                    const int n = t.Cislo(Vysledky::PocetOtazek);
+                    ++nalezene[n];
+                    if (!Shoduje(t, Vysledek(n)))
+                        ++poskozenych;
+                }
+            }};
+}
+
+Cil CilOdpovedi()
+{
+    return {Odpovedi::JmenoTabulky,
+            [] {
+                auto pamet = std::make_shared<PametProfilu>(ProfilOdpovedi);
+                pamet->Nacist(); // after a kill: the journal it left is rolled back here
+                return std::function<void(int)>([pamet](int n) {
+                    const Odpovedi::Odpoved o = Odpoved(n);
+                    pamet->Zaznamenat(o.otazka, o.vysledek, o.zdroj, QDateTime(o.datum, o.cas));
+                });
+            },
+            [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
+                using namespace Odpovedi;
+                t.ProjitPohled({Pole::Profil, Pole::Otazka, Pole::DatumACas, Pole::Vysledek, Pole::Zdroj},
+                               [&](const RadekPohledu &r) {
+                                   QDate datum;
+                                   QTime cas;
+                                   const bool kdy = r.DatumCas(2, datum, cas);
+                                   const int n = int(ZacatekOdpovedi.secsTo(QDateTime(datum, cas, QTimeZone::utc())));
+                                   ++nalezene[n];
+                                   const Odpovedi::Odpoved o = Odpoved(n);
+                                   if (!kdy || r.Hodnota(0).toString() != ProfilOdpovedi || r.Cele(1) != o.otazka
+                                       || r.Cele(3) != int(o.vysledek) || r.Cele(4) != int(o.zdroj) || datum != o.datum
+                                       || cas != o.cas)
+                                       ++poskozenych;
+                               });
+            }};
+}
+
 struct Hlaseni {
     qint32 cislo;
     qint32 ulozeno; // 0: about to write, 1: stored
 };
 
 // The child: appends records n, n+1, ... and reports each before and after writing, until killed.
-[[noreturn]] void Dite(int zapis, int prvni)
+[[noreturn]] void Dite(int zapis, int prvni, const Cil &cil)
 {
+    std::function<void(int)> zapsat;
+    try {
+        zapsat = cil.zapisovac();
+    } catch (const ChybaTabulky &e) {
+        std::fprintf(stderr, "the child could not start: %s\n", qPrintable(e.Text()));
+        _exit(3);
+    }
     for (int n = prvni;; ++n) {
         Hlaseni h{n, 0};
         if (write(zapis, &h, sizeof h) != sizeof h)
             _exit(4);
         try {
-            Vysledky::ZapsatVysledek(Vysledek(n));
+            zapsat(n);
         } catch (const ChybaTabulky &e) {
             std::fprintf(stderr, "write of record %d failed: %s\n", n, qPrintable(e.Text()));
             _exit(3);
@@ -84,7 +164,7 @@ void Spat(qint64 mikrosekundy)
 }
 
 // One child, killed after a random delay; returns what it reported.
-bool Zabit(int prvni, qint64 nejdele, Prubeh &v)
+bool Zabit(int prvni, qint64 nejdele, const Cil &cil, Prubeh &v)
 {
     int roura[2];
     if (pipe(roura) != 0)
@@ -94,7 +174,7 @@ bool Zabit(int prvni, qint64 nejdele, Prubeh &v)
         return false;
     if (pid == 0) {
         close(roura[0]);
-        Dite(roura[1], prvni);
+        Dite(roura[1], prvni, cil);
     }
     close(roura[1]);
     Spat(QRandomGenerator::global()->bounded(nejdele));
@@ -135,29 +215,44 @@ int main(int argc, char *argv[])
 {
     const int zabiti = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
     QTemporaryDir docasny;
-    const QString adresar = argc > 2 ? QString::fromLocal8Bit(argv[2]) : docasny.path();
-    QDir().mkpath(adresar);
-    QDir::setCurrent(adresar);
-    if (Tabulka::Existuje(Vysledky::JmenoTabulky)) {
-        std::fprintf(stderr, "%s already holds a results table\n", qPrintable(adresar));
+    const QString adresar = argc > 2 && *argv[2] ? QString::fromLocal8Bit(argv[2]) : docasny.path();
+    const QString tabulka = argc > 3 ? QString::fromLocal8Bit(argv[3]) : Vysledky::JmenoTabulky;
+    if (tabulka != Vysledky::JmenoTabulky && tabulka != Odpovedi::JmenoTabulky) {
+        std::fprintf(stderr, "the table is Vysledky or Odpovedi, not %s\n", qPrintable(tabulka));
+        return 2;
+    }
+    const Cil cil = tabulka == Vysledky::JmenoTabulky ? CilVysledky() : CilOdpovedi();
+    if (!QDir().mkpath(adresar) || !QDir::setCurrent(adresar)) {
+        std::fprintf(stderr, "cannot work in %s\n", qPrintable(adresar));
+        return 2;
+    }
+    if (Tabulka::Existuje(cil.tabulka)) {
+        std::fprintf(stderr, "%s already holds the table %s\n", qPrintable(adresar), qPrintable(cil.tabulka));
         return 2;
     }
 
     // How long one append takes here, so that the kills spread over whole appends.
-    Vysledky::ZapsatVysledek(Vysledek(0));
-    QElapsedTimer mereni;
-    mereni.start();
-    for (int n = 1; n <= 20; ++n)
-        Vysledky::ZapsatVysledek(Vysledek(n));
-    const qint64 zapis = std::max<qint64>(50, mereni.nsecsElapsed() / 20 / 1000);
     std::set<int> ulozene;
+    qint64 zapis = 0;
+    try {
+        const std::function<void(int)> zapsat = cil.zapisovac();
+        zapsat(0);
+        QElapsedTimer mereni;
+        mereni.start();
+        for (int n = 1; n <= 20; ++n)
+            zapsat(n);
+        zapis = std::max<qint64>(50, mereni.nsecsElapsed() / 20 / 1000);
+    } catch (const ChybaTabulky &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.Text()));
+        return 2;
+    }
     for (int n = 0; n <= 20; ++n)
         ulozene.insert(n);
 
     // Phase 1: one table, many kills. Each child starts at a fresh block of numbers.
     Prubeh v;
     for (int k = 0; k < zabiti; ++k)
-        if (!Zabit(100000 * (k + 1), 6 * zapis, v)) {
+        if (!Zabit(100000 * (k + 1), 6 * zapis, cil, v)) {
             std::perror("fork");
             return 2;
         }
@@ -166,30 +261,34 @@ int main(int argc, char *argv[])
     int zaznamu = 0, poskozenych = 0, dvakrat = 0, nehlasenych = 0;
     std::map<int, int> nalezene;
     try {
-        Tabulka t(Vysledky::JmenoTabulky);
+        Tabulka t(cil.tabulka);
         t.Otevrit(); // a journal left by the last kill is rolled back here
         zaznamu = t.PocetZaznamu();
-        for (int i = 0; i < zaznamu; ++i) {
-            t.PrejitNa(i);
-            const int n = t.Cislo(Vysledky::PocetOtazek);
-            if (++nalezene[n] > 1)
-                ++dvakrat;
-            if (!Shoduje(t, Vysledek(n)))
-                ++poskozenych;
-            if (!ulozene.count(n))
-                ++nehlasenych;
-        }
+        cil.projit(t, nalezene, poskozenych);
     } catch (const ChybaTabulky &e) {
         std::printf("the table cannot be opened after the kills: %s\n", qPrintable(e.Text()));
         return 1;
+    }
+    for (const auto &[n, kolikrat] : nalezene) {
+        dvakrat += kolikrat - 1;
+        if (!ulozene.count(n))
+            ++nehlasenych;
     }
     int chybejicich = 0;
     for (int n : ulozene)
         if (!nalezene.count(n))
             ++chybejicich;
+    // The memory reads the same answers back.
+    bool pametSouhlasi = true;
+    if (cil.tabulka == Odpovedi::JmenoTabulky) {
+        PametProfilu pamet(ProfilOdpovedi);
+        pamet.Nacist();
+        pametSouhlasi = pamet.Odpovedi().size() == size_t(zaznamu) && pamet.Preskoceno() == 0;
+        std::printf("the memory read back: %zu answers, %d skipped\n", pamet.Odpovedi().size(), pamet.Preskoceno());
+    }
 
-    std::printf("one append: %lld us; kills at random within 0..%lld us of a child's start\n",
-                static_cast<long long>(zapis), static_cast<long long>(6 * zapis));
+    std::printf("table %s; one append: %lld us; kills at random within 0..%lld us of a child's start\n",
+                qPrintable(cil.tabulka), static_cast<long long>(zapis), static_cast<long long>(6 * zapis));
     std::printf("kills: %d (%d in the middle of an append), children that failed to write: %d\n", v.zabiti,
                 v.behemZapisu, v.chybyZapisu);
     std::printf("records reported stored: %zu, in the table: %d\n", ulozene.size(), zaznamu);
@@ -206,9 +305,9 @@ int main(int argc, char *argv[])
         QDir().mkpath(pokus);
         QDir::setCurrent(pokus);
         Prubeh z;
-        Zabit(1, 3 * zapis, z);
+        Zabit(1, 3 * zapis, cil, z);
         try {
-            Vysledky::ZapsatVysledek(Vysledek(2));
+            cil.zapisovac()(2);
             ++pouzitelne;
         } catch (const ChybaTabulky &e) {
             ++zlomene;
@@ -219,7 +318,8 @@ int main(int argc, char *argv[])
     std::printf("first write killed: %d times; the next write succeeded %d times, failed %d times%s%s\n", pokusu,
                 pouzitelne, zlomene, chyba.isEmpty() ? "" : ", e.g.: ", qPrintable(chyba));
 
-    const bool v_poradku = chybejicich == 0 && poskozenych == 0 && dvakrat == 0 && v.chybyZapisu == 0;
+    const bool v_poradku = chybejicich == 0 && poskozenych == 0 && dvakrat == 0 && v.chybyZapisu == 0 && pametSouhlasi
+                           && zlomene == 0;
     std::printf("%s\n", v_poradku ? "result: every reported record intact, no partial record"
                                   : "result: FAILED");
     return v_poradku ? 0 : 1;

@@ -49,6 +49,32 @@ QVariant Zaznam::Hodnota(const QString &pole) const
 QString Zaznam::Text(const QString &pole) const { return Hodnota(pole).toString(); }
 int Zaznam::Cislo(const QString &pole) const { return Hodnota(pole).toInt(); }
 
+QVariant RadekPohledu::Hodnota(int i) const { return Sloupec(m_radek, i + 1); }
+
+qint64 RadekPohledu::Cele(int i) const { return sqlite3_column_int64(m_radek, i + 1); }
+
+bool RadekPohledu::DatumCas(int i, QDate &datum, QTime &cas) const
+{
+    // The stored form: "yyyy-MM-ddTHH:mm:ss.zzz", digits at fixed places.
+    static constexpr char Vzor[] = "0000-00-00T00:00:00.000";
+    constexpr int Delka = sizeof Vzor - 1;
+    if (sqlite3_column_type(m_radek, i + 1) != SQLITE_TEXT || sqlite3_column_bytes(m_radek, i + 1) != Delka)
+        return false;
+    const char *t = reinterpret_cast<const char *>(sqlite3_column_text(m_radek, i + 1));
+    for (int k = 0; k < Delka; ++k)
+        if (Vzor[k] == '0' ? (t[k] < '0' || t[k] > '9') : t[k] != Vzor[k])
+            return false;
+    const auto cislo = [t](int od, int delka) {
+        int n = 0;
+        for (int k = od; k < od + delka; ++k)
+            n = n * 10 + (t[k] - '0');
+        return n;
+    };
+    datum = QDate(cislo(0, 4), cislo(5, 2), cislo(8, 2));
+    cas = QTime(cislo(11, 2), cislo(14, 2), cislo(17, 2), cislo(20, 3));
+    return datum.isValid() && cas.isValid();
+}
+
 Tabulka::Tabulka(const QString &jmeno) : m_jmeno(ZakladniJmeno(jmeno)) {}
 
 Tabulka::~Tabulka() { Zavrit(); }
@@ -139,7 +165,29 @@ void Tabulka::Zavrit()
     m_pohledPlatny = false;
     m_nacteno.clear();
     m_pozice = 0;
+    m_novyAktualni.reset();
     m_vkladani = false;
+}
+
+void Tabulka::ZajistitRejstrik(const QStringList &pole)
+{
+    if (!Otevreno())
+        throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka není otevřena")));
+    for (const QString &p : pole)
+        if (m_pole[IndexPoleNeboChyba(p)].typ == TypPole::Memo)
+            throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("podle pole %1 nelze řadit").arg(p)));
+    // Asked first, so that a table that has it is never written to for it.
+    Dotaz d = Pripravit(m_db, m_jmeno,
+                        QStringLiteral("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?"));
+    Navazat(d.get(), 1, JmenoRejstriku(pole));
+    const int krok = sqlite3_step(d.get());
+    if (krok == SQLITE_ROW)
+        return;
+    if (krok != SQLITE_DONE)
+        throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
+    Transakce t(m_db, m_jmeno);
+    Provest(m_db, m_jmeno, PrikazRejstriku(pole, true).toUtf8().constData());
+    t.Potvrdit();
 }
 
 int Tabulka::IndexPole(const QString &pole) const
@@ -242,6 +290,7 @@ void Tabulka::Prefiltrovat()
     m_pohledPlatny = false;
     m_nacteno.clear();
     m_pozice = 0;
+    m_novyAktualni.reset();
     if (!Otevreno() || !m_filtrovano)
         return;
     QVariantList parametry;
@@ -315,15 +364,31 @@ const std::vector<qint64> &Tabulka::Pohled() const
             throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
         m_pohled = std::move(ids);
         m_pohledPlatny = true;
+        if (m_novyAktualni) {
+            // Ids grow, so a record stored last that the view accepts is its last one.
+            m_pozice = !m_pohled.empty() && m_pohled.back() == *m_novyAktualni ? PocetZaznamu() - 1 : 0;
+            m_novyAktualni.reset();
+        }
     }
     return m_pohled;
 }
 
 int Tabulka::PocetZaznamu() const { return static_cast<int>(Pohled().size()); }
 
-void Tabulka::Prvni() { m_pozice = 0; }
+int Tabulka::Pozice() const
+{
+    if (m_novyAktualni)
+        Pohled();
+    return m_pozice;
+}
 
-void Tabulka::Posunout(int o) { PrejitNa(m_pozice + o); }
+void Tabulka::Prvni()
+{
+    m_novyAktualni.reset();
+    m_pozice = 0;
+}
+
+void Tabulka::Posunout(int o) { PrejitNa(Pozice() + o); }
 
 void Tabulka::PrejitNa(int pozice)
 {
@@ -410,9 +475,23 @@ QDateTime Tabulka::DatumCas(const QString &pole) const
     return QDateTime::fromString(Text(pole), FormatDatumCas);
 }
 
-// One query for the whole view: the expression filter narrows it inside the engine, and the rows are
-// matched against the view's ids (both in insertion order) for what a predicate or a deletion left.
 QList<QVariantList> Tabulka::HodnotyPohledu(const QStringList &pole) const
+{
+    QList<QVariantList> vysledek;
+    ProjitPohled(pole, [&](const RadekPohledu &radek) {
+        QVariantList hodnoty;
+        hodnoty.reserve(pole.size());
+        for (int i = 0; i < pole.size(); ++i)
+            hodnoty.append(radek.Hodnota(i));
+        vysledek.append(hodnoty);
+    });
+    return vysledek;
+}
+
+// One query for the whole view: the expression filter narrows it inside the engine. A view with
+// ids of its own (a predicate's, or one a deletion changed) is matched against the rows, both in
+// insertion order.
+void Tabulka::ProjitPohled(const QStringList &pole, const std::function<void(const RadekPohledu &)> &radek) const
 {
     QString sloupce = QStringLiteral("id");
     for (const QString &p : pole) {
@@ -421,32 +500,31 @@ QList<QVariantList> Tabulka::HodnotyPohledu(const QStringList &pole) const
             throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("pole %1 nelze číst hromadně").arg(p)));
         sloupce += QStringLiteral(", ") + Identifikator(p);
     }
-    QList<QVariantList> vysledek;
     if (!m_db)
-        return vysledek;
-    const std::vector<qint64> &pohled = Pohled();
-    vysledek.reserve(static_cast<qsizetype>(pohled.size()));
+        return;
+    const std::vector<qint64> *ids = m_pohledPlatny ? &m_pohled : nullptr;
+    if (ids && ids->empty())
+        return;
     QVariantList parametry;
     Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(sloupce, parametry));
     for (int i = 0; i < parametry.size(); ++i)
         Navazat(d.get(), i + 1, parametry[i]);
-    auto dalsi = pohled.begin();
-    int krok = SQLITE_DONE;
-    while (dalsi != pohled.end() && (krok = sqlite3_step(d.get())) == SQLITE_ROW) {
-        const qint64 id = sqlite3_column_int64(d.get(), 0);
-        dalsi = std::lower_bound(dalsi, pohled.end(), id);
-        if (dalsi == pohled.end() || *dalsi != id)
-            continue;
-        ++dalsi;
-        QVariantList hodnoty;
-        hodnoty.reserve(pole.size());
-        for (int i = 1; i <= pole.size(); ++i)
-            hodnoty.append(Sloupec(d.get(), i));
-        vysledek.append(hodnoty);
+    auto dalsi = ids ? ids->begin() : std::vector<qint64>::const_iterator();
+    int krok;
+    while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {
+        if (ids) {
+            const qint64 id = sqlite3_column_int64(d.get(), 0);
+            dalsi = std::lower_bound(dalsi, ids->end(), id);
+            if (dalsi == ids->end())
+                return;
+            if (*dalsi != id)
+                continue;
+            ++dalsi;
+        }
+        radek(RadekPohledu(d.get()));
     }
-    if (dalsi != pohled.end() && krok != SQLITE_DONE)
+    if (krok != SQLITE_DONE)
         throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
-    return vysledek;
 }
 
 QString Tabulka::ZobrazitelnyText(int pozice, const QString &pole) const
@@ -536,9 +614,7 @@ void Tabulka::Ulozit()
     // The new record becomes current when the view accepts it; ids grow, so it comes last.
     m_pozice = 0;
     if (!m_pohledPlatny) {
-        const std::vector<qint64> &pohled = Pohled();
-        if (!pohled.empty() && pohled.back() == id)
-            m_pozice = PocetZaznamu() - 1;
+        m_novyAktualni = id;
     } else if (!m_filtrovano || Prijmout(Zaznam(*this, id))) {
         m_pohled.push_back(id);
         m_pozice = PocetZaznamu() - 1;
@@ -573,6 +649,25 @@ void Tabulka::SmazatPohled()
 {
     if (!Otevreno())
         throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("tabulka není otevřena")));
+    if (!m_pohledPlatny) {
+        // The view is what the expression selects: the memos go first, while the records still
+        // name them.
+        Transakce t(m_db, m_jmeno);
+        for (const QString &tabulka : {QStringLiteral("mb.memo"), QStringLiteral("main.zaznamy")}) {
+            QVariantList parametry;
+            const QString vyber = DotazNaPohled(QStringLiteral("id"), parametry);
+            Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("DELETE FROM %1 WHERE id IN (%2)").arg(tabulka, vyber));
+            for (int i = 0; i < parametry.size(); ++i)
+                Navazat(d.get(), i + 1, parametry[i]);
+            if (sqlite3_step(d.get()) != SQLITE_DONE)
+                throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
+        }
+        t.Potvrdit();
+        m_nacteno.clear();
+        m_pozice = 0;
+        m_novyAktualni.reset();
+        return;
+    }
     const std::vector<qint64> &pohled = Pohled();
     if (pohled.empty())
         return;

@@ -8,11 +8,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 struct PruchodFiltru;
 
 // A record table of the program: NAME.DB holds the records, NAME.MB their memo texts, both
@@ -44,6 +46,22 @@ private:
 };
 
 class Tabulka;
+
+// One row of a pass over the view (Tabulka::ProjitPohled): the fields asked for, by their position
+// in the list given. Valid only while the pass hands it over.
+class RadekPohledu {
+public:
+    QVariant Hodnota(int i) const;
+    qint64 Cele(int i) const;
+    // A date-time field read from its stored form without building a QDateTime; false when the
+    // field holds no valid date-time.
+    bool DatumCas(int i, QDate &datum, QTime &cas) const;
+
+private:
+    friend class Tabulka;
+    explicit RadekPohledu(sqlite3_stmt *radek) : m_radek(radek) {}
+    sqlite3_stmt *m_radek;
+};
 
 // One record as a filter callback or a calculated field sees it.
 class Zaznam {
@@ -78,12 +96,16 @@ public:
     QString Jmeno() const { return m_jmeno; }
 
     static bool Existuje(const QString &jmeno);
-    // Creates the empty table; refuses to touch a table whose NAME.DB or NAME.MB exists.
-    static void Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole);
+    // Creates the empty table; refuses to touch a table whose NAME.DB or NAME.MB exists. Each entry
+    // of rejstriky is an index over those fields (no memos), made with the table, so that a filter
+    // on them reads only the records it selects.
+    static void Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole,
+                         const QList<QStringList> &rejstriky = {});
     // Creates the table so that a crash at any moment leaves no table, the whole empty table, or a
     // state the next call completes: it is built as NAME-nova and moved into place, never under
     // the table's own name by halves. Leftovers of a creation stopped earlier are removed.
-    static void Zalozit(const QString &jmeno, const QList<DefinicePole> &pole);
+    static void Zalozit(const QString &jmeno, const QList<DefinicePole> &pole,
+                        const QList<QStringList> &rejstriky = {});
 
     // Checks both files before anything may write to them (their headers, then their schema through a
     // connection that can neither write nor add a file): a foreign, damaged, newer, WAL-mode or
@@ -93,6 +115,9 @@ public:
     void Zavrit();
     bool Otevreno() const { return m_db != nullptr; }
     const QList<DefinicePole> &Pole() const { return m_pole; }
+    // Adds the index over the fields when the open table lacks it (a table made without it is read
+    // correctly all the same, only more slowly); nothing when it is there.
+    void ZajistitRejstrik(const QStringList &pole);
 
     // Filtering: the predicate and the expression filter both apply while filtering is on.
     void NastavitPredikat(Predikat predikat);
@@ -106,7 +131,7 @@ public:
     void Prvni();
     void Posunout(int o);
     void PrejitNa(int pozice);
-    int Pozice() const { return m_pozice; }
+    int Pozice() const;
 
     // Fields of the current record, by name or by position in the field list.
     QVariant Hodnota(const QString &pole) const;
@@ -118,6 +143,9 @@ public:
     Zaznam ZaznamVPohledu(int pozice) const;
     // The given fields (no memos) of every record in the view, in view order, read at once.
     QList<QVariantList> HodnotyPohledu(const QStringList &pole) const;
+    // The same handed over row by row: a view made only by the expression filter is read in the
+    // engine's one pass over the records it selects, without a list of the view first.
+    void ProjitPohled(const QStringList &pole, const std::function<void(const RadekPohledu &)> &radek) const;
     // Field of the record at a view position, as display text (dates in Czech form).
     QString ZobrazitelnyText(int pozice, const QString &pole) const;
 
@@ -128,7 +156,8 @@ public:
 
     // Deletes the current record from the files at once; the next record of the view becomes current.
     void SmazatAktualni();
-    // Deletes every record of the view, memos included, in one transaction: all or none.
+    // Deletes every record of the view, memos included, in one transaction: all or none. A view
+    // made only by the expression filter goes in one statement for each file.
     void SmazatPohled();
 
     static QString ZobrazitHodnotu(TypPole typ, const QVariant &hodnota);
@@ -161,7 +190,10 @@ private:
     // Record ids in insertion order. The unfiltered view is made only when first asked for.
     mutable std::vector<qint64> m_pohled;
     mutable bool m_pohledPlatny = false;
-    int m_pozice = 0;
+    mutable int m_pozice = 0;
+    // A record stored while the view was not made yet: it becomes current when the view is made,
+    // so that storing a record never reads the ids of the whole table.
+    mutable std::optional<qint64> m_novyAktualni;
     // Records read lately, by id; filled a block of view positions at a time and kept small.
     mutable std::unordered_map<qint64, Hodnoty> m_nacteno;
     Predikat m_predikat;

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <algorithm>
+
 using namespace TabulkaSql;
 
 namespace {
@@ -149,11 +151,16 @@ void TabulkaSql::ZkontrolovatDvojici(const QString &tabulka, const QString &db, 
 
 bool Tabulka::Existuje(const QString &jmeno) { return QFileInfo::exists(SouborDb(jmeno)); }
 
-void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole)
+void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole, const QList<QStringList> &rejstriky)
 {
     const QString db = SouborDb(jmeno), mb = SouborMb(jmeno);
     if (QFileInfo::exists(db) || QFileInfo::exists(mb))
         throw ChybaTabulky(Zprava(jmeno, QStringLiteral("tabulka již existuje")));
+    for (const QStringList &rejstrik : rejstriky)
+        for (const QString &p : rejstrik)
+            if (std::none_of(pole.begin(), pole.end(),
+                             [&p](const DefinicePole &d) { return d.jmeno == p && d.typ != TypPole::Memo; }))
+                throw ChybaTabulky(Zprava(jmeno, QStringLiteral("podle pole %1 nelze řadit").arg(p)));
     PripravitAdresar(jmeno);
 
     QString zaznamy = QStringLiteral("CREATE TABLE zaznamy(id INTEGER PRIMARY KEY AUTOINCREMENT");
@@ -196,6 +203,8 @@ void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole)
                              .arg(nazev, QString::fromLatin1(NazevTypu(pole[i].typ)))
                              .arg(pole[i].velikost));
     }
+    for (const QStringList &rejstrik : rejstriky)
+        prikazyDb.append(PrikazRejstriku(rejstrik));
     const QList<QString> prikazyMb{QStringLiteral("PRAGMA application_id = %1").arg(IdentitaSouboru),
                                    QStringLiteral("PRAGMA user_version = %1").arg(VerzeFormatu), memo};
     try {
@@ -209,7 +218,7 @@ void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole)
     }
 }
 
-void Tabulka::Zalozit(const QString &jmeno, const QList<DefinicePole> &pole)
+void Tabulka::Zalozit(const QString &jmeno, const QList<DefinicePole> &pole, const QList<QStringList> &rejstriky)
 {
     const QString db = SouborDb(jmeno), mb = SouborMb(jmeno);
     const QString nova = ZakladniJmeno(jmeno) + QStringLiteral("-nova");
@@ -236,7 +245,7 @@ void Tabulka::Zalozit(const QString &jmeno, const QList<DefinicePole> &pole)
     for (const QString &zbytek : {novaDb, novaMb, novaDb + QStringLiteral("-journal"), novaMb + QStringLiteral("-journal")})
         if (QFileInfo::exists(zbytek) && !QFile::remove(zbytek))
             throw ChybaTabulky(Zprava(jmeno, QStringLiteral("soubor %1 nelze odstranit").arg(zbytek)));
-    Vytvorit(nova, pole);
+    Vytvorit(nova, pole, rejstriky);
     presunout(novaMb, mb);
     presunout(novaDb, db);
 }

@@ -116,6 +116,18 @@ int PragmaCislo(sqlite3 *db, const QString &tabulka, const QString &sql)
     return sqlite3_column_int(d.get(), 0);
 }
 
+QString JmenoRejstriku(const QStringList &pole) { return QStringLiteral("rejstrik ") + pole.join(u' '); }
+
+QString PrikazRejstriku(const QStringList &pole, bool jenNeniLi)
+{
+    QStringList sloupce;
+    for (const QString &p : pole)
+        sloupce << Identifikator(p);
+    return QStringLiteral("CREATE INDEX %1%2 ON zaznamy(%3)")
+        .arg(jenNeniLi ? QStringLiteral("IF NOT EXISTS ") : QString(),
+             Identifikator(JmenoRejstriku(pole)), sloupce.join(QStringLiteral(", ")));
+}
+
 } // namespace TabulkaSql
 
 // Stored values as the user reads them: dates and times in Czech form.

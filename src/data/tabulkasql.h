@@ -6,6 +6,7 @@
 #include "data/tabulka.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <QString>
 #include <QVariant>
 
@@ -48,6 +49,9 @@ Dotaz Pripravit(sqlite3 *db, const QString &tabulka, const QString &sql);
 void Navazat(sqlite3_stmt *s, int i, const QVariant &v);
 QVariant Sloupec(sqlite3_stmt *s, int i);
 int PragmaCislo(sqlite3 *db, const QString &tabulka, const QString &sql);
+// The index over the fields is named after them.
+QString JmenoRejstriku(const QStringList &pole);
+QString PrikazRejstriku(const QStringList &pole, bool jenNeniLi = false);
 
 // Recognises the pair before anything may write to it: the headers, then the schema through
 // connections that change nothing. Throws with the reason for a pair that is not one of ours.

@@ -1,0 +1,228 @@
+// The memory of answers at the size a driving school reaches over years: 1,000,000 answers in
+// Odpovedi over 30 profiles, 200,000 of them the active profile's, generated here. Each operation
+// is timed against its floor, measured interleaved in the same run:
+//   reading the profile's answers into the memory   against one plain SQLite pass over the same rows
+//   choosing a learning run of 25 questions         against the goal of 1 ms
+//   storing one answer and updating the memory      against the store's plain append of the record
+// Prints medians and their ratios.
+#include "uceni/pamet.h"
+#include "uceni/poradiuceni.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int PocetOdpovedi = 1000000;
+constexpr int PocetProfilu = 30;
+constexpr int PodilAktivniho = 5; // every fifth answer is the active profile's: 200,000
+constexpr int DelkaBehu = 25;
+
+QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'0')); }
+const QString Aktivni = Profil(7);
+const QDate Dnes(2026, 6, 1);
+
+struct ZavritDb {
+    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
+};
+using Spojeni = std::unique_ptr<sqlite3, ZavritDb>;
+struct UkoncitDotaz {
+    void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
+};
+using Dotaz = std::unique_ptr<sqlite3_stmt, UkoncitDotaz>;
+
+[[noreturn]] void Selhani(sqlite3 *db)
+{
+    std::fprintf(stderr, "SQLite: %s\n", sqlite3_errmsg(db));
+    std::exit(1);
+}
+
+void Provest(sqlite3 *db, const char *sql)
+{
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        Selhani(db);
+}
+
+Dotaz Pripravit(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *s = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK)
+        Selhani(db);
+    return Dotaz(s);
+}
+
+void Text(sqlite3_stmt *s, int i, const QString &t)
+{
+    const QByteArray u = t.toUtf8();
+    sqlite3_bind_text(s, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+}
+
+// Odpovedi.DB with Odpovedi.MB attached, as the store opens them.
+Spojeni Otevrit()
+{
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2("Odpovedi.DB", &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        Selhani(db);
+    Spojeni s(db);
+    Provest(db, "ATTACH 'Odpovedi.MB' AS mb");
+    return s;
+}
+
+// The table as the program creates it, filled in one transaction: the profiles interleaved as at a
+// school, three years of answers, one in four not right.
+void Vytvorit()
+{
+    Tabulka::Zalozit(Odpovedi::JmenoTabulky, Odpovedi::PoleTabulky(), {{Odpovedi::Pole::Profil}});
+    QRandomGenerator g(23);
+    Spojeni db = Otevrit();
+    Provest(db.get(), "BEGIN");
+    Dotaz z = Pripravit(db.get(), "INSERT INTO zaznamy(Profil, Otazka, DatumACas, Vysledek, Zdroj) VALUES(?, ?, ?, ?, ?)");
+    Dotaz m = Pripravit(db.get(), "INSERT INTO mb.memo(id) VALUES(?)");
+    const QDateTime zacatek(Dnes.addDays(-3 * 365), QTime(8, 0));
+    for (int i = 0; i < PocetOdpovedi; ++i) {
+        int profil = 7; // the active one; the others share the rest
+        if (i % PodilAktivniho) {
+            profil = 1 + int(g.bounded(PocetProfilu - 1));
+            profil += profil >= 7;
+        }
+        const int los = int(g.bounded(100));
+        Text(z.get(), 1, Profil(profil));
+        sqlite3_bind_int(z.get(), 2, 1 + int(g.bounded(Kategorie::NejvyssiCislo)));
+        Text(z.get(), 3, zacatek.addSecs(qint64(i) * 94).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")));
+        sqlite3_bind_int(z.get(), 4, los < 75 ? 1 : los < 90 ? 2 : los < 95 ? 3 : 4);
+        sqlite3_bind_int(z.get(), 5, 1 + int(g.bounded(4)));
+        if (sqlite3_step(z.get()) != SQLITE_DONE)
+            Selhani(db.get());
+        sqlite3_reset(z.get());
+        sqlite3_bind_int64(m.get(), 1, sqlite3_last_insert_rowid(db.get()));
+        if (sqlite3_step(m.get()) != SQLITE_DONE)
+            Selhani(db.get());
+        sqlite3_reset(m.get());
+    }
+    Provest(db.get(), "COMMIT");
+}
+
+qint64 g_soucet = 0; // what the reads produced, so that nothing is optimised away
+
+// The floor of reading: the same rows of the same profile in one plain statement, every value touched.
+void PodlahaCteni()
+{
+    Spojeni db = Otevrit();
+    Dotaz d = Pripravit(db.get(), "SELECT Otazka, DatumACas, Vysledek, Zdroj FROM zaznamy WHERE Profil = ? ORDER BY id");
+    Text(d.get(), 1, Aktivni);
+    while (sqlite3_step(d.get()) == SQLITE_ROW)
+        g_soucet += sqlite3_column_int(d.get(), 0) + sqlite3_column_bytes(d.get(), 1) + sqlite3_column_int(d.get(), 2)
+                    + sqlite3_column_int(d.get(), 3);
+}
+
+// The floor of storing: the same record appended through the store, as every result is.
+void UlozitPrimo(int otazka, const QDateTime &kdy)
+{
+    Tabulka t(Odpovedi::JmenoTabulky);
+    t.Otevrit();
+    t.Vlozit();
+    t.Nastavit(Odpovedi::Pole::Profil, Aktivni);
+    t.Nastavit(Odpovedi::Pole::Otazka, otazka);
+    t.Nastavit(Odpovedi::Pole::DatumACas, kdy);
+    t.Nastavit(Odpovedi::Pole::Vysledek, 1);
+    t.Nastavit(Odpovedi::Pole::Zdroj, 1);
+    t.Ulozit();
+}
+
+double Ms(const std::function<void()> &f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+int Behu(const char *promenna, int vychozi)
+{
+    const int n = qEnvironmentVariableIntValue(promenna);
+    return n > 0 ? n : vychozi;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int behu = Behu("RUNS", 11);
+    QTemporaryDir adresar;
+    QDir::setCurrent(adresar.path());
+    QElapsedTimer generovani;
+    generovani.start();
+    try {
+        Vytvorit();
+    } catch (const ChybaTabulky &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.Text()));
+        return 1;
+    }
+    std::printf("Odpovedi: %d answers over %d profiles, %d of the active one (%lld kB), generated in %.1f s; "
+                "runs: %d each\n",
+                PocetOdpovedi, PocetProfilu, PocetOdpovedi / PodilAktivniho,
+                QFileInfo(QStringLiteral("Odpovedi.DB")).size() / 1024, double(generovani.elapsed()) / 1000, behu);
+
+    PametProfilu pamet(Aktivni);
+    std::vector<double> cteni, podlahaCteni;
+    for (int i = 0; i < behu; ++i) {
+        cteni.push_back(Ms([&] { pamet.Nacist(); }));
+        podlahaCteni.push_back(Ms(PodlahaCteni));
+    }
+    const double mc = Median(cteni), mpc = Median(podlahaCteni);
+    std::printf("reading the profile's %zu answers into the memory: median %.1f ms, floor (one SQLite pass) %.1f ms, "
+                "ratio %.2f; kept in %zu kB\n",
+                pamet.Odpovedi().size(), mc, mpc, mc / mpc, pamet.Odpovedi().size() * sizeof(Odpovedi::Odpoved) / 1024);
+
+    // Every question qualifies: the most the order ever has to arrange.
+    QList<int> kvalifikujici;
+    for (int c = 1; c <= Kategorie::NejvyssiCislo; ++c)
+        kvalifikujici << c;
+    std::vector<double> volba;
+    for (int i = 0; i < Behu("CHOICE_RUNS", 1001); ++i)
+        volba.push_back(Ms([&] { g_soucet += PoradiUceni(kvalifikujici, pamet, Dnes).mid(0, DelkaBehu).size(); }));
+    std::printf("choosing a learning run of %d from %lld questions: median %.3f ms, goal 1 ms\n", DelkaBehu,
+                static_cast<long long>(kvalifikujici.size()), Median(volba));
+
+    std::vector<double> zaznam, podlahaZaznamu;
+    QDateTime kdy(Dnes, QTime(9, 0));
+    try {
+        for (int i = 0; i < Behu("APPEND_RUNS", 51); ++i) {
+            kdy = kdy.addSecs(20);
+            const int otazka = 1 + i % Kategorie::NejvyssiCislo;
+            zaznam.push_back(Ms([&] { pamet.Zaznamenat(otazka, Odpovedi::Vysledek::Spravne, Odpovedi::Zdroj::Procvicovani, kdy); }));
+            podlahaZaznamu.push_back(Ms([&] { UlozitPrimo(otazka, kdy); }));
+        }
+    } catch (const ChybaTabulky &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.Text()));
+        return 1;
+    }
+    const double mz = Median(zaznam), mpz = Median(podlahaZaznamu);
+    std::printf("one answer stored and the memory updated: median %.2f ms, floor (the store's plain append) %.2f ms, "
+                "ratio %.2f, goal under 2\n",
+                mz, mpz, mz / mpz);
+    if (g_soucet == 0)
+        std::printf("(nothing read)\n");
+    return 0;
+}

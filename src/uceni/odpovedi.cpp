@@ -1,0 +1,84 @@
+#include "uceni/odpovedi.h"
+
+#include "data/filtrvyraz.h"
+#include "data/kategorie.h"
+
+namespace Odpovedi {
+
+namespace {
+
+constexpr int DelkaProfilu = 30;
+const QStringList Rejstrik{Pole::Profil};
+
+bool ZnamyKod(qint64 kod) { return kod >= 1 && kod <= 4; }
+
+// Opens the table and makes sure it holds answers: a table of other fields is refused before
+// anything is read from it or written to it.
+void Otevrit(Tabulka &t)
+{
+    t.Otevrit();
+    const QList<DefinicePole> ocekavana = PoleTabulky();
+    const QList<DefinicePole> &pole = t.Pole();
+    bool shoda = pole.size() == ocekavana.size();
+    for (qsizetype i = 0; shoda && i < pole.size(); ++i)
+        shoda = pole[i].jmeno == ocekavana[i].jmeno && pole[i].typ == ocekavana[i].typ
+                && pole[i].velikost == ocekavana[i].velikost;
+    if (!shoda)
+        throw ChybaTabulky(QStringLiteral("Tabulka %1: pole tabulky nejsou pole odpovědí").arg(JmenoTabulky));
+}
+
+} // namespace
+
+QList<DefinicePole> PoleTabulky()
+{
+    return {{Pole::Profil, TypPole::Retezec, DelkaProfilu},
+            {Pole::Otazka, TypPole::Cele, 0},
+            {Pole::DatumACas, TypPole::DatumCas, 0},
+            {Pole::Vysledek, TypPole::Cele, 0},
+            {Pole::Zdroj, TypPole::Cele, 0}};
+}
+
+void Zapsat(const QString &profil, const Odpoved &odpoved)
+{
+    if (!Tabulka::Existuje(JmenoTabulky))
+        Tabulka::Zalozit(JmenoTabulky, PoleTabulky(), {Rejstrik});
+    Tabulka t(JmenoTabulky);
+    Otevrit(t);
+    t.ZajistitRejstrik(Rejstrik);
+    t.Vlozit();
+    t.Nastavit(Pole::Profil, profil);
+    t.Nastavit(Pole::Otazka, odpoved.otazka);
+    t.Nastavit(Pole::DatumACas, QDateTime(odpoved.datum, odpoved.cas));
+    t.Nastavit(Pole::Vysledek, static_cast<int>(odpoved.vysledek));
+    t.Nastavit(Pole::Zdroj, static_cast<int>(odpoved.zdroj));
+    t.Ulozit();
+}
+
+void Precist(const QString &profil, const std::function<void(const Odpoved &)> &odpoved, int *preskoceno)
+{
+    if (preskoceno)
+        *preskoceno = 0;
+    if (!Tabulka::Existuje(JmenoTabulky))
+        return;
+    Tabulka t(JmenoTabulky);
+    Otevrit(t);
+    // The records carry the name as the store cut it.
+    t.NastavitFiltr(Pole::Profil + QStringLiteral(" = ") + LiteralFiltru(profil.left(DelkaProfilu)));
+    t.NastavitFiltrovani(true);
+    t.ProjitPohled({Pole::Otazka, Pole::DatumACas, Pole::Vysledek, Pole::Zdroj}, [&](const RadekPohledu &radek) {
+        Odpoved o;
+        const qint64 otazka = radek.Cele(0), vysledek = radek.Cele(2), zdroj = radek.Cele(3);
+        if (otazka < 1 || otazka > Kategorie::NejvyssiCislo || !ZnamyKod(vysledek) || !ZnamyKod(zdroj)
+            || !radek.DatumCas(1, o.datum, o.cas)) {
+            if (preskoceno)
+                ++*preskoceno;
+            return;
+        }
+        o.otazka = static_cast<int>(otazka);
+        o.vysledek = static_cast<Vysledek>(vysledek);
+        o.zdroj = static_cast<Zdroj>(zdroj);
+        odpoved(o);
+    });
+}
+
+} // namespace Odpovedi

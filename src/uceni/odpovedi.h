@@ -1,0 +1,70 @@
+#pragma once
+
+#include "data/tabulka.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <functional>
+
+// Every judged answer of every profile, "Odpovedi" in the working directory: one record per
+// answer, appended the moment it is judged and never changed. Fields in this order:
+//   Profil     string 30   the active profile
+//   Otazka     integer     the question number
+//   DatumACas  date-time   local date and time of the answer
+//   Vysledek   integer     the outcome, a value of Odpovedi::Vysledek
+//   Zdroj      integer     where the answer was given, a value of Odpovedi::Zdroj
+// The table has an index over Profil, so that one profile's answers are read without the others.
+namespace Odpovedi {
+
+inline const QString JmenoTabulky = QStringLiteral("Odpovedi");
+
+namespace Pole {
+inline const QString Profil = QStringLiteral("Profil");
+inline const QString Otazka = QStringLiteral("Otazka");
+inline const QString DatumACas = QStringLiteral("DatumACas");
+inline const QString Vysledek = QStringLiteral("Vysledek");
+inline const QString Zdroj = QStringLiteral("Zdroj");
+} // namespace Pole
+
+// The stored codes: never renumbered.
+enum class Vysledek : quint8 {
+    Spravne = 1,       // right
+    Spatne = 2,        // wrong
+    SNapovedou = 3,    // right after the hint was shown
+    Nezodpovezeno = 4, // a position of the points test left unanswered
+};
+
+enum class Zdroj : quint8 {
+    Procvicovani = 1,
+    Zkouseni = 2,
+    Test = 3,   // the points test
+    Oprava = 4, // a replay of the wrong questions
+};
+
+// One answer, as the writer stores it and the readers get it (the profile is the table's filter).
+struct Odpoved {
+    QDate datum;
+    QTime cas;
+    int otazka = 0;
+    Vysledek vysledek = Vysledek::Spravne;
+    Zdroj zdroj = Zdroj::Procvicovani;
+};
+
+QList<DefinicePole> PoleTabulky();
+
+// Appends the answer of the profile (cut to the field's 30 characters), creating the table first
+// when there is none: built as "Odpovedi-nova" and moved into place, so that a crash never leaves
+// half a table. The record is stored whole or not at all; an existing file is never replaced.
+// Throws ChybaTabulky with the store's text.
+void Zapsat(const QString &profil, const Odpoved &odpoved);
+
+// Hands over the profile's answers in the order they were stored, in one pass of the engine over
+// them. Nothing when the table does not exist. A record that holds no valid answer (an unknown
+// code, a question number outside 1..757, a broken date) is skipped and counted in *preskoceno.
+// Throws ChybaTabulky when the table cannot be read or is not this table.
+void Precist(const QString &profil, const std::function<void(const Odpoved &)> &odpoved, int *preskoceno = nullptr);
+
+} // namespace Odpovedi

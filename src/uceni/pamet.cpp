@@ -1,0 +1,61 @@
+#include "uceni/pamet.h"
+
+#include <algorithm>
+#include <limits>
+
+PametProfilu::PametProfilu(const QString &profil) : m_profil(profil) {}
+
+void PametProfilu::Nacist()
+{
+    PametProfilu nacteno(m_profil);
+    Odpovedi::Precist(m_profil, [&nacteno](const Odpovedi::Odpoved &o) { nacteno.Pridat(o); }, &nacteno.m_preskoceno);
+    *this = std::move(nacteno);
+}
+
+void PametProfilu::Zaznamenat(int otazka, Odpovedi::Vysledek vysledek, Odpovedi::Zdroj zdroj, const QDateTime &kdy)
+{
+    const Odpovedi::Odpoved odpoved{kdy.date(), kdy.time(), otazka, vysledek, zdroj};
+    Odpovedi::Zapsat(m_profil, odpoved);
+    Pridat(odpoved);
+}
+
+void PametProfilu::Pridat(const Odpovedi::Odpoved &odpoved)
+{
+    if (odpoved.otazka < 1 || odpoved.otazka > Kategorie::NejvyssiCislo || !odpoved.datum.isValid())
+        return;
+    Otazka &q = m_otazky[static_cast<size_t>(odpoved.otazka)];
+    const Fsrs::Znamka znamka = odpoved.vysledek == Odpovedi::Vysledek::Spravne ? Fsrs::Znamka::Dobre
+                                                                                : Fsrs::Znamka::Znovu;
+    if (q.posledni < 0) {
+        q.model = Fsrs::PrvniOdpoved(znamka);
+    } else {
+        // Whole calendar days; an answer stamped before the one before counts as the same day.
+        const qint64 dny = m_odpovedi[static_cast<size_t>(q.posledni)].datum.daysTo(odpoved.datum);
+        q.model = Fsrs::DalsiOdpoved(q.model, znamka,
+                                     static_cast<int>(std::clamp<qint64>(dny, 0, std::numeric_limits<int>::max())));
+    }
+    q.posledni = static_cast<int>(m_odpovedi.size());
+    m_odpovedi.push_back(odpoved);
+}
+
+StavOtazky PametProfilu::Stav(int otazka, const QDate &den) const
+{
+    StavOtazky s;
+    if (otazka < 1 || otazka > Kategorie::NejvyssiCislo)
+        return s;
+    const Otazka &q = m_otazky[static_cast<size_t>(otazka)];
+    if (q.posledni < 0)
+        return s;
+    const Odpovedi::Odpoved &posledni = m_odpovedi[static_cast<size_t>(q.posledni)];
+    s.zodpovezena = true;
+    s.stabilita = q.model.stabilita;
+    s.obtiznost = q.model.obtiznost;
+    s.vybavitelnost = Fsrs::Vybavitelnost(static_cast<double>(posledni.datum.daysTo(den)), s.stabilita);
+    s.opakovat = posledni.datum.addDays(Fsrs::DnuDoOpakovani(s.stabilita));
+    s.splatna = den >= s.opakovat;
+    s.posledniChybna = posledni.vysledek != Odpovedi::Vysledek::Spravne;
+    s.posledniDatum = posledni.datum;
+    s.posledniCas = posledni.cas;
+    s.poradiPosledni = q.posledni;
+    return s;
+}
