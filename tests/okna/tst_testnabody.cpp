@@ -53,7 +53,7 @@ void KopirovatAdresar(const QString &z, const QString &kam)
 }
 
 const QString StartovniZprava = QStringLiteral(
-    "Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně dlouhá pro vyřešení testu.\n\r"
+    "Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně dlouhá pro vyřešení testu.\n"
     "V případě, že budete hotovi dřív, stiskněte tlačítko \"Vyhodnotit test\"!");
 
 } // namespace
