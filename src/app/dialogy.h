@@ -26,8 +26,9 @@ std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QStri
                              const QString &vychozi = {}, int nejviceZnaku = 0);
 // The save dialog: the chosen path, or empty when cancelled.
 QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vychozi, const QString &filtr);
-// The print dialog: true when the user chose to print with the printer set up.
-bool Tisk(QWidget *rodic, QPrinter &tiskarna);
+// The print dialog: true when the user chose to print with the printer set up. soubor is the
+// name it proposes for printing into a file (without ".pdf"); empty: the document's name.
+bool Tisk(QWidget *rodic, QPrinter &tiskarna, const QString &soubor = {});
 
 // Places a window over its owner, centred: left = owner's left + (owner's width - own width) / 2
 // rounded toward zero, top likewise; a larger window overhangs equally on both sides.
