@@ -1,5 +1,6 @@
 #include "app/dialogy.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QWidget>
 #include <QInputDialog>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace {
 
@@ -42,6 +44,8 @@ void Zprava(QWidget *rodic, QMessageBox::Icon ikona, const QString &titulek, con
         return;
     }
     QMessageBox box(ikona, titulek, text, QMessageBox::Ok, rodic);
+    // The user can copy what the box says: a web address, a file name, an error's text.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 
@@ -120,6 +124,13 @@ bool Tisk(QWidget *rodic, QPrinter &tiskarna, const QString &soubor)
     const bool tisknout = dialog.exec() == QDialog::Accepted;
     tiskarna.setDocName(nazev);
     return tisknout;
+}
+
+bool OtevritAdresu(const QUrl &adresa)
+{
+    if (Stav().zapnuto)
+        return Odpoved(Druh::Adresa, adresa.toString()).toBool();
+    return QDesktopServices::openUrl(adresa);
 }
 
 void Vycentrovat(QWidget *okno, const QWidget *vlastnik)
