@@ -1,3 +1,4 @@
+#include "app/cestina.h"
 #include "app/hlavniformular.h"
 
 #include <QApplication>
@@ -8,7 +9,9 @@
 
 int main(int argc, char *argv[])
 {
+    Cestina::PredSpustenim();
     QApplication app(argc, argv);
+    Cestina::PoSpusteni();
     // Qt's own dialogs (saving, printing, the input box) and the edit fields' menus speak Czech
     // like the rest of the program. Without the translation they stay English and work all the same.
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
