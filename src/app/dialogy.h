@@ -48,9 +48,10 @@ struct Zobrazeni {
 namespace Test {
 // Switches the seam into test mode: nothing is shown, answers come from the queue.
 void Zapnout();
-// Answers in order: bool for questions, print and web addresses (a browser started), QString for input and save (a null
-// QVariant cancels them); for print a QString is the path of a PDF file printed into, as the
-// dialog's print-to-file does. An unanswered call counts as No / Cancel and is recorded.
+// Answers in order: bool for questions, print and web addresses (a browser started), QString for
+// input and save (a null QVariant cancels them); for print a QString is the path of a PDF file
+// printed into, as the dialog's print-to-file does. An unanswered call counts as No / Cancel (no
+// browser) and is recorded.
 void Odpovedet(const QVariant &odpoved);
 QList<Zobrazeni> Zobrazene();   // what was shown since the last call, oldest first
 int Nezodpovezene();            // calls that found the queue empty

@@ -7,17 +7,18 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-TZvetseni::TZvetseni(const QString &obrazek, QWidget *vlastnik) : QDialog(vlastnik), m_imgObrazek(new QLabel(this))
+TZvetseni::TZvetseni(const QString &obrazek, QWidget *vlastnik) : QDialog(vlastnik)
 {
     setObjectName(QStringLiteral("Zvetseni"));
     setWindowTitle(QStringLiteral("Zvětšený obrázek"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    m_imgObrazek->setObjectName(QStringLiteral("imgObrazek"));
-    m_imgObrazek->setAccessibleName(QStringLiteral("Zvětšený obrázek k otázce"));
-    m_imgObrazek->setToolTip(QStringLiteral("Zavřete klepnutím nebo klávesou Esc"));
-    m_pripraven = ListTestu::NacistObrazek(m_imgObrazek, ObrazkyOtazek::VelkaVerze(obrazek), vlastnik);
-    m_imgObrazek->adjustSize();
-    setFixedSize(m_imgObrazek->size());
+    auto *imgObrazek = new QLabel(this);
+    imgObrazek->setObjectName(QStringLiteral("imgObrazek"));
+    imgObrazek->setAccessibleName(QStringLiteral("Zvětšený obrázek k otázce"));
+    imgObrazek->setToolTip(QStringLiteral("Zavřete klepnutím nebo klávesou Esc"));
+    m_pripraven = ListTestu::NacistObrazek(imgObrazek, ObrazkyOtazek::VelkaVerze(obrazek), vlastnik);
+    imgObrazek->adjustSize();
+    setFixedSize(imgObrazek->size());
 }
 
 void TZvetseni::Ukazat(const QString &obrazek, QWidget *vlastnik)
@@ -25,7 +26,8 @@ void TZvetseni::Ukazat(const QString &obrazek, QWidget *vlastnik)
     TZvetseni okno(obrazek, vlastnik);
     if (!okno.Pripraven())
         return;
-    Dialogy::Vycentrovat(&okno, vlastnik->window());
+    if (vlastnik)
+        Dialogy::Vycentrovat(&okno, vlastnik->window());
     okno.exec();
 }
 

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
-
 // A question's picture looked at closely: its large version, drawn three times larger at build
 // time, in a small window centred over its owner's window and closed by Escape or a click.
 class TZvetseni : public QDialog {
@@ -15,13 +13,12 @@ public:
 
     bool Pripraven() const { return m_pripraven; }
 
-    // Shows it modally; nothing but the error when the picture cannot be loaded.
+    // Shows it modally over the window of vlastnik; nothing but the error when the picture cannot be loaded.
     static void Ukazat(const QString &obrazek, QWidget *vlastnik);
 
 protected:
     void mousePressEvent(QMouseEvent *udalost) override;
 
 private:
-    QLabel *m_imgObrazek;
     bool m_pripraven;
 };
