@@ -1,5 +1,6 @@
 #include "app/dialogy.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QWidget>
 #include <QInputDialog>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace {
 
@@ -42,6 +44,8 @@ void Zprava(QWidget *rodic, QMessageBox::Icon ikona, const QString &titulek, con
         return;
     }
     QMessageBox box(ikona, titulek, text, QMessageBox::Ok, rodic);
+    // The user can copy what the box says: a web address, a file name, an error's text.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 
@@ -99,10 +103,10 @@ QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vych
     return QFileDialog::getSaveFileName(rodic, titulek, vychozi, filtr);
 }
 
-bool Tisk(QWidget *rodic, QPrinter &tiskarna)
+bool Tisk(QWidget *rodic, QPrinter &tiskarna, const QString &soubor)
 {
     if (Stav().zapnuto) {
-        const QVariant v = Odpoved(Druh::Tisk, QString());
+        const QVariant v = Odpoved(Druh::Tisk, soubor);
         if (v.typeId() == QMetaType::QString) {
             tiskarna.setOutputFormat(QPrinter::PdfFormat);
             tiskarna.setOutputFileName(v.toString());
@@ -110,8 +114,23 @@ bool Tisk(QWidget *rodic, QPrinter &tiskarna)
         }
         return v.toBool();
     }
+    // Qt's dialog proposes the document's name as the file to print into, cut at the last dot that
+    // a non-space follows ("Test z 7.12.2026 …" would give "Test z 7.12.pdf"): with ".pdf" after the
+    // name it cuts just that. The document keeps its own name for the printer and the PDF's title.
+    const QString nazev = tiskarna.docName();
+    if (!soubor.isEmpty())
+        tiskarna.setDocName(soubor + QStringLiteral(".pdf"));
     QPrintDialog dialog(&tiskarna, rodic);
-    return dialog.exec() == QDialog::Accepted;
+    const bool tisknout = dialog.exec() == QDialog::Accepted;
+    tiskarna.setDocName(nazev);
+    return tisknout;
+}
+
+bool OtevritAdresu(const QUrl &adresa)
+{
+    if (Stav().zapnuto)
+        return Odpoved(Druh::Adresa, adresa.toString()).toBool();
+    return QDesktopServices::openUrl(adresa);
 }
 
 void Vycentrovat(QWidget *okno, const QWidget *vlastnik)

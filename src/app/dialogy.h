@@ -6,8 +6,9 @@
 
 #include <optional>
 
-class QWidget;
 class QPrinter;
+class QUrl;
+class QWidget;
 
 // Every message box and platform dialog of the program goes through here. In tests the
 // dialogs are not shown: each call is recorded and answered from a queue filled in advance.
@@ -26,14 +27,18 @@ std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QStri
                              const QString &vychozi = {}, int nejviceZnaku = 0);
 // The save dialog: the chosen path, or empty when cancelled.
 QString UlozitSoubor(QWidget *rodic, const QString &titulek, const QString &vychozi, const QString &filtr);
-// The print dialog: true when the user chose to print with the printer set up.
-bool Tisk(QWidget *rodic, QPrinter &tiskarna);
+// The print dialog: true when the user chose to print with the printer set up. soubor is the
+// name it proposes for printing into a file (without ".pdf"); empty: the document's name.
+bool Tisk(QWidget *rodic, QPrinter &tiskarna, const QString &soubor = {});
+
+// Hands a web address to the desktop's browser; false when none could be started.
+bool OtevritAdresu(const QUrl &adresa);
 
 // Places a window over its owner, centred: left = owner's left + (owner's width - own width) / 2
 // rounded toward zero, top likewise; a larger window overhangs equally on both sides.
 void Vycentrovat(QWidget *okno, const QWidget *vlastnik);
 
-enum class Druh { Informace, Otazka, Chyba, Vstup, UlozitSoubor, Tisk };
+enum class Druh { Informace, Otazka, Chyba, Vstup, UlozitSoubor, Tisk, Adresa };
 
 struct Zobrazeni {
     Druh druh;
@@ -43,9 +48,10 @@ struct Zobrazeni {
 namespace Test {
 // Switches the seam into test mode: nothing is shown, answers come from the queue.
 void Zapnout();
-// Answers in order: bool for questions and print, QString for input and save (a null
-// QVariant cancels them); for print a QString is the path of a PDF file printed into, as the
-// dialog's print-to-file does. An unanswered call counts as No / Cancel and is recorded.
+// Answers in order: bool for questions, print and web addresses (a browser started), QString for
+// input and save (a null QVariant cancels them); for print a QString is the path of a PDF file
+// printed into, as the dialog's print-to-file does. An unanswered call counts as No / Cancel (no
+// browser) and is recorded.
 void Odpovedet(const QVariant &odpoved);
 QList<Zobrazeni> Zobrazene();   // what was shown since the last call, oldest first
 int Nezodpovezene();            // calls that found the queue empty

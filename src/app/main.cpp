@@ -1,3 +1,4 @@
+#include "app/cestina.h"
 #include "app/hlavniformular.h"
 #include "app/start.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    Cestina::PredSpustenim();
     QApplication app(argc, argv);
     QTranslator preklad;
     Start::Pripravit(preklad);

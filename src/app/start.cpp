@@ -1,5 +1,6 @@
 #include "app/start.h"
 
+#include "app/cestina.h"
 #include "data/adresare.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@ void Pripravit(QTranslator &preklad)
     // Qt's own dialogs (saving, printing, the input box) and the edit fields' menus speak Czech
     // like the rest of the program. Without the translation they stay English and work all the same.
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+    Cestina::PoSpusteni();
     if (preklad.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&preklad);

@@ -26,6 +26,18 @@ bool OtazkaProSkupinuPriVyberu(const QString &skupinaOtazky, const QString &skup
 
 } // namespace Skupiny
 
+namespace ObrazkyOtazek {
+
+QString VelkaVerze(const QString &obrazek)
+{
+    QString cesta = obrazek;
+    cesta.replace(u'\\', u'/');
+    const qsizetype lomitko = cesta.lastIndexOf(u'/');
+    return cesta.left(lomitko + 1) + QStringLiteral("velke/") + cesta.mid(lomitko + 1);
+}
+
+} // namespace ObrazkyOtazek
+
 QList<DefinicePole> BankaOtazek::PoleTabulky()
 {
     return {

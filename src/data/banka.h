@@ -37,6 +37,16 @@ struct OtazkaBanky {
     QString poznamka;
 };
 
+// Every question picture has a large version for looking at it closely, drawn at build time from
+// the same description three times larger, under the same name in the folder "velke" beside it.
+namespace ObrazkyOtazek {
+
+inline constexpr int Zvetseni = 3;
+// "obrazky\621.jpg" or "obrazky/621.jpg" -> "obrazky/velke/621.jpg"
+QString VelkaVerze(const QString &obrazek);
+
+} // namespace ObrazkyOtazek
+
 // The question bank "otazky", read only. Opened once, it keeps an index of every question by its
 // number with the short fields in memory; the texts are read from the table when a question is shown.
 class BankaOtazek {

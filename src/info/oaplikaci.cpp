@@ -1,11 +1,11 @@
 #include "info/oaplikaci.h"
 
+#include "app/dialogy.h"
 #include "app/vzhled.h"
 #include "data/adresare.h"
 #include "data/banka.h"
 #include "kresby/kresby.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -129,7 +129,13 @@ void TAbout::ObarvitOdkaz(const QColor &barva)
     m_lbInet->setPalette(paleta);
 }
 
-void TAbout::lbInetClick() { QDesktopServices::openUrl(QUrl(m_lbInet->text())); }
+// Without a browser the learner gets the address on a line of its own, to copy it from the box.
+void TAbout::lbInetClick()
+{
+    if (!Dialogy::OtevritAdresu(QUrl(m_lbInet->text())))
+        Dialogy::Informace(this, QStringLiteral("Internetový prohlížeč se nepodařilo spustit. Adresu stránky si odtud "
+                                                "můžete zkopírovat:\n\n%1").arg(m_lbInet->text()));
+}
 
 bool TAbout::eventFilter(QObject *objekt, QEvent *udalost)
 {

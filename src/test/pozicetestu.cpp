@@ -148,8 +148,8 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
 
     int zuzeni = 0;
     if (m_img) {
-        // The caption stands at the left, so the picture can rise to the frame's top line.
-        m_img->move(m_img->x(), fontMetrics().height() / 2 + 2);
+        // Inside the frame, level with the question text: the caption stands above the frame's top line.
+        m_img->move(m_img->x(), TopObsahu());
         const bool obrazek = !otazka.obrazek.isEmpty() && ListTestu::NacistObrazekOtazky(m_img, otazka.obrazek, window());
         if (obrazek) {
             m_img->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_pozice));
@@ -173,7 +173,7 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     resize(Sirka, vyska);
 }
 
-// Below the caption, which the style draws over the top of the frame.
+// Below the caption and the frame's top line.
 int TPoziceTestu::TopObsahu() const { return fontMetrics().height() + 7; }
 
 QString TPoziceTestu::Odpoved() const

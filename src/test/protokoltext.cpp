@@ -99,6 +99,16 @@ QString JmenoSouboru(const QString &zvolene)
     return zvolene + QStringLiteral(".txt");
 }
 
+QString JmenoTisku(const QString &titulek)
+{
+    static const QString zakazane = QStringLiteral("<>:\"/\\|?*");
+    QString jmeno = titulek;
+    for (QChar &c : jmeno)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || zakazane.contains(c))
+            c = u'_';
+    return jmeno;
+}
+
 QByteArray ObsahSouboru(const QStringList &radky)
 {
     QByteArray obsah;

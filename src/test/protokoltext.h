@@ -38,6 +38,9 @@ QStringList Radky(const Protokol &p);
 // The name the protocol is saved under: the chosen name, with ".txt" appended unless it already
 // ends in ".txt" in any letter case.
 QString JmenoSouboru(const QString &zvolene);
+// The name the print dialog proposes for printing into a file: the whole caption, with every
+// character that a file name cannot hold on the common file systems replaced by "_".
+QString JmenoTisku(const QString &titulek);
 // The file's bytes: every line in Windows-1250 ended by CR LF. A character that code page lacks is
 // written as "?".
 QByteArray ObsahSouboru(const QStringList &radky);

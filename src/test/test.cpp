@@ -134,8 +134,9 @@ bool TTestForm::ZahajTest()
         const QRect r = obrazovka->geometry();
         move(r.left() + (r.width() - frameGeometry().width()) / 2, r.top() + (r.height() - frameGeometry().height()) / 2);
     }
+    // One line feed between the sentences: a carriage return after it would draw a second break.
     Dialogy::Informace(this, QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně "
-                                            "dlouhá pro vyřešení testu.\n\rV případě, že budete hotovi dřív, stiskněte "
+                                            "dlouhá pro vyřešení testu.\nV případě, že budete hotovi dřív, stiskněte "
                                             "tlačítko \"Vyhodnotit test\"!"));
     m_zbyvaSekund = PlanTestu::CasTestuSekund;
     m_timer1->start();

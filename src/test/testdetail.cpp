@@ -50,7 +50,7 @@ void TTestDetailForm::btnTiskClick()
 {
     QPrinter tiskarna(QPrinter::HighResolution);
     tiskarna.setDocName(windowTitle());
-    if (!Dialogy::Tisk(this, tiskarna))
+    if (!Dialogy::Tisk(this, tiskarna, ProtokolText::JmenoTisku(windowTitle())))
         return;
     QTextDocument dokument;
     dokument.setDefaultFont(Vzhled::PismoProtokolu());

@@ -118,6 +118,14 @@ private slots:
         QCOMPARE(ProtokolText::JmenoSouboru(QStringLiteral("/tmp/txt")), QStringLiteral("/tmp/txt.txt"));
     }
 
+    void jmenoTisku()
+    {
+        // The whole caption, dots and all; what a file name cannot hold becomes "_".
+        QCOMPARE(ProtokolText::JmenoTisku(ProtokolText::Titulek(Vzor())),
+                 QStringLiteral("Test z 14.3.2026 10_05_07; Uživatel_ Šárka"));
+        QCOMPARE(ProtokolText::JmenoTisku(QStringLiteral("a/b\\c<d>e\"f|g?h*i\tj\x7fk")), QStringLiteral("a_b_c_d_e_f_g_h_i_j_k"));
+    }
+
     void souborVeWindows1250SCrLf()
     {
         const QByteArray b = ProtokolText::ObsahSouboru({QStringLiteral("Úspěšnost Šárka"), QString(), QStringLiteral("x")});

@@ -62,6 +62,32 @@ QJsonObject Json(const OtazkaZdroje &q)
             {QStringLiteral("poznamka"), q.poznamka}};
 }
 
+// Mean difference of two pictures of one size, 0 to 255 a channel.
+double Rozdil(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    double soucet = 0;
+    for (int r = 0; r < x.height(); ++r)
+        for (int s = 0; s < x.width(); ++s) {
+            const QRgb p = x.pixel(s, r), q = y.pixel(s, r);
+            soucet += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return soucet / (3.0 * x.width() * x.height());
+}
+
+// How sharp a picture's edges are: the mean square step in brightness between neighbours in a row.
+double Ostrost(const QImage &obraz)
+{
+    const QImage sede = obraz.convertToFormat(QImage::Format_Grayscale8);
+    double soucet = 0;
+    for (int r = 0; r < sede.height(); ++r) {
+        const uchar *radek = sede.constScanLine(r);
+        for (int s = 1; s < sede.width(); ++s)
+            soucet += (radek[s] - radek[s - 1]) * (radek[s] - radek[s - 1]);
+    }
+    return soucet / (sede.width() * sede.height());
+}
+
 } // namespace
 
 class TestBanka : public QObject {
@@ -248,6 +274,29 @@ private slots:
         t.Otevrit(true);
         QCOMPARE(t.PocetZaznamu(), 1);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("otazky-nova.DB"))));
+    }
+
+    // Every picture is also drawn three times larger from its description: the same picture, with
+    // sharper edges than the small one scaled up.
+    void velkeObrazky()
+    {
+        QTemporaryDir dir;
+        QList<OtazkaZdroje> otazky{Otazka(621), Otazka(721)};
+        otazky[0].maZnacku = true;
+        otazky[0].znacka = Znacky::Kody().value(0);
+        otazky[1].maKrizovatku = true;
+        otazky[1].krizovatka = Pomocnik::PrvniScena();
+        QCOMPARE(Banka::Zapsat(otazky, dir.path()), QString());
+        for (const auto &[obrazek, velikost] : {std::pair{QStringLiteral("obrazky/621.jpg"), QSize(96, 96)},
+                                                std::pair{QStringLiteral("obrazky\\721.jpg"), QSize(300, 175)}}) {
+            const QImage maly(dir.filePath(QString(obrazek).replace(u'\\', u'/')));
+            const QImage velky(dir.filePath(ObrazkyOtazek::VelkaVerze(obrazek)));
+            QCOMPARE(maly.size(), velikost);
+            QCOMPARE(velky.size(), velikost * ObrazkyOtazek::Zvetseni);
+            QVERIFY(Rozdil(velky.scaled(velikost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), maly) < 8);
+            QVERIFY(Ostrost(velky) > 2 * Ostrost(maly.scaled(velky.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        }
+        QCOMPARE(ObrazkyOtazek::VelkaVerze(QStringLiteral("obrazky\\640.jpg")), QStringLiteral("obrazky/velke/640.jpg"));
     }
 
     // Length and letter cues: the counting rules on a few questions, then the project's own bank.

@@ -168,12 +168,23 @@ private slots:
         QApplication::sendEvent(lbInet, &odchod);
         QCOMPARE(lbInet->palette().color(QPalette::WindowText), QColor(Qt::blue));
 
+        // A browser starts: nothing else is shown.
+        Dialogy::Test::Odpovedet(true);
         QTest::mouseClick(lbInet, Qt::LeftButton);
-        QCOMPARE(m_prohlizec.adresy, QList<QUrl>{QUrl(lbInet->text())});
+        auto zobrazene = Dialogy::Test::Zobrazene();
+        QCOMPARE(zobrazene.size(), 1);
+        QCOMPARE(zobrazene[0].druh, Dialogy::Druh::Adresa);
+        QCOMPARE(zobrazene[0].text, lbInet->text());
         QVERIFY(QUrl(lbInet->text()).isValid() && QUrl(lbInet->text()).scheme() == QStringLiteral("https"));
-        // The same from the keyboard.
+        // No browser, from the keyboard: the address stands on a line of its own in an information box.
+        Dialogy::Test::Odpovedet(false);
         QTest::keyClick(lbInet, Qt::Key_Return);
-        QCOMPARE(m_prohlizec.adresy.size(), 2);
+        zobrazene = Dialogy::Test::Zobrazene();
+        QCOMPARE(zobrazene.size(), 2);
+        QCOMPARE(zobrazene[0].druh, Dialogy::Druh::Adresa);
+        QCOMPARE(zobrazene[1].druh, Dialogy::Druh::Informace);
+        QVERIFY(zobrazene[1].text.startsWith(QStringLiteral("Internetový prohlížeč se nepodařilo spustit.")));
+        QVERIFY(zobrazene[1].text.split(u'\n').contains(lbInet->text()));
     }
 
     void textOProgramu()

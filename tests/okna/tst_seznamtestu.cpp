@@ -314,6 +314,8 @@ private slots:
         const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
         QCOMPARE(z.size(), 2);
         QCOMPARE(z[1].druh, Druh::Tisk);
+        // The dialog proposes the whole caption as the file's name.
+        QCOMPARE(z[1].text, QStringLiteral("Test z 14.3.2026 10_05_07; Uživatel_ Default"));
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray obsah = f.readAll();

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -53,7 +55,7 @@ void KopirovatAdresar(const QString &z, const QString &kam)
 }
 
 const QString StartovniZprava = QStringLiteral(
-    "Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně dlouhá pro vyřešení testu.\n\r"
+    "Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně dlouhá pro vyřešení testu.\n"
     "V případě, že budete hotovi dřív, stiskněte tlačítko \"Vyhodnotit test\"!");
 
 } // namespace
@@ -74,6 +76,18 @@ class TestTestNaBody : public QObject {
         if (!cb)
             qFatal("no check box %s", qPrintable(jmeno));
         return cb;
+    }
+
+    // Where the window's style puts the group box's caption and, inside its frame, its contents.
+    static QRect Oblast(const QGroupBox *gb, QStyle::SubControl cast)
+    {
+        QStyleOptionGroupBox volby;
+        volby.initFrom(gb);
+        volby.text = gb->title();
+        volby.textAlignment = gb->alignment();
+        volby.lineWidth = 1;
+        volby.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        return gb->style()->subControlRect(QStyle::CC_GroupBox, &volby, cast, gb);
     }
 
     // The bank number shown in a position's review caption.
@@ -183,7 +197,10 @@ private slots:
                 QVERIFY(top + 6 <= gb->height());
                 if (auto *img = gb->findChild<QLabel *>(QStringLiteral("img%1").arg(p))) {
                     QVERIFY(img->isVisibleTo(gb) && !img->pixmap().isNull());
-                    QVERIFY(img->geometry().bottom() < gb->height());
+                    // The picture inside the frame as the style draws it, clear of its caption.
+                    QVERIFY2(Oblast(gb, QStyle::SC_GroupBoxContents).contains(img->geometry()),
+                             qPrintable(QStringLiteral("img%1 outside its frame").arg(p)));
+                    QVERIFY(!img->geometry().intersects(Oblast(gb, QStyle::SC_GroupBoxLabel)));
                     QVERIFY(st(QStringLiteral("O"))->geometry().right() < img->x());
                 }
             }

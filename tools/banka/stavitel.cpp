@@ -281,7 +281,7 @@ QString Napovedy::Souhrn() const
 QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil)
 {
     QDir dir(cil);
-    if (!dir.mkpath(QStringLiteral("grafika")) || !dir.mkpath(QStringLiteral("obrazky")))
+    if (!dir.mkpath(QStringLiteral("grafika")) || !dir.mkpath(ObrazkyOtazek::VelkaVerze(QStringLiteral("obrazky/"))))
         return QStringLiteral("Nelze vytvořit adresáře v %1.").arg(cil);
 
     auto ulozitObrazek = [](const QImage &obraz, const QString &cesta) -> QString {
@@ -314,11 +314,15 @@ QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil)
             QString obrazek;
             if (q.maZnacku || q.maKrizovatku) {
                 obrazek = QStringLiteral("obrazky/%1.jpg").arg(q.cislo);
-                const QString vada = ulozitObrazek(q.maZnacku ? Znacky::Nakreslit(q.znacka)
-                                                              : Krizovatky::Nakreslit(q.krizovatka),
-                                                   dir.filePath(obrazek));
-                if (!vada.isEmpty())
-                    return vada;
+                // The large version drawn from the same description, not scaled up from the small one.
+                for (const int meritko : {1, ObrazkyOtazek::Zvetseni}) {
+                    const QString vada = ulozitObrazek(
+                        q.maZnacku ? Znacky::Nakreslit(q.znacka, Znacky::VelikostObrazku * meritko)
+                                   : Krizovatky::Nakreslit(q.krizovatka, meritko),
+                        dir.filePath(meritko == 1 ? obrazek : ObrazkyOtazek::VelkaVerze(obrazek)));
+                    if (!vada.isEmpty())
+                        return vada;
+                }
             }
             t.Vlozit();
             const std::array<QString, BankaOtazek::PocetPoli> hodnoty{

@@ -16,9 +16,9 @@ QString Zkontrolovat(const QJsonObject &scena)
     return chyba;
 }
 
-QImage Nakreslit(const QJsonObject &scena)
+QImage Nakreslit(const QJsonObject &scena, int meritko)
 {
-    QImage obr(Sirka, Vyska, QImage::Format_RGB32);
+    QImage obr(Sirka * meritko, Vyska * meritko, QImage::Format_RGB32);
     obr.fill(Qt::white);
     const std::optional<Scena> s = Nacist(scena, nullptr);
     if (!s)
@@ -26,9 +26,10 @@ QImage Nakreslit(const QJsonObject &scena)
     QPainter p(&obr);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(meritko, meritko);
     KreslitSilnice(p, *s);
     KreslitVozidla(p, *s);
-    KreslitVybaveni(p, *s);
+    KreslitVybaveni(p, *s, meritko);
     return obr;
 }
 

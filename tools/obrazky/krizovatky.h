@@ -14,7 +14,8 @@ inline constexpr int Vyska = 175;
 // (an unknown arm, vehicle kind, colour, sign code, light state or a missing value).
 QString Zkontrolovat(const QJsonObject &scena);
 
-// The scene drawn at Sirka × Vyska pixels; call only for a scene that Zkontrolovat accepted.
-QImage Nakreslit(const QJsonObject &scena);
+// The scene drawn at Sirka × Vyska pixels, or meritko times as large (every line and sign drawn
+// at that size, not scaled up); call only for a scene that Zkontrolovat accepted.
+QImage Nakreslit(const QJsonObject &scena, int meritko = 1);
 
 } // namespace Krizovatky

@@ -69,13 +69,13 @@ QImage TvarKrizovatky(const Scena &s, Rameno r, int velikost)
                                   velikost);
 }
 
-QImage ZnackaMala(const Scena &s, const Znacka &z)
+QImage ZnackaMala(const Scena &s, const Znacka &z, int meritko)
 {
     // Drawn at twice the size and scaled down, which keeps thin outlines smooth.
-    const QImage velka = z.kod == KodTvaruKrizovatky ? TvarKrizovatky(s, z.rameno, 2 * VelikostZnacky)
-                                                     : Znacky::Nakreslit(z.kod, 2 * VelikostZnacky);
-    return BezPozadi(velka).scaled(VelikostZnacky, VelikostZnacky, Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
+    const int velikost = VelikostZnacky * meritko;
+    const QImage velka = z.kod == KodTvaruKrizovatky ? TvarKrizovatky(s, z.rameno, 2 * velikost)
+                                                     : Znacky::Nakreslit(z.kod, 2 * velikost);
+    return BezPozadi(velka).scaled(velikost, velikost, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void Lampa(QPainter &p, QPointF stred, QColor barva, bool sviti, bool blika)
@@ -135,7 +135,7 @@ void KreslitSemafor(QPainter &p, const Semafor &m, QPointF stred)
 
 } // namespace
 
-void KreslitVybaveni(QPainter &p, const Scena &s)
+void KreslitVybaveni(QPainter &p, const Scena &s, int meritko)
 {
     for (Rameno r : s.ramena) {
         // North and south arms: the row runs out from the kerb; east and west arms: along the
@@ -157,9 +157,9 @@ void KreslitVybaveni(QPainter &p, const Scena &s)
         for (const Znacka &z : s.znacky) {
             if (z.rameno != r)
                 continue;
-            const QImage znacka = ZnackaMala(s, z);
-            p.drawImage(misto(VelikostZnacky) - QPointF(znacka.width(), znacka.height()) / 2,
-                        znacka);
+            const QPointF pul(VelikostZnacky / 2.0, VelikostZnacky / 2.0);
+            const QPointF stred = misto(VelikostZnacky);
+            p.drawImage(QRectF(stred - pul, stred + pul), ZnackaMala(s, z, meritko));
         }
     }
 }
