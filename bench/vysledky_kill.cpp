@@ -25,9 +25,9 @@
 namespace {
 
 // Every field of the record numbered n follows from n, so a record can be checked on its own.
-Beh::Vysledek Vysledek(int n)
+ZaznamVysledku Vysledek(int n)
 {
-    Beh::Vysledek v;
+    ZaznamVysledku v;
     v.TypTestu = n % 2 ? QStringLiteral("Zkoušení") : QStringLiteral("Procvičování");
     v.Profil = QStringLiteral("Profil č. %1").arg(n);
     v.Datum = QDate(2026, 1, 1).addDays(n % 365);
@@ -61,7 +61,7 @@ struct Hlaseni {
         if (write(zapis, &h, sizeof h) != sizeof h)
             _exit(4);
         try {
-            Vysledky::ZapsatVysledek(Vysledek(n));
+            Vysledky::Zapsat(Vysledek(n));
         } catch (const ChybaTabulky &e) {
             std::fprintf(stderr, "write of record %d failed: %s\n", n, qPrintable(e.Text()));
             _exit(3);
@@ -118,7 +118,7 @@ bool Zabit(int prvni, qint64 nejdele, Prubeh &v)
     return true;
 }
 
-bool Shoduje(Tabulka &t, const Beh::Vysledek &o)
+bool Shoduje(Tabulka &t, const ZaznamVysledku &o)
 {
     return t.Text(Vysledky::TypTestu) == o.TypTestu && t.Text(Vysledky::Profil) == o.Profil
            && t.ZobrazitelnyText(t.Pozice(), Vysledky::Datum) == o.Datum.toString(QStringLiteral("d.M.yyyy"))
@@ -144,11 +144,11 @@ int main(int argc, char *argv[])
     }
 
     // How long one append takes here, so that the kills spread over whole appends.
-    Vysledky::ZapsatVysledek(Vysledek(0));
+    Vysledky::Zapsat(Vysledek(0));
     QElapsedTimer mereni;
     mereni.start();
     for (int n = 1; n <= 20; ++n)
-        Vysledky::ZapsatVysledek(Vysledek(n));
+        Vysledky::Zapsat(Vysledek(n));
     const qint64 zapis = std::max<qint64>(50, mereni.nsecsElapsed() / 20 / 1000);
     std::set<int> ulozene;
     for (int n = 0; n <= 20; ++n)
@@ -208,7 +208,7 @@ int main(int argc, char *argv[])
         Prubeh z;
         Zabit(1, 3 * zapis, z);
         try {
-            Vysledky::ZapsatVysledek(Vysledek(2));
+            Vysledky::Zapsat(Vysledek(2));
             ++pouzitelne;
         } catch (const ChybaTabulky &e) {
             ++zlomene;

@@ -1,5 +1,6 @@
 #include "app/panelpomoc.h"
 
+#include "app/vzhled.h"
 #include "kresby/znamky.h"
 
 #include <QLabel>
@@ -38,11 +39,8 @@ const RozvrzeniPomoci &TPanelPomoc::Rozvrzeni(Rezim rezim)
 
 QLabel *TPanelPomoc::Popisek(const char *jmeno, const QString &text, QPoint kde)
 {
-    auto *l = new QLabel(text, this);
-    l->setObjectName(QString::fromLatin1(jmeno));
     // Sized when the panel is first laid out: measuring text loads fonts, which start-up can spare.
-    l->move(kde);
-    return l;
+    return Vzhled::Popisek(this, jmeno, text, QRect(kde, QSize()));
 }
 
 void TPanelPomoc::Text(QLabel *l, const QString &text)

@@ -410,6 +410,10 @@ QDateTime Tabulka::DatumCas(const QString &pole) const
     return QDateTime::fromString(Text(pole), FormatDatumCas);
 }
 
+QDate Tabulka::Datum(const QString &pole) const { return QDate::fromString(Text(pole), FormatDatum); }
+
+QTime Tabulka::Cas(const QString &pole) const { return QTime::fromString(Text(pole), FormatCas); }
+
 // One query for the whole view: the expression filter narrows it inside the engine, and the rows are
 // matched against the view's ids (both in insertion order) for what a predicate or a deletion left.
 QList<QVariantList> Tabulka::HodnotyPohledu(const QStringList &pole) const

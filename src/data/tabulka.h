@@ -113,6 +113,8 @@ public:
     QString Text(int pozice) const;
     int Cislo(const QString &pole) const;
     QDateTime DatumCas(const QString &pole) const;
+    QDate Datum(const QString &pole) const;
+    QTime Cas(const QString &pole) const;
     Zaznam ZaznamVPohledu(int pozice) const;
     // The given fields (no memos) of every record in the view, in view order, read at once.
     QList<QVariantList> HodnotyPohledu(const QStringList &pole) const;

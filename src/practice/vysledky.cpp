@@ -10,26 +10,56 @@ QList<DefinicePole> PoleTabulky()
             {SNapovedou, TypPole::Cele, 0},     {SNapovedouCisla, TypPole::Memo, 0}, {Uspesnost, TypPole::Cele, 0}};
 }
 
-void ZapsatVysledek(const Beh::Vysledek &v)
+QString TextTypu(DruhBehu druh)
+{
+    return druh == DruhBehu::Zkouseni ? QStringLiteral("Zkoušení") : QStringLiteral("Procvičování");
+}
+
+Zapis RozhodnoutOZapisu(const BehOtazek &beh, const Konfigurace &nastaveni)
+{
+    if (!nastaveni.VytvaretProtokol[beh.Druh() == DruhBehu::Zkouseni ? 1 : 0])
+        return Zapis::Vypnuto;
+    return beh.OpakovatSeznam() ? Zapis::ZeptatSe : Zapis::Zapsat;
+}
+
+void Zapsat(const ZaznamVysledku &z)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
         Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
     Tabulka t(JmenoTabulky);
     t.Otevrit();
     t.Vlozit();
-    t.Nastavit(TypTestu, v.TypTestu);
-    t.Nastavit(Profil, v.Profil);
-    t.Nastavit(Datum, v.Datum);
-    t.Nastavit(Cas, v.Cas);
-    t.Nastavit(Skupina, v.Skupina);
-    t.Nastavit(Kategorie, v.Kategorie);
-    t.Nastavit(PocetOtazek, v.PocetOtazek);
-    t.Nastavit(Spatne, v.Spatne);
-    t.Nastavit(SpatneCisla, v.SpatneCisla);
-    t.Nastavit(SNapovedou, v.SNapovedou);
-    t.Nastavit(SNapovedouCisla, v.SNapovedouCisla);
-    t.Nastavit(Uspesnost, v.Uspesnost);
+    t.Nastavit(TypTestu, z.TypTestu);
+    t.Nastavit(Profil, z.Profil);
+    t.Nastavit(Datum, z.Datum);
+    t.Nastavit(Cas, z.Cas);
+    t.Nastavit(Skupina, z.Skupina);
+    t.Nastavit(Kategorie, z.Kategorie);
+    t.Nastavit(PocetOtazek, z.PocetOtazek);
+    t.Nastavit(Spatne, z.Spatne);
+    t.Nastavit(SpatneCisla, z.SpatneCisla);
+    t.Nastavit(SNapovedou, z.SNapovedou);
+    t.Nastavit(SNapovedouCisla, z.SNapovedouCisla);
+    t.Nastavit(Uspesnost, z.Uspesnost);
     t.Ulozit();
+}
+
+ZaznamVysledku Precist(const Tabulka &t)
+{
+    ZaznamVysledku z;
+    z.TypTestu = t.Text(TypTestu);
+    z.Profil = t.Text(Profil);
+    z.Datum = t.Datum(Datum);
+    z.Cas = t.Cas(Cas);
+    z.Skupina = t.Text(Skupina);
+    z.Kategorie = t.Text(Kategorie);
+    z.PocetOtazek = t.Cislo(PocetOtazek);
+    z.Spatne = t.Cislo(Spatne);
+    z.SpatneCisla = t.Text(SpatneCisla);
+    z.SNapovedou = t.Cislo(SNapovedou);
+    z.SNapovedouCisla = t.Text(SNapovedouCisla);
+    z.Uspesnost = t.Cislo(Uspesnost);
+    return z;
 }
 
 } // namespace Vysledky

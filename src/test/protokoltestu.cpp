@@ -50,28 +50,59 @@ std::array<QString, 4> Mema(const PolozkyTestu &polozky)
     return {Tokeny::Spojit(tokeny[0]), Tokeny::Spojit(tokeny[1]), Tokeny::Spojit(tokeny[2]), Tokeny::Spojit(tokeny[3])};
 }
 
-void UlozProtokol(const Udaje &u)
+ZaznamProtokolu Zaznam(const Udaje &u)
+{
+    const std::array<QString, 4> mema = Mema(u.polozky);
+    return {u.profil.left(DelkaProfilu),
+            u.datumACas,
+            u.skupina,
+            VysledekTestu::CasNaText(PlanTestu::CasTestuSekund - u.zbyvaSekund),
+            PlanTestu::PocetPozic - u.skore.PocetChyb,
+            u.skore.PocetBodu,
+            u.minPocetBodu,
+            TextVerdiktu(u.skore.PocetBodu, u.minPocetBodu),
+            mema[0],
+            mema[1],
+            mema[2],
+            mema[3]};
+}
+
+void Zapsat(const ZaznamProtokolu &z)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
         Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
-    const std::array<QString, 4> mema = Mema(u.polozky);
-
     Tabulka t(JmenoTabulky);
     t.Otevrit();
     t.Vlozit();
-    t.Nastavit(JmenoPole(Profil), u.profil.left(DelkaProfilu));
-    t.Nastavit(JmenoPole(DatumACas), u.datumACas);
-    t.Nastavit(JmenoPole(Skupina), u.skupina);
-    t.Nastavit(JmenoPole(DelkaTestu), VysledekTestu::CasNaText(PlanTestu::CasTestuSekund - u.zbyvaSekund));
-    t.Nastavit(JmenoPole(Spravne), PlanTestu::PocetPozic - u.skore.PocetChyb);
-    t.Nastavit(JmenoPole(PocetBodu), u.skore.PocetBodu);
-    t.Nastavit(JmenoPole(MinPocetBodu), u.minPocetBodu);
-    t.Nastavit(JmenoPole(Verdikt), TextVerdiktu(u.skore.PocetBodu, u.minPocetBodu));
-    t.Nastavit(JmenoPole(Body), mema[0]);
-    t.Nastavit(JmenoPole(Odpoved), mema[1]);
-    t.Nastavit(JmenoPole(SpravnaOdpoved), mema[2]);
-    t.Nastavit(JmenoPole(SkutCis), mema[3]);
+    t.Nastavit(JmenoPole(Profil), z.Profil);
+    t.Nastavit(JmenoPole(DatumACas), z.DatumACas);
+    t.Nastavit(JmenoPole(Skupina), z.Skupina);
+    t.Nastavit(JmenoPole(DelkaTestu), z.DelkaTestu);
+    t.Nastavit(JmenoPole(Spravne), z.Spravne);
+    t.Nastavit(JmenoPole(PocetBodu), z.PocetBodu);
+    t.Nastavit(JmenoPole(MinPocetBodu), z.MinPocetBodu);
+    t.Nastavit(JmenoPole(Verdikt), z.Verdikt);
+    t.Nastavit(JmenoPole(Body), z.Body);
+    t.Nastavit(JmenoPole(Odpoved), z.Odpoved);
+    t.Nastavit(JmenoPole(SpravnaOdpoved), z.SpravnaOdpoved);
+    t.Nastavit(JmenoPole(SkutCis), z.SkutCis);
     t.Ulozit();
+}
+
+ZaznamProtokolu Precist(const Tabulka &t)
+{
+    return {t.Text(JmenoPole(Profil)),
+            t.DatumCas(JmenoPole(DatumACas)),
+            t.Text(JmenoPole(Skupina)),
+            t.Text(JmenoPole(DelkaTestu)),
+            t.Cislo(JmenoPole(Spravne)),
+            t.Cislo(JmenoPole(PocetBodu)),
+            t.Cislo(JmenoPole(MinPocetBodu)),
+            t.Text(JmenoPole(Verdikt)),
+            t.Text(JmenoPole(Body)),
+            t.Text(JmenoPole(Odpoved)),
+            t.Text(JmenoPole(SpravnaOdpoved)),
+            t.Text(JmenoPole(SkutCis))};
 }
 
 } // namespace ProtokolTestu
