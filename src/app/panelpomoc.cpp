@@ -67,15 +67,8 @@ TPanelPomoc::TPanelPomoc(QWidget *rodic) : QFrame(rodic)
     Popisek("lbAno", QStringLiteral("Správná odpověď"), {60, 8});
     m_lbNe = Popisek("lbNe", QStringLiteral("Špatná odpověď"), {60, 28});
     m_lbNic = Popisek("lbNic", QStringLiteral("Ignorovaná správná odpověď"), {60, 48});
-    auto cara = [this](const char *jmeno, int x) {
-        auto *c = new QFrame(this);
-        c->setObjectName(QString::fromLatin1(jmeno));
-        c->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-        c->setGeometry(x, 5, 2, 60);
-        return c;
-    };
-    m_cara1 = cara("Cara1", 205);
-    m_cara2 = cara("Cara2", 514);
+    m_cara1 = Vzhled::Cara(this, "Cara1", {205, 5, 2, 60}, QFrame::VLine);
+    m_cara2 = Vzhled::Cara(this, "Cara2", {514, 5, 2, 60}, QFrame::VLine);
     m_lbJakNaTo = Popisek("lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"),
                           Navrh.jakNaTo);
     m_lbKonecRezimu = Popisek("lbKonecRezimu", QString(), Navrh.konecRezimu);

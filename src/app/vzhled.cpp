@@ -83,6 +83,15 @@ QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint k
     return l;
 }
 
+QFrame *Cara(QWidget *rodic, const char *jmeno, const QRect &kde, QFrame::Shape tvar)
+{
+    auto *c = new QFrame(rodic);
+    c->setObjectName(QString::fromLatin1(jmeno));
+    c->setFrameStyle(tvar | QFrame::Sunken);
+    c->setGeometry(kde);
+    return c;
+}
+
 QLabel *ZalomenyText(QWidget *rodic, const QString &jmeno)
 {
     auto *l = new QLabel(rodic);

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFrame>
 #include <QPoint>
 #include <QRect>
 
@@ -44,6 +45,8 @@ QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint k
 QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde, const QFont &pismo);
 // A label with its control name and text in a fixed rectangle.
 QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, const QRect &kde);
+// A sunken line across its rectangle (QFrame::VLine for an upright one).
+QFrame *Cara(QWidget *rodic, const char *jmeno, const QRect &kde, QFrame::Shape tvar = QFrame::HLine);
 // A text wrapped at its width from its top left corner, without margins, for texts laid out to the
 // height of their lines.
 QLabel *ZalomenyText(QWidget *rodic, const QString &jmeno);

@@ -410,9 +410,9 @@ QDateTime Tabulka::DatumCas(const QString &pole) const
     return QDateTime::fromString(Text(pole), FormatDatumCas);
 }
 
-QDate Tabulka::Datum(const QString &pole) const { return QDate::fromString(Text(pole), FormatDatum); }
+void Tabulka::Precist(const QString &pole, QDate &cil) const { cil = QDate::fromString(Text(pole), FormatDatum); }
 
-QTime Tabulka::Cas(const QString &pole) const { return QTime::fromString(Text(pole), FormatCas); }
+void Tabulka::Precist(const QString &pole, QTime &cil) const { cil = QTime::fromString(Text(pole), FormatCas); }
 
 // One query for the whole view: the expression filter narrows it inside the engine, and the rows are
 // matched against the view's ids (both in insertion order) for what a predicate or a deletion left.

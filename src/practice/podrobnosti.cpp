@@ -16,15 +16,6 @@ constexpr int SirkaKlienta = 372;
 constexpr int VyskaKlienta = 272;
 constexpr int MezeraTlacitek = 18;
 
-QFrame *Cara(QWidget *rodic, const char *jmeno, QRect kde)
-{
-    auto *c = new QFrame(rodic);
-    c->setObjectName(QString::fromLatin1(jmeno));
-    c->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    c->setGeometry(kde);
-    return c;
-}
-
 void Posunout(QWidget *w, int o) { w->move(w->x(), w->y() + o); }
 
 } // namespace
@@ -45,7 +36,7 @@ void TDetail::FormCreate()
 
     Vzhled::Popisek(this, "lbProfil", QStringLiteral("Uživatel: ") + u.Profil, {16, 12});
     Vzhled::Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + u.Skupina, {16, 30});
-    Cara(this, "Bevel1", {8, 50, SirkaKlienta - 16, 2});
+    Vzhled::Cara(this, "Bevel1", {8, 50, SirkaKlienta - 16, 2});
     Vzhled::Popisek(this, "lbKategorie", QStringLiteral("Kategorie, z nichž se skládal test:"), {16, 58});
     auto *stKategorie = new QLabel(Podrobnosti::RadkyKategorii(u.Kategorie).join(u'\n'), this);
     stKategorie->setObjectName(QStringLiteral("stKategorie"));
@@ -56,7 +47,7 @@ void TDetail::FormCreate()
     pismo.setPixelSize(Podrobnosti::VyskaRadku - 2);
     stKategorie->setFont(pismo);
 
-    auto *bevel2 = Cara(this, "Bevel2", {8, 96, SirkaKlienta - 16, 2});
+    auto *bevel2 = Vzhled::Cara(this, "Bevel2", {8, 96, SirkaKlienta - 16, 2});
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panel"));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

@@ -78,18 +78,10 @@ void TProtocol::Obnovit()
 
 void TProtocol::btnPodrobnostiClick()
 {
-    const int radek = m_grid->AktualniRadek();
-    if (radek < 0)
+    const std::optional<ZaznamVysledku> z = SeznamZaznamu::Vybrany(this, m_tabulka, *m_grid, &Vysledky::Precist);
+    if (!z)
         return;
-    ZaznamVysledku z;
-    try {
-        m_tabulka.PrejitNa(radek);
-        z = Vysledky::Precist(m_tabulka);
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-        return;
-    }
-    TDetail detail(z, m_zkouseni, this);
+    TDetail detail(*z, m_zkouseni, this);
     connect(&detail, &TDetail::PrehratOtazky, this, &TProtocol::PrehratOtazky);
     Dialogy::Vycentrovat(&detail, this);
     // A replay has started: the run is left on screen.

@@ -13,15 +13,6 @@ constexpr int Sirka = 470;
 constexpr int Vyska = 276;
 constexpr int Leva = 24;
 
-QFrame *Cara(QWidget *rodic, const char *jmeno, int top)
-{
-    auto *c = new QFrame(rodic);
-    c->setObjectName(QString::fromLatin1(jmeno));
-    c->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    c->setGeometry(12, top, Sirka - 24, 2);
-    return c;
-}
-
 QString TextProtokolu(TResult::Protokol protokol, DruhBehu druh)
 {
     switch (protokol) {
@@ -60,7 +51,7 @@ TResult::TResult(const ZaznamVysledku &z, DruhBehu druh, Protokol protokol, QWid
     Vzhled::BarvaTextu(lbTyp, Vzhled::Zelena);
     Vzhled::BarvaTextu(Vzhled::Popisek(this, "lbUzivatel", QStringLiteral("Uživatel: ") + z.Profil, {Leva, 40}, tucne), Qt::blue);
     Vzhled::Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + z.Skupina, {Leva, 60}, pevne);
-    Cara(this, "Bevel1", 82);
+    Vzhled::Cara(this, "Bevel1", {12, 82, Sirka - 24, 2});
 
     // An examination has no hint line; its three figures stand lower, in the middle of the frame.
     Vzhled::Popisek(this, "lbPocet", QStringLiteral("Počet otázek: %1").arg(z.PocetOtazek), {Leva, zkouseni ? 98 : 87}, pevne);
@@ -69,7 +60,7 @@ TResult::TResult(const ZaznamVysledku &z, DruhBehu druh, Protokol protokol, QWid
     Vzhled::Popisek(this, "lbSNapovedou", QStringLiteral("Použití nápovědy: %1").arg(z.SNapovedou), {Leva, 152}, pevne)
         ->setVisible(!zkouseni);
 
-    Cara(this, "Bevel2", 176);
+    Vzhled::Cara(this, "Bevel2", {12, 176, Sirka - 24, 2});
     Vzhled::BarvaTextu(Vzhled::Popisek(this, "lbUspesnost", QStringLiteral("Úspěšnost: %1%").arg(z.Uspesnost), {Leva, 186}, tucne),
                        Qt::blue);
     auto *lbSoubor = Vzhled::Popisek(this, "lbSoubor", TextProtokolu(protokol, druh), QRect(12, 208, Sirka - 24, 30));

@@ -1,5 +1,7 @@
 #include "practice/vysledky.h"
 
+#include "data/zaznamtabulky.h"
+
 namespace Vysledky {
 
 QList<DefinicePole> PoleTabulky()
@@ -22,44 +24,24 @@ Zapis RozhodnoutOZapisu(const BehOtazek &beh, const Konfigurace &nastaveni)
     return beh.OpakovatSeznam() ? Zapis::ZeptatSe : Zapis::Zapsat;
 }
 
-void Zapsat(const ZaznamVysledku &z)
-{
-    if (!Tabulka::Existuje(JmenoTabulky))
-        Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
-    Tabulka t(JmenoTabulky);
-    t.Otevrit();
-    t.Vlozit();
-    t.Nastavit(TypTestu, z.TypTestu);
-    t.Nastavit(Profil, z.Profil);
-    t.Nastavit(Datum, z.Datum);
-    t.Nastavit(Cas, z.Cas);
-    t.Nastavit(Skupina, z.Skupina);
-    t.Nastavit(Kategorie, z.Kategorie);
-    t.Nastavit(PocetOtazek, z.PocetOtazek);
-    t.Nastavit(Spatne, z.Spatne);
-    t.Nastavit(SpatneCisla, z.SpatneCisla);
-    t.Nastavit(SNapovedou, z.SNapovedou);
-    t.Nastavit(SNapovedouCisla, z.SNapovedouCisla);
-    t.Nastavit(Uspesnost, z.Uspesnost);
-    t.Ulozit();
-}
+// Every field of the record with its name in the table.
+const auto KazdePole = [](auto &z, auto f) {
+    f(TypTestu, z.TypTestu);
+    f(Profil, z.Profil);
+    f(Datum, z.Datum);
+    f(Cas, z.Cas);
+    f(Skupina, z.Skupina);
+    f(Kategorie, z.Kategorie);
+    f(PocetOtazek, z.PocetOtazek);
+    f(Spatne, z.Spatne);
+    f(SpatneCisla, z.SpatneCisla);
+    f(SNapovedou, z.SNapovedou);
+    f(SNapovedouCisla, z.SNapovedouCisla);
+    f(Uspesnost, z.Uspesnost);
+};
 
-ZaznamVysledku Precist(const Tabulka &t)
-{
-    ZaznamVysledku z;
-    z.TypTestu = t.Text(TypTestu);
-    z.Profil = t.Text(Profil);
-    z.Datum = t.Datum(Datum);
-    z.Cas = t.Cas(Cas);
-    z.Skupina = t.Text(Skupina);
-    z.Kategorie = t.Text(Kategorie);
-    z.PocetOtazek = t.Cislo(PocetOtazek);
-    z.Spatne = t.Cislo(Spatne);
-    z.SpatneCisla = t.Text(SpatneCisla);
-    z.SNapovedou = t.Cislo(SNapovedou);
-    z.SNapovedouCisla = t.Text(SNapovedouCisla);
-    z.Uspesnost = t.Cislo(Uspesnost);
-    return z;
-}
+void Zapsat(const ZaznamVysledku &z) { ZaznamTabulky::Zapsat(JmenoTabulky, PoleTabulky(), z, KazdePole); }
+
+ZaznamVysledku Precist(const Tabulka &t) { return ZaznamTabulky::Precist<ZaznamVysledku>(t, KazdePole); }
 
 } // namespace Vysledky

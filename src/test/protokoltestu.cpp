@@ -1,5 +1,6 @@
 #include "test/protokoltestu.h"
 
+#include "data/zaznamtabulky.h"
 #include "test/plan.h"
 #include "test/tokeny.h"
 
@@ -67,42 +68,24 @@ ZaznamProtokolu Zaznam(const Udaje &u)
             mema[3]};
 }
 
-void Zapsat(const ZaznamProtokolu &z)
-{
-    if (!Tabulka::Existuje(JmenoTabulky))
-        Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
-    Tabulka t(JmenoTabulky);
-    t.Otevrit();
-    t.Vlozit();
-    t.Nastavit(JmenoPole(Profil), z.Profil);
-    t.Nastavit(JmenoPole(DatumACas), z.DatumACas);
-    t.Nastavit(JmenoPole(Skupina), z.Skupina);
-    t.Nastavit(JmenoPole(DelkaTestu), z.DelkaTestu);
-    t.Nastavit(JmenoPole(Spravne), z.Spravne);
-    t.Nastavit(JmenoPole(PocetBodu), z.PocetBodu);
-    t.Nastavit(JmenoPole(MinPocetBodu), z.MinPocetBodu);
-    t.Nastavit(JmenoPole(Verdikt), z.Verdikt);
-    t.Nastavit(JmenoPole(Body), z.Body);
-    t.Nastavit(JmenoPole(Odpoved), z.Odpoved);
-    t.Nastavit(JmenoPole(SpravnaOdpoved), z.SpravnaOdpoved);
-    t.Nastavit(JmenoPole(SkutCis), z.SkutCis);
-    t.Ulozit();
-}
+// Every field of the record with its name in the table.
+const auto KazdePole = [](auto &z, auto f) {
+    f(JmenoPole(Profil), z.Profil);
+    f(JmenoPole(DatumACas), z.DatumACas);
+    f(JmenoPole(Skupina), z.Skupina);
+    f(JmenoPole(DelkaTestu), z.DelkaTestu);
+    f(JmenoPole(Spravne), z.Spravne);
+    f(JmenoPole(PocetBodu), z.PocetBodu);
+    f(JmenoPole(MinPocetBodu), z.MinPocetBodu);
+    f(JmenoPole(Verdikt), z.Verdikt);
+    f(JmenoPole(Body), z.Body);
+    f(JmenoPole(Odpoved), z.Odpoved);
+    f(JmenoPole(SpravnaOdpoved), z.SpravnaOdpoved);
+    f(JmenoPole(SkutCis), z.SkutCis);
+};
 
-ZaznamProtokolu Precist(const Tabulka &t)
-{
-    return {t.Text(JmenoPole(Profil)),
-            t.DatumCas(JmenoPole(DatumACas)),
-            t.Text(JmenoPole(Skupina)),
-            t.Text(JmenoPole(DelkaTestu)),
-            t.Cislo(JmenoPole(Spravne)),
-            t.Cislo(JmenoPole(PocetBodu)),
-            t.Cislo(JmenoPole(MinPocetBodu)),
-            t.Text(JmenoPole(Verdikt)),
-            t.Text(JmenoPole(Body)),
-            t.Text(JmenoPole(Odpoved)),
-            t.Text(JmenoPole(SpravnaOdpoved)),
-            t.Text(JmenoPole(SkutCis))};
-}
+void Zapsat(const ZaznamProtokolu &z) { ZaznamTabulky::Zapsat(JmenoTabulky, PoleTabulky(), z, KazdePole); }
+
+ZaznamProtokolu Precist(const Tabulka &t) { return ZaznamTabulky::Precist<ZaznamProtokolu>(t, KazdePole); }
 
 } // namespace ProtokolTestu

@@ -64,18 +64,10 @@ void TSeznamTestu::Obnovit()
 
 void TSeznamTestu::btnDetailClick()
 {
-    const int radek = m_grid->AktualniRadek();
-    if (radek < 0)
+    const std::optional<ZaznamProtokolu> z = SeznamZaznamu::Vybrany(this, m_tabulka, *m_grid, &ProtokolTestu::Precist);
+    if (!z)
         return;
-    ZaznamProtokolu z;
-    try {
-        m_tabulka.PrejitNa(radek);
-        z = ProtokolTestu::Precist(m_tabulka);
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-        return;
-    }
-    TTestDetailForm protokol(z, this);
+    TTestDetailForm protokol(*z, this);
     Dialogy::Vycentrovat(&protokol, this);
     protokol.exec();
 }
