@@ -9,21 +9,19 @@
 #include "data/tabulka.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestHlavniFormular : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
 
     void ZapsatKonfiguraci(const QByteArray &obsah)
     {
-        QFile f(m_dir->filePath(QStringLiteral("config.ini")));
+        QFile f(m_dir->Soubor(QStringLiteral("config.ini")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(obsah);
     }
@@ -53,15 +51,14 @@ class TestHlavniFormular : public QObject {
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
         Dialogy::Test::Zapnout();
-        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
+        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->Cesta()), QString());
     }
 
     void vychoziNastaveniBezKonfigurace()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         QCOMPARE(okno.Stav().ZvolenaSkupina, QStringLiteral("B"));
         QCOMPARE(okno.Stav().AktivniProfil, QStringLiteral("Default"));
         QCOMPARE(okno.Stav().Profily, QStringList{QStringLiteral("Default")});
@@ -89,7 +86,7 @@ private slots:
                           "Zdravoveda=0\r\nPodminky provozu=0\r\nZnacky=0\r\nKrizovatky=0\r\n"
                           "[Skupina]\r\nSkupina=C\r\n[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=0\r\n"
                           "[Profily]\r\nPocet=2\r\n1=Default\r\n2=\x8a\xe1rka\r\nAktivni=\x8a\xe1rka\r\n");
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         QVERIFY(!Pomocnik::Prvek<QAction>(&okno, "M1Procvicovat")->isEnabled() && !Pomocnik::Prvek<QAction>(&okno, "M1Zkouset")->isEnabled());
         QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu1")->text(), QStringLiteral("Šárka"));
         QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu2")->text(), QStringLiteral("Skupina: C"));
@@ -103,7 +100,7 @@ private slots:
     void stavovyRadekAVyberSeUlozi()
     {
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno(m_dir->Cesta());
             Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->trigger();
             QVERIFY(!Pomocnik::Prvek<QStatusBar>(&okno, "StavovyRadek1")->isVisibleTo(&okno) && !Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->isChecked());
             Pomocnik::Prvek<QAction>(&okno, "M1StavovyRadek")->trigger();
@@ -117,7 +114,7 @@ private slots:
             QCOMPARE(okno.Stav().UlozeneProfily.size(), 2);
             QVERIFY(Dialogy::Test::Zobrazene().isEmpty()); // no message follows a save
         }
-        THlavniFormular znovu(m_dir->path());
+        THlavniFormular znovu(m_dir->Cesta());
         QVERIFY(!Pomocnik::Prvek<QStatusBar>(&znovu, "StavovyRadek1")->isVisibleTo(&znovu));
         QVERIFY(Pomocnik::Prvek<QAction>(&znovu, "M1NahodnyVyber")->isChecked());
         QCOMPARE(znovu.Stav().Profily, (QStringList{QStringLiteral("Default"), QStringLiteral("Škola")}));
@@ -125,19 +122,19 @@ private slots:
 
     void neulozitelneJmenoSeOdmitne()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         okno.Stav().Profily << QStringLiteral("Ελένη");
         Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger();
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
         QCOMPARE(okno.Stav().UlozeneProfily, QStringList{QStringLiteral("Default")});
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("config.ini"))));
+        QVERIFY(!QFile::exists(m_dir->Soubor(QStringLiteral("config.ini"))));
     }
 
     void napovedaVeStavovemRadku()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         QStatusTipEvent tip(Pomocnik::Prvek<QAction>(&okno, "M1Test")->statusTip());
         QCoreApplication::sendEvent(&okno, &tip);
         QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "PanelStavu0")->text(), QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích"));
@@ -148,7 +145,7 @@ private slots:
 
     void zavreniBehemRezimuSePta()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         okno.show();
         QVERIFY(okno.close());
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
@@ -181,7 +178,7 @@ private slots:
         ZalozitVysledky(QStringLiteral("Protokoly"), profily);
         ZapsatKonfiguraci("[Profily]\r\nPocet=3\r\n1=Default\r\n2=Jan's\r\n3=Petr\r\nAktivni=Default\r\n");
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno(m_dir->Cesta());
             okno.Stav().Profily = {QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan")};
             okno.Stav().ZnameProfily << QStringLiteral("Jan"); // created in the settings and never saved
             Pomocnik::Prvek<QAction>(&okno, "M1UlozitNastaveni")->trigger(); // Petr's removal saved
@@ -195,7 +192,7 @@ private slots:
 
         // A profile created in the next run and never saved goes at that run's close.
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno(m_dir->Cesta());
             okno.Stav().ZnameProfily << QStringLiteral("Cizí");
             okno.close();
         }
@@ -232,12 +229,12 @@ private slots:
             ZapsatKonfiguraci(obsah);
         QStringList soubory;
         for (const char *s : {"Vysledky.DB", "Vysledky.MB", "Protokoly.DB", "Protokoly.MB"})
-            soubory << m_dir->filePath(QString::fromLatin1(s));
+            soubory << m_dir->Soubor(QString::fromLatin1(s));
         QList<QByteArray> predtim;
         for (const QString &s : std::as_const(soubory))
             predtim << Obsah(s);
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno(m_dir->Cesta());
             QVERIFY(okno.close());
         }
         for (int i = 0; i < soubory.size(); ++i)
@@ -249,7 +246,7 @@ private slots:
     {
         ZalozitVysledky(QStringLiteral("Vysledky"), {QStringLiteral("Default"), QStringLiteral("Jan")});
         {
-            THlavniFormular okno(m_dir->path());
+            THlavniFormular okno(m_dir->Cesta());
             okno.Stav().ZnameProfily << QStringLiteral("Jan");
             okno.Stav().UlozeneProfily.clear();
             okno.close();
@@ -265,7 +262,7 @@ private slots:
         while (velky.size() <= MaxVelikostKonfigurace)
             velky += "; poznámka\r\n";
         ZapsatKonfiguraci(velky);
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
@@ -277,12 +274,12 @@ private slots:
         zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QVERIFY2(zpravy[0].text.contains(QStringLiteral("config.ini")), qPrintable(zpravy[0].text));
-        QCOMPARE(Obsah(m_dir->filePath(QStringLiteral("config.ini"))), velky);
+        QCOMPARE(Obsah(m_dir->Soubor(QStringLiteral("config.ini"))), velky);
     }
 
     void chybejiciTabulkyVysledku()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         Pomocnik::Prvek<QAction>(&okno, "smProc")->trigger();
         Pomocnik::Prvek<QAction>(&okno, "smZkou")->trigger();
         Pomocnik::Prvek<QAction>(&okno, "M1VysledekTestu")->trigger();
@@ -299,15 +296,15 @@ private slots:
 
     void startBezBankyOtazek()
     {
-        QFile::remove(m_dir->filePath(QStringLiteral("otazky.DB")));
+        QFile::remove(m_dir->Soubor(QStringLiteral("otazky.DB")));
         ZapsatKonfiguraci("[Skupina]\r\nSkupina=D\r\n");
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
         QVERIFY2(zpravy[0].text.contains(QStringLiteral("otazky.DB")), qPrintable(zpravy[0].text));
         QCOMPARE(okno.Stav().ZvolenaSkupina, QStringLiteral("B")); // later start-up steps were skipped
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("otazky.DB"))));
+        QVERIFY(!QFile::exists(m_dir->Soubor(QStringLiteral("otazky.DB"))));
     }
 };
 

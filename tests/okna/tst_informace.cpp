@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -36,7 +35,7 @@ public slots:
 class TestInformace : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
     Prohlizec m_prohlizec;
 
     // Triggers the menu item and runs `kontrola` on the modal window it opens; returns whether
@@ -88,16 +87,15 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
         Dialogy::Test::Zapnout();
         m_prohlizec.adresy.clear();
-        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
+        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->Cesta()), QString());
     }
 
     void oProgramuZavreOKiEscape()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         QAction *polozka = Pomocnik::Prvek<QAction>(&okno, "M1OProgramu");
         QVERIFY(Otevrit<TAbout>(polozka, [&](TAbout *o) {
             QCOMPARE(o->windowTitle(), QStringLiteral("O programu"));
@@ -120,7 +118,7 @@ private slots:
 
     void oProgramuBehemRezimu()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         okno.PrepnoutRezim(Rezim::Prohlizeni, true);
         QAction *polozka = Pomocnik::Prvek<QAction>(&okno, "M2oProgramu");
         QVERIFY(polozka->isVisible());
@@ -198,13 +196,13 @@ private slots:
 
     void napovedaZAdresareProgramu()
     {
-        ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/index.htm")),
+        ZapsatSoubor(m_dir->Soubor(QStringLiteral("Help/index.htm")),
                      QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
                                     "</head><body><p>Úvodní stránka</p><a href=\"druha.htm\">dál</a> "
                                     "<a href=\"https://example.org/\">web</a></body></html>").toUtf8());
-        ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/druha.htm")),
+        ZapsatSoubor(m_dir->Soubor(QStringLiteral("Help/druha.htm")),
                      QByteArrayLiteral("<html><body><p>Druhá stránka</p></body></html>"));
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         QVERIFY(Otevrit<THelpForm>(Pomocnik::Prvek<QAction>(&okno, "M1Napoveda"), [&](THelpForm *o) {
             QCOMPARE(o->windowTitle(), QStringLiteral("Nápověda programu Semaforix"));
             QCOMPARE(o->size(), QSize(700, 550));
@@ -212,7 +210,7 @@ private slots:
             // Larger than the main window: it overhangs equally on both sides.
             QVERIFY(Vycentrovano(o, &okno));
             auto *wbHelp = Pomocnik::Prvek<QTextBrowser>(o, "wbHelp");
-            QCOMPARE(wbHelp->source(), QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("Help/index.htm"))));
+            QCOMPARE(wbHelp->source(), QUrl::fromLocalFile(m_dir->Soubor(QStringLiteral("Help/index.htm"))));
             QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Úvodní stránka")));
             QCOMPARE(wbHelp->geometry(), o->rect());
 
@@ -237,27 +235,27 @@ private slots:
 
     void chybejiciNapoveda()
     {
-        THelpForm o(m_dir->path());
+        THelpForm o(m_dir->Cesta());
         auto *wbHelp = Pomocnik::Prvek<QTextBrowser>(&o, "wbHelp");
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Nápověda není k dispozici")));
-        QVERIFY(wbHelp->toPlainText().contains(QDir::toNativeSeparators(THelpForm::CestaIndexu(m_dir->path()))));
+        QVERIFY(wbHelp->toPlainText().contains(QDir::toNativeSeparators(THelpForm::CestaIndexu(m_dir->Cesta()))));
     }
 
     void odkazNaChybejiciStranku()
     {
         // A link to a page that is gone shows the notice, not an empty window.
-        ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/index.htm")), QByteArrayLiteral("<html><body>Obsah</body></html>"));
-        THelpForm o(m_dir->path());
+        ZapsatSoubor(m_dir->Soubor(QStringLiteral("Help/index.htm")), QByteArrayLiteral("<html><body>Obsah</body></html>"));
+        THelpForm o(m_dir->Cesta());
         auto *wbHelp = Pomocnik::Prvek<QTextBrowser>(&o, "wbHelp");
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Obsah")));
-        wbHelp->setSource(QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("Help/neni.htm"))));
+        wbHelp->setSource(QUrl::fromLocalFile(m_dir->Soubor(QStringLiteral("Help/neni.htm"))));
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Nápověda není k dispozici")));
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("neni.htm")));
     }
 
     void historie()
     {
-        THlavniFormular okno(m_dir->path());
+        THlavniFormular okno(m_dir->Cesta());
         QVERIFY(Otevrit<TOpravyAktualizace>(Pomocnik::Prvek<QAction>(&okno, "M1Seznam"), [&](TOpravyAktualizace *o) {
             QCOMPARE(o->windowTitle(), QStringLiteral("Historie oprav a aktualizací"));
             QCOMPARE(o->minimumSize(), o->maximumSize());
