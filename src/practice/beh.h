@@ -101,7 +101,6 @@ public:
     ZaznamVysledku Vysledek(const QString &profil, const QDateTime &kdy) const;
 
     DruhBehu Druh() const { return m_druh; }
-    int AktualniOtazka() const { return m_aktualni; }
     const QString &SpravnePismena() const { return m_spravne; }
     bool CekaNaOdpoved() const { return m_ceka; }
     const QList<int> &SeznamOtazek() const { return m_seznam; }
@@ -115,8 +114,6 @@ public:
     int Zbyva() const { return m_zbyva; }
     bool OpakovatSeznam() const { return m_opakovat; }
     bool OpravaZVysledku() const { return m_oprava; }
-    const QString &PuvodniSkupina() const { return m_puvodniSkupina; }
-    const QString &Skupina() const { return m_skupina; }
 
 private:
     // Every run begins here: its list (or empty slots to be chosen), counters at zero, nothing
