@@ -68,22 +68,24 @@ void BehOtazek::Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, Dr
     m_skupina = nastaveni.ZvolenaSkupina;
     m_cisliceKategorii = Kategorie::Cislice(m_kategorie);
     m_oprava = false;
+    m_prvni = poradi == PoradiOtazek::PodleCisla ? NajitPrvniOtazku(banka, zacatek) : 0;
     NovyBeh(QList<int>(std::max(0, pocet), 0), false);
+}
 
-    // The start position counts through the qualifying questions of the enabled categories; one
-    // beyond them leaves the walk nothing to find.
-    m_prvni = Kategorie::NejvyssiCislo + 1;
+// The start position counts through the qualifying questions of the enabled categories in
+// ascending number; a position beyond them leaves the walk nothing to find.
+int BehOtazek::NajitPrvniOtazku(const BankaOtazek &banka, int zacatek) const
+{
     int s = zacatek;
-    for (int k = 1; k <= Kategorie::Pocet && poradi == PoradiOtazek::PodleCisla && s >= 1; ++k) {
+    for (int k = 1; k <= Kategorie::Pocet && s >= 1; ++k) {
         if (!KategorieZapnuta(m_kategorie, k))
             continue;
         const QList<int> cisla = banka.CislaKategorie(k, m_skupina);
-        if (s <= cisla.size()) {
-            m_prvni = cisla[s - 1];
-            break;
-        }
+        if (s <= cisla.size())
+            return cisla[s - 1];
         s -= static_cast<int>(cisla.size());
     }
+    return Kategorie::NejvyssiCislo + 1;
 }
 
 void BehOtazek::ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina)

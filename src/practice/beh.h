@@ -119,6 +119,7 @@ private:
     // Every run begins here: its list (or empty slots to be chosen), counters at zero, nothing
     // awaiting an answer.
     void NovyBeh(QList<int> seznam, bool opakovat);
+    int NajitPrvniOtazku(const BankaOtazek &banka, int zacatek) const;
     bool Vyhovuje(const BankaOtazek &banka, int cislo) const;
     std::optional<int> VybratPodleCisla(const BankaOtazek &banka) const;
     std::optional<int> VybratNahodne(const BankaOtazek &banka) const;

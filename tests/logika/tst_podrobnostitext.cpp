@@ -1,6 +1,7 @@
 // The detail of a stored result: its category lines, and the replay of its wrong answers.
+#include "zaznamy.h"
+
 #include "practice/podrobnostitext.h"
-#include "practice/vysledky.h"
 
 #include <QTest>
 
@@ -31,13 +32,7 @@ private slots:
 
     void opravaVysledku()
     {
-        ZaznamVysledku z;
-        z.Skupina = QStringLiteral("C");
-        z.Kategorie = QStringLiteral("26");
-        z.Spatne = 3;
-        z.SpatneCisla = QStringLiteral("3, 7, 15");
-        z.SNapovedou = 1;
-        z.SNapovedouCisla = QStringLiteral("9");
+        ZaznamVysledku z = Pomocnik::VysledekSChybami(); // wrong 3, 7, 15, hinted 9, group C, categories 26
         const Oprava o = Podrobnosti::OpravaVysledku(z, DruhBehu::Zkouseni);
         QCOMPARE(o.otazky, (QList<int>{3, 7, 15, 9}));
         QCOMPARE(std::make_tuple(o.druh, o.skupina, o.kategorie),
