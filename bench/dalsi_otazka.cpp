@@ -3,7 +3,6 @@
 #include "app/hlavniformular.h"
 #include "app/panelotazky.h"
 #include "practice/beh.h"
-#include "practice/rizenibehu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,35 +32,36 @@ int main(int argc, char *argv[])
     stav.PovoleneKategorie = {false, false, true, false, false, false, false};
     stav.ZvolenaSkupina = QStringLiteral("D");
     stav.PostupnyVyber = false;
-    const int q = Beh::PocetOtazek(okno.Banka(), stav);
+    BankaOtazek &banka = okno.Banka();
+    const int q = BehOtazek::PocetOtazek(banka, stav);
     if (q < 1) {
         std::fprintf(stderr, "no question of category 3 for group D in %s\n", qPrintable(QDir::currentPath()));
         return 1;
     }
-    auto *rizeni = okno.findChild<TRizeniBehu *>();
+    auto *panel = okno.findChild<TPanelOtazky *>();
+    BehOtazek beh;
 
     std::vector<qint64> vyber, zobrazeni, volani;
     QElapsedTimer t;
     for (int b = 0; b < behu; ++b) {
         // The whole run's choosing, from the bank's index.
-        stav.Zbyva = q;
-        Beh::PripravitSeznam(stav);
+        beh.Zacit(banka, stav, DruhBehu::Zkouseni, PoradiOtazek::Nahodne, q, 1);
         t.start();
         for (int i = 0; i < q; ++i)
-            Beh::DalsiOtazka(okno.Banka(), stav);
+            beh.DalsiOtazka(banka);
         vyber.push_back(t.nsecsElapsed());
         // Showing each question the run chose, one at a time.
-        for (int cislo : std::as_const(stav.SeznamOtazek)) {
+        for (int cislo : beh.SeznamOtazek()) {
             t.start();
-            okno.PanelOtazky().ZobrazitOtazku(cislo);
+            panel->ZobrazitOtazku(cislo);
             zobrazeni.push_back(t.nsecsElapsed());
         }
-        // DalsiOtazka as the run calls it: choosing and showing.
-        stav.Zbyva = q;
-        Beh::PripravitSeznam(stav);
+        // The next question as a run takes it: choosing and showing.
+        beh.Zacit(banka, stav, DruhBehu::Zkouseni, PoradiOtazek::Nahodne, q, 1);
         for (int i = 0; i < q; ++i) {
             t.start();
-            rizeni->DalsiOtazka();
+            if (const std::optional<int> x = beh.DalsiOtazka(banka))
+                panel->ZobrazitOtazku(*x);
             volani.push_back(t.nsecsElapsed());
         }
     }
@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
     std::printf("random run of all %d qualifying questions of category 3, group D; %d runs\n", q, behu);
     std::printf("choosing the whole run, median: %.1f us\n", mVyber / 1000.0);
     std::printf("showing one question (ZobrazitOtazku), median: %.1f us\n", mZobrazeni / 1000.0);
-    std::printf("DalsiOtazka (choose and show one), median: %.1f us\n", mVolani / 1000.0);
+    std::printf("next question (choose and show one), median: %.1f us\n", mVolani / 1000.0);
     std::printf("whole run's choosing / showing one question: %.2f (goal: below 3)\n", mVyber / mZobrazeni);
     return 0;
 }

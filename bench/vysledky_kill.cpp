@@ -32,9 +32,9 @@
 namespace {
 
 // Every field of the record numbered n follows from n, so a record can be checked on its own.
-Beh::Vysledek Vysledek(int n)
+ZaznamVysledku Vysledek(int n)
 {
-    Beh::Vysledek v;
+    ZaznamVysledku v;
     v.TypTestu = n % 2 ? QStringLiteral("Zkoušení") : QStringLiteral("Procvičování");
     v.Profil = QStringLiteral("Profil č. %1").arg(n);
     v.Datum = QDate(2026, 1, 1).addDays(n % 365);
@@ -198,7 +198,7 @@ bool Zabit(int prvni, qint64 nejdele, const Cil &cil, Prubeh &v)
     return true;
 }
 
-bool Shoduje(Tabulka &t, const Beh::Vysledek &o)
+bool Shoduje(Tabulka &t, const ZaznamVysledku &o)
 {
     return t.Text(Vysledky::TypTestu) == o.TypTestu && t.Text(Vysledky::Profil) == o.Profil
            && t.ZobrazitelnyText(t.Pozice(), Vysledky::Datum) == o.Datum.toString(QStringLiteral("d.M.yyyy"))

@@ -4,6 +4,7 @@
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "app/setup.h"
+#include "app/vzhled.h"
 #include "data/adresare.h"
 #include "data/profily.h"
 #include "info/Historie.h"
@@ -30,15 +31,6 @@ namespace {
 constexpr int SirkaKlienta = 632;
 constexpr int VyskaKlienta = 386;
 constexpr int VyskaPomoci = 70;
-const QColor BarvaOkna(224, 223, 227);
-
-void Obarvit(QWidget *w, const QColor &barva)
-{
-    QPalette paleta = w->palette();
-    paleta.setColor(QPalette::Window, barva);
-    w->setPalette(paleta);
-    w->setAutoFillBackground(true);
-}
 
 } // namespace
 
@@ -48,15 +40,10 @@ THlavniFormular::THlavniFormular(QWidget *rodic) : QMainWindow(rodic)
     setWindowTitle(QStringLiteral("Semaforix"));
     setWindowIcon(Kresby::IkonaOkna());
     setStatusTip(QStringLiteral("     Semaforix"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // The window's font family is not on Linux desktops; naming its stand-in spares fontconfig
-    // a slow search for a fallback.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont pismo(QStringLiteral("MS Sans Serif"));
-    pismo.setPointSize(8);
+    setWindowFlags(Qt::Window | Vzhled::Titulek | Qt::WindowMinimizeButtonHint);
     // Every window of the program, and the message boxes too, are in this font; one family also
     // spares start-up the loading of a second one.
+    const QFont pismo = Vzhled::PismoOkna();
     QApplication::setFont(pismo);
     setFont(pismo);
 
@@ -88,7 +75,7 @@ THlavniFormular::THlavniFormular(QWidget *rodic) : QMainWindow(rodic)
     const int vyskaRadku = m_stavovyRadek->sizeHint().height();
     m_stavovyRadek->setGeometry(0, VyskaKlienta - vyskaRadku, SirkaKlienta, vyskaRadku);
 
-    m_pOtazky = new TPanelOtazky(m_banka, m_stav, klient);
+    m_pOtazky = new TPanelOtazky(m_banka, klient);
     m_pOtazky->setGeometry(0, 0, SirkaKlienta, VyskaKlienta - VyskaPomoci);
     m_pOtazky->hide();
     m_pPomoc = new TPanelPomoc(klient);
@@ -96,7 +83,7 @@ THlavniFormular::THlavniFormular(QWidget *rodic) : QMainWindow(rodic)
     m_pPomoc->hide();
 
     m_menu = std::make_unique<Nabidky>(menuBar());
-    m_beh = new TRizeniBehu(*this);
+    m_beh = new TRizeniBehu(m_stav, m_banka, *m_pOtazky, *m_pPomoc, *this);
     Propojit();
     setFixedSize(sizeHint());
 
@@ -125,6 +112,7 @@ void THlavniFormular::Propojit()
     connect(m.M2OznacSpravne, &QAction::triggered, m_beh, &TRizeniBehu::M2OznacSpravneClick);
     connect(m_pOtazky, &TPanelOtazky::stAClick, m_beh, &TRizeniBehu::stAClick);
     connect(m_pOtazky, &TPanelOtazky::pOtazkyMouseDown, m_beh, &TRizeniBehu::pOtazkyMouseDown);
+    connect(m_beh, &TRizeniBehu::KonecBehu, this, [this] { PrepnoutRezim(m_stav.AktivniRezim, false); });
     connect(m.M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
     connect(m.M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
     connect(m.M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
@@ -176,9 +164,8 @@ void THlavniFormular::Spustit()
     // 6. Colours.
     for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_stavovyRadek),
                        static_cast<QWidget *>(m_pPomoc)})
-        Obarvit(w, BarvaOkna);
-    // 8.
-    m_stav.OpravaZVysledku = false;
+        Vzhled::BarvaPozadi(w, Vzhled::BarvaOkna);
+    // 8. No replay runs: the state's run starts cleared.
 }
 
 void THlavniFormular::ZobrazitNastaveni()
@@ -245,39 +232,25 @@ void THlavniFormular::M1UlozitNastaveniClick()
     m_stav.UlozeneProfily = m_stav.Profily;
 }
 
-void THlavniFormular::smProcClick()
-{
-    if (!SouborExistuje(Adresare::Uzivatele(QStringLiteral("Vysledky.DB")))) {
-        Dialogy::Informace(this, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
-        return;
-    }
-    m_stav.SeznamZkouseni = false;
-    OtevritVysledky();
-}
+void THlavniFormular::smProcClick() { OtevritVysledky(false, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!")); }
 
-void THlavniFormular::smZkouClick()
+void THlavniFormular::smZkouClick() { OtevritVysledky(true, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!")); }
+
+void THlavniFormular::OtevritVysledky(bool zkouseni, const QString &bezTabulky)
 {
-    if (!SouborExistuje(Adresare::Uzivatele(QStringLiteral("Vysledky.DB")))) {
-        Dialogy::Informace(this, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
-        return;
-    }
-    m_stav.SeznamZkouseni = true;
-    OtevritVysledky();
+    Vzhled::OtevritSeznam(this, SouborExistuje(Adresare::Uzivatele(QStringLiteral("Vysledky.DB"))), bezTabulky, [this, zkouseni] {
+        m_stav.SeznamZkouseni = zkouseni;
+        auto seznam = std::make_unique<TProtocol>(m_stav, this);
+        connect(seznam.get(), &TProtocol::PrehratOtazky, this, &THlavniFormular::ZacitOpravu);
+        return seznam;
+    });
 }
 
 void THlavniFormular::M1VysledekTestuClick()
 {
-    if (!SouborExistuje(Adresare::Uzivatele(QStringLiteral("Protokoly.DB")))) {
-        Dialogy::Informace(this, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
-        return;
-    }
-    TSeznamTestu seznam(m_stav, this);
-    if (!seznam.Chyba().isEmpty()) {
-        Dialogy::Chyba(this, seznam.Chyba());
-        return;
-    }
-    Dialogy::Vycentrovat(&seznam, this);
-    seznam.exec();
+    Vzhled::OtevritSeznam(this, SouborExistuje(Adresare::Uzivatele(QStringLiteral("Protokoly.DB"))),
+                          QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"),
+                          [this] { return std::make_unique<TSeznamTestu>(m_stav, this); });
 }
 
 void THlavniFormular::M1NastaveniClick()
@@ -288,27 +261,22 @@ void THlavniFormular::M1NastaveniClick()
         ZobrazitNastaveni();
 }
 
-void THlavniFormular::OtevritVysledky()
-{
-    TProtocol seznam(*this, this);
-    if (!seznam.Chyba().isEmpty()) {
-        Dialogy::Chyba(this, seznam.Chyba());
-        return;
-    }
-    Dialogy::Vycentrovat(&seznam, this);
-    seznam.exec();
-}
-
 void THlavniFormular::M1ProcvicovatClick()
 {
-    if (m_beh->PripravitBeh(false))
+    if (m_beh->PripravitBeh(DruhBehu::Procvicovani))
         PrepnoutRezim(Rezim::Procvicovani, true);
 }
 
 void THlavniFormular::M1ZkousetClick()
 {
-    if (m_beh->PripravitBeh(true))
+    if (m_beh->PripravitBeh(DruhBehu::Zkouseni))
         PrepnoutRezim(Rezim::Zkouseni, true);
+}
+
+void THlavniFormular::ZacitOpravu(const Oprava &oprava)
+{
+    m_stav.Beh.ZacitOpravu(oprava, m_stav.ZvolenaSkupina);
+    PrepnoutRezim(oprava.druh == DruhBehu::Zkouseni ? Rezim::Zkouseni : Rezim::Procvicovani, true);
 }
 
 // The test window keeps its own view of the bank while it is open; ours is closed meanwhile.

@@ -26,12 +26,13 @@ public:
 
     StavProgramu &Stav() { return m_stav; }
     BankaOtazek &Banka() { return m_banka; }
-    TPanelOtazky &PanelOtazky() { return *m_pOtazky; }
-    TPanelPomoc &PanelPomoc() { return *m_pPomoc; }
 
     // The only way into or out of a mode.
     void PrepnoutRezim(Rezim rezim, bool zapnout);
     void ZobrazitOtazku(int n);
+    // A run of exactly the listed questions, as any window may ask for one: the run is prepared
+    // and its mode switched on.
+    void ZacitOpravu(const Oprava &oprava);
     // Shows the settings in the status bar and the menu, and enables the commands they allow.
     void ZobrazitNastaveni();
 
@@ -51,7 +52,8 @@ private:
     void M1NahodnyVyberClick();
     void M1UlozitNastaveniClick();
     void M1NastaveniClick();
-    void OtevritVysledky(); // the results list of practice or examination, as SeznamZkouseni says
+    // The results list of practice or examination results.
+    void OtevritVysledky(bool zkouseni, const QString &bezTabulky);
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "app/dialogy.h"
+#include "data/tabulka.h"
+
 #include <QList>
 #include <QTableView>
 
 #include <initializer_list>
+#include <optional>
 
 class QPushButton;
-class Tabulka;
 class TabulkaModel;
 
 // The grid of the list windows over a table view: read-only, whole rows selected and the selection
@@ -36,6 +39,22 @@ QString Otevrit(Tabulka &tabulka, const QString &filtr);
 // Re-reads the grid and enables the buttons only while the list holds a record.
 void Obnovit(Tabulka &tabulka, TabulkaModel &model, MrizkaTabulky &mrizka,
              std::initializer_list<QPushButton *> tlacitka);
+// The record of the grid's current row as precist reads it; nothing when the grid is empty or the
+// record cannot be read (the store's error is then shown).
+template <typename Z>
+std::optional<Z> Vybrany(QWidget *okno, Tabulka &tabulka, const MrizkaTabulky &mrizka, Z (*precist)(const Tabulka &))
+{
+    const int radek = mrizka.AktualniRadek();
+    if (radek < 0)
+        return std::nullopt;
+    try {
+        tabulka.PrejitNa(radek);
+        return precist(tabulka);
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(okno, e.Text());
+        return std::nullopt;
+    }
+}
 // Deletes the record of the grid's current row at once, without asking.
 void SmazatVybrany(QWidget *okno, Tabulka &tabulka, MrizkaTabulky &mrizka);
 // Asks, then deletes every listed record in one transaction: all or none of them go, and no

@@ -3,10 +3,9 @@
 #include "app/dialogy.h"
 #include "app/panelprohlizeni.h"
 #include "app/rozvrzeni.h"
-#include "data/adresare.h"
+#include "app/vzhled.h"
 #include "data/banka.h"
 
-#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -17,33 +16,19 @@ const QString OznameniVyrazeni =
 
 QLabel *Text(QWidget *rodic, const QString &jmeno, int x, int sirka)
 {
-    auto *l = new QLabel(rodic);
-    l->setObjectName(jmeno);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setContentsMargins(0, 0, 0, 0);
+    QLabel *l = Vzhled::ZalomenyText(rodic, jmeno);
     l->setGeometry(x, 0, sirka, 0);
     return l;
 }
 
-void Barva(QLabel *l, const QColor &barva)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, barva);
-    l->setPalette(p);
-}
-
 } // namespace
 
-TPanelOtazky::TPanelOtazky(BankaOtazek &banka, StavProgramu &stav, QWidget *rodic)
-    : QFrame(rodic), m_banka(banka), m_stav(stav), m_titulek(new QLabel(this))
+TPanelOtazky::TPanelOtazky(BankaOtazek &banka, QWidget *rodic)
+    : QFrame(rodic), m_banka(banka), m_titulek(new QLabel(this))
 {
     setObjectName(QStringLiteral("pOtazky"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    QPalette bila = palette();
-    bila.setColor(QPalette::Window, Qt::white);
-    setPalette(bila);
-    setAutoFillBackground(true);
+    Vzhled::BarvaPozadi(this, Qt::white);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(16);
     setFont(arial);
@@ -58,7 +43,7 @@ TPanelOtazky::TPanelOtazky(BankaOtazek &banka, StavProgramu &stav, QWidget *rodi
 
     m_stOtazka = Text(this, QStringLiteral("stOtazka"), Rozvrzeni::LevaOtazky, Rozvrzeni::ZakladniSirka + 37);
     m_stOtazka->move(Rozvrzeni::LevaOtazky, Rozvrzeni::TopOtazky);
-    Barva(m_stOtazka, Qt::blue);
+    Vzhled::BarvaTextu(m_stOtazka, Qt::blue);
     const QString pismena = QStringLiteral("ABCD");
     for (int i = 0; i < 4; ++i) {
         m_img[i] = new QLabel(this);
@@ -74,7 +59,7 @@ TPanelOtazky::TPanelOtazky(BankaOtazek &banka, StavProgramu &stav, QWidget *rodi
     QFont kurziva = font();
     kurziva.setItalic(true);
     m_stPoznamka->setFont(kurziva);
-    Barva(m_stPoznamka, QColor(128, 128, 128));
+    Vzhled::BarvaTextu(m_stPoznamka, QColor(128, 128, 128));
     m_stPoznamka->hide();
 
     m_imgObrazek = new QLabel(this);
@@ -86,16 +71,13 @@ TPanelOtazky::TPanelOtazky(BankaOtazek &banka, StavProgramu &stav, QWidget *rodi
     m_pSpravne->setObjectName(QStringLiteral("pSpravne"));
     m_pSpravne->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_pSpravne->setGeometry(264, 152, 105, 33);
-    QPalette sede = m_pSpravne->palette();
-    sede.setColor(QPalette::Window, QColor(224, 223, 227));
-    m_pSpravne->setPalette(sede);
-    m_pSpravne->setAutoFillBackground(true);
+    Vzhled::BarvaPozadi(m_pSpravne, Vzhled::BarvaOkna);
     m_lbVerdikt = new QLabel(QStringLiteral("Správně"), m_pSpravne);
     m_lbVerdikt->setObjectName(QStringLiteral("lbSpravne"));
     QFont tucne = font();
     tucne.setBold(true);
     m_lbVerdikt->setFont(tucne);
-    Barva(m_lbVerdikt, QColor(0, 128, 0));
+    Vzhled::BarvaTextu(m_lbVerdikt, Vzhled::Zelena);
     m_lbVerdikt->setAlignment(Qt::AlignCenter);
     m_lbVerdikt->setGeometry(0, 0, 105, 33);
     m_pSpravne->hide();
@@ -148,19 +130,13 @@ void TPanelOtazky::NastavitProhlizeni(bool zapnuto)
 
 void TPanelOtazky::ZobrazitOtazku(int n)
 {
-    m_stav.AktualniOtazka = n;
+    m_cislo = n;
     if (!m_banka.OtazkaExistuje(n)) {
-        // No letters of the question shown before may be taken for this one's.
-        m_stav.SpravnePismena.clear();
-        m_stav.SkupinyOtazky.clear();
         ZobrazitTexty(false);
         return;
     }
     try {
-        const OtazkaBanky otazka = m_banka.Nacist(n);
-        m_stav.SpravnePismena = otazka.spravne;
-        m_stav.SkupinyOtazky = otazka.skupina;
-        VyplnitOtazku(otazka);
+        VyplnitOtazku(m_banka.Nacist(n));
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
     }
@@ -170,7 +146,7 @@ void TPanelOtazky::VyplnitOtazku(const OtazkaBanky &otazka)
 {
     if (!Titulek().isEmpty())
         ZobrazitTexty(true);
-    m_lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(m_stav.AktualniOtazka));
+    m_lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(m_cislo));
     m_lbCisloOtazky->adjustSize();
     m_stOtazka->setText(otazka.otazka);
     for (int i = 0; i < 4; ++i) {
@@ -182,33 +158,17 @@ void TPanelOtazky::VyplnitOtazku(const OtazkaBanky &otazka)
     RozvrhnoutTexty(otazka.obrazek);
     ZarovnatZnacky();
     if (m_prohlizeni->isVisibleTo(this))
-        UkazatSpravne(m_stav.SpravnePismena);
-}
-
-bool TPanelOtazky::NacistObrazek(QLabel *cil, const QString &cesta)
-{
-    auto kde = m_obrazky.constFind(cesta);
-    if (kde == m_obrazky.constEnd()) {
-        QImageReader ctecka(Adresare::Zdroj(cesta));
-        const QImage obraz = ctecka.read();
-        if (obraz.isNull()) {
-            Dialogy::Chyba(this, QStringLiteral("Obrázek %1 nelze načíst: %2").arg(cesta, ctecka.errorString()));
-            return false;
-        }
-        kde = m_obrazky.insert(cesta, QPixmap::fromImage(obraz));
-    }
-    cil->setPixmap(*kde);
-    cil->resize(kde->size());
-    return true;
+        UkazatSpravne(otazka.spravne);
 }
 
 // Each text is wrapped to its width, given the height of its lines and placed below the one before.
 void TPanelOtazky::RozvrhnoutTexty(const QString &obrazek)
 {
-    const int n = m_stav.AktualniOtazka;
+    const int n = m_cislo;
     int sirkaObrazku = 0, vyskaObrazku = 0;
     if (const int leva = Rozvrzeni::LevaObrazku(n)) {
-        if (NacistObrazek(m_imgObrazek, obrazek)) {
+        if (Vzhled::NacistObrazek(m_imgObrazek, obrazek, this)) {
+            m_imgObrazek->resize(m_imgObrazek->pixmap().size());
             m_imgObrazek->move(leva, Rozvrzeni::TopObrazku);
             m_imgObrazek->show();
             sirkaObrazku = m_imgObrazek->width();
@@ -251,7 +211,7 @@ void TPanelOtazky::UkazatSpravne(const QString &pismena)
 
 void TPanelOtazky::ZobrazitTexty(bool viditelne)
 {
-    m_lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(m_stav.AktualniOtazka));
+    m_lbCisloOtazky->setText(QStringLiteral("Otázka číslo %1").arg(m_cislo));
     m_lbCisloOtazky->adjustSize();
     m_titulek->setText(viditelne ? QString() : OznameniVyrazeni);
     m_titulek->setVisible(!viditelne);
@@ -268,7 +228,7 @@ void TPanelOtazky::ZobrazitTexty(bool viditelne)
 
 bool TPanelOtazky::NacistZnacku(int odpoved, Znamky::Druh druh)
 {
-    return NacistObrazek(m_img[static_cast<size_t>(odpoved)], Znamky::Cesta(druh));
+    return Vzhled::NacistObrazek(m_img[static_cast<size_t>(odpoved)], Znamky::Cesta(druh), this);
 }
 
 void TPanelOtazky::UkazatZnacku(int odpoved, bool viditelna) { m_img[static_cast<size_t>(odpoved)]->setVisible(viditelna); }
@@ -278,7 +238,7 @@ bool TPanelOtazky::ZnackaViditelna(int odpoved) const { return m_img[static_cast
 void TPanelOtazky::UkazatVerdikt(bool spravne)
 {
     m_lbVerdikt->setText(spravne ? QStringLiteral("Správně") : QStringLiteral("Špatně"));
-    Barva(m_lbVerdikt, spravne ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    Vzhled::BarvaTextu(m_lbVerdikt, spravne ? Vzhled::Zelena : QColor(Qt::red));
     m_pSpravne->show();
     m_pSpravne->raise();
 }

@@ -1,11 +1,8 @@
 #pragma once
 
 #include "kresby/znamky.h"
-#include "logika/stav.h"
 
 #include <QFrame>
-#include <QHash>
-#include <QPixmap>
 
 #include <array>
 
@@ -17,13 +14,16 @@ struct OtazkaBanky;
 // The question panel: one question of the bank with its number, text, answers a) to d) with a
 // mark beside each, its picture and its note, laid out to the wrapped height of every text; a
 // number without a record shows the retired notice centred instead. It also holds the verdict
-// panel of practice and examination and the browse controls.
+// panel of practice and examination and the browse controls. It only shows: what a question
+// means for a run is the run's business.
 class TPanelOtazky : public QFrame {
     Q_OBJECT
 public:
-    TPanelOtazky(BankaOtazek &banka, StavProgramu &stav, QWidget *rodic = nullptr);
+    explicit TPanelOtazky(BankaOtazek &banka, QWidget *rodic = nullptr);
 
     void ZobrazitOtazku(int n);
+    // The number of the question shown.
+    int Cislo() const { return m_cislo; }
     void UkazatSpravne(const QString &pismena);
     void ZobrazitTexty(bool viditelne);
     // The retired notice while it is shown, otherwise empty.
@@ -58,12 +58,9 @@ private:
     void VyplnitOtazku(const OtazkaBanky &otazka);
     void RozvrhnoutTexty(const QString &obrazek);
     void ZarovnatZnacky();
-    // Pictures are decoded once and kept; a failure is reported with the loader's text.
-    bool NacistObrazek(QLabel *cil, const QString &cesta);
 
     BankaOtazek &m_banka;
-    StavProgramu &m_stav;
-    QHash<QString, QPixmap> m_obrazky;
+    int m_cislo = 0;
 
     QLabel *m_titulek;
     QLabel *m_lbCisloOtazky, *m_stOtazka, *m_stPoznamka, *m_imgObrazek;

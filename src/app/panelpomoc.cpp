@@ -1,5 +1,6 @@
 #include "app/panelpomoc.h"
 
+#include "app/vzhled.h"
 #include "kresby/znamky.h"
 
 #include <QLabel>
@@ -38,11 +39,8 @@ const RozvrzeniPomoci &TPanelPomoc::Rozvrzeni(Rezim rezim)
 
 QLabel *TPanelPomoc::Popisek(const char *jmeno, const QString &text, QPoint kde)
 {
-    auto *l = new QLabel(text, this);
-    l->setObjectName(QString::fromLatin1(jmeno));
     // Sized when the panel is first laid out: measuring text loads fonts, which start-up can spare.
-    l->move(kde);
-    return l;
+    return Vzhled::Popisek(this, jmeno, text, QRect(kde, QSize()));
 }
 
 void TPanelPomoc::Text(QLabel *l, const QString &text)
@@ -69,15 +67,8 @@ TPanelPomoc::TPanelPomoc(QWidget *rodic) : QFrame(rodic)
     Popisek("lbAno", QStringLiteral("Správná odpověď"), {60, 8});
     m_lbNe = Popisek("lbNe", QStringLiteral("Špatná odpověď"), {60, 28});
     m_lbNic = Popisek("lbNic", QStringLiteral("Ignorovaná správná odpověď"), {60, 48});
-    auto cara = [this](const char *jmeno, int x) {
-        auto *c = new QFrame(this);
-        c->setObjectName(QString::fromLatin1(jmeno));
-        c->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-        c->setGeometry(x, 5, 2, 60);
-        return c;
-    };
-    m_cara1 = cara("Cara1", 205);
-    m_cara2 = cara("Cara2", 514);
+    m_cara1 = Vzhled::Cara(this, "Cara1", {205, 5, 2, 60}, QFrame::VLine);
+    m_cara2 = Vzhled::Cara(this, "Cara2", {514, 5, 2, 60}, QFrame::VLine);
     m_lbJakNaTo = Popisek("lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"),
                           Navrh.jakNaTo);
     m_lbKonecRezimu = Popisek("lbKonecRezimu", QString(), Navrh.konecRezimu);

@@ -2,6 +2,7 @@
 
 #include "app/dialogy.h"
 #include "app/spintlacitko.h"
+#include "app/vzhled.h"
 #include "data/kategorie.h"
 
 #include <QKeyEvent>
@@ -13,12 +14,8 @@ TPanelProhlizeni::TPanelProhlizeni(QWidget *rodic) : QFrame(rodic)
     setObjectName(QStringLiteral("pProhlizeni"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setGeometry(489, 263, 137, 49);
-    QPalette zluta = palette();
-    zluta.setColor(QPalette::Window, QColor(255, 255, 0));
-    setPalette(zluta);
-    setAutoFillBackground(true);
-    QFont mala(QStringLiteral("MS Sans Serif"));
-    mala.setPointSize(8);
+    Vzhled::BarvaPozadi(this, Qt::yellow);
+    const QFont mala = Vzhled::PismoOkna();
     setFont(mala);
 
     auto *lbProhlizeni = new QLabel(QStringLiteral("Prohlížení na přání"), this);

@@ -14,6 +14,9 @@
 void THlavniFormular::PrepnoutRezim(Rezim rezim, bool zapnout)
 {
     const bool beh = rezim == Rezim::Procvicovani || rezim == Rezim::Zkouseni;
+    // A replay's end gives the user's own group back before anything shows it.
+    if (beh && !zapnout)
+        m_stav.Beh.Ukoncit(m_stav.ZvolenaSkupina);
     m_stav.AktivniRezim = zapnout ? rezim : Rezim::Zadny;
     // The check marks mirror the mode; nothing reads the mode back from them.
     Nabidky::Zaskrtnout(m_menu->M1Prohlizet, m_stav.AktivniRezim == Rezim::Prohlizeni);
@@ -37,21 +40,10 @@ void THlavniFormular::PrepnoutRezim(Rezim rezim, bool zapnout)
         m_pOtazky->NastavitProhlizeni(zapnout);
 
     if (beh) {
-        m_stav.CekaNaOdpoved = zapnout;
-        m_stav.OpakovatSeznam = m_stav.OpravaZVysledku;
         for (int i = 0; i < 4; ++i)
             m_pOtazky->UkazatZnacku(i, false);
-        if (zapnout) {
-            m_stav.PocetSpatnych = m_stav.PocetNapoved = m_stav.UspesnostBehu = 0;
-            m_pPomoc->NastavitUspesnost(0);
-            // With sequential selection the set-up put the start question here; choosing begins after it.
-            m_stav.AktualniOtazka -= 1;
-            m_beh->DalsiOtazka();
-        } else {
-            m_stav.SeznamOtazek.clear();
-        }
-        m_stav.SpatneOtazky.clear();
-        m_stav.OtazkySNapovedou.clear();
+        if (zapnout)
+            m_beh->ZobrazitPrvni();
     }
 }
 
@@ -61,10 +53,6 @@ void THlavniFormular::M2KonecRezimuClick()
         PrepnoutRezim(Rezim::Prohlizeni, false);
         return;
     }
-    if (!Dialogy::Otazka(this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
-        return;
-    if (m_stav.OpravaZVysledku)
-        m_stav.ZvolenaSkupina = m_stav.PuvodniSkupina;
-    m_stav.OpravaZVysledku = false;
-    PrepnoutRezim(m_stav.AktivniRezim, false);
+    if (Dialogy::Otazka(this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
+        PrepnoutRezim(m_stav.AktivniRezim, false);
 }

@@ -61,8 +61,7 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
 {
     setObjectName(QStringLiteral("Nastaveni"));
     setWindowTitle(QStringLiteral("Nastavení programu Semaforix"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Vzhled::Titulek);
     setFont(Vzhled::PismoOkna());
     setFixedSize(SirkaKlienta, VyskaKlienta);
 

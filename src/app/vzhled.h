@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/dialogy.h"
+
+#include <QColor>
 #include <QFont>
+#include <QFrame>
 #include <QPoint>
 #include <QRect>
 
@@ -8,8 +12,9 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// The fonts the program's windows are designed for, with their stand-ins on Linux desktops, and
-// their buttons placed as designed.
+// What every window of the program is made of: its fonts with their stand-ins on Linux desktops,
+// its frame, labels, buttons and colours, the question pictures and answer marks, and the opening
+// of a list of stored records.
 namespace Vzhled {
 
 // "MS Sans Serif" 8 points, the font of every window of the program.
@@ -17,11 +22,57 @@ QFont PismoOkna();
 // "Courier New" 8 points, the fixed pitch of the test protocol, on screen and on paper.
 QFont PismoProtokolu();
 
+// The title bar of the program's windows: a system menu and a close button, no maximise button.
+inline constexpr Qt::WindowFlags Titulek =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+// A dialog of fixed size that can also be minimised, as most windows of the program are.
+inline constexpr Qt::WindowFlags OknoDialogu = Qt::Dialog | Titulek | Qt::WindowMinimizeButtonHint;
+
+// The grey of the main window and its panels.
+inline const QColor BarvaOkna{224, 223, 227};
+inline const QColor Zelena{0, 128, 0};
+
+void BarvaTextu(QWidget *w, const QColor &barva);
+// The widget paints its whole background in the colour.
+void BarvaPozadi(QWidget *w, const QColor &barva);
+
 // A button with its control name, caption and place. It is not pressed by Enter elsewhere in its
 // dialog; a window makes its one default button itself.
 QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde);
 
-// A label with its control name and text at its place, sized to its text.
+// A label with its control name and text at its place, sized to its text (in the font given).
 QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde);
+QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde, const QFont &pismo);
+// A label with its control name and text in a fixed rectangle.
+QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, const QRect &kde);
+// A sunken line across its rectangle (QFrame::VLine for an upright one).
+QFrame *Cara(QWidget *rodic, const char *jmeno, const QRect &kde, QFrame::Shape tvar = QFrame::HLine);
+// A text wrapped at its width from its top left corner, without margins, for texts laid out to the
+// height of their lines.
+QLabel *ZalomenyText(QWidget *rodic, const QString &jmeno);
+
+// Loads a picture file ("obrazky\621.jpg" or "grafika/yes.jpg": either separator, the format by its
+// extension) into the label. A file is decoded once for the whole program and then kept. On failure
+// the label is emptied, the error box names the file with the loader's text, and false is returned.
+bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno);
+
+// Opens a list of stored records modally, centred over its owner: without its table file the user is
+// told bezTabulky and nothing opens; a list that could not read its table (its Chyba()) shows the
+// store's text instead. vytvorit makes the list as a child of the owner.
+template <typename Vytvorit>
+void OtevritSeznam(QWidget *vlastnik, bool tabulkaExistuje, const QString &bezTabulky, Vytvorit vytvorit)
+{
+    if (!tabulkaExistuje) {
+        Dialogy::Informace(vlastnik, bezTabulky);
+        return;
+    }
+    const auto seznam = vytvorit();
+    if (!seznam->Chyba().isEmpty()) {
+        Dialogy::Chyba(vlastnik, seznam->Chyba());
+        return;
+    }
+    Dialogy::Vycentrovat(seznam.get(), vlastnik);
+    seznam->exec();
+}
 
 } // namespace Vzhled

@@ -1,8 +1,8 @@
 #include "app/zvetseni.h"
 
 #include "app/dialogy.h"
+#include "app/vzhled.h"
 #include "data/banka.h"
-#include "test/pozicetestu.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -16,7 +16,7 @@ TZvetseni::TZvetseni(const QString &obrazek, QWidget *vlastnik) : QDialog(vlastn
     imgObrazek->setObjectName(QStringLiteral("imgObrazek"));
     imgObrazek->setAccessibleName(QStringLiteral("Zvětšený obrázek k otázce"));
     imgObrazek->setToolTip(QStringLiteral("Zavřete klepnutím nebo klávesou Esc"));
-    m_pripraven = ListTestu::NacistObrazek(imgObrazek, ObrazkyOtazek::VelkaVerze(obrazek), vlastnik);
+    m_pripraven = Vzhled::NacistObrazek(imgObrazek, ObrazkyOtazek::VelkaVerze(obrazek), vlastnik);
     imgObrazek->adjustSize();
     setFixedSize(imgObrazek->size());
 }

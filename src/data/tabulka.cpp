@@ -475,6 +475,10 @@ QDateTime Tabulka::DatumCas(const QString &pole) const
     return QDateTime::fromString(Text(pole), FormatDatumCas);
 }
 
+void Tabulka::Precist(const QString &pole, QDate &cil) const { cil = QDate::fromString(Text(pole), FormatDatum); }
+
+void Tabulka::Precist(const QString &pole, QTime &cil) const { cil = QTime::fromString(Text(pole), FormatCas); }
+
 QList<QVariantList> Tabulka::HodnotyPohledu(const QStringList &pole) const
 {
     QList<QVariantList> vysledek;

@@ -140,6 +140,12 @@ public:
     QString Text(int pozice) const;
     int Cislo(const QString &pole) const;
     QDateTime DatumCas(const QString &pole) const;
+    // The field into a value of the type a record keeps it in.
+    void Precist(const QString &pole, QString &cil) const { cil = Text(pole); }
+    void Precist(const QString &pole, int &cil) const { cil = Cislo(pole); }
+    void Precist(const QString &pole, QDate &cil) const;
+    void Precist(const QString &pole, QTime &cil) const;
+    void Precist(const QString &pole, QDateTime &cil) const { cil = DatumCas(pole); }
     Zaznam ZaznamVPohledu(int pozice) const;
     // The given fields (no memos) of every record in the view, in view order, read at once.
     QList<QVariantList> HodnotyPohledu(const QStringList &pole) const;

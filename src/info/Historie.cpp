@@ -1,5 +1,6 @@
 #include "info/Historie.h"
 
+#include "app/vzhled.h"
 #include "info/historietext.h"
 
 #include <QFontMetrics>
@@ -12,15 +13,11 @@ TOpravyAktualizace::TOpravyAktualizace(QWidget *vlastnik) : QDialog(vlastnik)
     setObjectName(QStringLiteral("OpravyAktualizace"));
     setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(QStringLiteral("Historie oprav a aktualizací"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Vzhled::OknoDialogu);
 
     auto *mHistorie = new QPlainTextEdit(this);
     mHistorie->setObjectName(QStringLiteral("mHistorie"));
-    QFont pismo;
-    // Courier New where it is installed, its metric twin Liberation Mono elsewhere.
-    pismo.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
-    pismo.setStyleHint(QFont::TypeWriter);
+    QFont pismo = Vzhled::PismoProtokolu();
     pismo.setPointSize(9);
     mHistorie->setFont(pismo);
     mHistorie->setReadOnly(true);

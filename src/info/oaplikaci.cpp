@@ -52,8 +52,7 @@ TAbout::TAbout(QWidget *vlastnik) : QDialog(vlastnik)
     setObjectName(QStringLiteral("About"));
     setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(QStringLiteral("O programu"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Vzhled::OknoDialogu);
     setFixedSize(Sirka, Vyska);
 
     auto *gbOkraj = new QGroupBox(this);
@@ -122,12 +121,7 @@ QString TAbout::DatumBanky()
     return QLocale(QLocale::Czech, QLocale::Czechia).toString(soubor.lastModified().date(), QLocale::ShortFormat);
 }
 
-void TAbout::ObarvitOdkaz(const QColor &barva)
-{
-    QPalette paleta = m_lbInet->palette();
-    paleta.setColor(QPalette::WindowText, barva);
-    m_lbInet->setPalette(paleta);
-}
+void TAbout::ObarvitOdkaz(const QColor &barva) { Vzhled::BarvaTextu(m_lbInet, barva); }
 
 // Without a browser the learner gets the address on a line of its own, to copy it from the box.
 void TAbout::lbInetClick()

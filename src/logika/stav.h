@@ -1,15 +1,15 @@
 #pragma once
 
 #include "data/konfigurace.h"
+#include "practice/beh.h"
 
-#include <QList>
-#include <QString>
 #include <QStringList>
 
 // What the main window is doing: idle, or one of the three modes that share the question panel.
 enum class Rezim { Zadny, Prohlizeni, Procvicovani, Zkouseni };
 
-// The program-wide state, owned by the main window and handed by reference to its dialogs.
+// The program-wide state, owned by the main window and handed by reference to its dialogs: the
+// settings and profiles, the mode, and the practice or examination run.
 struct StavProgramu : Konfigurace {
     QStringList UlozeneProfily{QStringLiteral("Default")}; // Profily as last read or saved
     // Every name this run knew: read at start or created in the settings dialog. Only their
@@ -17,19 +17,7 @@ struct StavProgramu : Konfigurace {
     QStringList ZnameProfily{QStringLiteral("Default")};
 
     Rezim AktivniRezim = Rezim::Zadny;
+    bool SeznamZkouseni = false; // the results list shows examination results
 
-    QString PuvodniSkupina;
-    bool OpravaZVysledku = false;
-    QString KategorieOpravy;
-
-    int AktualniOtazka = 0;
-    QString SpravnePismena;
-    QString SkupinyOtazky;
-
-    bool CekaNaOdpoved = false;
-    bool OpakovatSeznam = false;
-    bool SeznamZkouseni = false;
-    QList<int> SeznamOtazek, SpatneOtazky, OtazkySNapovedou;
-    int PocetSpatnych = 0, PocetNapoved = 0, UspesnostBehu = 0;
-    int Zbyva = 0, CelkemOtazek = 0, ZacitOtazkou = 1;
+    BehOtazek Beh;
 };

@@ -4,102 +4,53 @@
 #include "data/kategorie.h"
 #include "logika/nahoda.h"
 #include "practice/seznamcisel.h"
+#include "practice/vysledky.h"
 
-namespace Beh {
+#include <QDateTime>
+
+#include <algorithm>
+
+PoradiOtazek PoradiZNastaveni(const Konfigurace &nastaveni)
+{
+    return nastaveni.PostupnyVyber ? PoradiOtazek::PodleCisla : PoradiOtazek::Nahodne;
+}
 
 namespace {
 
-bool KategorieZapnuta(const StavProgramu &stav, int k)
+bool KategorieZapnuta(const std::array<bool, Kategorie::Pocet> &kategorie, int k)
 {
-    return k >= 1 && k <= Kategorie::Pocet && stav.PovoleneKategorie[static_cast<size_t>(k - 1)];
+    return k >= 1 && k <= Kategorie::Pocet && kategorie[static_cast<size_t>(k - 1)];
 }
 
-// Index of the slot of the question being chosen: CelkemOtazek - Zbyva.
-int Pozice(const StavProgramu &stav) { return stav.CelkemOtazek - stav.Zbyva; }
+// The rule of choosing: an enabled category, a record in the bank and the group letters.
+bool OtazkaVyhovuje(const BankaOtazek &banka, const std::array<bool, Kategorie::Pocet> &kategorie,
+                    const QString &skupina, int cislo)
+{
+    return KategorieZapnuta(kategorie, Kategorie::KategorieOtazky(cislo)) && banka.OtazkaExistuje(cislo)
+           && Skupiny::OtazkaProSkupinuPriVyberu(banka.SkupinaOtazky(cislo), skupina);
+}
 
 } // namespace
 
-int PocetOtazek(const BankaOtazek &banka, const StavProgramu &stav)
+QList<int> BehOtazek::VyhovujiciOtazky(const BankaOtazek &banka, const Konfigurace &nastaveni)
+{
+    QList<int> cisla;
+    for (int c = 1; c <= Kategorie::NejvyssiCislo; ++c)
+        if (OtazkaVyhovuje(banka, nastaveni.PovoleneKategorie, nastaveni.ZvolenaSkupina, c))
+            cisla << c;
+    return cisla;
+}
+
+int BehOtazek::PocetOtazek(const BankaOtazek &banka, const Konfigurace &nastaveni)
 {
     int q = 0;
     for (int k = 1; k <= Kategorie::Pocet; ++k)
-        if (KategorieZapnuta(stav, k))
-            q += banka.PocetVKategorii(k, stav.ZvolenaSkupina);
+        if (KategorieZapnuta(nastaveni.PovoleneKategorie, k))
+            q += banka.PocetVKategorii(k, nastaveni.ZvolenaSkupina);
     return q;
 }
 
-void PripravitSeznam(StavProgramu &stav)
-{
-    stav.SeznamOtazek = QList<int>(std::max(0, stav.Zbyva), 0);
-    stav.CelkemOtazek = stav.Zbyva;
-}
-
-bool NajitPrvniOtazku(const BankaOtazek &banka, StavProgramu &stav)
-{
-    int s = stav.ZacitOtazkou;
-    if (s < 1)
-        return false;
-    for (int k = 1; k <= Kategorie::Pocet; ++k) {
-        if (!KategorieZapnuta(stav, k))
-            continue;
-        const QList<int> cisla = banka.CislaKategorie(k, stav.ZvolenaSkupina);
-        if (s > cisla.size()) {
-            s -= static_cast<int>(cisla.size());
-            continue;
-        }
-        stav.AktualniOtazka = cisla[s - 1];
-        return true;
-    }
-    return false;
-}
-
-bool OtazkaVyhovuje(const BankaOtazek &banka, const StavProgramu &stav, int cislo)
-{
-    return KategorieZapnuta(stav, Kategorie::KategorieOtazky(cislo)) && banka.OtazkaExistuje(cislo)
-           && Skupiny::OtazkaProSkupinuPriVyberu(banka.SkupinaOtazky(cislo), stav.ZvolenaSkupina);
-}
-
-std::optional<int> DalsiOtazka(const BankaOtazek &banka, StavProgramu &stav)
-{
-    const int p = Pozice(stav);
-    if (stav.Zbyva <= 0 || p < 0 || p >= stav.SeznamOtazek.size())
-        return std::nullopt;
-
-    int x = stav.AktualniOtazka;
-    if (stav.OpakovatSeznam) {
-        x = stav.SeznamOtazek[p];
-    } else if (stav.PostupnyVyber) {
-        do
-            ++x;
-        while (x <= Kategorie::NejvyssiCislo && !OtazkaVyhovuje(banka, stav, x));
-        if (x > Kategorie::NejvyssiCislo)
-            return std::nullopt;
-    } else {
-        // The questions already chosen in this run, the slot being filled included.
-        std::array<bool, Kategorie::NejvyssiCislo + 1> vybrana{};
-        for (int i = 0; i <= p; ++i)
-            if (const int c = stav.SeznamOtazek[i]; c >= 1 && c <= Kategorie::NejvyssiCislo)
-                vybrana[static_cast<size_t>(c)] = true;
-        // Drawing would never end without a candidate left.
-        bool zbyvaKandidat = false;
-        for (int c = 1; c <= Kategorie::NejvyssiCislo && !zbyvaKandidat; ++c)
-            zbyvaKandidat = !vybrana[static_cast<size_t>(c)] && OtazkaVyhovuje(banka, stav, c);
-        if (!zbyvaKandidat)
-            return std::nullopt;
-        Nahoda nahoda = Nahoda::ZCasu();
-        do {
-            do
-                x = 1 + nahoda.Dalsi(Kategorie::NejvyssiCislo);
-            while (vybrana[static_cast<size_t>(x)]);
-        } while (!OtazkaVyhovuje(banka, stav, x));
-    }
-    stav.SeznamOtazek[p] = x;
-    stav.AktualniOtazka = x;
-    --stav.Zbyva;
-    return x;
-}
-
-int Procenta(int a, int b)
+int BehOtazek::Procenta(int a, int b)
 {
     if (b <= 0)
         return 0;
@@ -112,79 +63,206 @@ int Procenta(int a, int b)
     return static_cast<int>(q);
 }
 
-Hodnoceni VyhodnotitOdpoved(StavProgramu &stav, const std::array<bool, 4> &vybrane)
+void BehOtazek::NovyBeh(QList<int> seznam, bool opakovat)
+{
+    m_seznam = std::move(seznam);
+    m_zbyva = static_cast<int>(m_seznam.size());
+    m_opakovat = opakovat;
+    m_spatne.clear();
+    m_napovedy.clear();
+    m_uspesnost = 0;
+    m_spravne.clear();
+    m_oznacene = {};
+    m_ceka = false;
+}
+
+void BehOtazek::Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, DruhBehu druh, PoradiOtazek poradi,
+                      int pocet, int zacatek)
+{
+    m_druh = druh;
+    m_poradi = poradi;
+    m_kategorie = nastaveni.PovoleneKategorie;
+    m_skupina = nastaveni.ZvolenaSkupina;
+    m_cisliceKategorii = Kategorie::Cislice(m_kategorie);
+    m_oprava = false;
+    m_prvni = poradi == PoradiOtazek::PodleCisla ? NajitPrvniOtazku(banka, zacatek) : 0;
+    NovyBeh(QList<int>(std::max(0, pocet), 0), false);
+}
+
+// The start position counts through the qualifying questions of the enabled categories in
+// ascending number; a position beyond them leaves the walk nothing to find.
+int BehOtazek::NajitPrvniOtazku(const BankaOtazek &banka, int zacatek) const
+{
+    int s = zacatek;
+    for (int k = 1; k <= Kategorie::Pocet && s >= 1; ++k) {
+        if (!KategorieZapnuta(m_kategorie, k))
+            continue;
+        const QList<int> cisla = banka.CislaKategorie(k, m_skupina);
+        if (s <= cisla.size())
+            return cisla[s - 1];
+        s -= static_cast<int>(cisla.size());
+    }
+    return Kategorie::NejvyssiCislo + 1;
+}
+
+void BehOtazek::ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina)
+{
+    m_druh = oprava.druh;
+    m_oprava = true;
+    m_puvodniSkupina = zvolenaSkupina;
+    zvolenaSkupina = m_skupina = oprava.skupina;
+    m_cisliceKategorii = oprava.kategorie;
+    NovyBeh(oprava.otazky, true);
+}
+
+bool BehOtazek::Vyhovuje(const BankaOtazek &banka, int cislo) const
+{
+    return OtazkaVyhovuje(banka, m_kategorie, m_skupina, cislo);
+}
+
+std::optional<int> BehOtazek::VybratPodleCisla(const BankaOtazek &banka) const
+{
+    int x = CelkemOtazek() == m_zbyva ? m_prvni - 1 : m_aktualni;
+    do
+        ++x;
+    while (x <= Kategorie::NejvyssiCislo && !Vyhovuje(banka, x));
+    if (x > Kategorie::NejvyssiCislo)
+        return std::nullopt;
+    return x;
+}
+
+std::optional<int> BehOtazek::VybratNahodne(const BankaOtazek &banka) const
+{
+    // The questions already chosen in this run.
+    std::array<bool, Kategorie::NejvyssiCislo + 1> vybrana{};
+    for (int c : m_seznam)
+        if (c >= 1 && c <= Kategorie::NejvyssiCislo)
+            vybrana[static_cast<size_t>(c)] = true;
+    // Drawing would never end without a candidate left.
+    bool zbyvaKandidat = false;
+    for (int c = 1; c <= Kategorie::NejvyssiCislo && !zbyvaKandidat; ++c)
+        zbyvaKandidat = !vybrana[static_cast<size_t>(c)] && Vyhovuje(banka, c);
+    if (!zbyvaKandidat)
+        return std::nullopt;
+    Nahoda nahoda = Nahoda::ZCasu();
+    int x = 0;
+    do {
+        do
+            x = 1 + nahoda.Dalsi(Kategorie::NejvyssiCislo);
+        while (vybrana[static_cast<size_t>(x)]);
+    } while (!Vyhovuje(banka, x));
+    return x;
+}
+
+std::optional<int> BehOtazek::DalsiOtazka(const BankaOtazek &banka)
+{
+    const int p = CelkemOtazek() - m_zbyva;
+    if (m_zbyva <= 0 || p < 0)
+        return std::nullopt;
+    std::optional<int> x;
+    if (m_opakovat)
+        x = m_seznam[p];
+    else if (m_poradi == PoradiOtazek::PodleCisla)
+        x = VybratPodleCisla(banka);
+    else
+        x = VybratNahodne(banka);
+    if (!x)
+        return std::nullopt;
+    m_seznam[p] = *x;
+    m_aktualni = *x;
+    m_spravne = banka.SpravneOdpovedi(*x);
+    m_oznacene = {};
+    m_ceka = true;
+    --m_zbyva;
+    return x;
+}
+
+bool BehOtazek::Oznacit(int odpoved)
+{
+    if (!m_ceka || odpoved < 0 || odpoved > 3)
+        return false;
+    bool &o = m_oznacene[static_cast<size_t>(odpoved)];
+    o = !o;
+    return true;
+}
+
+bool BehOtazek::NecoOznaceno() const
+{
+    return std::any_of(m_oznacene.begin(), m_oznacene.end(), [](bool b) { return b; });
+}
+
+void BehOtazek::Oznamit(PosouzenaOdpoved::Vysledek vysledek) const
+{
+    if (!m_posluchac)
+        return;
+    using Z = PosouzenaOdpoved::Zdroj;
+    const Z zdroj = m_opakovat ? Z::Oprava : m_druh == DruhBehu::Zkouseni ? Z::Zkouseni : Z::Procvicovani;
+    m_posluchac({m_aktualni, vysledek, zdroj});
+}
+
+Hodnoceni BehOtazek::Potvrdit()
 {
     Hodnoceni h;
     h.spravne = true;
     for (int i = 0; i < 4; ++i) {
-        const bool spravna = stav.SpravnePismena.contains(QChar(u'A' + i));
-        const bool vybrana = vybrane[static_cast<size_t>(i)];
+        const bool spravna = m_spravne.contains(QChar(u'A' + i));
+        const bool oznacena = m_oznacene[static_cast<size_t>(i)];
         Znacka &z = h.znacky[static_cast<size_t>(i)];
-        if (spravna && !vybrana)
-            z = Znacka::Opomenuta;
-        else if (!spravna && vybrana)
-            z = Znacka::Spatna;
-        else
-            z = Znacka::BezeZmeny;
+        z = spravna && !oznacena ? Znacka::Opomenuta : !spravna && oznacena ? Znacka::Spatna : Znacka::BezeZmeny;
         if (z != Znacka::BezeZmeny)
             h.spravne = false;
     }
-    stav.CekaNaOdpoved = false;
-    if (!h.spravne) {
-        ++stav.PocetSpatnych;
-        stav.SpatneOtazky.append(stav.AktualniOtazka);
-    }
-    const int n = stav.CelkemOtazek - stav.Zbyva;
-    stav.UspesnostBehu = Procenta(n - stav.PocetSpatnych - stav.PocetNapoved, n - stav.PocetNapoved);
+    m_ceka = false;
+    if (!h.spravne)
+        m_spatne.append(m_aktualni);
+    const int n = CelkemOtazek() - m_zbyva;
+    m_uspesnost = Procenta(n - PocetSpatnych() - PocetNapoved(), n - PocetNapoved());
+    Oznamit(h.spravne ? PosouzenaOdpoved::Vysledek::Spravne : PosouzenaOdpoved::Vysledek::Spatne);
     return h;
 }
 
-bool Napoveda(StavProgramu &stav)
+bool BehOtazek::Napoveda()
 {
-    if (!stav.CekaNaOdpoved)
+    if (!m_ceka || m_druh == DruhBehu::Zkouseni)
         return false;
-    ++stav.PocetNapoved;
-    stav.CekaNaOdpoved = false;
-    stav.OtazkySNapovedou.append(stav.AktualniOtazka);
+    for (int i = 0; i < 4; ++i)
+        m_oznacene[static_cast<size_t>(i)] = m_spravne.contains(QChar(u'A' + i));
+    m_ceka = false;
+    m_napovedy.append(m_aktualni);
+    Oznamit(PosouzenaOdpoved::Vysledek::SNapovedou);
     return true;
 }
 
-void PripravitOpakovani(StavProgramu &stav, bool procvicovani)
+void BehOtazek::Opakovat()
 {
-    stav.SeznamOtazek = stav.SpatneOtazky;
-    if (procvicovani && stav.PocetNapoved > 0)
-        stav.SeznamOtazek += stav.OtazkySNapovedou;
-    stav.SpatneOtazky.clear();
-    stav.OtazkySNapovedou.clear();
-    stav.CelkemOtazek = stav.Zbyva = static_cast<int>(stav.SeznamOtazek.size());
-    stav.PocetSpatnych = stav.PocetNapoved = stav.UspesnostBehu = 0;
+    QList<int> seznam = m_spatne;
+    if (m_druh == DruhBehu::Procvicovani)
+        seznam += m_napovedy;
+    NovyBeh(std::move(seznam), true);
 }
 
-Zaznam RozhodnoutOZaznamu(const StavProgramu &stav, bool zkouseni)
+void BehOtazek::Ukoncit(QString &zvolenaSkupina)
 {
-    if (!stav.VytvaretProtokol[zkouseni ? 1 : 0])
-        return Zaznam::Vypnuto;
-    return stav.OpakovatSeznam ? Zaznam::ZeptatSe : Zaznam::Zapsat;
+    if (m_oprava)
+        zvolenaSkupina = m_puvodniSkupina;
+    m_oprava = false;
+    NovyBeh({}, false);
 }
 
-QString TypTestu(bool zkouseni) { return zkouseni ? QStringLiteral("Zkoušení") : QStringLiteral("Procvičování"); }
-
-Vysledek VysledekBehu(const StavProgramu &stav, bool zkouseni, const QDateTime &kdy)
+ZaznamVysledku BehOtazek::Vysledek(const QString &profil, const QDateTime &kdy) const
 {
-    Vysledek v;
-    v.TypTestu = TypTestu(zkouseni);
-    v.Profil = stav.AktivniProfil;
+    ZaznamVysledku v;
+    v.TypTestu = Vysledky::TextTypu(m_druh);
+    v.Profil = profil;
     v.Datum = kdy.date();
     v.Cas = kdy.time();
-    v.Skupina = stav.ZvolenaSkupina;
-    v.Kategorie = stav.OpravaZVysledku ? stav.KategorieOpravy : Kategorie::Cislice(stav.PovoleneKategorie);
-    v.PocetOtazek = stav.CelkemOtazek;
-    v.Spatne = stav.PocetSpatnych;
-    v.SpatneCisla = SeznamCisel::Text(stav.SpatneOtazky);
-    v.SNapovedou = stav.PocetNapoved;
-    v.SNapovedouCisla = SeznamCisel::Text(stav.OtazkySNapovedou);
-    v.Uspesnost = stav.UspesnostBehu;
+    v.Skupina = m_skupina;
+    v.Kategorie = m_cisliceKategorii;
+    v.PocetOtazek = CelkemOtazek();
+    v.Spatne = PocetSpatnych();
+    v.SpatneCisla = SeznamCisel::Text(m_spatne);
+    v.SNapovedou = PocetNapoved();
+    v.SNapovedouCisla = SeznamCisel::Text(m_napovedy);
+    v.Uspesnost = m_uspesnost;
     return v;
 }
-
-} // namespace Beh

@@ -1,43 +1,25 @@
 #pragma once
 
-#include "logika/stav.h"
+#include "data/konfigurace.h"
 
-#include <QDateTime>
+#include <QList>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class BankaOtazek;
+class QDateTime;
+struct ZaznamVysledku;
 
-// A practice or examination run, computed on the program's state without any window: how many
-// questions qualify, where a sequential run begins, which question comes next, how an answer is
-// judged and counted, the retry list and the values of the stored result.
-namespace Beh {
+enum class DruhBehu { Procvicovani, Zkouseni };
 
-// Number of questions of the enabled categories that suit the group by the counting rule.
-int PocetOtazek(const BankaOtazek &banka, const StavProgramu &stav);
+// The order in which a run chooses its questions.
+enum class PoradiOtazek { PodleCisla, Nahodne };
 
-// After the set-up dialog has put the chosen count into Zbyva: an empty list of that length.
-void PripravitSeznam(StavProgramu &stav);
-
-// Turns the 1-based start position ZacitOtazkou into AktualniOtazka: the position counts through
-// the qualifying questions of the enabled categories in ascending number. False when the position
-// lies beyond them (AktualniOtazka is then left as it was).
-bool NajitPrvniOtazku(const BankaOtazek &banka, StavProgramu &stav);
-
-// The rule of choosing: an enabled category, a record in the bank and the group letters.
-bool OtazkaVyhovuje(const BankaOtazek &banka, const StavProgramu &stav, int cislo);
-
-// Chooses the next question of the run from the bank's index, records it in SeznamOtazek, makes it
-// AktualniOtazka and decreases Zbyva: a replayed run takes the next entry of the list; otherwise
-// numbers after AktualniOtazka are tried in order, or random numbers 1..757 (the generator seeded
-// from the clock once per call) not yet in the run. Nothing when no question can follow (the list
-// is used up, or no further question qualifies); the state is then unchanged.
-std::optional<int> DalsiOtazka(const BankaOtazek &banka, StavProgramu &stav);
-
-// Whole percentage of a / b rounded to the nearest, a tie to the even one; 0 when b is 0.
-int Procenta(int a, int b);
+// The order the settings ask for: number order while PostupnyVyber is on, otherwise random.
+PoradiOtazek PoradiZNastaveni(const Konfigurace &nastaveni);
 
 // What becomes of an answer mark when the answer is judged.
 enum class Znacka { BezeZmeny, Spatna, Opomenuta };
@@ -47,36 +29,121 @@ struct Hodnoceni {
     std::array<Znacka, 4> znacky{};
 };
 
-// Judges the selected answers a)..d) against SpravnePismena, ends the waiting for the answer and
-// counts it: a wrong one into PocetSpatnych and SpatneOtazky; the success rate of the questions
-// shown so far, hinted ones left out, into UspesnostBehu.
-Hodnoceni VyhodnotitOdpoved(StavProgramu &stav, const std::array<bool, 4> &vybrane);
-
-// The hint: counted once for the question awaiting its answer; false when none awaits one.
-bool Napoveda(StavProgramu &stav);
-
-// The retry: the wrong questions, in practice followed by the hinted ones, become the new run.
-void PripravitOpakovani(StavProgramu &stav, bool procvicovani);
-
-// What the evaluation does about a record.
-enum class Zaznam { Vypnuto, ZeptatSe, Zapsat };
-Zaznam RozhodnoutOZaznamu(const StavProgramu &stav, bool zkouseni);
-
-// One record of the results table.
-struct Vysledek {
-    QString TypTestu, Profil;
-    QDate Datum;
-    QTime Cas;
-    QString Skupina, Kategorie;
-    int PocetOtazek = 0, Spatne = 0;
-    QString SpatneCisla;
-    int SNapovedou = 0;
-    QString SNapovedouCisla;
-    int Uspesnost = 0;
+// One question of a run as it was judged: answered rightly or wrongly, or given up to the hint.
+// A run that replays a list (a retry, or the wrong answers of a stored result) reports Oprava.
+struct PosouzenaOdpoved {
+    enum class Vysledek { Spravne, Spatne, SNapovedou };
+    enum class Zdroj { Procvicovani, Zkouseni, Oprava };
+    int cislo = 0;
+    Vysledek vysledek = Vysledek::Spravne;
+    Zdroj zdroj = Zdroj::Procvicovani;
 };
 
-// "Procvičování" or "Zkoušení".
-QString TypTestu(bool zkouseni);
-Vysledek VysledekBehu(const StavProgramu &stav, bool zkouseni, const QDateTime &kdy);
+// A run of exactly these questions in this order, under a group of its own: the replay of a stored
+// result's wrong and hinted answers, or of any list a window asks for.
+struct Oprava {
+    DruhBehu druh = DruhBehu::Procvicovani;
+    QList<int> otazky;
+    QString skupina;   // the group the replay runs in
+    QString kategorie; // the category digits its record carries
+};
 
-} // namespace Beh
+// A practice or examination run, without any window: its questions and how they are chosen, the
+// question awaiting its answer with the answers marked so far, the counters, the wrong and hinted
+// questions, the retry, and the replay with the user's group to give back when it ends.
+class BehOtazek {
+public:
+    using Posluchac = std::function<void(const PosouzenaOdpoved &)>;
+
+    // Number of questions of the enabled categories that suit the group by the counting rule.
+    static int PocetOtazek(const BankaOtazek &banka, const Konfigurace &nastaveni);
+    // The questions a run may choose, in number order: an enabled category, a record in the bank
+    // and the group letters.
+    static QList<int> VyhovujiciOtazky(const BankaOtazek &banka, const Konfigurace &nastaveni);
+    // Whole percentage of a / b rounded to the nearest, a tie to the even one; 0 when b is 0.
+    static int Procenta(int a, int b);
+
+    // Told of every question the moment it is judged or hinted.
+    void NastavitPosluchace(Posluchac posluchac) { m_posluchac = std::move(posluchac); }
+
+    // A run of `pocet` questions of the enabled categories and the group of the settings. In number
+    // order it begins at the zacatek-th qualifying question (1-based, counted through the categories
+    // in ascending number); random order ignores zacatek.
+    void Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, DruhBehu druh, PoradiOtazek poradi,
+               int pocet, int zacatek);
+    // A replay of oprava.otazky in order, without any test of category or group. zvolenaSkupina (the
+    // user's own group) becomes the replay's group until Ukoncit gives it back.
+    void ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina);
+
+    // Chooses the next question and makes it the one awaiting its answer, with nothing marked: a
+    // replayed run takes the next entry of its list; number order tries the numbers after the question
+    // shown last (at first the start question itself); random order draws numbers 1..757 (the
+    // generator seeded from the clock once per call) not yet in the run. Nothing when no question
+    // can follow (the run is used up, or no further question qualifies); the run is then unchanged.
+    std::optional<int> DalsiOtazka(const BankaOtazek &banka);
+
+    // Marks or unmarks an answer (0..3 for a..d) of the question awaiting its answer; false when
+    // no question awaits one.
+    bool Oznacit(int odpoved);
+    bool Oznacena(int odpoved) const { return m_oznacene[static_cast<size_t>(odpoved)]; }
+    bool NecoOznaceno() const;
+    // Judges the marked answers against the right letters and counts them: a wrong answer into the
+    // wrong questions, the success rate of the questions shown so far, hinted ones left out. Right
+    // only when the marked letters are exactly the right ones.
+    Hodnoceni Potvrdit();
+    // The hint of practice: the right answers become the marked ones and the question counts as
+    // hinted. False in an examination or when no question awaits its answer.
+    bool Napoveda();
+    // The retry: the wrong questions, in practice followed by the hinted ones, become a new run of
+    // the same kind, replayed in order.
+    void Opakovat();
+    // The run is over: a replay gives the user's group back, and the lists are emptied.
+    void Ukoncit(QString &zvolenaSkupina);
+
+    // The record of the run for the results table, stamped with kdy.
+    ZaznamVysledku Vysledek(const QString &profil, const QDateTime &kdy) const;
+
+    DruhBehu Druh() const { return m_druh; }
+    const QString &SpravnePismena() const { return m_spravne; }
+    bool CekaNaOdpoved() const { return m_ceka; }
+    const QList<int> &SeznamOtazek() const { return m_seznam; }
+    const QList<int> &SpatneOtazky() const { return m_spatne; }
+    const QList<int> &OtazkySNapovedou() const { return m_napovedy; }
+    int PocetSpatnych() const { return static_cast<int>(m_spatne.size()); }
+    int PocetNapoved() const { return static_cast<int>(m_napovedy.size()); }
+    int UspesnostBehu() const { return m_uspesnost; }
+    int CelkemOtazek() const { return static_cast<int>(m_seznam.size()); }
+    // Questions of the run not yet shown.
+    int Zbyva() const { return m_zbyva; }
+    bool OpakovatSeznam() const { return m_opakovat; }
+    bool OpravaZVysledku() const { return m_oprava; }
+
+private:
+    // Every run begins here: its list (or empty slots to be chosen), counters at zero, nothing
+    // awaiting an answer.
+    void NovyBeh(QList<int> seznam, bool opakovat);
+    int NajitPrvniOtazku(const BankaOtazek &banka, int zacatek) const;
+    bool Vyhovuje(const BankaOtazek &banka, int cislo) const;
+    std::optional<int> VybratPodleCisla(const BankaOtazek &banka) const;
+    std::optional<int> VybratNahodne(const BankaOtazek &banka) const;
+    void Oznamit(PosouzenaOdpoved::Vysledek vysledek) const;
+
+    DruhBehu m_druh = DruhBehu::Procvicovani;
+    PoradiOtazek m_poradi = PoradiOtazek::PodleCisla;
+    std::array<bool, Kategorie::Pocet> m_kategorie{};
+    QString m_skupina, m_cisliceKategorii;
+    int m_prvni = 0; // number order: the start question
+
+    QList<int> m_seznam, m_spatne, m_napovedy;
+    int m_zbyva = 0, m_uspesnost = 0;
+    int m_aktualni = 0;
+    QString m_spravne;
+    std::array<bool, 4> m_oznacene{};
+    bool m_ceka = false;
+    bool m_opakovat = false;
+
+    bool m_oprava = false;
+    QString m_puvodniSkupina;
+
+    Posluchac m_posluchac;
+};

@@ -1,5 +1,7 @@
 #include "practice/dotaz.h"
 
+#include "app/vzhled.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -8,14 +10,6 @@ namespace {
 
 constexpr int Sirka = 340;
 constexpr int Vyska = 206;
-
-QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, const QRect &kde)
-{
-    auto *l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setGeometry(kde);
-    return l;
-}
 
 QScrollBar *Posuvnik(QWidget *rodic, const char *jmeno, int maximum, int pozice, const QRect &kde)
 {
@@ -30,39 +24,38 @@ QScrollBar *Posuvnik(QWidget *rodic, const char *jmeno, int maximum, int pozice,
 
 } // namespace
 
-TDotazPZ::TDotazPZ(StavProgramu &stav, bool zkouseni, int pocet, QWidget *rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_stav(stav), m_q(std::max(1, pocet))
+TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic)
+    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_q(std::max(1, pocet))
 {
+    const bool zkouseni = druh == DruhBehu::Zkouseni;
     setObjectName(QStringLiteral("DotazPZ"));
     setWindowTitle(QStringLiteral("Dotaz programu Semaforix"));
     setFixedSize(Sirka, Vyska);
 
-    auto *lbNadpis = Popisek(this, "lbNadpis", zkouseni ? QStringLiteral("Zkoušení otázek") : QStringLiteral("Procvičování otázek"),
+    auto *lbNadpis = Vzhled::Popisek(this, "lbNadpis", zkouseni ? QStringLiteral("Zkoušení otázek") : QStringLiteral("Procvičování otázek"),
                              {0, 10, Sirka, 24});
     QFont tucne = lbNadpis->font();
     tucne.setBold(true);
     tucne.setPointSize(tucne.pointSize() + 3);
     lbNadpis->setFont(tucne);
-    QPalette modra = lbNadpis->palette();
-    modra.setColor(QPalette::WindowText, Qt::blue);
-    lbNadpis->setPalette(modra);
+    Vzhled::BarvaTextu(lbNadpis, Qt::blue);
     lbNadpis->setAlignment(Qt::AlignCenter);
 
     const int pocatek = m_q > 20 ? 20 : m_q;
-    m_lbPocet = Popisek(this, "lbPocet", QStringLiteral("Počet otázek: %1").arg(pocatek), {20, 44, 300, 18});
+    m_lbPocet = Vzhled::Popisek(this, "lbPocet", QStringLiteral("Počet otázek: %1").arg(pocatek), {20, 44, 300, 18});
     m_sbPocet = Posuvnik(this, "sbPocet", m_q, pocatek, {20, 64, 300, 17});
-    m_lbOtazka = Popisek(this, "lbOtazka", QStringLiteral("Začít otázkou: 1*"), {20, 92, 300, 18});
+    m_lbOtazka = Vzhled::Popisek(this, "lbOtazka", QStringLiteral("Začít otázkou: 1*"), {20, 92, 300, 18});
     m_sbOtazka = Posuvnik(this, "sbOtazka", m_q, 1, {20, 112, 300, 17});
-    auto *lbHvezda = Popisek(this, "lbHvezda", QStringLiteral("*"), {20, 136, 10, 16});
-    auto *stHvezda = Popisek(this, "stHvezda", QStringLiteral("Myslí se relativně vzhledem k možnosti výběru okruhu otázek"),
+    auto *lbHvezda = Vzhled::Popisek(this, "lbHvezda", QStringLiteral("*"), {20, 136, 10, 16});
+    auto *stHvezda = Vzhled::Popisek(this, "stHvezda", QStringLiteral("Myslí se relativně vzhledem k možnosti výběru okruhu otázek"),
                              {30, 136, 290, 30});
     stHvezda->setWordWrap(true);
     stHvezda->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    // With random selection the start position means nothing.
+    // Only number order begins at a position.
     for (QWidget *w : {static_cast<QWidget *>(m_sbOtazka), static_cast<QWidget *>(m_lbOtazka),
                        static_cast<QWidget *>(lbHvezda), static_cast<QWidget *>(stHvezda)})
-        w->setEnabled(stav.PostupnyVyber);
+        w->setEnabled(poradi == PoradiOtazek::PodleCisla);
 
     auto *btnPotvrdit = new QPushButton(zkouseni ? QStringLiteral("Start Zkoušení") : QStringLiteral("Start Procvičování"), this);
     btnPotvrdit->setObjectName(QStringLiteral("btnPotvrdit"));
@@ -99,15 +92,6 @@ void TDotazPZ::sbOtazkaChange(int pozice)
     }
 }
 
-void TDotazPZ::FormClose()
-{
-    m_stav.Zbyva = m_sbPocet->value();
-    m_stav.ZacitOtazkou = m_sbOtazka->value();
-}
+int TDotazPZ::Pocet() const { return m_sbPocet->value(); }
 
-// Every way of closing (the button, Enter, Escape, the window manager) ends here.
-void TDotazPZ::done(int vysledek)
-{
-    FormClose();
-    QDialog::done(vysledek);
-}
+int TDotazPZ::Zacatek() const { return m_sbOtazka->value(); }

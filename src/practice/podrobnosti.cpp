@@ -1,9 +1,8 @@
 #include "practice/podrobnosti.h"
 
 #include "app/dialogy.h"
-#include "app/hlavniformular.h"
-#include "app/panelpomoc.h"
 #include "app/vzhled.h"
+#include "practice/podrobnostitext.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,57 +16,47 @@ constexpr int SirkaKlienta = 372;
 constexpr int VyskaKlienta = 272;
 constexpr int MezeraTlacitek = 18;
 
-QFrame *Cara(QWidget *rodic, const char *jmeno, QRect kde)
-{
-    auto *c = new QFrame(rodic);
-    c->setObjectName(QString::fromLatin1(jmeno));
-    c->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    c->setGeometry(kde);
-    return c;
-}
-
 void Posunout(QWidget *w, int o) { w->move(w->x(), w->y() + o); }
 
 } // namespace
 
-TDetail::TDetail(THlavniFormular &hlavni, const UdajeVysledku &udaje, bool zkouseni, QWidget *rodic)
-    : QDialog(rodic), m_hlavni(hlavni), m_udaje(udaje), m_zkouseni(zkouseni)
+TDetail::TDetail(const ZaznamVysledku &zaznam, bool zkouseni, QWidget *rodic)
+    : QDialog(rodic, Vzhled::OknoDialogu), m_zaznam(zaznam), m_zkouseni(zkouseni)
 {
     setObjectName(QStringLiteral("Detail"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(Vzhled::PismoOkna());
     FormCreate();
 }
 
 void TDetail::FormCreate()
 {
-    const UdajeVysledku &u = m_udaje;
-    setWindowTitle(u.typTestu + QStringLiteral(" - ") + u.datum + QStringLiteral(", ") + u.cas);
+    const ZaznamVysledku &u = m_zaznam;
+    setWindowTitle(u.TypTestu + QStringLiteral(" - ") + Tabulka::ZobrazitHodnotu(TypPole::Datum, u.Datum)
+                   + QStringLiteral(", ") + Tabulka::ZobrazitHodnotu(TypPole::Cas, u.Cas));
 
-    Vzhled::Popisek(this, "lbProfil", QStringLiteral("Uživatel: ") + u.profil, {16, 12});
-    Vzhled::Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + u.skupina, {16, 30});
-    Cara(this, "Bevel1", {8, 50, SirkaKlienta - 16, 2});
+    Vzhled::Popisek(this, "lbProfil", QStringLiteral("Uživatel: ") + u.Profil, {16, 12});
+    Vzhled::Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + u.Skupina, {16, 30});
+    Vzhled::Cara(this, "Bevel1", {8, 50, SirkaKlienta - 16, 2});
     Vzhled::Popisek(this, "lbKategorie", QStringLiteral("Kategorie, z nichž se skládal test:"), {16, 58});
-    auto *stKategorie = new QLabel(Podrobnosti::RadkyKategorii(u.kategorie).join(u'\n'), this);
+    auto *stKategorie = new QLabel(Podrobnosti::RadkyKategorii(u.Kategorie).join(u'\n'), this);
     stKategorie->setObjectName(QStringLiteral("stKategorie"));
     stKategorie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    stKategorie->setGeometry(28, 76, SirkaKlienta - 36, Podrobnosti::VyskaKategorii(u.kategorie));
+    stKategorie->setGeometry(28, 76, SirkaKlienta - 36, Podrobnosti::VyskaKategorii(u.Kategorie));
     // One line per category in the rows the window reserves for them.
     QFont pismo = font();
     pismo.setPixelSize(Podrobnosti::VyskaRadku - 2);
     stKategorie->setFont(pismo);
 
-    auto *bevel2 = Cara(this, "Bevel2", {8, 96, SirkaKlienta - 16, 2});
+    auto *bevel2 = Vzhled::Cara(this, "Bevel2", {8, 96, SirkaKlienta - 16, 2});
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panel"));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setGeometry(8, 104, SirkaKlienta - 16, 116);
-    Vzhled::Popisek(panel, "lbPocet", QStringLiteral("Počet otázek: %1").arg(u.pocetOtazek), {10, 6});
+    Vzhled::Popisek(panel, "lbPocet", QStringLiteral("Počet otázek: %1").arg(u.PocetOtazek), {10, 6});
     Vzhled::Popisek(panel, "lbSpravne", QStringLiteral("Správných odpovědí: %1").arg(u.Spravnych()), {10, 28});
-    Vzhled::Popisek(panel, "lbSpatnych", QStringLiteral("Špatných odpovědí: %1").arg(u.spatne), {10, 50});
-    QLabel *lbSNapovedou = Vzhled::Popisek(panel, "lbSNapovedou", QStringLiteral("Použití nápovědy: %1").arg(u.sNapovedou), {10, 72});
-    QLabel *lbUspesnost = Vzhled::Popisek(panel, "lbUspesnost", QStringLiteral("Úspěšnost: %1%").arg(u.uspesnost), {10, 94});
+    Vzhled::Popisek(panel, "lbSpatnych", QStringLiteral("Špatných odpovědí: %1").arg(u.Spatne), {10, 50});
+    QLabel *lbSNapovedou = Vzhled::Popisek(panel, "lbSNapovedou", QStringLiteral("Použití nápovědy: %1").arg(u.SNapovedou), {10, 72});
+    QLabel *lbUspesnost = Vzhled::Popisek(panel, "lbUspesnost", QStringLiteral("Úspěšnost: %1%").arg(u.Uspesnost), {10, 94});
     QFont tucne = lbUspesnost->font();
     tucne.setBold(true);
     lbUspesnost->setFont(tucne);
@@ -87,8 +76,8 @@ void TDetail::FormCreate()
     connect(m_btnPrezkouset, &QPushButton::clicked, this, &TDetail::btnPrezkousetClick);
 
     // 1. Number buttons only where there are numbers.
-    btnZ1->setEnabled(u.spatne != 0);
-    btnZ2->setEnabled(u.sNapovedou != 0);
+    btnZ1->setEnabled(u.Spatne != 0);
+    btnZ2->setEnabled(u.SNapovedou != 0);
     if (m_zkouseni) {
         lbSNapovedou->setEnabled(false);
         m_btnPrezkouset->setText(QStringLiteral("&Prozkoušet nesprávně zodpovězené"));
@@ -96,7 +85,7 @@ void TDetail::FormCreate()
     }
 
     // 2. OK and the replay side by side, centred.
-    if (u.spatne > 0 || u.sNapovedou > 0) {
+    if (u.Spatne > 0 || u.SNapovedou > 0) {
         const int vlevo = (SirkaKlienta - m_btnOK->width() - m_btnPrezkouset->width() - MezeraTlacitek) / 2;
         m_btnOK->move(vlevo, m_btnOK->y());
         m_btnPrezkouset->move(vlevo + m_btnOK->width() + MezeraTlacitek, m_btnOK->y());
@@ -104,7 +93,7 @@ void TDetail::FormCreate()
     }
 
     // 3-4. The window grows by one line for every further category.
-    const int posun = Podrobnosti::Posun(u.kategorie);
+    const int posun = Podrobnosti::Posun(u.Kategorie);
     for (QWidget *w : {static_cast<QWidget *>(bevel2), static_cast<QWidget *>(panel), static_cast<QWidget *>(btnZ1),
                        static_cast<QWidget *>(btnZ2), static_cast<QWidget *>(m_btnOK)})
         Posunout(w, posun);
@@ -114,28 +103,22 @@ void TDetail::FormCreate()
 
 void TDetail::btnZ1Click()
 {
-    Dialogy::Informace(this, QStringLiteral("Špatně zodpovězené otázky: ") + m_udaje.spatneCisla);
+    Dialogy::Informace(this, QStringLiteral("Špatně zodpovězené otázky: ") + m_zaznam.SpatneCisla);
 }
 
 void TDetail::btnZ2Click()
 {
-    Dialogy::Informace(this, QStringLiteral("Otázky, u nichž byla použita nápověda: ") + m_udaje.sNapovedouCisla);
+    Dialogy::Informace(this, QStringLiteral("Otázky, u nichž byla použita nápověda: ") + m_zaznam.SNapovedouCisla);
 }
 
 void TDetail::btnPrezkousetClick()
 {
+    const Oprava oprava = Podrobnosti::OpravaVysledku(m_zaznam, m_zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani);
     // A record damaged by hand may name no question; a run of none cannot start.
-    if (Podrobnosti::OtazkyOpravy(m_udaje).isEmpty()) {
+    if (oprava.otazky.isEmpty()) {
         Dialogy::Chyba(this, QStringLiteral("Záznam neobsahuje čísla otázek, které by bylo možné znovu procvičit."));
         return;
     }
-    StavProgramu &stav = m_hlavni.Stav();
-    Podrobnosti::ZacitOpravu(stav, m_udaje);
-    m_hlavni.PanelPomoc().NastavitCelkem(stav.CelkemOtazek);
-    try {
-        m_hlavni.PrepnoutRezim(m_zkouseni ? Rezim::Zkouseni : Rezim::Procvicovani, true);
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-    }
-    accept();
+    emit PrehratOtazky(oprava);
+    done(Prehrat);
 }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "practice/podrobnostitext.h"
+#include "practice/beh.h"
+#include "practice/vysledky.h"
 
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
-class THlavniFormular;
 
 // The detail of one stored result: its figures and categories, the numbers of the questions
 // answered wrongly or with the hint, and the replay of exactly those questions in the result's
@@ -14,8 +13,15 @@ class THlavniFormular;
 class TDetail : public QDialog {
     Q_OBJECT
 public:
+    // The modal result when the replay has been asked for.
+    static constexpr int Prehrat = 2;
+
     // zkouseni: opened from the examination list (the hint figure greyed, an examination replay).
-    TDetail(THlavniFormular &hlavni, const UdajeVysledku &udaje, bool zkouseni, QWidget *rodic = nullptr);
+    TDetail(const ZaznamVysledku &zaznam, bool zkouseni, QWidget *rodic = nullptr);
+
+signals:
+    // The replay of the result's wrong and hinted questions is asked for.
+    void PrehratOtazky(const Oprava &oprava);
 
 private:
     void FormCreate();
@@ -23,8 +29,7 @@ private:
     void btnZ2Click();
     void btnPrezkousetClick();
 
-    THlavniFormular &m_hlavni;
-    UdajeVysledku m_udaje;
+    ZaznamVysledku m_zaznam;
     bool m_zkouseni;
     QPushButton *m_btnOK, *m_btnPrezkouset;
 };

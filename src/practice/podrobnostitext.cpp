@@ -1,8 +1,8 @@
 #include "practice/podrobnostitext.h"
 
 #include "data/kategorie.h"
-#include "logika/stav.h"
 #include "practice/seznamcisel.h"
+#include "practice/vysledky.h"
 
 namespace Podrobnosti {
 
@@ -19,26 +19,14 @@ int VyskaKategorii(const QString &kategorie) { return VyskaRadku * static_cast<i
 
 int Posun(const QString &kategorie) { return VyskaRadku * (static_cast<int>(kategorie.size()) - 1); }
 
-QList<int> OtazkyOpravy(const UdajeVysledku &u)
+Oprava OpravaVysledku(const ZaznamVysledku &z, DruhBehu druh)
 {
-    QList<int> otazky;
-    if (u.spatne > 0)
-        otazky << SeznamCisel::Cisla(u.spatneCisla);
-    if (u.sNapovedou > 0)
-        otazky << SeznamCisel::Cisla(u.sNapovedouCisla);
-    return otazky;
-}
-
-void ZacitOpravu(StavProgramu &stav, const UdajeVysledku &u)
-{
-    stav.SeznamOtazek = OtazkyOpravy(u);
-    stav.SpatneOtazky.clear();
-    stav.OtazkySNapovedou.clear();
-    stav.CelkemOtazek = stav.Zbyva = static_cast<int>(stav.SeznamOtazek.size());
-    stav.OpravaZVysledku = true;
-    stav.PuvodniSkupina = stav.ZvolenaSkupina;
-    stav.ZvolenaSkupina = u.skupina;
-    stav.KategorieOpravy = u.kategorie;
+    Oprava o{druh, {}, z.Skupina, z.Kategorie};
+    if (z.Spatne > 0)
+        o.otazky << SeznamCisel::Cisla(z.SpatneCisla);
+    if (z.SNapovedou > 0)
+        o.otazky << SeznamCisel::Cisla(z.SNapovedouCisla);
+    return o;
 }
 
 } // namespace Podrobnosti

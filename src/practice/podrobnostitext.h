@@ -1,21 +1,12 @@
 #pragma once
 
+#include "practice/beh.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-struct StavProgramu;
-
-// One stored result of a practice or examination run, as the results list hands it to its detail.
-struct UdajeVysledku {
-    QString typTestu;
-    QString datum, cas; // as the table shows them
-    QString profil, skupina, kategorie;
-    QString spatneCisla, sNapovedouCisla;
-    int pocetOtazek = 0, spatne = 0, sNapovedou = 0, uspesnost = 0;
-
-    int Spravnych() const { return pocetOtazek - spatne - sNapovedou; }
-};
+struct ZaznamVysledku;
 
 // What the detail of a stored result shows and what its replay starts from.
 namespace Podrobnosti {
@@ -31,10 +22,8 @@ int VyskaKategorii(const QString &kategorie);
 // How far everything below the list moves, and the window grows, against the designed single line.
 int Posun(const QString &kategorie);
 
-// The questions of the replay: the wrong ones in their order, then those answered with the hint.
-QList<int> OtazkyOpravy(const UdajeVysledku &u);
-// Prepares the run state for a replay of the stored result: its questions, its group (the user's
-// own is kept to be put back) and its categories for the replay's own record.
-void ZacitOpravu(StavProgramu &stav, const UdajeVysledku &u);
+// The replay of a stored result: its wrong questions in their order, then those answered with the
+// hint, in the result's group and with its categories.
+Oprava OpravaVysledku(const ZaznamVysledku &z, DruhBehu druh);
 
 } // namespace Podrobnosti

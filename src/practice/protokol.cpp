@@ -1,23 +1,20 @@
 #include "practice/protokol.h"
 
 #include "app/dialogy.h"
-#include "app/hlavniformular.h"
 #include "app/mrizka.h"
 #include "app/vzhled.h"
 #include "data/filtrvyraz.h"
 #include "data/tabulkamodel.h"
-#include "practice/beh.h"
+#include "logika/stav.h"
 #include "practice/podrobnosti.h"
 #include "practice/vysledky.h"
 
 #include <QPushButton>
 
-TProtocol::TProtocol(THlavniFormular &hlavni, QWidget *rodic)
-    : QDialog(rodic), m_hlavni(hlavni), m_zkouseni(hlavni.Stav().SeznamZkouseni)
+TProtocol::TProtocol(const StavProgramu &stav, QWidget *rodic)
+    : QDialog(rodic, Vzhled::OknoDialogu), m_profil(stav.AktivniProfil), m_zkouseni(stav.SeznamZkouseni)
 {
     setObjectName(QStringLiteral("Protocol"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(Vzhled::PismoOkna());
     setFixedSize(546, 292);
 
@@ -43,7 +40,7 @@ TProtocol::~TProtocol() = default;
 
 void TProtocol::FormCreate()
 {
-    const QString &profil = m_hlavni.Stav().AktivniProfil;
+    const QString &profil = m_profil;
     setWindowTitle(QStringLiteral("Seznam výsledků ")
                    + (m_zkouseni ? QStringLiteral("zkoušení,   Uživatel: ") : QStringLiteral("procvičování,   Uživatel: "))
                    + profil);
@@ -70,7 +67,7 @@ void TProtocol::FormCreate()
     m_chyba = SeznamZaznamu::Otevrit(m_tabulka, Vysledky::Profil + QStringLiteral(" = ") + LiteralFiltru(profil)
                                                        + QStringLiteral(" AND ")
                                                        + Vysledky::TypTestu + QStringLiteral(" = ")
-                                                       + LiteralFiltru(Beh::TypTestu(m_zkouseni)));
+                                                       + LiteralFiltru(Vysledky::TextTypu(m_zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani)));
     Obnovit();
 }
 
@@ -81,33 +78,14 @@ void TProtocol::Obnovit()
 
 void TProtocol::btnPodrobnostiClick()
 {
-    const int radek = m_grid->AktualniRadek();
-    if (radek < 0)
+    const std::optional<ZaznamVysledku> z = SeznamZaznamu::Vybrany(this, m_tabulka, *m_grid, &Vysledky::Precist);
+    if (!z)
         return;
-    UdajeVysledku u;
-    try {
-        m_tabulka.PrejitNa(radek);
-        u.typTestu = m_tabulka.Text(Vysledky::TypTestu);
-        u.datum = m_tabulka.ZobrazitelnyText(radek, Vysledky::Datum);
-        u.cas = m_tabulka.ZobrazitelnyText(radek, Vysledky::Cas);
-        u.profil = m_tabulka.Text(Vysledky::Profil);
-        u.skupina = m_tabulka.Text(Vysledky::Skupina);
-        u.kategorie = m_tabulka.Text(Vysledky::Kategorie);
-        u.spatneCisla = m_tabulka.Text(Vysledky::SpatneCisla);
-        u.sNapovedouCisla = m_tabulka.Text(Vysledky::SNapovedouCisla);
-        u.pocetOtazek = m_tabulka.Cislo(Vysledky::PocetOtazek);
-        u.spatne = m_tabulka.Cislo(Vysledky::Spatne);
-        u.sNapovedou = m_tabulka.Cislo(Vysledky::SNapovedou);
-        u.uspesnost = m_tabulka.Cislo(Vysledky::Uspesnost);
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-        return;
-    }
-    TDetail detail(m_hlavni, u, m_zkouseni, this);
+    TDetail detail(*z, m_zkouseni, this);
+    connect(&detail, &TDetail::PrehratOtazky, this, &TProtocol::PrehratOtazky);
     Dialogy::Vycentrovat(&detail, this);
-    detail.exec();
     // A replay has started: the run is left on screen.
-    if (m_hlavni.Stav().OpravaZVysledku)
+    if (detail.exec() == TDetail::Prehrat)
         accept();
 }
 

@@ -8,19 +8,23 @@
 class MrizkaTabulky;
 class QPushButton;
 class TabulkaModel;
-class THlavniFormular;
+struct StavProgramu;
 
 // The list of stored practice or examination results of the active profile: delete one or all of
 // them, or open the detail of one, from which its wrong answers can be replayed.
 class TProtocol : public QDialog {
     Q_OBJECT
 public:
-    // Lists examination results when the main window's SeznamZkouseni is set, else practice ones.
-    explicit TProtocol(THlavniFormular &hlavni, QWidget *rodic = nullptr);
+    // Lists the active profile's examination results when SeznamZkouseni is set, else practice ones.
+    explicit TProtocol(const StavProgramu &stav, QWidget *rodic = nullptr);
     ~TProtocol() override;
 
     // The table store's message when the results could not be opened; the window then stays empty.
     QString Chyba() const { return m_chyba; }
+
+signals:
+    // The detail asks for a replay of a stored result; the list closes once it is asked.
+    void PrehratOtazky(const Oprava &oprava);
 
 private:
     void FormCreate();
@@ -31,7 +35,7 @@ private:
     // enabled while a record is shown.
     void Obnovit();
 
-    THlavniFormular &m_hlavni;
+    QString m_profil;
     bool m_zkouseni;
     Tabulka m_tabulka{Vysledky::JmenoTabulky};
     TabulkaModel *m_model = nullptr;

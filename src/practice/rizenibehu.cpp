@@ -1,17 +1,21 @@
 #include "practice/rizenibehu.h"
 
 #include "app/dialogy.h"
-#include "app/hlavniformular.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
-#include "practice/beh.h"
+#include "data/hodiny.h"
+#include "logika/stav.h"
 #include "practice/dotaz.h"
 #include "practice/vyhodnoceni.h"
+#include "practice/vysledky.h"
 
 #include <QKeyEvent>
 #include <QTimer>
 
-TRizeniBehu::TRizeniBehu(THlavniFormular &okno) : QObject(&okno), m_okno(okno), m_timer1(new QTimer(this))
+TRizeniBehu::TRizeniBehu(StavProgramu &stav, BankaOtazek &banka, TPanelOtazky &otazky, TPanelPomoc &pomoc,
+                         QWidget &okno)
+    : QObject(&okno), m_stav(stav), m_banka(banka), m_otazky(otazky), m_pomoc(pomoc), m_okno(okno),
+      m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("RizeniBehu"));
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -21,65 +25,61 @@ TRizeniBehu::TRizeniBehu(THlavniFormular &okno) : QObject(&okno), m_okno(okno), 
 
 bool TRizeniBehu::BehBezi() const
 {
-    const Rezim r = m_okno.Stav().AktivniRezim;
+    const Rezim r = m_stav.AktivniRezim;
     return r == Rezim::Procvicovani || r == Rezim::Zkouseni;
 }
 
-bool TRizeniBehu::PripravitBeh(bool zkouseni)
+bool TRizeniBehu::PripravitBeh(DruhBehu druh)
 {
-    StavProgramu &stav = m_okno.Stav();
-    const int q = Beh::PocetOtazek(m_okno.Banka(), stav);
+    const int q = BehOtazek::PocetOtazek(m_banka, m_stav);
     if (q < 1) {
         Dialogy::Informace(&m_okno, QStringLiteral("Zvoleným okruhům otázek neodpovídá pro skupinu %1 žádná otázka. "
                                                    "Změňte okruhy nebo skupinu v nastavení programu.")
-                                        .arg(stav.ZvolenaSkupina));
+                                        .arg(m_stav.ZvolenaSkupina));
         return false;
     }
-    {
-        TDotazPZ dotaz(stav, zkouseni, q, &m_okno);
-        Dialogy::Vycentrovat(&dotaz, &m_okno);
-        dotaz.exec();
-    }
-    Beh::PripravitSeznam(stav);
-    if (stav.PostupnyVyber)
-        Beh::NajitPrvniOtazku(m_okno.Banka(), stav);
-    m_okno.PanelPomoc().NastavitCelkem(stav.CelkemOtazek);
+    const PoradiOtazek poradi = PoradiZNastaveni(m_stav);
+    TDotazPZ dotaz(druh, q, poradi, &m_okno);
+    Dialogy::Vycentrovat(&dotaz, &m_okno);
+    dotaz.exec();
+    m_stav.Beh.Zacit(m_banka, m_stav, druh, poradi, dotaz.Pocet(), dotaz.Zacatek());
     return true;
+}
+
+void TRizeniBehu::ZobrazitPrvni()
+{
+    m_pomoc.NastavitCelkem(m_stav.Beh.CelkemOtazek());
+    m_pomoc.NastavitUspesnost(0);
+    DalsiOtazka();
 }
 
 void TRizeniBehu::DalsiOtazka()
 {
-    StavProgramu &stav = m_okno.Stav();
-    m_okno.PanelPomoc().NastavitZbyva(stav.Zbyva);
-    if (const std::optional<int> x = Beh::DalsiOtazka(m_okno.Banka(), stav))
-        m_okno.PanelOtazky().ZobrazitOtazku(*x);
-    else if (stav.Zbyva > 0) // a run without questions left has nothing to show, and nothing went wrong
+    BehOtazek &beh = m_stav.Beh;
+    m_pomoc.NastavitZbyva(beh.Zbyva());
+    if (const std::optional<int> x = beh.DalsiOtazka(m_banka))
+        m_otazky.ZobrazitOtazku(*x);
+    else if (beh.Zbyva() > 0) // a run without questions left has nothing to show, and nothing went wrong
         Dialogy::Chyba(&m_okno, QStringLiteral("Další otázku nelze vybrat: žádná další otázka neodpovídá zvoleným okruhům a skupině."));
 }
 
 void TRizeniBehu::stAClick(int odpoved)
 {
-    if (!BehBezi() || !m_okno.Stav().CekaNaOdpoved)
-        return;
-    TPanelOtazky &panel = m_okno.PanelOtazky();
-    panel.UkazatZnacku(odpoved, !panel.ZnackaViditelna(odpoved));
+    if (BehBezi() && m_stav.Beh.Oznacit(odpoved))
+        m_otazky.UkazatZnacku(odpoved, m_stav.Beh.Oznacena(odpoved));
 }
 
 void TRizeniBehu::pOtazkyMouseDown(Qt::MouseButton tlacitko)
 {
-    TPanelOtazky &panel = m_okno.PanelOtazky();
-    StavProgramu &stav = m_okno.Stav();
-    if (panel.VerdiktViditelny() || tlacitko != Qt::RightButton || !BehBezi())
+    const BehOtazek &beh = m_stav.Beh;
+    if (m_otazky.VerdiktViditelny() || tlacitko != Qt::RightButton || !BehBezi())
         return;
-    if (stav.CekaNaOdpoved) {
-        for (int i = 0; i < 4; ++i)
-            if (panel.ZnackaViditelna(i)) {
-                VyhodnotitOdpoved();
-                return;
-            }
-        return; // an empty answer cannot be confirmed
+    if (beh.CekaNaOdpoved()) {
+        if (beh.NecoOznaceno()) // an empty answer cannot be confirmed
+            VyhodnotitOdpoved();
+        return;
     }
-    if (stav.Zbyva > 0) {
+    if (beh.Zbyva() > 0) {
         PripravitZnacky();
         DalsiOtazka();
         return;
@@ -89,68 +89,78 @@ void TRizeniBehu::pOtazkyMouseDown(Qt::MouseButton tlacitko)
 
 void TRizeniBehu::PripravitZnacky()
 {
-    TPanelOtazky &panel = m_okno.PanelOtazky();
     for (int i = 0; i < 4; ++i) {
-        panel.NacistZnacku(i, Znamky::Druh::Spravne);
-        panel.UkazatZnacku(i, false);
+        m_otazky.NacistZnacku(i, Znamky::Druh::Spravne);
+        m_otazky.UkazatZnacku(i, false);
     }
-    m_okno.Stav().CekaNaOdpoved = true;
 }
 
 void TRizeniBehu::VyhodnotitOdpoved()
 {
-    TPanelOtazky &panel = m_okno.PanelOtazky();
-    std::array<bool, 4> vybrane{};
-    for (int i = 0; i < 4; ++i)
-        vybrane[static_cast<size_t>(i)] = panel.ZnackaViditelna(i);
-    const Beh::Hodnoceni h = Beh::VyhodnotitOdpoved(m_okno.Stav(), vybrane);
+    const Hodnoceni h = m_stav.Beh.Potvrdit();
     for (int i = 0; i < 4; ++i) {
         switch (h.znacky[static_cast<size_t>(i)]) {
-        case Beh::Znacka::Opomenuta:
-            panel.NacistZnacku(i, Znamky::Druh::Opomenuta);
-            panel.UkazatZnacku(i, true);
+        case Znacka::Opomenuta:
+            m_otazky.NacistZnacku(i, Znamky::Druh::Opomenuta);
+            m_otazky.UkazatZnacku(i, true);
             break;
-        case Beh::Znacka::Spatna: panel.NacistZnacku(i, Znamky::Druh::Spatne); break;
-        case Beh::Znacka::BezeZmeny: break;
+        case Znacka::Spatna: m_otazky.NacistZnacku(i, Znamky::Druh::Spatne); break;
+        case Znacka::BezeZmeny: break;
         }
     }
-    m_okno.PanelPomoc().NastavitUspesnost(m_okno.Stav().UspesnostBehu);
-    panel.UkazatVerdikt(h.spravne);
+    m_pomoc.NastavitUspesnost(m_stav.Beh.UspesnostBehu());
+    m_otazky.UkazatVerdikt(h.spravne);
     m_timer1->start(1500);
 }
 
 void TRizeniBehu::Timer1Timer()
 {
-    m_okno.PanelOtazky().SkrytVerdikt();
+    m_otazky.SkrytVerdikt();
     m_timer1->stop();
 }
 
 void TRizeniBehu::M2OznacSpravneClick()
 {
-    StavProgramu &stav = m_okno.Stav();
-    if (stav.AktivniRezim != Rezim::Procvicovani || !Beh::Napoveda(stav))
-        return;
-    m_okno.PanelOtazky().UkazatSpravne(stav.SpravnePismena);
+    if (BehBezi() && m_stav.Beh.Napoveda())
+        m_otazky.UkazatSpravne(m_stav.Beh.SpravnePismena());
 }
 
+// The record is decided and written before the evaluation shows, so that a question or an error
+// comes first; the dialog then shows the figures and what became of the record.
 void TRizeniBehu::Vyhodnotit()
 {
-    StavProgramu &stav = m_okno.Stav();
-    const Rezim rezim = stav.AktivniRezim;
+    BehOtazek &beh = m_stav.Beh;
+    const ZaznamVysledku zaznam = beh.Vysledek(m_stav.AktivniProfil, Hodiny::Ted());
+    TResult::Protokol protokol = TResult::Protokol::Zapsan;
+    switch (Vysledky::RozhodnoutOZapisu(beh, m_stav)) {
+    case Vysledky::Zapis::Vypnuto: protokol = TResult::Protokol::Vypnuto; break;
+    case Vysledky::Zapis::ZeptatSe:
+        if (!Dialogy::Otazka(&m_okno, QStringLiteral("Chcete vytvořit protokol i z této opravy?")))
+            protokol = TResult::Protokol::Odmitnut;
+        break;
+    case Vysledky::Zapis::Zapsat: break;
+    }
+    if (protokol == TResult::Protokol::Zapsan) {
+        try {
+            Vysledky::Zapsat(zaznam);
+        } catch (const ChybaTabulky &e) {
+            Dialogy::Chyba(&m_okno, e.Text());
+            protokol = TResult::Protokol::Chyba;
+        }
+    }
+
     int vysledek = QDialog::Accepted;
     {
-        TResult vyhodnoceni(stav, rezim == Rezim::Zkouseni, &m_okno);
+        TResult vyhodnoceni(zaznam, beh.Druh(), protokol, &m_okno);
         Dialogy::Vycentrovat(&vyhodnoceni, &m_okno);
         vysledek = vyhodnoceni.exec();
     }
     if (vysledek == TResult::Opakovat) {
-        m_okno.PanelPomoc().NastavitUspesnost(0);
-        m_okno.PanelPomoc().NastavitCelkem(stav.CelkemOtazek);
-        stav.OpakovatSeznam = true;
+        beh.Opakovat();
         PripravitZnacky();
-        DalsiOtazka();
+        ZobrazitPrvni();
     } else {
-        m_okno.PrepnoutRezim(rezim, false);
+        emit KonecBehu();
     }
 }
 

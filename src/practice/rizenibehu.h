@@ -1,39 +1,54 @@
 #pragma once
 
+#include "practice/beh.h"
+
 #include <QObject>
 
+class BankaOtazek;
 class QTimer;
-class THlavniFormular;
+class QWidget;
+class TPanelOtazky;
+class TPanelPomoc;
+struct StavProgramu;
 
-// The events of a practice or examination run in the main window: set-up, choosing and showing the
-// next question, selecting answers with the mouse or the keyboard, judging an answer with its
-// verdict shown for 1.5 s, the hint of practice, and the evaluation at the end with its retry. The
-// state lives in the main window's StavProgramu; what can be computed lives in Beh.
+// The events of a practice or examination run in the main window: set-up, showing the next
+// question, selecting answers with the mouse or the keyboard, judging an answer with its verdict
+// shown for 1.5 s, the hint of practice, and the evaluation at the end with its retry. The run
+// itself is the state's BehOtazek; this shows what it decides on the two panels.
 class TRizeniBehu : public QObject {
     Q_OBJECT
 public:
-    explicit TRizeniBehu(THlavniFormular &okno);
+    TRizeniBehu(StavProgramu &stav, BankaOtazek &banka, TPanelOtazky &otazky, TPanelPomoc &pomoc, QWidget &okno);
 
-    // Runs the set-up dialog and prepares the run; false when no question qualifies (the user is
+    // Runs the set-up dialog and starts the run; false when no question qualifies (the user is
     // told) and no run may start.
-    bool PripravitBeh(bool zkouseni);
-    // Shows the next question of the run and counts it.
-    void DalsiOtazka();
+    bool PripravitBeh(DruhBehu druh);
+    // Shows the first question of the run just started, with its counters.
+    void ZobrazitPrvni();
 
     void stAClick(int odpoved);
     void pOtazkyMouseDown(Qt::MouseButton tlacitko);
     void M2OznacSpravneClick();
     void Timer1Timer();
 
+signals:
+    // The evaluation of the finished run closed without a retry: the mode is to end.
+    void KonecBehu();
+
 protected:
     bool eventFilter(QObject *objekt, QEvent *udalost) override;
 
 private:
     bool BehBezi() const;
+    void DalsiOtazka();
     void VyhodnotitOdpoved();
     void PripravitZnacky();
     void Vyhodnotit();
 
-    THlavniFormular &m_okno;
+    StavProgramu &m_stav;
+    BankaOtazek &m_banka;
+    TPanelOtazky &m_otazky;
+    TPanelPomoc &m_pomoc;
+    QWidget &m_okno;
     QTimer *m_timer1;
 };

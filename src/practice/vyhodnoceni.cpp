@@ -1,8 +1,6 @@
 #include "practice/vyhodnoceni.h"
 
-#include "app/dialogy.h"
-#include "data/hodiny.h"
-#include "practice/beh.h"
+#include "app/vzhled.h"
 #include "practice/vysledky.h"
 
 #include <QFrame>
@@ -15,81 +13,59 @@ constexpr int Sirka = 470;
 constexpr int Vyska = 276;
 constexpr int Leva = 24;
 
-QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, int top, const QFont &pismo)
+QString TextProtokolu(TResult::Protokol protokol, DruhBehu druh)
 {
-    auto *l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setFont(pismo);
-    l->adjustSize();
-    l->move(Leva, top);
-    return l;
-}
-
-void Barva(QLabel *l, const QColor &barva)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, barva);
-    l->setPalette(p);
-}
-
-QFrame *Cara(QWidget *rodic, const char *jmeno, int top)
-{
-    auto *c = new QFrame(rodic);
-    c->setObjectName(QString::fromLatin1(jmeno));
-    c->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    c->setGeometry(12, top, Sirka - 24, 2);
-    return c;
+    switch (protokol) {
+    case TResult::Protokol::Zapsan: return QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z...");
+    case TResult::Protokol::Vypnuto: return QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení");
+    case TResult::Protokol::Odmitnut:
+        return druh == DruhBehu::Zkouseni ? QStringLiteral("Protokol z opravy zkoušení nebyl vytvořen")
+                                          : QStringLiteral("Protokol z opravy procvičování nebyl vytvořen");
+    case TResult::Protokol::Chyba: break;
+    }
+    return QStringLiteral("Protokol nebyl vytvořen - výsledek nelze zapsat do souboru výsledků");
 }
 
 } // namespace
 
-TResult::TResult(StavProgramu &stav, bool zkouseni, QWidget *rodic)
-    : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_stav(stav), m_zkouseni(zkouseni)
+TResult::TResult(const ZaznamVysledku &z, DruhBehu druh, Protokol protokol, QWidget *rodic)
+    : QDialog(rodic, Vzhled::OknoDialogu)
 {
+    const bool zkouseni = druh == DruhBehu::Zkouseni;
     setObjectName(QStringLiteral("Result"));
     setWindowTitle(QStringLiteral("Vyhodnocení programu Semaforix"));
     setFixedSize(Sirka, Vyska);
 
-    // Decided and written before anything is shown, so that a question or an error comes first.
-    const QString soubor = FormCreate();
-
-    // The figures stand in columns of a fixed-pitch font; its Linux stand-in is named so that the
-    // font matcher need not search for one.
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont pevne(QStringLiteral("Courier New"));
+    // The figures stand in columns of a fixed-pitch font.
+    QFont pevne = Vzhled::PismoProtokolu();
     pevne.setPointSize(10);
-    pevne.setStyleHint(QFont::TypeWriter);
     QFont tucne = pevne;
     tucne.setBold(true);
     QFont nadpis = tucne;
     nadpis.setUnderline(true);
     nadpis.setPointSize(12);
 
-    auto *lbTyp = Popisek(this, "lbTyp", zkouseni ? QStringLiteral("Vyhodnocení zkoušení") : QStringLiteral("Vyhodnocení procvičování"),
-                          10, nadpis);
+    auto *lbTyp = Vzhled::Popisek(this, "lbTyp", zkouseni ? QStringLiteral("Vyhodnocení zkoušení") : QStringLiteral("Vyhodnocení procvičování"),
+                                  {Leva, 10}, nadpis);
     lbTyp->move((Sirka - lbTyp->width()) / 2, 10);
-    Barva(lbTyp, QColor(0, 128, 0));
-    Barva(Popisek(this, "lbUzivatel", QStringLiteral("Uživatel: ") + stav.AktivniProfil, 40, tucne), Qt::blue);
-    Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + stav.ZvolenaSkupina, 60, pevne);
-    Cara(this, "Bevel1", 82);
+    Vzhled::BarvaTextu(lbTyp, Vzhled::Zelena);
+    Vzhled::BarvaTextu(Vzhled::Popisek(this, "lbUzivatel", QStringLiteral("Uživatel: ") + z.Profil, {Leva, 40}, tucne), Qt::blue);
+    Vzhled::Popisek(this, "lbSkupina", QStringLiteral("Skupina: ") + z.Skupina, {Leva, 60}, pevne);
+    Vzhled::Cara(this, "Bevel1", {12, 82, Sirka - 24, 2});
 
     // An examination has no hint line; its three figures stand lower, in the middle of the frame.
-    const int spravnych = stav.CelkemOtazek - stav.PocetSpatnych - stav.PocetNapoved;
-    Popisek(this, "lbPocet", QStringLiteral("Počet otázek: %1").arg(stav.CelkemOtazek), zkouseni ? 98 : 87, pevne);
-    Popisek(this, "lbSpravne", QStringLiteral("Správných odpovědí: %1").arg(spravnych), zkouseni ? 119 : 108, pevne);
-    Popisek(this, "lbSpatne", QStringLiteral("Špatných odpovědí: %1").arg(stav.PocetSpatnych), zkouseni ? 141 : 130, pevne);
-    Popisek(this, "lbSNapovedou", QStringLiteral("Použití nápovědy: %1").arg(stav.PocetNapoved), 152, pevne)
+    Vzhled::Popisek(this, "lbPocet", QStringLiteral("Počet otázek: %1").arg(z.PocetOtazek), {Leva, zkouseni ? 98 : 87}, pevne);
+    Vzhled::Popisek(this, "lbSpravne", QStringLiteral("Správných odpovědí: %1").arg(z.Spravnych()), {Leva, zkouseni ? 119 : 108}, pevne);
+    Vzhled::Popisek(this, "lbSpatne", QStringLiteral("Špatných odpovědí: %1").arg(z.Spatne), {Leva, zkouseni ? 141 : 130}, pevne);
+    Vzhled::Popisek(this, "lbSNapovedou", QStringLiteral("Použití nápovědy: %1").arg(z.SNapovedou), {Leva, 152}, pevne)
         ->setVisible(!zkouseni);
 
-    Cara(this, "Bevel2", 176);
-    Barva(Popisek(this, "lbUspesnost", QStringLiteral("Úspěšnost: %1%").arg(stav.UspesnostBehu), 186, tucne), Qt::blue);
-    auto *lbSoubor = new QLabel(soubor, this);
-    lbSoubor->setObjectName(QStringLiteral("lbSoubor"));
+    Vzhled::Cara(this, "Bevel2", {12, 176, Sirka - 24, 2});
+    Vzhled::BarvaTextu(Vzhled::Popisek(this, "lbUspesnost", QStringLiteral("Úspěšnost: %1%").arg(z.Uspesnost), {Leva, 186}, tucne),
+                       Qt::blue);
+    auto *lbSoubor = Vzhled::Popisek(this, "lbSoubor", TextProtokolu(protokol, druh), QRect(12, 208, Sirka - 24, 30));
     lbSoubor->setWordWrap(true);
-    lbSoubor->setGeometry(12, 208, Sirka - 24, 30);
-    Barva(lbSoubor, QColor(128, 0, 0));
+    Vzhled::BarvaTextu(lbSoubor, QColor(128, 0, 0));
 
     auto *btnOK = new QPushButton(QStringLiteral("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -101,45 +77,6 @@ TResult::TResult(StavProgramu &stav, bool zkouseni, QWidget *rodic)
                                           this);
     btnPrezkouset->setObjectName(QStringLiteral("btnPrezkouset"));
     btnPrezkouset->setGeometry(200, 242, 230, 26);
-    btnPrezkouset->setEnabled(stav.PocetSpatnych > 0 || stav.PocetNapoved > 0);
-    connect(btnPrezkouset, &QPushButton::clicked, this, &TResult::btnPrezkousetClick);
-}
-
-QString TResult::FormCreate()
-{
-    switch (Beh::RozhodnoutOZaznamu(m_stav, m_zkouseni)) {
-    case Beh::Zaznam::Vypnuto:
-        return QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení");
-    case Beh::Zaznam::ZeptatSe:
-        if (!Dialogy::Otazka(parentWidget(), QStringLiteral("Chcete vytvořit protokol i z této opravy?")))
-            return m_zkouseni ? QStringLiteral("Protokol z opravy zkoušení nebyl vytvořen")
-                              : QStringLiteral("Protokol z opravy procvičování nebyl vytvořen");
-        break;
-    case Beh::Zaznam::Zapsat:
-        break;
-    }
-    try {
-        Vysledky::ZapsatVysledek(Beh::VysledekBehu(m_stav, m_zkouseni, Hodiny::Ted()));
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(parentWidget(), e.Text());
-        return QStringLiteral("Protokol nebyl vytvořen - výsledek nelze zapsat do souboru výsledků");
-    }
-    return QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z...");
-}
-
-void TResult::btnPrezkousetClick()
-{
-    Beh::PripravitOpakovani(m_stav, !m_zkouseni);
-    QDialog::done(Opakovat);
-}
-
-// OK, Escape and the close button alike give the user's own group back after a replay.
-void TResult::done(int vysledek)
-{
-    if (vysledek != Opakovat) {
-        if (m_stav.OpravaZVysledku)
-            m_stav.ZvolenaSkupina = m_stav.PuvodniSkupina;
-        m_stav.OpravaZVysledku = false;
-    }
-    QDialog::done(vysledek);
+    btnPrezkouset->setEnabled(z.Spatne > 0 || z.SNapovedou > 0);
+    connect(btnPrezkouset, &QPushButton::clicked, this, [this] { done(Opakovat); });
 }

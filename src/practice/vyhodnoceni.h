@@ -1,27 +1,22 @@
 #pragma once
 
-#include "logika/stav.h"
+#include "practice/beh.h"
 
 #include <QDialog>
 
-// The evaluation of a finished run: its figures, the record in Vysledky when the settings ask for
-// one (decided and written as the dialog is created, before it shows), and the retry of the wrong
-// and, in practice, hinted questions.
+struct ZaznamVysledku;
+
+// The evaluation of a finished run: its figures, what became of its record in Vysledky, and the
+// retry of the wrong and, in practice, hinted questions. It only shows: the record is decided and
+// written by whoever opens it.
 class TResult : public QDialog {
     Q_OBJECT
 public:
     // The modal result of the retry button.
     static constexpr int Opakovat = 2;
 
-    TResult(StavProgramu &stav, bool zkouseni, QWidget *rodic = nullptr);
+    // What became of the run's record.
+    enum class Protokol { Zapsan, Vypnuto, Odmitnut, Chyba };
 
-    void done(int vysledek) override;
-
-private:
-    // Returns the text of lbSoubor.
-    QString FormCreate();
-    void btnPrezkousetClick();
-
-    StavProgramu &m_stav;
-    bool m_zkouseni;
+    TResult(const ZaznamVysledku &zaznam, DruhBehu druh, Protokol protokol, QWidget *rodic = nullptr);
 };

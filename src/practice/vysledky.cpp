@@ -1,5 +1,7 @@
 #include "practice/vysledky.h"
 
+#include "data/zaznamtabulky.h"
+
 namespace Vysledky {
 
 QList<DefinicePole> PoleTabulky()
@@ -10,26 +12,36 @@ QList<DefinicePole> PoleTabulky()
             {SNapovedou, TypPole::Cele, 0},     {SNapovedouCisla, TypPole::Memo, 0}, {Uspesnost, TypPole::Cele, 0}};
 }
 
-void ZapsatVysledek(const Beh::Vysledek &v)
+QString TextTypu(DruhBehu druh)
 {
-    if (!Tabulka::Existuje(JmenoTabulky))
-        Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
-    Tabulka t(JmenoTabulky);
-    t.Otevrit();
-    t.Vlozit();
-    t.Nastavit(TypTestu, v.TypTestu);
-    t.Nastavit(Profil, v.Profil);
-    t.Nastavit(Datum, v.Datum);
-    t.Nastavit(Cas, v.Cas);
-    t.Nastavit(Skupina, v.Skupina);
-    t.Nastavit(Kategorie, v.Kategorie);
-    t.Nastavit(PocetOtazek, v.PocetOtazek);
-    t.Nastavit(Spatne, v.Spatne);
-    t.Nastavit(SpatneCisla, v.SpatneCisla);
-    t.Nastavit(SNapovedou, v.SNapovedou);
-    t.Nastavit(SNapovedouCisla, v.SNapovedouCisla);
-    t.Nastavit(Uspesnost, v.Uspesnost);
-    t.Ulozit();
+    return druh == DruhBehu::Zkouseni ? QStringLiteral("Zkoušení") : QStringLiteral("Procvičování");
 }
+
+Zapis RozhodnoutOZapisu(const BehOtazek &beh, const Konfigurace &nastaveni)
+{
+    if (!nastaveni.VytvaretProtokol[beh.Druh() == DruhBehu::Zkouseni ? 1 : 0])
+        return Zapis::Vypnuto;
+    return beh.OpakovatSeznam() ? Zapis::ZeptatSe : Zapis::Zapsat;
+}
+
+// Every field of the record with its name in the table.
+const auto KazdePole = [](auto &z, auto f) {
+    f(TypTestu, z.TypTestu);
+    f(Profil, z.Profil);
+    f(Datum, z.Datum);
+    f(Cas, z.Cas);
+    f(Skupina, z.Skupina);
+    f(Kategorie, z.Kategorie);
+    f(PocetOtazek, z.PocetOtazek);
+    f(Spatne, z.Spatne);
+    f(SpatneCisla, z.SpatneCisla);
+    f(SNapovedou, z.SNapovedou);
+    f(SNapovedouCisla, z.SNapovedouCisla);
+    f(Uspesnost, z.Uspesnost);
+};
+
+void Zapsat(const ZaznamVysledku &z) { ZaznamTabulky::Zapsat(JmenoTabulky, PoleTabulky(), z, KazdePole); }
+
+ZaznamVysledku Precist(const Tabulka &t) { return ZaznamTabulky::Precist<ZaznamVysledku>(t, KazdePole); }
 
 } // namespace Vysledky

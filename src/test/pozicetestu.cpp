@@ -1,17 +1,13 @@
 #include "test/pozicetestu.h"
 
-#include "app/dialogy.h"
 #include "app/rozvrzeni.h"
-#include "data/adresare.h"
+#include "app/vzhled.h"
 #include "data/banka.h"
 #include "test/plan.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmapCache>
 
 #include <algorithm>
 
@@ -34,16 +30,6 @@ QSize VelikostObrazku(int pozice)
     return {};
 }
 
-QLabel *Text(QWidget *rodic, const QString &jmeno)
-{
-    auto *l = new QLabel(rodic);
-    l->setObjectName(jmeno);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setContentsMargins(0, 0, 0, 0);
-    return l;
-}
-
 QString TitulekPozice(int pozice)
 {
     const int body = PlanTestu::BodyPozice(pozice);
@@ -56,8 +42,7 @@ namespace ListTestu {
 
 QFont PismoTextu()
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont pismo(QStringLiteral("MS Sans Serif"));
+    QFont pismo = Vzhled::PismoOkna();
     pismo.setPixelSize(13);
     return pismo;
 }
@@ -75,46 +60,15 @@ int VyskaTextu(const QString &text, int sirka)
     return VyskaRadku * Rozvrzeni::PocetRadku(pismo, text, sirka);
 }
 
-bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno)
-{
-    const QString soubor = Adresare::Zdroj(cesta);
-    // The format by the file's extension, which also spares probing every image plugin.
-    QImageReader ctecka(soubor, QFileInfo(soubor).suffix().toLatin1());
-    const QImage obraz = ctecka.read();
-    if (obraz.isNull()) {
-        cil->clear();
-        Dialogy::Chyba(okno, QStringLiteral("Obrázek %1 nelze načíst: %2").arg(cesta, ctecka.errorString()));
-        return false;
-    }
-    cil->setPixmap(QPixmap::fromImage(obraz));
-    return true;
-}
-
-bool NacistObrazekOtazky(QLabel *cil, const QString &cesta, QWidget *okno)
-{
-    const QString klic = QStringLiteral("semaforix-otazka:") + QFileInfo(Adresare::Zdroj(cesta)).absoluteFilePath();
-    QPixmap obrazek;
-    if (QPixmapCache::find(klic, &obrazek)) {
-        cil->setPixmap(obrazek);
-        return true;
-    }
-    if (!NacistObrazek(cil, cesta, okno))
-        return false;
-    QPixmapCache::insert(klic, cil->pixmap());
-    return true;
-}
-
 } // namespace ListTestu
 
 TPoziceTestu::TPoziceTestu(int pozice, QWidget *rodic)
     : QGroupBox(TitulekPozice(pozice), rodic), m_pozice(pozice),
-      m_vyskaNavrhu(pozice >= 23 ? 200 : 115), m_stO(Text(this, QStringLiteral("st%1O").arg(pozice)))
+      m_vyskaNavrhu(pozice >= 23 ? 200 : 115), m_stO(Vzhled::ZalomenyText(this, QStringLiteral("st%1O").arg(pozice)))
 {
     setObjectName(QStringLiteral("gb%1").arg(pozice));
     resize(Sirka, m_vyskaNavrhu);
-    QPalette modra = m_stO->palette();
-    modra.setColor(QPalette::WindowText, Qt::blue);
-    m_stO->setPalette(modra);
+    Vzhled::BarvaTextu(m_stO, Qt::blue);
     m_stO->installEventFilter(this);
 
     const QString pismena = QStringLiteral("ABCD");
@@ -123,7 +77,7 @@ TPoziceTestu::TPoziceTestu(int pozice, QWidget *rodic)
         // The fourth box of the first position has always borne this name.
         m_cb[i]->setObjectName(pozice == 1 && i == 3 ? QStringLiteral("cd1D") : QStringLiteral("cb%1%2").arg(pozice).arg(pismena[i]));
         connect(m_cb[i], &QCheckBox::clicked, this, &TPoziceTestu::cb1AClick);
-        m_st[i] = Text(this, QStringLiteral("st%1%2").arg(pozice).arg(pismena[i]));
+        m_st[i] = Vzhled::ZalomenyText(this, QStringLiteral("st%1%2").arg(pozice).arg(pismena[i]));
         m_st[i]->installEventFilter(this);
     }
     if (const QSize s = VelikostObrazku(pozice); s.isValid()) {
@@ -150,7 +104,7 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     if (m_img) {
         // Inside the frame, level with the question text: the caption stands above the frame's top line.
         m_img->move(m_img->x(), TopObsahu());
-        const bool obrazek = !otazka.obrazek.isEmpty() && ListTestu::NacistObrazekOtazky(m_img, otazka.obrazek, window());
+        const bool obrazek = !otazka.obrazek.isEmpty() && Vzhled::NacistObrazek(m_img, otazka.obrazek, window());
         if (obrazek) {
             m_img->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_pozice));
             zuzeni = m_img->width() + MezeraObrazku;

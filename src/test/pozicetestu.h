@@ -8,7 +8,7 @@ class QCheckBox;
 class QLabel;
 struct OtazkaBanky;
 
-// What the sheet and the review share: the measuring font of the texts and the picture loader.
+// What the sheet and the review share: the measuring font of the texts.
 namespace ListTestu {
 
 // 13-pixel "MS Sans Serif" (Liberation Sans on Linux), the font the texts are measured in.
@@ -17,11 +17,6 @@ QFont PismoTextu();
 QFont PismoOkna();
 // Height of a text wrapped at the width: 16 pixels a line.
 int VyskaTextu(const QString &text, int sirka);
-// Loads a picture file ("obrazky\621.jpg", either separator) into the label at its natural size;
-// on failure shows the error box with the loader's text and returns false.
-bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno);
-// The same for the picture of a question, decoded once and then kept in the pixmap cache.
-bool NacistObrazekOtazky(QLabel *cil, const QString &cesta, QWidget *okno);
 
 } // namespace ListTestu
 

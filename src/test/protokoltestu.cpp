@@ -1,5 +1,6 @@
 #include "test/protokoltestu.h"
 
+#include "data/zaznamtabulky.h"
 #include "test/plan.h"
 #include "test/tokeny.h"
 
@@ -50,28 +51,41 @@ std::array<QString, 4> Mema(const PolozkyTestu &polozky)
     return {Tokeny::Spojit(tokeny[0]), Tokeny::Spojit(tokeny[1]), Tokeny::Spojit(tokeny[2]), Tokeny::Spojit(tokeny[3])};
 }
 
-void UlozProtokol(const Udaje &u)
+ZaznamProtokolu Zaznam(const Udaje &u)
 {
-    if (!Tabulka::Existuje(JmenoTabulky))
-        Tabulka::Zalozit(JmenoTabulky, PoleTabulky());
     const std::array<QString, 4> mema = Mema(u.polozky);
-
-    Tabulka t(JmenoTabulky);
-    t.Otevrit();
-    t.Vlozit();
-    t.Nastavit(JmenoPole(Profil), u.profil.left(DelkaProfilu));
-    t.Nastavit(JmenoPole(DatumACas), u.datumACas);
-    t.Nastavit(JmenoPole(Skupina), u.skupina);
-    t.Nastavit(JmenoPole(DelkaTestu), VysledekTestu::CasNaText(PlanTestu::CasTestuSekund - u.zbyvaSekund));
-    t.Nastavit(JmenoPole(Spravne), PlanTestu::PocetPozic - u.skore.PocetChyb);
-    t.Nastavit(JmenoPole(PocetBodu), u.skore.PocetBodu);
-    t.Nastavit(JmenoPole(MinPocetBodu), u.minPocetBodu);
-    t.Nastavit(JmenoPole(Verdikt), TextVerdiktu(u.skore.PocetBodu, u.minPocetBodu));
-    t.Nastavit(JmenoPole(Body), mema[0]);
-    t.Nastavit(JmenoPole(Odpoved), mema[1]);
-    t.Nastavit(JmenoPole(SpravnaOdpoved), mema[2]);
-    t.Nastavit(JmenoPole(SkutCis), mema[3]);
-    t.Ulozit();
+    return {u.profil.left(DelkaProfilu),
+            u.datumACas,
+            u.skupina,
+            VysledekTestu::CasNaText(PlanTestu::CasTestuSekund - u.zbyvaSekund),
+            PlanTestu::PocetPozic - u.skore.PocetChyb,
+            u.skore.PocetBodu,
+            u.minPocetBodu,
+            TextVerdiktu(u.skore.PocetBodu, u.minPocetBodu),
+            mema[0],
+            mema[1],
+            mema[2],
+            mema[3]};
 }
+
+// Every field of the record with its name in the table.
+const auto KazdePole = [](auto &z, auto f) {
+    f(JmenoPole(Profil), z.Profil);
+    f(JmenoPole(DatumACas), z.DatumACas);
+    f(JmenoPole(Skupina), z.Skupina);
+    f(JmenoPole(DelkaTestu), z.DelkaTestu);
+    f(JmenoPole(Spravne), z.Spravne);
+    f(JmenoPole(PocetBodu), z.PocetBodu);
+    f(JmenoPole(MinPocetBodu), z.MinPocetBodu);
+    f(JmenoPole(Verdikt), z.Verdikt);
+    f(JmenoPole(Body), z.Body);
+    f(JmenoPole(Odpoved), z.Odpoved);
+    f(JmenoPole(SpravnaOdpoved), z.SpravnaOdpoved);
+    f(JmenoPole(SkutCis), z.SkutCis);
+};
+
+void Zapsat(const ZaznamProtokolu &z) { ZaznamTabulky::Zapsat(JmenoTabulky, PoleTabulky(), z, KazdePole); }
+
+ZaznamProtokolu Precist(const Tabulka &t) { return ZaznamTabulky::Precist<ZaznamProtokolu>(t, KazdePole); }
 
 } // namespace ProtokolTestu

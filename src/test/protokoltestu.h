@@ -11,8 +11,21 @@
 
 #include <array>
 
-// The protocol of an evaluated points test: one record of the table "Protokoly", written once.
-// Its four memos hold 25 tokens each, one per position, joined by single blanks (Tokeny).
+// One record of the table "Protokoly": the protocol of an evaluated points test as the test window
+// stores it and the test list and the printable protocol read it back. Its four memos hold 25
+// tokens each, one per position, joined by single blanks (Tokeny).
+struct ZaznamProtokolu {
+    QString Profil;
+    QDateTime DatumACas; // when the countdown started
+    QString Skupina;
+    QString DelkaTestu; // "12:05"
+    int Spravne = 0, PocetBodu = 0, MinPocetBodu = 0;
+    QString Verdikt;
+    QString Body, Odpoved, SpravnaOdpoved, SkutCis;
+    bool operator==(const ZaznamProtokolu &) const = default;
+};
+
+// The protocols of points tests, written once per evaluated test.
 namespace ProtokolTestu {
 
 inline const QString JmenoTabulky = QStringLiteral("Protokoly");
@@ -41,8 +54,14 @@ struct Udaje {
     PolozkyTestu polozky;
 };
 
+// The record of an evaluated test.
+ZaznamProtokolu Zaznam(const Udaje &udaje);
+
 // Appends the record, creating the table with its fields first when there is none. A failure of
 // the store throws ChybaTabulky; the record is then not stored and earlier records stay as they were.
-void UlozProtokol(const Udaje &udaje);
+void Zapsat(const ZaznamProtokolu &z);
+
+// The table's current record.
+ZaznamProtokolu Precist(const Tabulka &t);
 
 } // namespace ProtokolTestu

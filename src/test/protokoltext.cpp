@@ -36,11 +36,14 @@ QByteArray Kodovat(QStringView text)
 
 const QString Cara = QStringLiteral("  ") + QString(45, u'-');
 
+// The date and time of the test as the test list shows them.
+QString DatumACas(const ZaznamProtokolu &z) { return Tabulka::ZobrazitHodnotu(TypPole::DatumCas, z.DatumACas); }
+
 } // namespace
 
-QString Titulek(const Protokol &p)
+QString Titulek(const ZaznamProtokolu &z)
 {
-    return QStringLiteral("Test z ") + p.datumCas + QStringLiteral("; Uživatel: ") + p.profil;
+    return QStringLiteral("Test z ") + DatumACas(z) + QStringLiteral("; Uživatel: ") + z.Profil;
 }
 
 QString RadekOtazky(int i, const QString &skutCis, const QString &odpoved, const QString &spravna,
@@ -65,22 +68,22 @@ QString RadekCelkem(int spravne, int pocetBodu)
            + Sloupec(QString::number(pocetBodu), 18);
 }
 
-QStringList Radky(const Protokol &p)
+QStringList Radky(const ZaznamProtokolu &z)
 {
     const int n = PlanTestu::PocetPozic;
-    const QStringList body = Tokeny::Rozdelit(p.body, n);
-    const QStringList odpoved = Tokeny::Rozdelit(p.odpoved, n);
-    const QStringList spravna = Tokeny::Rozdelit(p.spravnaOdpoved, n);
-    const QStringList skutCis = Tokeny::Rozdelit(p.skutCis, n);
+    const QStringList body = Tokeny::Rozdelit(z.Body, n);
+    const QStringList odpoved = Tokeny::Rozdelit(z.Odpoved, n);
+    const QStringList spravna = Tokeny::Rozdelit(z.SpravnaOdpoved, n);
+    const QStringList skutCis = Tokeny::Rozdelit(z.SkutCis, n);
 
     QStringList radky{
-        QStringLiteral(" Uživatel : ") + p.profil,
+        QStringLiteral(" Uživatel : ") + z.Profil,
         QString(),
-        QStringLiteral("  Skupina : ") + p.skupina,
+        QStringLiteral("  Skupina : ") + z.Skupina,
         QStringLiteral("  Maximální dosažitelný počet bodů: : %1").arg(PlanTestu::MaxBodu),
-        QStringLiteral("  Minimální potřeba počtu bodů : %1").arg(p.minPocetBodu),
-        QStringLiteral("  Datum a čas testu : ") + p.datumCas,
-        QStringLiteral("  Délka testu : ") + p.delkaTestu,
+        QStringLiteral("  Minimální potřeba počtu bodů : %1").arg(z.MinPocetBodu),
+        QStringLiteral("  Datum a čas testu : ") + DatumACas(z),
+        QStringLiteral("  Délka testu : ") + z.DelkaTestu,
         QString(),
         QStringLiteral("  Otázka  Skutečné    Odpověď  Správná  Získané"),
         QStringLiteral("   číslo     číslo  uživatele  odpověď     body"),
@@ -88,7 +91,7 @@ QStringList Radky(const Protokol &p)
     };
     for (int i = 0; i < n; ++i)
         radky << RadekOtazky(i + 1, skutCis[i], odpoved[i], spravna[i], body[i]);
-    radky << Cara << QStringLiteral("     ") + p.verdikt << Cara << RadekCelkem(p.spravne, p.pocetBodu);
+    radky << Cara << QStringLiteral("     ") + z.Verdikt << Cara << RadekCelkem(z.Spravne, z.PocetBodu);
     return radky;
 }
 

@@ -1,31 +1,20 @@
 #pragma once
 
+#include "test/protokoltestu.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // The printable protocol of a points test: forty fixed-width lines made of the twelve fields of
-// a stored protocol record, and the form in which it is saved as a text file.
+// a stored protocol record (ZaznamProtokolu), and the form in which it is saved as a text file.
 namespace ProtokolText {
-
-// The fields of one record as the protocol window reads them; the four memos hold 25 tokens each.
-struct Protokol {
-    QString profil;
-    QString datumCas; // as the table shows it
-    QString skupina;
-    QString delkaTestu;
-    int spravne = 0;
-    int pocetBodu = 0;
-    int minPocetBodu = 0;
-    QString verdikt;
-    QString body, odpoved, spravnaOdpoved, skutCis;
-};
 
 // Every line of the question table is this wide.
 inline constexpr int SirkaRadku = 47;
 
 // "Test z <date and time>; Uživatel: <profile>"
-QString Titulek(const Protokol &p);
+QString Titulek(const ZaznamProtokolu &z);
 // The line of question i: number, bank number, given answer, correct answer and points, with "x"
 // in the fourth column when the answer was wrong.
 QString RadekOtazky(int i, const QString &skutCis, const QString &odpoved, const QString &spravna,
@@ -33,7 +22,7 @@ QString RadekOtazky(int i, const QString &skutCis, const QString &odpoved, const
 // "Celkem :" with the right answers under the answer column and the points under the points column.
 QString RadekCelkem(int spravne, int pocetBodu);
 // The forty lines of the protocol, in order.
-QStringList Radky(const Protokol &p);
+QStringList Radky(const ZaznamProtokolu &z);
 
 // The name the protocol is saved under: the chosen name, with ".txt" appended unless it already
 // ends in ".txt" in any letter case.

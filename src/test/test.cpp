@@ -1,6 +1,7 @@
 #include "test/test.h"
 
 #include "app/dialogy.h"
+#include "app/vzhled.h"
 #include "data/hodiny.h"
 #include "kresby/kresby.h"
 #include "logika/nahoda.h"
@@ -39,8 +40,7 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
     setWindowTitle(TitulekTestu);
     static const QIcon ikona = Kresby::IkonaOkna(); // painted once for every test of the run
     setWindowIcon(ikona);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Vzhled::OknoDialogu);
     setFont(ListTestu::PismoOkna());
     setFixedSize(Sirka, Vyska);
 
@@ -51,10 +51,7 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
     for (int list = 1; list <= 7; ++list) {
         auto *stranka = new QWidget;
         stranka->setObjectName(QStringLiteral("List%1").arg(list));
-        QPalette bila = stranka->palette();
-        bila.setColor(QPalette::Window, Qt::white);
-        stranka->setPalette(bila);
-        stranka->setAutoFillBackground(true);
+        Vzhled::BarvaPozadi(stranka, Qt::white);
         m_pcTest->addTab(stranka, QStringLiteral("List%1").arg(list));
         for (int p = ZacatkyListu[static_cast<size_t>(list - 1)]; p < ZacatkyListu[static_cast<size_t>(list)]; ++p) {
             auto *pozice = new TPoziceTestu(p, stranka);
@@ -215,8 +212,8 @@ void TTestForm::Vyhodnot()
     if (!protokol)
         return;
     try {
-        ProtokolTestu::UlozProtokol({m_nastaveni.AktivniProfil, m_datumACas, m_nastaveni.ZvolenaSkupina, m_zbyvaSekund,
-                                     m_skore, m_minPocetBodu, m_polozky});
+        ProtokolTestu::Zapsat(ProtokolTestu::Zaznam({m_nastaveni.AktivniProfil, m_datumACas, m_nastaveni.ZvolenaSkupina,
+                                                    m_zbyvaSekund, m_skore, m_minPocetBodu, m_polozky}));
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
         m_pVyhodnoceni->ProtokolNezapsan();

@@ -9,11 +9,10 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-TTestDetailForm::TTestDetailForm(const ProtokolText::Protokol &protokol, QWidget *rodic) : QDialog(rodic)
+TTestDetailForm::TTestDetailForm(const ZaznamProtokolu &protokol, QWidget *rodic) : QDialog(rodic)
 {
     setObjectName(QStringLiteral("TestDetailForm"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Vzhled::OknoDialogu);
     setFont(Vzhled::PismoOkna());
     setFixedSize(392, 512);
 
@@ -39,7 +38,7 @@ TTestDetailForm::TTestDetailForm(const ProtokolText::Protokol &protokol, QWidget
     FormCreate(protokol);
 }
 
-void TTestDetailForm::FormCreate(const ProtokolText::Protokol &protokol)
+void TTestDetailForm::FormCreate(const ZaznamProtokolu &protokol)
 {
     setWindowTitle(ProtokolText::Titulek(protokol));
     m_mProtokol->setPlainText(ProtokolText::Radky(protokol).join(u'\n'));

@@ -11,10 +11,10 @@ class QPlainTextEdit;
 class TTestDetailForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TTestDetailForm(const ProtokolText::Protokol &protokol, QWidget *rodic = nullptr);
+    explicit TTestDetailForm(const ZaznamProtokolu &protokol, QWidget *rodic = nullptr);
 
 private:
-    void FormCreate(const ProtokolText::Protokol &protokol);
+    void FormCreate(const ZaznamProtokolu &protokol);
     void btnTiskClick();
     void btnUlozClick();
 

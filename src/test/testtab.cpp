@@ -15,8 +15,7 @@ TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(r
 {
     setObjectName(QStringLiteral("SeznamTestu"));
     setWindowTitle(QStringLiteral("Seznam testů,   Uživatel: "));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Vzhled::OknoDialogu);
     setFont(Vzhled::PismoOkna());
     setFixedSize(520, 300);
 
@@ -65,30 +64,10 @@ void TSeznamTestu::Obnovit()
 
 void TSeznamTestu::btnDetailClick()
 {
-    const int radek = m_grid->AktualniRadek();
-    if (radek < 0)
+    const std::optional<ZaznamProtokolu> z = SeznamZaznamu::Vybrany(this, m_tabulka, *m_grid, &ProtokolTestu::Precist);
+    if (!z)
         return;
-    using namespace ProtokolTestu;
-    ProtokolText::Protokol p;
-    try {
-        m_tabulka.PrejitNa(radek);
-        p.profil = m_tabulka.Text(JmenoPole(Profil));
-        p.datumCas = m_tabulka.ZobrazitelnyText(radek, JmenoPole(DatumACas));
-        p.skupina = m_tabulka.Text(JmenoPole(Skupina));
-        p.delkaTestu = m_tabulka.Text(JmenoPole(DelkaTestu));
-        p.spravne = m_tabulka.Cislo(JmenoPole(Spravne));
-        p.pocetBodu = m_tabulka.Cislo(JmenoPole(PocetBodu));
-        p.minPocetBodu = m_tabulka.Cislo(JmenoPole(MinPocetBodu));
-        p.verdikt = m_tabulka.Text(JmenoPole(Verdikt));
-        p.body = m_tabulka.Text(JmenoPole(Body));
-        p.odpoved = m_tabulka.Text(JmenoPole(Odpoved));
-        p.spravnaOdpoved = m_tabulka.Text(JmenoPole(SpravnaOdpoved));
-        p.skutCis = m_tabulka.Text(JmenoPole(SkutCis));
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(this, e.Text());
-        return;
-    }
-    TTestDetailForm protokol(p, this);
+    TTestDetailForm protokol(*z, this);
     Dialogy::Vycentrovat(&protokol, this);
     protokol.exec();
 }

@@ -1,6 +1,7 @@
 #include "test/vyhodnocenitestu.h"
 
 #include "app/dialogy.h"
+#include "app/vzhled.h"
 #include "data/banka.h"
 #include "test/plan.h"
 #include "test/pozicetestu.h"
@@ -22,20 +23,10 @@ const QString TitulekPrehledu = QStringLiteral(" 1. otázka (3 body); Skutečné
 const std::array<QString, 3> PopisyZnamek{QStringLiteral("Správně označená otázka"), QStringLiteral("Špatně označená otázka"),
                                           QStringLiteral("Neoznačená správná otázka")};
 
-void Barva(QLabel *l, const QColor &barva)
+// A line of the figures, as wide as its group box.
+QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, int y)
 {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, barva);
-    l->setPalette(p);
-}
-
-QLabel *Text(QWidget *rodic, const QString &jmeno)
-{
-    auto *l = new QLabel(rodic);
-    l->setObjectName(jmeno);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
+    return Vzhled::Popisek(rodic, jmeno, text, QRect(10, y, rodic->width() - 16, 18));
 }
 
 } // namespace
@@ -65,7 +56,7 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
     QFont tucne = m_lbUspech->font();
     tucne.setBold(true);
     m_lbUspech->setFont(tucne);
-    Barva(m_lbUspech, QColor(0, 128, 0));
+    Vzhled::BarvaTextu(m_lbUspech, Vzhled::Zelena);
     m_lbProtokol = Popisek(sgbTest, "lbProtokol", QStringLiteral("Byl vytvořen protokol z testu - přístupný je z hlavního menu"), 90);
 
     auto *lbNapoveda = new QLabel(QStringLiteral("Po stisku čísla v tabulce dojde k zobrazení porovnání vašeho řešení "
@@ -124,10 +115,8 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
     m_spatnaOtazka->setObjectName(QStringLiteral("SpatnaOtazka"));
     m_spatnaOtazka->setGeometry(8, 234, 756, 310);
     m_spatnaOtazka->setFont(ListTestu::PismoTextu());
-    m_otazka = Text(m_spatnaOtazka, QStringLiteral("Otazka"));
-    QPalette modra = m_otazka->palette();
-    modra.setColor(QPalette::WindowText, Qt::blue);
-    m_otazka->setPalette(modra);
+    m_otazka = Vzhled::ZalomenyText(m_spatnaOtazka, QStringLiteral("Otazka"));
+    Vzhled::BarvaTextu(m_otazka, Qt::blue);
     m_otazka->setGeometry(LevaOtazky, TopOtazky, SirkaOtazky, 0);
     const QString pismena = QStringLiteral("ABCD");
     for (size_t i = 0; i < 4; ++i) {
@@ -139,7 +128,7 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
         m_lb[i] = new QLabel(p.toLower() + u')', m_spatnaOtazka);
         m_lb[i]->setObjectName(QStringLiteral("lb") + p);
         m_lb[i]->setGeometry(LevaPismene, 0, 20, 16);
-        m_odpovedi[i] = Text(m_spatnaOtazka, p);
+        m_odpovedi[i] = Vzhled::ZalomenyText(m_spatnaOtazka, p);
         m_odpovedi[i]->setGeometry(LevaOdpovedi, 0, SirkaOdpovedi, 0);
     }
     m_obrazek = new QLabel(m_spatnaOtazka);
@@ -147,14 +136,6 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
     m_obrazek->setAlignment(Qt::AlignCenter);
     m_obrazek->setGeometry(432, TopOtazky, 300, 175);
     m_obrazek->hide();
-}
-
-QLabel *TVyhodnoceniTestu::Popisek(QWidget *rodic, const char *jmeno, const QString &text, int y)
-{
-    auto *l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setGeometry(10, y, rodic->width() - 16, 18);
-    return l;
 }
 
 void TVyhodnoceniTestu::ZobrazVyhodnoceni(const Udaje &u)
@@ -169,7 +150,7 @@ void TVyhodnoceniTestu::ZobrazVyhodnoceni(const Udaje &u)
     if (VysledekTestu::Prosel(u.skore.PocetBodu, u.minPocetBodu)) {
         m_lbUspech->setText(QStringLiteral("Test byl úspěšně složen!"));
     } else {
-        Barva(m_lbUspech, Qt::red);
+        Vzhled::BarvaTextu(m_lbUspech, Qt::red);
         m_lbUspech->setText(QStringLiteral("Test nebyl úspěšně složen!"));
     }
     if (!u.protokol)
@@ -233,7 +214,7 @@ void TVyhodnoceniTestu::ZobrazPozici()
     }
     // A picture that cannot be shown leaves the texts their full width.
     if (m_obrazek->isVisibleTo(this)) {
-        if (otazka.obrazek.isEmpty() || !ListTestu::NacistObrazekOtazky(m_obrazek, otazka.obrazek, window()))
+        if (otazka.obrazek.isEmpty() || !Vzhled::NacistObrazek(m_obrazek, otazka.obrazek, window()))
             m_obrazek->hide();
         else
             m_obrazek->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_aktualniPozice));
@@ -271,8 +252,7 @@ void TVyhodnoceniTestu::ZobrazZnacky()
         const size_t druh = dana ? (spravna ? 0 : 1) : 2;
         const std::array<Znamky::Druh, 3> druhy{Znamky::Druh::Spravne, Znamky::Druh::Spatne, Znamky::Druh::Opomenuta};
         img->setAccessibleName(PopisyZnamek[druh]);
-        // The marks are read from their files at every review, as the question pictures are.
-        if (!ListTestu::NacistObrazek(img, Znamky::Cesta(druhy[druh]), window()))
+        if (!Vzhled::NacistObrazek(img, Znamky::Cesta(druhy[druh]), window()))
             img->hide();
     }
 }

@@ -38,7 +38,6 @@ signals:
     void btnOKClick();
 
 private:
-    QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, int y);
     void TabulkaSelectCell(int radek, int sloupec);
     void ZobrazPozici();
     void ZobrazZnacky();

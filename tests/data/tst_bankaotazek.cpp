@@ -1,20 +1,18 @@
 // The question bank as the program reads it: the index by number, the group rules and counting.
+#include "adresar.h"
 #include "malabanka.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestBankaOtazek : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
     }
 
     void indexPodleCisla()

@@ -1,21 +1,20 @@
 // The expression filters of the result tables: what each operator selects, and names with quotes.
-#include "data/filtrvyraz.h"
+#include "adresar.h"
 #include "tabulky.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include "data/filtrvyraz.h"
+
 #include <QTest>
 
 class TestFiltrVyraz : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
     }
 
     void rozbor()

@@ -1,5 +1,6 @@
 // The record tables: creation, filters, the delete walk, and that a table file that cannot be
 // used is reported and left exactly as it was.
+#include "adresar.h"
 #include "tabulky.h"
 
 #include "data/filtrvyraz.h"
@@ -8,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -18,7 +18,7 @@
 class TestTabulka : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
 
     static QList<DefinicePole> PoleVysledku()
     {
@@ -145,9 +145,7 @@ class TestTabulka : public QObject {
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
     }
 
     void zapisACteniVPoradiVlozeni()

@@ -1,38 +1,19 @@
-// The run logic on a small bank: counting, start positions, choosing, judging, the retry and the
-// record, and the random generator it draws from.
-#include "data/banka.h"
+// A practice or examination run without any window: counting, start positions, number and random
+// order, marking and judging, the hint, the retry, the replay with the group given back, the record
+// of a run, and what the run reports of every judged answer.
+#include "adresar.h"
+#include "malabanka.h"
+
 #include "data/hodiny.h"
 #include "logika/nahoda.h"
 #include "practice/beh.h"
+#include "practice/vysledky.h"
 
-#include <QDir>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
-
-struct Zdroj {
-    int cislo;
-    QString skupina = QStringLiteral("ABCD");
-    QString spravne = QStringLiteral("A");
-};
-
-void ZapsatBanku(const QList<Zdroj> &otazky)
-{
-    Tabulka::Vytvorit(BankaOtazek::JmenoTabulky, BankaOtazek::PoleTabulky());
-    Tabulka t(BankaOtazek::JmenoTabulky);
-    t.Otevrit();
-    for (const Zdroj &z : otazky) {
-        t.Vlozit();
-        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Cislo), z.cislo);
-        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Otazka), QStringLiteral("Otázka %1").arg(z.cislo));
-        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Spravne), z.spravne);
-        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Skupina), z.skupina);
-        t.Ulozit();
-    }
-}
 
 std::array<bool, 7> Okruhy(std::initializer_list<int> zapnute)
 {
@@ -42,27 +23,31 @@ std::array<bool, 7> Okruhy(std::initializer_list<int> zapnute)
     return k;
 }
 
-QDateTime Poledne(int ms = 0)
+Konfigurace Nastaveni(std::initializer_list<int> okruhy, const QString &skupina = QStringLiteral("B"))
 {
-    return QDateTime(QDate(2026, 3, 14), QTime(12, 0).addMSecs(ms), QTimeZone::utc());
+    Konfigurace k;
+    k.PovoleneKategorie = Okruhy(okruhy);
+    k.ZvolenaSkupina = skupina;
+    return k;
 }
 
-// A run of `pocet` questions as the set-up leaves it, then chosen question by question.
-QList<int> Probehnout(const BankaOtazek &banka, StavProgramu &s, int pocet)
+QDateTime Poledne(int ms = 0) { return QDateTime(QDate(2026, 3, 14), QTime(12, 0).addMSecs(ms), QTimeZone::utc()); }
+
+// Every question the run chooses, until it can choose none.
+QList<int> Probehnout(BehOtazek &beh, const BankaOtazek &banka)
 {
-    s.Zbyva = pocet;
-    Beh::PripravitSeznam(s);
-    if (s.PostupnyVyber && !Beh::NajitPrvniOtazku(banka, s))
-        return {};
-    s.AktualniOtazka -= 1;
     QList<int> cisla;
-    while (s.Zbyva > 0) {
-        const std::optional<int> x = Beh::DalsiOtazka(banka, s);
-        if (!x)
-            break;
+    while (const std::optional<int> x = beh.DalsiOtazka(banka))
         cisla << *x;
-    }
     return cisla;
+}
+
+// Answers the question awaiting its answer with the letters given ("AC").
+Hodnoceni Odpovedet(BehOtazek &beh, const QString &pismena)
+{
+    for (QChar c : pismena)
+        beh.Oznacit(c.unicode() - u'A');
+    return beh.Potvrdit();
 }
 
 } // namespace
@@ -70,15 +55,18 @@ QList<int> Probehnout(const BankaOtazek &banka, StavProgramu &s, int pocet)
 class TestBeh : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
     std::unique_ptr<BankaOtazek> m_banka;
 
-    // Category 1: 1, 2, 3 for every group, 5 only for C and D, 4 retired; category 2: 421;
-    // category 3: 476 and 480; category 6: 621 with a group field "ABC" that group T must not take.
-    void Otevrit(const QList<Zdroj> &otazky = {{1}, {2}, {3}, {5, QStringLiteral("CD")}, {421}, {476}, {480},
-                                               {621, QStringLiteral("ABC")}})
+    // Category 1: 1 (right A), 2 (right AC), 3 for every group, 5 only for C and D, 4 retired;
+    // category 2: 421; category 3: 476 and 480; category 6: 621 with a group field "ABC" that
+    // group T must not take.
+    void Otevrit(const QList<OtazkaBanky> &otazky = {Pomocnik::Zaznam(1), Pomocnik::Zaznam(2, QStringLiteral("ABCD"), QStringLiteral("AC")),
+                                                     Pomocnik::Zaznam(3), Pomocnik::Zaznam(5, QStringLiteral("CD")),
+                                                     Pomocnik::Zaznam(421), Pomocnik::Zaznam(476), Pomocnik::Zaznam(480),
+                                                     Pomocnik::Zaznam(621, QStringLiteral("ABC"))})
     {
-        ZapsatBanku(otazky);
+        Pomocnik::ZapsatMalouBanku(otazky);
         m_banka = std::make_unique<BankaOtazek>();
         m_banka->Otevrit();
     }
@@ -86,8 +74,7 @@ class TestBeh : public QObject {
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
         Hodiny::Zastavit(Poledne());
     }
 
@@ -113,245 +100,236 @@ private slots:
         QCOMPARE(tahy, (QList<int>{285, 324, 583, 190, 312}));
     }
 
-    void pocetAZacatekPresOkruhy()
+    // The start position counts through the qualifying questions of the enabled categories; the
+    // run then walks on in number order into the next enabled category and stops at its count.
+    void poradiPodleCislaOdZacatku()
     {
         Otevrit();
-        StavProgramu s;
-        s.PovoleneKategorie = Okruhy({1, 3});
-        s.ZvolenaSkupina = QStringLiteral("B1");
-        QCOMPARE(Beh::PocetOtazek(*m_banka, s), 5); // 1, 2, 3, 476, 480
-        s.ZvolenaSkupina = QStringLiteral("C");
-        QCOMPARE(Beh::PocetOtazek(*m_banka, s), 6);
-        s.ZvolenaSkupina = QStringLiteral("B");
+        Konfigurace k = Nastaveni({1, 3}, QStringLiteral("B1"));
+        QCOMPARE(BehOtazek::PocetOtazek(*m_banka, k), 5); // 1, 2, 3, 476, 480
+        k.ZvolenaSkupina = QStringLiteral("C");
+        QCOMPARE(BehOtazek::PocetOtazek(*m_banka, k), 6);
+        k.ZvolenaSkupina = QStringLiteral("B");
 
-        const QList<std::pair<int, int>> zacatky{{1, 1}, {3, 3}, {4, 476}, {5, 480}};
-        for (const auto &[pozice, cislo] : zacatky) {
-            s.ZacitOtazkou = pozice;
-            QVERIFY(Beh::NajitPrvniOtazku(*m_banka, s));
-            QCOMPARE(s.AktualniOtazka, cislo);
+        BehOtazek beh;
+        for (const auto &[zacatek, prvni] : QList<std::pair<int, int>>{{1, 1}, {3, 3}, {4, 476}, {5, 480}}) {
+            beh.Zacit(*m_banka, k, DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 1, zacatek);
+            QCOMPARE(beh.DalsiOtazka(*m_banka), std::optional<int>(prvni));
         }
-        s.AktualniOtazka = 99;
-        s.ZacitOtazkou = 6; // beyond the qualifying questions: nothing found, nothing changed
-        QVERIFY(!Beh::NajitPrvniOtazku(*m_banka, s));
-        QCOMPARE(s.AktualniOtazka, 99);
+        beh.Zacit(*m_banka, k, DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 3, 2);
+        QCOMPARE(beh.Zbyva(), 3);
+        QCOMPARE(Probehnout(beh, *m_banka), (QList<int>{2, 3, 476})); // 4 retired, 5 of other groups, 421 off
+        QCOMPARE(beh.SeznamOtazek(), (QList<int>{2, 3, 476}));
+        QCOMPARE(std::make_pair(beh.Zbyva(), beh.CelkemOtazek()), std::make_pair(0, 3));
+
+        // A walk that would run past 757 stops instead of looping; so does a start beyond the questions.
+        beh.Zacit(*m_banka, Nastaveni({3}), DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 2, 2);
+        QCOMPARE(Probehnout(beh, *m_banka), QList<int>{480});
+        QCOMPARE(beh.Zbyva(), 1);
+        beh.Zacit(*m_banka, Nastaveni({3}), DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 1, 3);
+        QVERIFY(!beh.DalsiOtazka(*m_banka));
     }
 
-    void postupnyBehPrechaziDoDalsihoOkruhu()
+    void nahodnePoradiBezOpakovaniJenZVyberu()
     {
         Otevrit();
-        StavProgramu s;
-        s.PovoleneKategorie = Okruhy({1, 3});
-        s.ZacitOtazkou = 2;
-        const QList<int> beh = Probehnout(*m_banka, s, 3);
-        QCOMPARE(beh, (QList<int>{2, 3, 476})); // 4 retired, 5 of other groups, 421 of a category off
-        QCOMPARE(s.SeznamOtazek, beh);
-        QCOMPARE(s.Zbyva, 0);
-        QCOMPARE(s.CelkemOtazek, 3);
-        QCOMPARE(s.AktualniOtazka, 476);
-        QVERIFY(!Beh::DalsiOtazka(*m_banka, s)); // the run is used up
-
-        // The last qualifying question alone.
-        StavProgramu posledni;
-        posledni.PovoleneKategorie = Okruhy({1, 3});
-        posledni.ZacitOtazkou = 5;
-        QCOMPARE(Probehnout(*m_banka, posledni, 1), QList<int>{480});
-
-        // A walk that would run past 757 stops instead of looping.
-        StavProgramu konec;
-        konec.PovoleneKategorie = Okruhy({3});
-        konec.ZacitOtazkou = 2;
-        QCOMPARE(Probehnout(*m_banka, konec, 2), QList<int>{480});
-        QCOMPARE(konec.Zbyva, 1);
-    }
-
-    void nahodnyBehBezOpakovaniJenZVyberu()
-    {
-        Otevrit();
+        BehOtazek beh;
         for (int ms = 0; ms < 40; ++ms) {
             Hodiny::Zastavit(Poledne(ms * 37));
-            StavProgramu s;
-            s.PostupnyVyber = false;
-            s.PovoleneKategorie = Okruhy({1, 3});
-            s.ZacitOtazkou = 4; // ignored by random selection
-            const QList<int> beh = Probehnout(*m_banka, s, 5);
-            QCOMPARE(QSet<int>(beh.begin(), beh.end()), (QSet<int>{1, 2, 3, 476, 480}));
-            QCOMPARE(s.SeznamOtazek, beh);
-            QVERIFY(!Beh::DalsiOtazka(*m_banka, s));
+            beh.Zacit(*m_banka, Nastaveni({1, 3}), DruhBehu::Zkouseni, PoradiOtazek::Nahodne, 5, 4); // the start is ignored
+            const QList<int> cisla = Probehnout(beh, *m_banka);
+            QCOMPARE(QSet<int>(cisla.begin(), cisla.end()), (QSet<int>{1, 2, 3, 476, 480}));
         }
         // More slots than qualifying questions: the drawing gives up instead of never ending.
-        StavProgramu s;
-        s.PostupnyVyber = false;
-        s.PovoleneKategorie = Okruhy({3});
-        QCOMPARE(Probehnout(*m_banka, s, 3).size(), 2);
-        QCOMPARE(s.Zbyva, 1);
+        beh.Zacit(*m_banka, Nastaveni({3}), DruhBehu::Zkouseni, PoradiOtazek::Nahodne, 3, 1);
+        QCOMPARE(Probehnout(beh, *m_banka).size(), 2);
+        QCOMPARE(beh.Zbyva(), 1);
+    }
+
+    // Every number of the bank can be drawn: a run whose only candidates are 1 and 757 takes either.
+    void nahodnePoradiDosahnePosledniOtazky()
+    {
+        Otevrit({Pomocnik::Zaznam(1), Pomocnik::Zaznam(757)});
+        QSet<int> prvni;
+        BehOtazek beh;
+        for (int ms = 0; ms < 40; ++ms) {
+            Hodiny::Zastavit(Poledne(ms * 1009));
+            beh.Zacit(*m_banka, Nastaveni({1, 7}), DruhBehu::Procvicovani, PoradiOtazek::Nahodne, 1, 1);
+            prvni << beh.DalsiOtazka(*m_banka).value_or(0);
+        }
+        QCOMPARE(prvni, (QSet<int>{1, 757}));
     }
 
     void skupinaTJenABCD()
     {
-        Otevrit({{1, QStringLiteral("ABC")}, {2}, {3, QStringLiteral("BCD")}, {621, QStringLiteral("ABC")}, {622}});
-        StavProgramu s;
-        s.ZvolenaSkupina = QStringLiteral("T");
-        QCOMPARE(Beh::PocetOtazek(*m_banka, s), 2);
-        QVERIFY(!Beh::OtazkaVyhovuje(*m_banka, s, 1) && Beh::OtazkaVyhovuje(*m_banka, s, 2));
-        s.ZacitOtazkou = 1;
-        QCOMPARE(Probehnout(*m_banka, s, 2), (QList<int>{2, 622}));
-        StavProgramu n;
-        n.ZvolenaSkupina = QStringLiteral("T");
-        n.PostupnyVyber = false;
-        const QList<int> beh = Probehnout(*m_banka, n, 2);
-        QCOMPARE(QSet<int>(beh.begin(), beh.end()), (QSet<int>{2, 622}));
-        s.ZvolenaSkupina = QStringLiteral("A1");
-        QVERIFY(Beh::OtazkaVyhovuje(*m_banka, s, 1) && !Beh::OtazkaVyhovuje(*m_banka, s, 3));
-    }
-
-    void prehranySeznamBezZkousek()
-    {
-        Otevrit();
-        StavProgramu s;
-        s.PovoleneKategorie = Okruhy({3});
-        s.SeznamOtazek = {5, 4, 421};
-        s.CelkemOtazek = s.Zbyva = 3;
-        s.OpakovatSeznam = true;
-        QList<int> beh;
-        while (const std::optional<int> x = Beh::DalsiOtazka(*m_banka, s))
-            beh << *x;
-        QCOMPARE(beh, (QList<int>{5, 4, 421})); // other group, retired, category off: all replayed
-        QCOMPARE(s.Zbyva, 0);
-        // A list shorter than its count is not read past its end.
-        s.SeznamOtazek = {1};
-        s.CelkemOtazek = s.Zbyva = 2;
-        QCOMPARE(Beh::DalsiOtazka(*m_banka, s), std::optional<int>(1));
-        QVERIFY(!Beh::DalsiOtazka(*m_banka, s));
+        Otevrit({Pomocnik::Zaznam(1, QStringLiteral("ABC")), Pomocnik::Zaznam(2), Pomocnik::Zaznam(3, QStringLiteral("BCD")),
+                 Pomocnik::Zaznam(621, QStringLiteral("ABC")), Pomocnik::Zaznam(622)});
+        const Konfigurace t = Nastaveni({1, 2, 3, 4, 5, 6, 7}, QStringLiteral("T"));
+        QCOMPARE(BehOtazek::PocetOtazek(*m_banka, t), 2);
+        BehOtazek beh;
+        beh.Zacit(*m_banka, t, DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 2, 1);
+        QCOMPARE(Probehnout(beh, *m_banka), (QList<int>{2, 622}));
+        beh.Zacit(*m_banka, t, DruhBehu::Procvicovani, PoradiOtazek::Nahodne, 2, 1);
+        const QList<int> cisla = Probehnout(beh, *m_banka);
+        QCOMPARE(QSet<int>(cisla.begin(), cisla.end()), (QSet<int>{2, 622}));
+        beh.Zacit(*m_banka, Nastaveni({1}, QStringLiteral("A1")), DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 2, 1);
+        QCOMPARE(Probehnout(beh, *m_banka), (QList<int>{1, 2})); // 3 is not a question of group A
     }
 
     void procentaSeZaokrouhlujiKSude()
     {
-        QCOMPARE(Beh::Procenta(1, 8), 12);
-        QCOMPARE(Beh::Procenta(3, 8), 38);
-        QCOMPARE(Beh::Procenta(5, 8), 62);
-        QCOMPARE(Beh::Procenta(7, 8), 88);
-        QCOMPARE(Beh::Procenta(8, 9), 89);
-        QCOMPARE(Beh::Procenta(1, 3), 33);
-        QCOMPARE(Beh::Procenta(2, 3), 67);
-        QCOMPARE(Beh::Procenta(1, 200), 0);  // 0.5 to the even 0
-        QCOMPARE(Beh::Procenta(3, 200), 2);  // 1.5 to the even 2
-        QCOMPARE(Beh::Procenta(5, 5), 100);
-        QCOMPARE(Beh::Procenta(0, 0), 0);
+        QCOMPARE(BehOtazek::Procenta(1, 8), 12);
+        QCOMPARE(BehOtazek::Procenta(3, 8), 38);
+        QCOMPARE(BehOtazek::Procenta(5, 8), 62);
+        QCOMPARE(BehOtazek::Procenta(7, 8), 88);
+        QCOMPARE(BehOtazek::Procenta(8, 9), 89);
+        QCOMPARE(BehOtazek::Procenta(2, 3), 67);
+        QCOMPARE(BehOtazek::Procenta(1, 200), 0); // 0.5 to the even 0
+        QCOMPARE(BehOtazek::Procenta(3, 200), 2); // 1.5 to the even 2
+        QCOMPARE(BehOtazek::Procenta(0, 0), 0);
     }
 
-    void hodnoceniOdpovedi()
+    // A practice run of 1, 2 and 3: right, wrong, hinted; every judged question reported at once,
+    // then the retry of the wrong and hinted ones, reported as a replay.
+    void oznaceniHodnoceniANapoveda()
     {
-        StavProgramu s;
-        s.SpravnePismena = QStringLiteral("AC");
-        s.CelkemOtazek = 3;
-        s.Zbyva = 2;
-        s.AktualniOtazka = 10;
-        s.CekaNaOdpoved = true;
-        Beh::Hodnoceni h = Beh::VyhodnotitOdpoved(s, {true, false, true, false});
-        QVERIFY(h.spravne);
-        QVERIFY(!s.CekaNaOdpoved);
-        QCOMPARE(s.UspesnostBehu, 100);
-        QVERIFY(s.SpatneOtazky.isEmpty());
+        Otevrit();
+        QList<std::tuple<int, PosouzenaOdpoved::Vysledek, PosouzenaOdpoved::Zdroj>> hlaseni;
+        BehOtazek beh;
+        beh.NastavitPosluchace([&](const PosouzenaOdpoved &o) { hlaseni << std::make_tuple(o.cislo, o.vysledek, o.zdroj); });
+        beh.Zacit(*m_banka, Nastaveni({1}), DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 3, 1);
+        QVERIFY(!beh.Oznacit(0)); // nothing awaits an answer before the first question
 
-        using Z = Beh::Znacka;
-        s.Zbyva = 1;
-        s.AktualniOtazka = 11;
-        h = Beh::VyhodnotitOdpoved(s, {true, false, false, false});
-        QVERIFY(!h.spravne);
-        QCOMPARE(h.znacky, (std::array<Z, 4>{Z::BezeZmeny, Z::BezeZmeny, Z::Opomenuta, Z::BezeZmeny}));
-        QCOMPARE(s.UspesnostBehu, 50);
+        using V = PosouzenaOdpoved::Vysledek;
+        using Z = Znacka;
+        QCOMPARE(beh.DalsiOtazka(*m_banka), std::optional<int>(1));
+        QVERIFY(beh.CekaNaOdpoved() && !beh.NecoOznaceno());
+        beh.Oznacit(1);
+        beh.Oznacit(1); // marked again: unmarked
+        QVERIFY(!beh.NecoOznaceno());
+        Hodnoceni h = Odpovedet(beh, QStringLiteral("A"));
+        QVERIFY(h.spravne && !beh.CekaNaOdpoved());
+        QVERIFY(!beh.Oznacit(2) && !beh.Napoveda()); // judged: nothing more to mark or hint
+        QCOMPARE(beh.UspesnostBehu(), 100);
 
-        s.Zbyva = 0;
-        s.AktualniOtazka = 12;
-        h = Beh::VyhodnotitOdpoved(s, {true, true, true, false});
+        QCOMPARE(beh.DalsiOtazka(*m_banka), std::optional<int>(2)); // right letters A and C
+        QVERIFY(!beh.Oznacena(0)); // nothing carried over
+        h = Odpovedet(beh, QStringLiteral("AB"));
         QVERIFY(!h.spravne);
-        QCOMPARE(h.znacky, (std::array<Z, 4>{Z::BezeZmeny, Z::Spatna, Z::BezeZmeny, Z::BezeZmeny}));
-        QCOMPARE(s.PocetSpatnych, 2);
-        QCOMPARE(s.SpatneOtazky, (QList<int>{11, 12}));
-        QCOMPARE(s.UspesnostBehu, 33);
+        QCOMPARE(h.znacky, (std::array<Z, 4>{Z::BezeZmeny, Z::Spatna, Z::Opomenuta, Z::BezeZmeny}));
+        QCOMPARE(beh.UspesnostBehu(), 50);
+
+        QCOMPARE(beh.DalsiOtazka(*m_banka), std::optional<int>(3));
+        beh.Oznacit(3);
+        QVERIFY(beh.Napoveda());
+        QVERIFY(beh.Oznacena(0) && !beh.Oznacena(3)); // the right answer replaces the user's
+        QCOMPARE(beh.UspesnostBehu(), 50);            // a hinted question counts neither way
+        QCOMPARE(beh.SpatneOtazky(), QList<int>{2});
+        QCOMPARE(beh.OtazkySNapovedou(), QList<int>{3});
+        QCOMPARE(hlaseni, (QList<std::tuple<int, V, PosouzenaOdpoved::Zdroj>>{
+                              {1, V::Spravne, PosouzenaOdpoved::Zdroj::Procvicovani},
+                              {2, V::Spatne, PosouzenaOdpoved::Zdroj::Procvicovani},
+                              {3, V::SNapovedou, PosouzenaOdpoved::Zdroj::Procvicovani}}));
+
+        beh.Opakovat();
+        QCOMPARE(std::make_tuple(beh.CelkemOtazek(), beh.Zbyva(), beh.PocetSpatnych(), beh.PocetNapoved(), beh.UspesnostBehu()),
+                 std::make_tuple(2, 2, 0, 0, 0));
+        QVERIFY(beh.OpakovatSeznam());
+        QCOMPARE(Probehnout(beh, *m_banka), (QList<int>{2, 3}));
+        Odpovedet(beh, QStringLiteral("C"));
+        QCOMPARE(hlaseni.last(), std::make_tuple(3, V::Spatne, PosouzenaOdpoved::Zdroj::Oprava));
     }
 
-    void napovedaSeNepocitaDoUspesnosti()
+    // Ten questions, the third hinted, the fifth wrong: 8 of 9 judged are right; every question
+    // hinted leaves the rate at 0. An examination has no hint and retries only the wrong answers.
+    void uspesnostBezNapoved()
     {
-        // Ten questions, the third hinted, the fifth wrong: 8 of 9 judged are right.
-        StavProgramu s;
-        s.CelkemOtazek = s.Zbyva = 10;
-        s.SpravnePismena = QStringLiteral("B");
+        QList<OtazkaBanky> otazky;
+        for (int n = 1; n <= 10; ++n)
+            otazky << Pomocnik::Zaznam(n, QStringLiteral("ABCD"), QStringLiteral("B"));
+        Otevrit(otazky);
+        BehOtazek beh;
+        beh.Zacit(*m_banka, Nastaveni({1}), DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 10, 1);
         for (int i = 1; i <= 10; ++i) {
-            --s.Zbyva;
-            s.AktualniOtazka = 100 + i;
-            s.CekaNaOdpoved = true;
-            if (i == 3) {
-                QVERIFY(Beh::Napoveda(s));
-                QVERIFY(!Beh::Napoveda(s)); // once per question
-                continue;
-            }
-            Beh::VyhodnotitOdpoved(s, {i == 5, i != 5, false, false});
+            beh.DalsiOtazka(*m_banka);
+            if (i == 3)
+                beh.Napoveda();
+            else
+                Odpovedet(beh, i == 5 ? QStringLiteral("A") : QStringLiteral("B"));
         }
-        QCOMPARE(s.UspesnostBehu, 89);
-        QCOMPARE(s.OtazkySNapovedou, QList<int>{103});
-        QCOMPARE(s.SpatneOtazky, QList<int>{105});
+        QCOMPARE(beh.UspesnostBehu(), 89);
 
-        // Every question hinted: the rate stays 0.
-        StavProgramu h;
-        h.CelkemOtazek = h.Zbyva = 2;
+        beh.Zacit(*m_banka, Nastaveni({1}), DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 2, 1);
         for (int i = 0; i < 2; ++i) {
-            --h.Zbyva;
-            h.CekaNaOdpoved = true;
-            QVERIFY(Beh::Napoveda(h));
+            beh.DalsiOtazka(*m_banka);
+            QVERIFY(beh.Napoveda());
         }
-        QCOMPARE(h.UspesnostBehu, 0);
-        QCOMPARE(h.PocetNapoved, 2);
+        QCOMPARE(std::make_pair(beh.UspesnostBehu(), beh.PocetNapoved()), std::make_pair(0, 2));
+
+        beh.Zacit(*m_banka, Nastaveni({1}), DruhBehu::Zkouseni, PoradiOtazek::PodleCisla, 2, 1);
+        beh.DalsiOtazka(*m_banka);
+        QVERIFY(!beh.Napoveda());
+        Odpovedet(beh, QStringLiteral("A"));
+        beh.DalsiOtazka(*m_banka);
+        Odpovedet(beh, QStringLiteral("B"));
+        beh.Opakovat();
+        QCOMPARE(beh.SeznamOtazek(), QList<int>{1});
     }
 
-    void opakovaniAZaznam()
+    // The replay of a stored result in its own group: its list without any test, a record with the
+    // stored categories, retries within it, and the user's group back at the end.
+    void opravaVlastniSkupinou()
     {
-        StavProgramu s;
-        s.CelkemOtazek = 20;
-        s.SpatneOtazky = {3, 7, 15};
-        s.PocetSpatnych = 3;
-        s.OtazkySNapovedou = {9};
-        s.PocetNapoved = 1;
-        s.UspesnostBehu = 84;
-        s.PovoleneKategorie = Okruhy({2, 6});
-        s.ZvolenaSkupina = QStringLiteral("C");
-        s.AktivniProfil = QStringLiteral("Šárka");
+        Otevrit();
+        QString skupina = QStringLiteral("B");
+        BehOtazek beh;
+        beh.ZacitOpravu({DruhBehu::Procvicovani, {5, 4, 421}, QStringLiteral("C"), QStringLiteral("17")}, skupina);
+        QCOMPARE(skupina, QStringLiteral("C"));
+        QVERIFY(beh.OpravaZVysledku() && beh.OpakovatSeznam());
+        QCOMPARE(Probehnout(beh, *m_banka), (QList<int>{5, 4, 421})); // other group, retired, category off
+        Odpovedet(beh, QStringLiteral("A"));
+        beh.Opakovat();
+        const ZaznamVysledku z = beh.Vysledek(QStringLiteral("Šárka"), QDateTime(QDate(2026, 3, 14), QTime(9, 30, 15)));
+        QCOMPARE(std::make_tuple(z.Skupina, z.Kategorie, z.TypTestu), std::make_tuple(QStringLiteral("C"), QStringLiteral("17"),
+                                                                                      QStringLiteral("Procvičování")));
+        beh.Ukoncit(skupina);
+        QCOMPARE(skupina, QStringLiteral("B"));
+        QVERIFY(!beh.OpravaZVysledku() && beh.SeznamOtazek().isEmpty());
+        beh.Ukoncit(skupina); // a run that was no replay keeps the group
+        QCOMPARE(skupina, QStringLiteral("B"));
+    }
 
+    // Practice over categories 1 and 3: 1, 2, 3, 476, 480 with 2 and 476 wrong and 3 hinted; the
+    // record, the retry of 2, 476, 3, and whether a record is written at all.
+    void zaznamBehu()
+    {
+        Otevrit();
+        Konfigurace k = Nastaveni({1, 3});
+        k.VytvaretProtokol = {true, false, true};
+        BehOtazek beh;
+        beh.Zacit(*m_banka, k, DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 5, 1);
+        while (const std::optional<int> x = beh.DalsiOtazka(*m_banka)) {
+            if (*x == 3)
+                beh.Napoveda();
+            else
+                Odpovedet(beh, *x == 2 || *x == 476 ? QStringLiteral("B") : QStringLiteral("A"));
+        }
         const QDateTime kdy(QDate(2026, 3, 14), QTime(9, 30, 15));
-        Beh::Vysledek v = Beh::VysledekBehu(s, false, kdy);
-        QCOMPARE(v.TypTestu, QStringLiteral("Procvičování"));
-        QCOMPARE(v.Profil, QStringLiteral("Šárka"));
-        QCOMPARE(v.Datum, kdy.date());
-        QCOMPARE(v.Cas, kdy.time());
-        QCOMPARE(v.Kategorie, QStringLiteral("26"));
-        QCOMPARE(v.SpatneCisla, QStringLiteral("3, 7, 15"));
-        QCOMPARE(v.SNapovedouCisla, QStringLiteral("9"));
-        QCOMPARE(std::make_tuple(v.PocetOtazek, v.Spatne, v.SNapovedou, v.Uspesnost), std::make_tuple(20, 3, 1, 84));
-        s.OpravaZVysledku = true;
-        s.KategorieOpravy = QStringLiteral("1234567");
-        QCOMPARE(Beh::VysledekBehu(s, true, kdy).Kategorie, QStringLiteral("1234567"));
-        QCOMPARE(Beh::VysledekBehu(s, true, kdy).TypTestu, QStringLiteral("Zkoušení"));
+        const ZaznamVysledku z = beh.Vysledek(QStringLiteral("Šárka"), kdy);
+        QCOMPARE(std::make_tuple(z.TypTestu, z.Profil, z.Datum, z.Cas, z.Skupina, z.Kategorie),
+                 std::make_tuple(QStringLiteral("Procvičování"), QStringLiteral("Šárka"), kdy.date(), kdy.time(),
+                                 QStringLiteral("B"), QStringLiteral("13")));
+        QCOMPARE(std::make_tuple(z.PocetOtazek, z.Spatne, z.SpatneCisla, z.SNapovedou, z.SNapovedouCisla, z.Uspesnost),
+                 std::make_tuple(5, 2, QStringLiteral("2, 476"), 1, QStringLiteral("3"), 50));
+        QCOMPARE(z.Spravnych(), 2);
+        QCOMPARE(Vysledky::RozhodnoutOZapisu(beh, k), Vysledky::Zapis::Zapsat);
 
-        StavProgramu zkouseni = s;
-        Beh::PripravitOpakovani(s, true);
-        QCOMPARE(s.SeznamOtazek, (QList<int>{3, 7, 15, 9}));
-        QCOMPARE(std::make_tuple(s.CelkemOtazek, s.Zbyva, s.PocetSpatnych, s.PocetNapoved, s.UspesnostBehu),
-                 std::make_tuple(4, 4, 0, 0, 0));
-        QVERIFY(s.SpatneOtazky.isEmpty() && s.OtazkySNapovedou.isEmpty());
-        Beh::PripravitOpakovani(zkouseni, false);
-        QCOMPARE(zkouseni.SeznamOtazek, (QList<int>{3, 7, 15}));
-        QCOMPARE(zkouseni.CelkemOtazek, 3);
-    }
-
-    void rozhodnutiOZaznamu()
-    {
-        StavProgramu s;
-        s.VytvaretProtokol = {true, false, true};
-        QCOMPARE(Beh::RozhodnoutOZaznamu(s, false), Beh::Zaznam::Zapsat);
-        QCOMPARE(Beh::RozhodnoutOZaznamu(s, true), Beh::Zaznam::Vypnuto);
-        s.OpakovatSeznam = true;
-        QCOMPARE(Beh::RozhodnoutOZaznamu(s, false), Beh::Zaznam::ZeptatSe);
-        QCOMPARE(Beh::RozhodnoutOZaznamu(s, true), Beh::Zaznam::Vypnuto);
+        beh.Opakovat();
+        QCOMPARE(beh.SeznamOtazek(), (QList<int>{2, 476, 3}));
+        QCOMPARE(Vysledky::RozhodnoutOZapisu(beh, k), Vysledky::Zapis::ZeptatSe); // a retry asks first
+        beh.Zacit(*m_banka, k, DruhBehu::Zkouseni, PoradiOtazek::PodleCisla, 1, 1);
+        QCOMPARE(Vysledky::RozhodnoutOZapisu(beh, k), Vysledky::Zapis::Vypnuto);
+        QCOMPARE(beh.Vysledek({}, kdy).TypTestu, QStringLiteral("Zkoušení"));
     }
 };
 

@@ -122,13 +122,10 @@ private slots:
                                     Pomocnik::Zaznam(421), Pomocnik::Zaznam(621), Pomocnik::Zaznam(622)});
         BankaOtazek banka;
         banka.Otevrit();
-        StavProgramu stav;
-        stav.ZvolenaSkupina = QStringLiteral("B");
-        stav.PovoleneKategorie = {true, false, false, false, false, true, false};
-        QList<int> kvalifikujici;
-        for (int c = 1; c <= Kategorie::NejvyssiCislo; ++c)
-            if (Beh::OtazkaVyhovuje(banka, stav, c))
-                kvalifikujici << c;
+        Konfigurace nastaveni;
+        nastaveni.ZvolenaSkupina = QStringLiteral("B");
+        nastaveni.PovoleneKategorie = {true, false, false, false, false, true, false};
+        const QList<int> kvalifikujici = BehOtazek::VyhovujiciOtazky(banka, nastaveni);
         QCOMPARE(kvalifikujici, (QList<int>{1, 3, 4, 5, 6, 7, 621, 622}));
 
         const QDate dnes(2026, 6, 10);

@@ -1,5 +1,6 @@
 // The detail of a stored result: its category lines, and the replay of its wrong answers.
-#include "logika/stav.h"
+#include "zaznamy.h"
+
 #include "practice/podrobnostitext.h"
 
 #include <QTest>
@@ -29,57 +30,21 @@ private slots:
         QCOMPARE(Podrobnosti::Posun(QStringLiteral("4")), 0);
     }
 
-    void otazkyOpravy()
+    void opravaVysledku()
     {
-        UdajeVysledku u;
-        u.spatne = 3;
-        u.spatneCisla = QStringLiteral("3, 7, 15");
-        u.sNapovedou = 1;
-        u.sNapovedouCisla = QStringLiteral("9");
-        QCOMPARE(Podrobnosti::OtazkyOpravy(u), (QList<int>{3, 7, 15, 9}));
+        ZaznamVysledku z = Pomocnik::VysledekSChybami(); // wrong 3, 7, 15, hinted 9, group C, categories 26
+        const Oprava o = Podrobnosti::OpravaVysledku(z, DruhBehu::Zkouseni);
+        QCOMPARE(o.otazky, (QList<int>{3, 7, 15, 9}));
+        QCOMPARE(std::make_tuple(o.druh, o.skupina, o.kategorie),
+                 std::make_tuple(DruhBehu::Zkouseni, QStringLiteral("C"), QStringLiteral("26")));
         // A list is read only when its count says there are numbers.
-        u.spatne = 0;
-        QCOMPARE(Podrobnosti::OtazkyOpravy(u), QList<int>{9});
-        u.sNapovedou = 0;
-        QVERIFY(Podrobnosti::OtazkyOpravy(u).isEmpty());
-        u.spatne = 2;
-        u.spatneCisla = QStringLiteral("701, 12");
-        QCOMPARE(Podrobnosti::OtazkyOpravy(u), (QList<int>{701, 12}));
-    }
-
-    void zacatekOpravy()
-    {
-        StavProgramu s;
-        s.ZvolenaSkupina = QStringLiteral("B");
-        s.SpatneOtazky = {1, 2};
-        s.OtazkySNapovedou = {5};
-        s.SeznamOtazek = {100, 200};
-        UdajeVysledku u;
-        u.skupina = QStringLiteral("C");
-        u.kategorie = QStringLiteral("26");
-        u.spatne = 3;
-        u.spatneCisla = QStringLiteral("3, 7, 15");
-        u.sNapovedou = 1;
-        u.sNapovedouCisla = QStringLiteral("9");
-        Podrobnosti::ZacitOpravu(s, u);
-        QCOMPARE(s.SeznamOtazek, (QList<int>{3, 7, 15, 9}));
-        QVERIFY(s.SpatneOtazky.isEmpty() && s.OtazkySNapovedou.isEmpty());
-        QCOMPARE(s.CelkemOtazek, 4);
-        QCOMPARE(s.Zbyva, 4);
-        QVERIFY(s.OpravaZVysledku);
-        QCOMPARE(s.PuvodniSkupina, QStringLiteral("B"));
-        QCOMPARE(s.ZvolenaSkupina, QStringLiteral("C"));
-        QCOMPARE(s.KategorieOpravy, QStringLiteral("26"));
-        QCOMPARE(s.PovoleneKategorie, (std::array<bool, 7>{true, true, true, true, true, true, true}));
-    }
-
-    void spravnych()
-    {
-        UdajeVysledku u;
-        u.pocetOtazek = 20;
-        u.spatne = 3;
-        u.sNapovedou = 1;
-        QCOMPARE(u.Spravnych(), 16);
+        z.Spatne = 0;
+        QCOMPARE(Podrobnosti::OpravaVysledku(z, DruhBehu::Procvicovani).otazky, QList<int>{9});
+        z.SNapovedou = 0;
+        QVERIFY(Podrobnosti::OpravaVysledku(z, DruhBehu::Procvicovani).otazky.isEmpty());
+        z.Spatne = 2;
+        z.SpatneCisla = QStringLiteral("701, 12");
+        QCOMPARE(Podrobnosti::OpravaVysledku(z, DruhBehu::Procvicovani).otazky, (QList<int>{701, 12}));
     }
 };
 

@@ -8,7 +8,7 @@ class TestProtokolText : public QObject {
     Q_OBJECT
 
     // A test with every position answered rightly except position 7 (unanswered) and 12 (wrong).
-    static ProtokolText::Protokol Vzor()
+    static ZaznamProtokolu Vzor()
     {
         QStringList odpoved, spravna, cisla;
         for (int p = 1; p <= 25; ++p) {
@@ -18,20 +18,10 @@ class TestProtokolText : public QObject {
         }
         odpoved[6] = QString();
         odpoved[11] = QStringLiteral("D");
-        ProtokolText::Protokol p;
-        p.profil = QStringLiteral("Šárka");
-        p.datumCas = QStringLiteral("14.3.2026 10:05:07");
-        p.skupina = QStringLiteral("C");
-        p.delkaTestu = QStringLiteral("12:05");
-        p.spravne = 23;
-        p.pocetBodu = 60;
-        p.minPocetBodu = 43;
-        p.verdikt = QStringLiteral("Prošel");
-        p.body = QStringLiteral("3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4");
-        p.odpoved = Tokeny::Spojit(odpoved);
-        p.spravnaOdpoved = Tokeny::Spojit(spravna);
-        p.skutCis = Tokeny::Spojit(cisla);
-        return p;
+        return {QStringLiteral("Šárka"), QDateTime(QDate(2026, 3, 14), QTime(10, 5, 7)), QStringLiteral("C"),
+                QStringLiteral("12:05"), 23, 60, 43, QStringLiteral("Prošel"),
+                QStringLiteral("3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4"), Tokeny::Spojit(odpoved),
+                Tokeny::Spojit(spravna), Tokeny::Spojit(cisla)};
     }
 
 private slots:
@@ -93,8 +83,8 @@ private slots:
 
     void vseSpravneBezKrizku()
     {
-        ProtokolText::Protokol p = Vzor();
-        p.odpoved = p.spravnaOdpoved;
+        ZaznamProtokolu p = Vzor();
+        p.Odpoved = p.SpravnaOdpoved;
         const QStringList r = ProtokolText::Radky(p);
         int body = 0;
         for (int i = 11; i <= 35; ++i) {

@@ -9,21 +9,19 @@
 #include "data/tabulka.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestHlavniFormular : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
 
     void ZapsatKonfiguraci(const QByteArray &obsah)
     {
-        QFile f(m_dir->filePath(QStringLiteral("config.ini")));
+        QFile f(m_dir->Soubor(QStringLiteral("config.ini")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(obsah);
     }
@@ -53,10 +51,9 @@ class TestHlavniFormular : public QObject {
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
         Dialogy::Test::Zapnout();
-        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
+        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->Cesta()), QString());
     }
 
     void vychoziNastaveniBezKonfigurace()
@@ -132,7 +129,7 @@ private slots:
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
         QCOMPARE(okno.Stav().UlozeneProfily, QStringList{QStringLiteral("Default")});
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("config.ini"))));
+        QVERIFY(!QFile::exists(m_dir->Soubor(QStringLiteral("config.ini"))));
     }
 
     void napovedaVeStavovemRadku()
@@ -232,7 +229,7 @@ private slots:
             ZapsatKonfiguraci(obsah);
         QStringList soubory;
         for (const char *s : {"Vysledky.DB", "Vysledky.MB", "Protokoly.DB", "Protokoly.MB"})
-            soubory << m_dir->filePath(QString::fromLatin1(s));
+            soubory << m_dir->Soubor(QString::fromLatin1(s));
         QList<QByteArray> predtim;
         for (const QString &s : std::as_const(soubory))
             predtim << Obsah(s);
@@ -277,7 +274,7 @@ private slots:
         zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QVERIFY2(zpravy[0].text.contains(QStringLiteral("config.ini")), qPrintable(zpravy[0].text));
-        QCOMPARE(Obsah(m_dir->filePath(QStringLiteral("config.ini"))), velky);
+        QCOMPARE(Obsah(m_dir->Soubor(QStringLiteral("config.ini"))), velky);
     }
 
     void chybejiciTabulkyVysledku()
@@ -299,7 +296,7 @@ private slots:
 
     void startBezBankyOtazek()
     {
-        QFile::remove(m_dir->filePath(QStringLiteral("otazky.DB")));
+        QFile::remove(m_dir->Soubor(QStringLiteral("otazky.DB")));
         ZapsatKonfiguraci("[Skupina]\r\nSkupina=D\r\n");
         THlavniFormular okno;
         const auto zpravy = Dialogy::Test::Zobrazene();
@@ -307,7 +304,7 @@ private slots:
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
         QVERIFY2(zpravy[0].text.contains(QStringLiteral("otazky.DB")), qPrintable(zpravy[0].text));
         QCOMPARE(okno.Stav().ZvolenaSkupina, QStringLiteral("B")); // later start-up steps were skipped
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("otazky.DB"))));
+        QVERIFY(!QFile::exists(m_dir->Soubor(QStringLiteral("otazky.DB"))));
     }
 };
 

@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -36,7 +35,7 @@ public slots:
 class TestInformace : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
     Prohlizec m_prohlizec;
 
     // Triggers the menu item and runs `kontrola` on the modal window it opens; returns whether
@@ -88,11 +87,10 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
         Dialogy::Test::Zapnout();
         m_prohlizec.adresy.clear();
-        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
+        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->Cesta()), QString());
     }
 
     void oProgramuZavreOKiEscape()
@@ -209,11 +207,11 @@ private slots:
 
     void napovedaZAdresareProgramu()
     {
-        ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/index.htm")),
+        ZapsatSoubor(m_dir->Soubor(QStringLiteral("Help/index.htm")),
                      QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
                                     "</head><body><p>Úvodní stránka</p><a href=\"druha.htm\">dál</a> "
                                     "<a href=\"https://example.org/\">web</a></body></html>").toUtf8());
-        ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/druha.htm")),
+        ZapsatSoubor(m_dir->Soubor(QStringLiteral("Help/druha.htm")),
                      QByteArrayLiteral("<html><body><p>Druhá stránka</p></body></html>"));
         THlavniFormular okno;
         QVERIFY(Otevrit<THelpForm>(Pomocnik::Prvek<QAction>(&okno, "M1Napoveda"), [&](THelpForm *o) {
@@ -223,7 +221,7 @@ private slots:
             // Larger than the main window: it overhangs equally on both sides.
             QVERIFY(Vycentrovano(o, &okno));
             auto *wbHelp = Pomocnik::Prvek<QTextBrowser>(o, "wbHelp");
-            QCOMPARE(wbHelp->source(), QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("Help/index.htm"))));
+            QCOMPARE(wbHelp->source(), QUrl::fromLocalFile(m_dir->Soubor(QStringLiteral("Help/index.htm"))));
             QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Úvodní stránka")));
             QCOMPARE(wbHelp->geometry(), o->rect());
 
@@ -257,11 +255,11 @@ private slots:
     void odkazNaChybejiciStranku()
     {
         // A link to a page that is gone shows the notice, not an empty window.
-        ZapsatSoubor(m_dir->filePath(QStringLiteral("Help/index.htm")), QByteArrayLiteral("<html><body>Obsah</body></html>"));
+        ZapsatSoubor(m_dir->Soubor(QStringLiteral("Help/index.htm")), QByteArrayLiteral("<html><body>Obsah</body></html>"));
         THelpForm o;
         auto *wbHelp = Pomocnik::Prvek<QTextBrowser>(&o, "wbHelp");
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Obsah")));
-        wbHelp->setSource(QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("Help/neni.htm"))));
+        wbHelp->setSource(QUrl::fromLocalFile(m_dir->Soubor(QStringLiteral("Help/neni.htm"))));
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("Nápověda není k dispozici")));
         QVERIFY(wbHelp->toPlainText().contains(QStringLiteral("neni.htm")));
     }

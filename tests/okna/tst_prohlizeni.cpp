@@ -1,8 +1,6 @@
 // The question view, the mode switch and browse mode of the main window.
 #include "pomocnik.h"
 
-#include "app/dialogy.h"
-#include "app/hlavniformular.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "app/panelprohlizeni.h"
@@ -10,11 +8,9 @@
 #include "app/spintlacitko.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -36,16 +32,16 @@ QString TextNaRadky(const QFont &pismo, int sirka, int radku)
 class TestProhlizeni : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<THlavniFormular> m_okno;
+    std::unique_ptr<Pomocnik::Program> m_program;
     QString m_triRadky;
 
-    THlavniFormular &O() { return *m_okno; }
+    THlavniFormular &O() { return *m_program->okno; }
     template <typename T = QWidget>
-    T *W(const char *jmeno) { return Pomocnik::Prvek<T>(m_okno.get(), jmeno); }
-    QAction *A(const char *jmeno) { return Pomocnik::Prvek<QAction>(m_okno.get(), jmeno); }
+    T *W(const char *jmeno) { return Pomocnik::Prvek<T>(&O(), jmeno); }
+    QAction *A(const char *jmeno) { return Pomocnik::Prvek<QAction>(&O(), jmeno); }
+    int Cislo() { return W<TPanelOtazky>("pOtazky")->Cislo(); }
 
-    bool Viditelny(QWidget *w) { return w->isVisibleTo(m_okno.get()); }
+    bool Viditelny(QWidget *w) { return w->isVisibleTo(&O()); }
 
     void Napsat(const QString &text, int klavesa = Qt::Key_Return)
     {
@@ -64,19 +60,13 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
-        Dialogy::Test::Zapnout();
-        QList<Banka::OtazkaZdroje> otazky;
-        for (int n : {1, 2, 7, 8, 620, 621, 721, 756, 757})
-            otazky << Pomocnik::Otazka(n);
+        QList<Banka::OtazkaZdroje> otazky = Pomocnik::Otazky({1, 2, 7, 8, 620, 621, 721, 756, 757});
         otazky[0].spravne = QStringLiteral("AC");
         otazky[1].a = m_triRadky;
         otazky[1].d.clear();
         otazky[1].poznamka.clear();
-        QCOMPARE(Pomocnik::ZapsatBanku(otazky, m_dir->path()), QString());
-        m_okno = std::make_unique<THlavniFormular>();
-        m_okno->show();
+        m_program = std::make_unique<Pomocnik::Program>(otazky);
+        O().show();
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
 
@@ -84,7 +74,7 @@ private slots:
     {
         QCOMPARE(Dialogy::Test::Nezodpovezene(), 0);
         Dialogy::Test::Odpovedet(true);
-        m_okno.reset();
+        m_program.reset();
     }
 
     void vstupDoProhlizeni()
@@ -96,7 +86,6 @@ private slots:
         QCOMPARE(W<QLabel>("stOtazka")->text(), QStringLiteral("Otázka 1?"));
         QCOMPARE(W<QLabel>("stPoznamka")->text(), QStringLiteral("Poznámka 1."));
         QVERIFY(Viditelny(W<QLabel>("stPoznamka")) && Viditelny(W<TPanelProhlizeni>("pProhlizeni")));
-        QCOMPARE(O().Stav().SpravnePismena, QStringLiteral("AC"));
         QVERIFY(Viditelny(W<QLabel>("imgA")) && !Viditelny(W<QLabel>("imgB")));
         QVERIFY(Viditelny(W<QLabel>("imgC")) && !Viditelny(W<QLabel>("imgD")));
         QVERIFY(!W<QLabel>("imgA")->pixmap().isNull());
@@ -167,7 +156,6 @@ private slots:
         O().ZobrazitOtazku(5);
         QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), Vyrazena);
         QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 5"));
-        QVERIFY(O().Stav().SpravnePismena.isEmpty() && O().Stav().SkupinyOtazky.isEmpty());
         QVERIFY(Viditelny(W<QLabel>("lbCisloOtazky")));
         QVERIFY(!Viditelny(W<QLabel>("stOtazka")) && !Viditelny(W<QLabel>("imgObrazek")));
         for (const char *jmeno : {"stA", "stB", "stC", "stD", "lbA", "lbB", "lbC", "lbD", "imgA", "imgB", "imgC", "imgD"})
@@ -190,25 +178,25 @@ private slots:
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
         W<TSpinTlacitko>("sb1")->Nahoru()->click();
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("2"));
-        QCOMPARE(O().Stav().AktualniOtazka, 2);
+        QCOMPARE(Cislo(), 2);
 
         Napsat(QStringLiteral("0"));
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
-        QCOMPARE(O().Stav().AktualniOtazka, 1);
+        QCOMPARE(Cislo(), 1);
         Napsat(QStringLiteral("900"));
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("757"));
-        QCOMPARE(O().Stav().AktualniOtazka, 757);
+        QCOMPARE(Cislo(), 757);
         W<TSpinTlacitko>("sb1")->Nahoru()->click(); // at 757 up does nothing
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("757"));
         W<TSpinTlacitko>("sb1")->Dolu()->click();
-        QCOMPARE(O().Stav().AktualniOtazka, 756);
+        QCOMPARE(Cislo(), 756);
         Napsat(QStringLiteral("007"), Qt::Key_Enter);
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("007"));
         QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 7"));
 
         W<QLineEdit>("eCisloO")->setText(QStringLiteral("0"));
         W<TSpinTlacitko>("sb1")->Nahoru()->click();
-        QCOMPARE(O().Stav().AktualniOtazka, 1);
+        QCOMPARE(Cislo(), 1);
         W<QLineEdit>("eCisloO")->setText(QStringLiteral("900"));
         W<TSpinTlacitko>("sb1")->Dolu()->click();
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("899"));
@@ -226,12 +214,12 @@ private slots:
         // The spin button's keys.
         W<TSpinTlacitko>("sb1")->setFocus();
         QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Up);
-        QCOMPARE(O().Stav().AktualniOtazka, 9);
+        QCOMPARE(Cislo(), 9);
         QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Space);
-        QCOMPARE(O().Stav().AktualniOtazka, 10);
+        QCOMPARE(Cislo(), 10);
         QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Down);
         QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Space);
-        QCOMPARE(O().Stav().AktualniOtazka, 8);
+        QCOMPARE(Cislo(), 8);
         QCOMPARE(W<TSpinTlacitko>("sb1")->Nahoru()->autoRepeatDelay(), 400);
         QCOMPARE(W<TSpinTlacitko>("sb1")->Nahoru()->autoRepeatInterval(), 100);
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
@@ -265,17 +253,16 @@ private slots:
             QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
             QCOMPARE(zpravy[0].text, zprava);
             QCOMPARE(W<QLineEdit>("eCisloO")->text(), text);
-            QCOMPARE(O().Stav().AktualniOtazka, 7);
+            QCOMPARE(Cislo(), 7);
             QVERIFY(W<QLineEdit>("eCisloO")->hasFocus() || !QApplication::focusWindow());
         }
     }
 
     // What the user sees of the information panel in a mode: every shown label inside the panel,
-    // no two of them overlapping, and each at the place the mode's layout gives it.
-    void PomocJakoVRezimu(Rezim rezim)
+    // no two of them overlapping, the lines that the mode hides, and where the mode's lines stand.
+    void PomocJakoVRezimu(const QStringList &skryte, QPoint konec, int topUzivatele)
     {
         auto *pomoc = W<TPanelPomoc>("pPomoc");
-        const RozvrzeniPomoci &r = TPanelPomoc::Rozvrzeni(rezim);
         QList<QWidget *> videt;
         for (QLabel *l : pomoc->findChildren<QLabel *>())
             if (Viditelny(l))
@@ -286,23 +273,21 @@ private slots:
                 QVERIFY2(w == jiny || !w->geometry().intersects(jiny->geometry()),
                          qPrintable(w->objectName() + QStringLiteral(" / ") + jiny->objectName()));
         }
-        QCOMPARE(W<QLabel>("lbKonecRezimu")->pos(), r.konecRezimu);
-        QCOMPARE(W<QLabel>("lbUzivatel")->y(), r.uzivatel.y());
-        QCOMPARE(Viditelny(W<QLabel>("lbJakNaTo")), r.pokyny);
-        QCOMPARE(Viditelny(W<QLabel>("lbSkupina")), r.pokyny);
-        QCOMPARE(Viditelny(W<QLabel>("lbNapoveda")), r.napoveda);
-        QCOMPARE(Viditelny(W<QLabel>("lbUspesnost")), r.pocitadla);
-        QCOMPARE(Viditelny(W<QFrame>("Cara1")), r.pocitadla);
-        QCOMPARE(W<QLabel>("lbNic")->isEnabled(), r.celaLegenda);
+        for (const char *jmeno : {"lbJakNaTo", "lbSkupina", "lbNapoveda", "lbCelkemOtazek", "lbZbyvaOtazek", "lbUspesnost", "Cara1"})
+            QCOMPARE(Viditelny(W(jmeno)), !skryte.contains(QString::fromLatin1(jmeno)));
+        QCOMPARE(W<QLabel>("lbKonecRezimu")->pos(), konec);
+        QCOMPARE(W<QLabel>("lbUzivatel")->y(), topUzivatele);
+        QCOMPARE(W<QLabel>("lbNic")->isEnabled(), !skryte.contains(QStringLiteral("Cara1"))); // greyed while browsing
         QVERIFY(W<QLabel>("lbAno")->isEnabled());
-        if (r.pokyny)
-            QCOMPARE(W<QLabel>("lbSkupina")->pos(), r.skupina);
     }
 
     void infoPanelPodleRezimu()
     {
         A("M1Prohlizet")->trigger();
-        PomocJakoVRezimu(Rezim::Prohlizeni);
+        PomocJakoVRezimu({QStringLiteral("lbJakNaTo"), QStringLiteral("lbSkupina"), QStringLiteral("lbNapoveda"),
+                          QStringLiteral("lbCelkemOtazek"), QStringLiteral("lbZbyvaOtazek"), QStringLiteral("lbUspesnost"),
+                          QStringLiteral("Cara1")},
+                         {284, 17}, 40);
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""));
         QCOMPARE(W<QLabel>("lbUzivatel")->text(), QStringLiteral("Aktivní profil uživatele: Default"));
         // The profile line stands centred under the end-of-mode line.
@@ -310,20 +295,20 @@ private slots:
         QVERIFY(qAbs(konec.center().x() - uzivatel.center().x()) <= 1);
         A("M2KonecRezimu")->trigger();
 
-        O().PrepnoutRezim(Rezim::Procvicovani, true);
-        PomocJakoVRezimu(Rezim::Procvicovani);
+        O().ZacitOpravu({DruhBehu::Procvicovani, {7, 8}, QStringLiteral("B"), QStringLiteral("1")});
+        PomocJakoVRezimu({}, {212, 19}, 52);
+        QCOMPARE(W<QLabel>("lbSkupina")->pos(), QPoint(384, 52));
         QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: B"));
         QVERIFY(A("M2OznacSpravne")->isVisible() && A("M1Procvicovat")->isChecked());
         QVERIFY(!A("M1Prohlizet")->isChecked() && !A("M1Zkouset")->isChecked());
         QVERIFY(!Viditelny(W<TPanelProhlizeni>("pProhlizeni")) && !Viditelny(W<QLabel>("stPoznamka")));
-        QVERIFY(O().Stav().CekaNaOdpoved);
         QCOMPARE(W<QLabel>("lbUspesnost")->text(), QStringLiteral("Úspěšnost: 0%"));
 
         // Ending practice asks; No leaves the run untouched, Yes ends it.
         Dialogy::Test::Odpovedet(false);
         A("M2KonecRezimu")->trigger();
         QVERIFY(Viditelny(W<TPanelOtazky>("pOtazky")) && A("M1Procvicovat")->isChecked());
-        QCOMPARE(O().Stav().AktivniRezim, Rezim::Procvicovani);
+        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 7"));
         Dialogy::Test::Odpovedet(true);
         A("M2KonecRezimu")->trigger();
         auto zpravy = Dialogy::Test::Zobrazene();
@@ -332,26 +317,22 @@ private slots:
         QVERIFY(!Viditelny(W<TPanelOtazky>("pOtazky")) && !A("M1Procvicovat")->isChecked());
         QCOMPARE(O().Stav().AktivniRezim, Rezim::Zadny);
 
-        O().PrepnoutRezim(Rezim::Zkouseni, true);
-        PomocJakoVRezimu(Rezim::Zkouseni);
+        // An examination replay under another group: no hint, and the user's own group back at its end.
+        O().ZacitOpravu({DruhBehu::Zkouseni, {7}, QStringLiteral("C"), QStringLiteral("1")});
+        PomocJakoVRezimu({QStringLiteral("lbNapoveda")}, {212, 28}, 48);
+        QCOMPARE(W<QLabel>("lbSkupina")->pos(), QPoint(384, 48));
+        QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: C"));
         QVERIFY(!A("M2OznacSpravne")->isVisible() && A("M1Zkouset")->isChecked());
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
-
-        // A replay under a stored result's group gives the user's own group back at its end.
-        O().Stav().OpravaZVysledku = true;
-        O().Stav().PuvodniSkupina = QStringLiteral("A1");
-        O().Stav().ZvolenaSkupina = QStringLiteral("C");
         Dialogy::Test::Odpovedet(true);
         A("M2KonecRezimu")->trigger();
-        QCOMPARE(O().Stav().ZvolenaSkupina, QStringLiteral("A1"));
-        QVERIFY(!O().Stav().OpravaZVysledku);
-        QVERIFY(O().Stav().SeznamOtazek.isEmpty());
+        QCOMPARE(O().Stav().ZvolenaSkupina, QStringLiteral("B"));
         QVERIFY(!A("M1Zkouset")->isChecked());
     }
 
     void obrazekKteryNelzeNacist()
     {
-        QFile::remove(m_dir->filePath(QStringLiteral("obrazky/621.jpg")));
+        QFile::remove(m_program->adresar.Soubor(QStringLiteral("obrazky/621.jpg")));
         A("M1Prohlizet")->trigger();
         O().ZobrazitOtazku(621);
         const auto zpravy = Dialogy::Test::Zobrazene();

@@ -3,37 +3,32 @@
 #include "pomocnik.h"
 #include "zaznamy.h"
 
-#include "app/dialogy.h"
-#include "app/hlavniformular.h"
 #include "test/protokoltext.h"
 #include "test/testdetail.h"
 #include "test/testtab.h"
 #include "test/tokeny.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using Dialogy::Druh;
-using Pomocnik::UlozenyTest;
 
 class TestSeznamTestu : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
 
-    static UlozenyTest Protokol(const QString &profil, int body)
+    // A test of the profile with the points given: 12 answered wrongly, 25 not at all.
+    static ZaznamProtokolu Protokol(const QString &profil, int body)
     {
-        UlozenyTest p;
-        p.profil = profil;
-        p.body = body;
+        ZaznamProtokolu p = Pomocnik::Protokol(profil);
+        p.PocetBodu = body;
         QStringList odpoved, spravna, cisla;
         for (int i = 1; i <= 25; ++i) {
             spravna << QStringLiteral("A");
@@ -42,10 +37,10 @@ class TestSeznamTestu : public QObject {
         }
         odpoved[11] = QStringLiteral("BC");
         odpoved[24] = QString();
-        p.odpoved = Tokeny::Spojit(odpoved);
-        p.spravnaOdpoved = Tokeny::Spojit(spravna);
-        p.skutCis = Tokeny::Spojit(cisla);
-        p.spravne = 23;
+        p.Odpoved = Tokeny::Spojit(odpoved);
+        p.SpravnaOdpoved = Tokeny::Spojit(spravna);
+        p.SkutCis = Tokeny::Spojit(cisla);
+        p.Spravne = 23;
         return p;
     }
 
@@ -84,14 +79,13 @@ class TestSeznamTestu : public QObject {
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
+        m_dir = std::make_unique<Pomocnik::Adresar>();
         Dialogy::Test::Zapnout();
     }
 
     void menu()
     {
-        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->path()), QString());
+        QCOMPARE(Pomocnik::ZapsatBanku({Pomocnik::Otazka(1)}, m_dir->Cesta()), QString());
         THlavniFormular okno;
         Pomocnik::Prvek<QAction>(&okno, "M1VysledekTestu")->trigger();
         QCOMPARE(Dialogy::Test::Zobrazene().value(0).text, QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"));
@@ -198,9 +192,8 @@ private slots:
 
     void oknoProtokolu()
     {
-        UlozenyTest p = Protokol(QStringLiteral("Šárka"), 57);
-        p.skupina = QStringLiteral("C");
-        p.minimum = 43;
+        ZaznamProtokolu p = Protokol(QStringLiteral("Šárka"), 57);
+        p.Skupina = QStringLiteral("C");
         Pomocnik::ZapsatProtokoly({Protokol(QStringLiteral("Default"), 40), p});
         const StavProgramu s = Profil(QStringLiteral("Šárka"));
         TSeznamTestu seznam(s);
@@ -239,22 +232,15 @@ private slots:
 
     void ulozeni()
     {
-        const UlozenyTest zdroj = Protokol(QStringLiteral("Šárka"), 57);
-        ProtokolText::Protokol p;
-        p.profil = zdroj.profil;
-        p.datumCas = QStringLiteral("14.3.2026 10:05:07");
-        p.body = zdroj.bodyMemo;
-        p.odpoved = zdroj.odpoved;
-        p.spravnaOdpoved = zdroj.spravnaOdpoved;
-        p.skutCis = zdroj.skutCis;
-        p.verdikt = QStringLiteral("Neprošel");
+        ZaznamProtokolu p = Protokol(QStringLiteral("Šárka"), 57);
+        p.Verdikt = QStringLiteral("Neprošel");
         TTestDetailForm okno(p);
         const QByteArray ocekavane = ProtokolText::ObsahSouboru(ProtokolText::Radky(p));
         QVERIFY(ocekavane.startsWith(" U\x9eivatel : \x8a\xe1rka\r\n\r\n  Skupina"));
         QCOMPARE(ocekavane.count("\r\n"), 40);
         QVERIFY(!ocekavane.contains("\n\n"));
 
-        const QString cesta = m_dir->filePath(QStringLiteral("protokol"));
+        const QString cesta = m_dir->Soubor(QStringLiteral("protokol"));
         for (const QString &zvolene : {cesta, cesta + QStringLiteral(".txt")}) {
             QFile::remove(cesta + QStringLiteral(".txt"));
             Dialogy::Test::Odpovedet(zvolene);
@@ -279,9 +265,9 @@ private slots:
 
     void nepovedeneUlozeni()
     {
-        TTestDetailForm okno(ProtokolText::Protokol{});
+        TTestDetailForm okno(ZaznamProtokolu{});
         // A directory that does not exist.
-        Dialogy::Test::Odpovedet(m_dir->filePath(QStringLiteral("neni/protokol")));
+        Dialogy::Test::Odpovedet(m_dir->Soubor(QStringLiteral("neni/protokol")));
         Pomocnik::Prvek<QPushButton>(&okno, "btnUloz")->click();
         QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
         QCOMPARE(z.size(), 2);
@@ -289,25 +275,22 @@ private slots:
         QVERIFY(z[1].text.startsWith(QStringLiteral("Protokol nelze uložit do souboru")));
 
         // A directory in the way of the file: an error box, and nothing else is left behind.
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("slozka.txt")));
-        Dialogy::Test::Odpovedet(m_dir->filePath(QStringLiteral("slozka")));
+        QVERIFY(QDir(m_dir->Cesta()).mkdir(QStringLiteral("slozka.txt")));
+        Dialogy::Test::Odpovedet(m_dir->Soubor(QStringLiteral("slozka")));
         Pomocnik::Prvek<QPushButton>(&okno, "btnUloz")->click();
         z = Dialogy::Test::Zobrazene();
         QCOMPARE(z.size(), 2);
         QCOMPARE(z[1].druh, Druh::Chyba);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(m_dir->Cesta()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void tisk()
     {
-        ProtokolText::Protokol p;
-        p.profil = QStringLiteral("Default");
-        p.datumCas = QStringLiteral("14.3.2026 10:05:07");
-        TTestDetailForm okno(p);
+        TTestDetailForm okno(Pomocnik::Protokol());
         // Cancelled: nothing printed.
         Dialogy::Test::Odpovedet(false);
         Pomocnik::Prvek<QPushButton>(&okno, "btnTisk")->click();
-        const QString pdf = m_dir->filePath(QStringLiteral("tisk.pdf"));
+        const QString pdf = m_dir->Soubor(QStringLiteral("tisk.pdf"));
         QVERIFY(!QFile::exists(pdf));
         Dialogy::Test::Odpovedet(pdf);
         Pomocnik::Prvek<QPushButton>(&okno, "btnTisk")->click();

@@ -1,16 +1,23 @@
 #pragma once
 
-// Shared by the window and tool tests: a small question bank built by the bank builder, and
-// controls found by their names.
+// Shared by the window and tool tests: a small question bank built by the bank builder, the main
+// window over it in a directory of its own, controls found by their names and modal dialogs met.
+#include "adresar.h"
+#include "app/dialogy.h"
+#include "app/hlavniformular.h"
 #include "banka/stavitel.h"
 #include "data/kategorie.h"
 #include "obrazky/znacky.h"
 #include "tabulky.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QObject>
+#include <QTimer>
+
+#include <memory>
 
 namespace Pomocnik {
 
@@ -52,6 +59,43 @@ inline QString ZapsatBanku(QList<Banka::OtazkaZdroje> otazky, const QString &dir
         }
     }
     return Banka::Zapsat(otazky, dir);
+}
+
+// Questions 1, 2, ... as Otazka makes them.
+inline QList<Banka::OtazkaZdroje> Otazky(std::initializer_list<int> cisla)
+{
+    QList<Banka::OtazkaZdroje> otazky;
+    for (int n : cisla)
+        otazky << Otazka(n);
+    return otazky;
+}
+
+// A window test's program: a directory of its own as the working directory, the dialog seam
+// answering from its queue, the bank of the given questions with their pictures and marks, and
+// the main window over it (not shown).
+struct Program {
+    Adresar adresar;
+    std::unique_ptr<THlavniFormular> okno;
+
+    explicit Program(const QList<Banka::OtazkaZdroje> &otazky)
+    {
+        Dialogy::Test::Zapnout();
+        const QString chyba = ZapsatBanku(otazky, adresar.Cesta());
+        if (!chyba.isEmpty())
+            qFatal("bank not written: %s", qPrintable(chyba));
+        okno = std::make_unique<THlavniFormular>();
+    }
+};
+
+// Runs f on the modal dialog as soon as one is shown (a dialog that never shows ends the check
+// unrun, which the caller sees in what f left undone).
+template <typename F>
+void PriDialogu(F f)
+{
+    QTimer::singleShot(0, qApp, [f] {
+        if (QWidget *d = QApplication::activeModalWidget())
+            f(d);
+    });
 }
 
 // The control of that name inside the window; a missing one ends the test program at once with

@@ -1,85 +1,74 @@
 #pragma once
 
-// Result tables as the runs and the points test create them, filled with chosen records.
-#include "data/tabulka.h"
+// Records of the result tables as the program writes them, with the values the tests start from.
 #include "practice/vysledky.h"
 #include "test/protokoltestu.h"
 
-#include <QDateTime>
-#include <QStringList>
-
 namespace Pomocnik {
 
-struct Vysledek {
-    QString typ = QStringLiteral("Procvičování");
-    QString profil = QStringLiteral("Default");
-    QString skupina = QStringLiteral("B");
-    QString kategorie = QStringLiteral("1234567");
-    int pocet = 20, spatne = 0;
-    QString spatneCisla;
-    int sNapovedou = 0;
-    QString sNapovedouCisla;
-    int uspesnost = 100;
-    QDateTime kdy{QDate(2026, 3, 14), QTime(9, 26, 53)};
-};
-
-inline void ZapsatVysledky(const QList<Vysledek> &vysledky)
+// A practice run of Default in group B over all categories, 20 questions all right, stored on
+// 14.3.2026 at 9:26:53.
+inline ZaznamVysledku Vysledek(const QString &typ = QStringLiteral("Procvičování"),
+                               const QString &profil = QStringLiteral("Default"), int pocet = 20)
 {
-    if (!Tabulka::Existuje(QStringLiteral("Vysledky")))
-        Tabulka::Vytvorit(Vysledky::JmenoTabulky, Vysledky::PoleTabulky());
-    Tabulka t(QStringLiteral("Vysledky"));
-    t.Otevrit();
-    for (const Vysledek &v : vysledky) {
-        t.Vlozit();
-        t.Nastavit(QStringLiteral("TypTestu"), v.typ);
-        t.Nastavit(QStringLiteral("Profil"), v.profil);
-        t.Nastavit(QStringLiteral("Datum"), v.kdy.date());
-        t.Nastavit(QStringLiteral("Cas"), v.kdy.time());
-        t.Nastavit(QStringLiteral("Skupina"), v.skupina);
-        t.Nastavit(QStringLiteral("Kategorie"), v.kategorie);
-        t.Nastavit(QStringLiteral("PocetOtazek"), v.pocet);
-        t.Nastavit(QStringLiteral("Spatne"), v.spatne);
-        t.Nastavit(QStringLiteral("SpatneCisla"), v.spatneCisla);
-        t.Nastavit(QStringLiteral("SNapovedou"), v.sNapovedou);
-        t.Nastavit(QStringLiteral("SNapovedouCisla"), v.sNapovedouCisla);
-        t.Nastavit(QStringLiteral("Uspesnost"), v.uspesnost);
-        t.Ulozit();
-    }
+    ZaznamVysledku z;
+    z.TypTestu = typ;
+    z.Profil = profil;
+    z.Datum = QDate(2026, 3, 14);
+    z.Cas = QTime(9, 26, 53);
+    z.Skupina = QStringLiteral("B");
+    z.Kategorie = QStringLiteral("1234567");
+    z.PocetOtazek = pocet;
+    z.Uspesnost = 100;
+    return z;
 }
 
-struct UlozenyTest {
-    QString profil = QStringLiteral("Default");
-    QDateTime kdy{QDate(2026, 3, 14), QTime(10, 5, 7)};
-    QString skupina = QStringLiteral("B");
-    QString delka = QStringLiteral("12:05");
-    int spravne = 25, body = 65, minimum = 43;
-    QString verdikt = QStringLiteral("Prošel");
-    QString bodyMemo = QStringLiteral("3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4");
-    QString odpoved, spravnaOdpoved, skutCis;
-};
-
-inline void ZapsatProtokoly(const QList<UlozenyTest> &protokoly)
+// The same run with 3, 7 and 15 answered wrongly and 9 hinted, in group C and categories 2 and 6.
+inline ZaznamVysledku VysledekSChybami()
 {
-    if (!Tabulka::Existuje(::ProtokolTestu::JmenoTabulky))
-        Tabulka::Vytvorit(::ProtokolTestu::JmenoTabulky, ::ProtokolTestu::PoleTabulky());
-    Tabulka t(QStringLiteral("Protokoly"));
-    t.Otevrit();
-    for (const UlozenyTest &p : protokoly) {
-        t.Vlozit();
-        t.Nastavit(QStringLiteral("Profil"), p.profil);
-        t.Nastavit(QStringLiteral("DatumACas"), p.kdy);
-        t.Nastavit(QStringLiteral("Skupina"), p.skupina);
-        t.Nastavit(QStringLiteral("DelkaTestu"), p.delka);
-        t.Nastavit(QStringLiteral("Spravne"), p.spravne);
-        t.Nastavit(QStringLiteral("PocetBodu"), p.body);
-        t.Nastavit(QStringLiteral("MinPocetBodu"), p.minimum);
-        t.Nastavit(QStringLiteral("Verdikt"), p.verdikt);
-        t.Nastavit(QStringLiteral("Body"), p.bodyMemo);
-        t.Nastavit(QStringLiteral("Odpoved"), p.odpoved);
-        t.Nastavit(QStringLiteral("SpravnaOdpoved"), p.spravnaOdpoved);
-        t.Nastavit(QStringLiteral("SkutCis"), p.skutCis);
-        t.Ulozit();
+    ZaznamVysledku z = Vysledek();
+    z.Skupina = QStringLiteral("C");
+    z.Kategorie = QStringLiteral("26");
+    z.Spatne = 3;
+    z.SpatneCisla = QStringLiteral("3, 7, 15");
+    z.SNapovedou = 1;
+    z.SNapovedouCisla = QStringLiteral("9");
+    z.Uspesnost = 80;
+    return z;
+}
+
+inline void ZapsatVysledky(const QList<ZaznamVysledku> &vysledky)
+{
+    for (const ZaznamVysledku &z : vysledky)
+        Vysledky::Zapsat(z);
+}
+
+// Every record of the results table, in its order.
+inline QList<ZaznamVysledku> UlozeneVysledky()
+{
+    QList<ZaznamVysledku> z;
+    if (!Tabulka::Existuje(Vysledky::JmenoTabulky))
+        return z;
+    Tabulka t(Vysledky::JmenoTabulky);
+    t.Otevrit(true);
+    for (int i = 0; i < t.PocetZaznamu(); ++i) {
+        t.PrejitNa(i);
+        z << Vysledky::Precist(t);
     }
+    return z;
+}
+
+// A passed test of Default in group B, 65 points of 65, taken on 14.3.2026 at 10:05:07.
+inline ZaznamProtokolu Protokol(const QString &profil = QStringLiteral("Default"))
+{
+    return {profil, QDateTime(QDate(2026, 3, 14), QTime(10, 5, 7)), QStringLiteral("B"), QStringLiteral("12:05"), 25, 65,
+            43, QStringLiteral("Prošel"), QStringLiteral("3 3 3 3 3 3 3 3 3 3 2 2 2 2 1 1 2 2 2 2 2 3 4 4 4"), {}, {}, {}};
+}
+
+inline void ZapsatProtokoly(const QList<ZaznamProtokolu> &protokoly)
+{
+    for (const ZaznamProtokolu &z : protokoly)
+        ProtokolTestu::Zapsat(z);
 }
 
 } // namespace Pomocnik

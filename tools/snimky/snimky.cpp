@@ -16,7 +16,9 @@
 #endif
 #if __has_include("practice/dotaz.h") && __has_include("practice/vyhodnoceni.h")
 #define SNIMKY_BEH 1
+#include "data/hodiny.h"
 #include "practice/vyhodnoceni.h"
+#include "practice/vysledky.h"
 #endif
 #if defined(SNIMKY_BEH) && __has_include("practice/protokol.h") && __has_include("practice/podrobnosti.h")
 #define SNIMKY_VYSLEDKY 1
@@ -54,36 +56,39 @@ void Zprava(QtMsgType druh, const QMessageLogContext &kontext, const QString &te
         fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(druh, kontext, text)));
 }
 
-// A practice or examination run of 20 questions standing on question n, as the run set-up
-// leaves it; the answers, marks and counters are then set as the user's clicks would set them.
-void SpustitBeh(THlavniFormular &o, Rezim rezim, int n)
+TPanelOtazky &Otazky(THlavniFormular &o) { return *o.findChild<TPanelOtazky *>(QStringLiteral("pOtazky")); }
+TPanelPomoc &Pomoc(THlavniFormular &o) { return *o.findChild<TPanelPomoc *>(QStringLiteral("pPomoc")); }
+
+// A practice or examination run of 20 questions standing on question n, with the counters the
+// user's answers so far would have left.
+void SpustitBeh(THlavniFormular &o, Rezim rezim, int n, int zbyva, int uspesnost)
 {
-    StavProgramu &s = o.Stav();
-    s.PostupnyVyber = true;
-    s.CelkemOtazek = s.Zbyva = 20;
-    s.SeznamOtazek = QList<int>(s.CelkemOtazek, 0);
-    s.AktualniOtazka = n;
     o.PrepnoutRezim(rezim, true);
     o.ZobrazitOtazku(n);
-    o.PanelPomoc().NastavitCelkem(20);
+    Pomoc(o).NastavitCelkem(20);
+    Pomoc(o).NastavitZbyva(zbyva);
+    Pomoc(o).NastavitUspesnost(uspesnost);
 }
+
+// The right letters of the question on screen.
+QString Spravne(THlavniFormular &o) { return o.Banka().SpravneOdpovedi(Otazky(o).Cislo()); }
 
 // The marks of an evaluated answer: chosen right, chosen wrong, right but not chosen.
 void Vyhodnotit(THlavniFormular &o, const QString &zvolene)
 {
-    const QString spravne = o.Stav().SpravnePismena;
+    const QString spravne = Spravne(o);
     bool dobre = true;
     for (int i = 0; i < 4; ++i) {
         const QChar pismeno(u'A' + i);
         const bool z = zvolene.contains(pismeno), s = spravne.contains(pismeno);
         if (z && !s)
-            o.PanelOtazky().NacistZnacku(i, Znamky::Druh::Spatne);
+            Otazky(o).NacistZnacku(i, Znamky::Druh::Spatne);
         else if (!z && s)
-            o.PanelOtazky().NacistZnacku(i, Znamky::Druh::Opomenuta);
-        o.PanelOtazky().UkazatZnacku(i, z || s);
+            Otazky(o).NacistZnacku(i, Znamky::Druh::Opomenuta);
+        Otazky(o).UkazatZnacku(i, z || s);
         dobre = dobre && z == s;
     }
-    o.PanelOtazky().UkazatVerdikt(dobre);
+    Otazky(o).UkazatVerdikt(dobre);
 }
 
 // A wrong answer that shows all three marks where it can: the first right letter chosen, the
@@ -98,19 +103,25 @@ QString SpatnaOdpoved(const QString &spravne)
 }
 
 #ifdef SNIMKY_BEH
-// A finished practice run of 20 questions, stored when it ends: the first with three wrong
-// answers and a hint, the second with one wrong answer.
-void DokoncitBeh(StavProgramu &s, int poradi)
+// A finished practice run of 20 questions as its record stands: the first with three wrong answers
+// and a hint, the second with one wrong answer.
+ZaznamVysledku DokoncenyBeh(int poradi)
 {
-    s.VytvaretProtokol[0] = true;
-    s.CelkemOtazek = 20;
-    s.Zbyva = 0;
-    s.SpatneOtazky = poradi == 0 ? QList<int>{12, 57, 233} : QList<int>{58};
-    s.PocetSpatnych = static_cast<int>(s.SpatneOtazky.size());
-    s.OtazkySNapovedou = poradi == 0 ? QList<int>{140} : QList<int>();
-    s.PocetNapoved = static_cast<int>(s.OtazkySNapovedou.size());
-    const int hodnocene = s.CelkemOtazek - s.PocetNapoved;
-    s.UspesnostBehu = qRound(100.0 * (hodnocene - s.PocetSpatnych) / hodnocene);
+    ZaznamVysledku z;
+    z.TypTestu = Vysledky::TextTypu(DruhBehu::Procvicovani);
+    z.Profil = QStringLiteral("Default");
+    z.Datum = Hodiny::Ted().date();
+    z.Cas = Hodiny::Ted().time();
+    z.Skupina = QStringLiteral("B");
+    z.Kategorie = QStringLiteral("1234567");
+    z.PocetOtazek = 20;
+    z.Spatne = poradi == 0 ? 3 : 1;
+    z.SpatneCisla = poradi == 0 ? QStringLiteral("12, 57, 233") : QStringLiteral("58");
+    z.SNapovedou = poradi == 0 ? 1 : 0;
+    z.SNapovedouCisla = poradi == 0 ? QStringLiteral("140") : QString();
+    const int hodnocene = z.PocetOtazek - z.SNapovedou;
+    z.Uspesnost = BehOtazek::Procenta(hodnocene - z.Spatne, hodnocene);
+    return z;
 }
 #endif
 
@@ -189,34 +200,26 @@ const QList<Snimek> &Seznam()
         // Practice and examination: answering, the verdict and the hint.
         {QStringLiteral("procvicovani.png"),
          [](THlavniFormular &o) {
-             SpustitBeh(o, Rezim::Procvicovani, 3);
-             o.PanelPomoc().NastavitZbyva(15);
-             o.PanelPomoc().NastavitUspesnost(80);
-             o.PanelOtazky().UkazatZnacku(1, true);
+             SpustitBeh(o, Rezim::Procvicovani, 3, 15, 80);
+             Otazky(o).UkazatZnacku(1, true);
              return HlavniOkno(o);
          }},
         {QStringLiteral("procvicovani-spatne.png"),
          [](THlavniFormular &o) {
-             SpustitBeh(o, Rezim::Procvicovani, 3);
-             o.PanelPomoc().NastavitZbyva(15);
-             o.PanelPomoc().NastavitUspesnost(67);
-             Vyhodnotit(o, SpatnaOdpoved(o.Stav().SpravnePismena));
+             SpustitBeh(o, Rezim::Procvicovani, 3, 15, 67);
+             Vyhodnotit(o, SpatnaOdpoved(Spravne(o)));
              return HlavniOkno(o);
          }},
         {QStringLiteral("procvicovani-napoveda.png"),
          [](THlavniFormular &o) {
-             SpustitBeh(o, Rezim::Procvicovani, 3);
-             o.PanelPomoc().NastavitZbyva(15);
-             o.PanelPomoc().NastavitUspesnost(80);
-             o.PanelOtazky().UkazatSpravne(o.Stav().SpravnePismena);
+             SpustitBeh(o, Rezim::Procvicovani, 3, 15, 80);
+             Otazky(o).UkazatSpravne(Spravne(o));
              return HlavniOkno(o);
          }},
         {QStringLiteral("zkouseni.png"),
          [](THlavniFormular &o) {
-             SpustitBeh(o, Rezim::Zkouseni, 622);
-             o.PanelPomoc().NastavitZbyva(8);
-             o.PanelPomoc().NastavitUspesnost(91);
-             Vyhodnotit(o, o.Stav().SpravnePismena);
+             SpustitBeh(o, Rezim::Zkouseni, 622, 8, 91);
+             Vyhodnotit(o, Spravne(o));
              return HlavniOkno(o);
          }},
 
@@ -229,24 +232,20 @@ const QList<Snimek> &Seznam()
          [](THlavniFormular &o) { return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1Procvicovat")->trigger(); }); }},
         {QStringLiteral("vyhodnoceni.png"),
          [](THlavniFormular &o) {
-             DokoncitBeh(o.Stav(), 0);
-             TResult okno(o.Stav(), false, &o);
+             TResult okno(DokoncenyBeh(0), DruhBehu::Procvicovani, TResult::Protokol::Zapsan, &o);
              return Porizeni::Okno(okno);
          }},
 #endif
 #ifdef SNIMKY_VYSLEDKY
         {QStringLiteral("vysledky-seznam.png"),
          [](THlavniFormular &o) {
-             for (int poradi : {0, 1}) {
-                 DokoncitBeh(o.Stav(), poradi);
-                 TResult zapis(o.Stav(), false, &o);
-             }
+             for (int poradi : {0, 1})
+                 Vysledky::Zapsat(DokoncenyBeh(poradi));
              return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "smProc")->trigger(); });
          }},
         {QStringLiteral("vysledky-podrobnosti.png"),
          [](THlavniFormular &o) {
-             DokoncitBeh(o.Stav(), 0);
-             { TResult zapis(o.Stav(), false, &o); }
+             Vysledky::Zapsat(DokoncenyBeh(0));
              return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "smProc")->trigger(); }, [](QDialog &seznam) {
                  return Porizeni::Modalni([&] { Porizeni::Stisknout(seznam, "btnPodrobnosti"); });
              });
