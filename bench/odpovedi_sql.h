@@ -3,6 +3,7 @@
 // Shared by the benchmarks of the memory of answers: Odpovedi filled at the size of a school through
 // plain SQLite statements in one transaction (the store would take a transaction per answer), the
 // floor of reading one profile's answers, and medians of timed runs.
+#include "data/adresare.h"
 #include "uceni/odpovedi.h"
 
 #include <QElapsedTimer>
@@ -53,14 +54,18 @@ inline void Text(sqlite3_stmt *s, int i, const QString &t)
     sqlite3_bind_text(s, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
 }
 
-// Odpovedi.DB with Odpovedi.MB attached, as the store opens them, in the working directory.
+// Odpovedi.DB with Odpovedi.MB attached, as the store opens them, in the learner's directory.
 inline Spojeni Otevrit()
 {
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2("Odpovedi.DB", &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(Adresare::Uzivatele(QStringLiteral("Odpovedi.DB")).toUtf8().constData(), &db,
+                        SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
         Selhani(db);
     Spojeni s(db);
-    Provest(db, "ATTACH 'Odpovedi.MB' AS mb");
+    Dotaz pripojit = Pripravit(db, "ATTACH ? AS mb");
+    Text(pripojit.get(), 1, Adresare::Uzivatele(QStringLiteral("Odpovedi.MB")));
+    if (sqlite3_step(pripojit.get()) != SQLITE_DONE)
+        Selhani(db);
     return s;
 }
 
