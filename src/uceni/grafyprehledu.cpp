@@ -273,15 +273,15 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
     setObjectName(QStringLiteral("gbPripravenost"));
     auto *lbDenZkousky = Popisek(this, "lbDenZkousky", QStringLiteral("Den zkoušky:"));
     lbDenZkousky->setWordWrap(false);
-    m_deDenZkousky = new QDateEdit(this);
-    m_deDenZkousky->setObjectName(QStringLiteral("deDenZkousky"));
-    m_deDenZkousky->setAccessibleName(QStringLiteral("Den zkoušky:"));
-    m_deDenZkousky->setDisplayFormat(QStringLiteral("d. M. yyyy"));
-    m_deDenZkousky->setCalendarPopup(true);
+    m_eDenZkousky = new QDateEdit(this);
+    m_eDenZkousky->setObjectName(QStringLiteral("eDenZkousky"));
+    m_eDenZkousky->setAccessibleName(QStringLiteral("Den zkoušky:"));
+    m_eDenZkousky->setDisplayFormat(QStringLiteral("d. M. yyyy"));
+    m_eDenZkousky->setCalendarPopup(true);
     // The estimate looks forward: recall decays towards the exam, never back to a past day.
-    m_deDenZkousky->setDateRange(dnes, dnes.addYears(5));
-    m_deDenZkousky->setDate(std::max(denZkousky, dnes));
-    lbDenZkousky->setBuddy(m_deDenZkousky);
+    m_eDenZkousky->setDateRange(dnes, dnes.addYears(5));
+    m_eDenZkousky->setDate(std::max(denZkousky, dnes));
+    lbDenZkousky->setBuddy(m_eDenZkousky);
 
     m_lbOdhad = Popisek(this, "lbOdhad");
     QFont tucne = m_lbOdhad->font();
@@ -307,7 +307,7 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
 
     auto *radekDne = new QHBoxLayout;
     radekDne->addWidget(lbDenZkousky);
-    radekDne->addWidget(m_deDenZkousky);
+    radekDne->addWidget(m_eDenZkousky);
     radekDne->addStretch();
     auto *rozlozeni = new QVBoxLayout(this);
     rozlozeni->addLayout(radekDne);
@@ -322,11 +322,11 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
                                                 "může dopadnout jinak.")
                                      .arg(QLocale(QLocale::Czech).toString(Odhad::PocetTestu))));
 
-    connect(m_deDenZkousky, &QDateEdit::dateChanged, this, &TPripravenost::Odhadnout);
+    connect(m_eDenZkousky, &QDateEdit::dateChanged, this, &TPripravenost::Odhadnout);
     Odhadnout();
 }
 
-QDate TPripravenost::DenZkousky() const { return m_deDenZkousky->date(); }
+QDate TPripravenost::DenZkousky() const { return m_eDenZkousky->date(); }
 
 void TPripravenost::Odhadnout()
 {

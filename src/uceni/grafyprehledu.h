@@ -51,7 +51,7 @@ private:
     const BankaOtazek &m_banka;
     QString m_skupina;
     const PametProfilu &m_pamet;
-    QDateEdit *m_deDenZkousky;
+    QDateEdit *m_eDenZkousky;
     QLabel *m_lbOdhad, *m_lbBody, *m_lbNejviceZtracite, *m_lbZtraty;
     QChartView *m_grfZtraty;
 };

@@ -140,7 +140,7 @@ private slots:
             QVERIFY(Text(&okno, "lbBody").startsWith(QStringLiteral("Očekávaný počet bodů: ")));
             QVERIFY(Text(&okno, "lbZtraty").contains(QStringLiteral("Křižovatky ")));
             QVERIFY(Prvek<QChartView>(&okno, "grfZtraty")->isVisible());
-            auto *den = Prvek<QDateEdit>(&okno, "deDenZkousky");
+            auto *den = Prvek<QDateEdit>(&okno, "eDenZkousky");
             QCOMPARE(den->date(), Dnes);
             den->setDate(Dnes.addDays(-3));
             QCOMPARE(den->date(), Dnes); // no earlier day than today
@@ -176,14 +176,14 @@ private slots:
         QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), Dnes.addDays(200));
         {
             TPrehled znovu(m_stav, m_banka, pamet);
-            QCOMPARE(Prvek<QDateEdit>(&znovu, "deDenZkousky")->date(), Dnes.addDays(200));
-            Prvek<QDateEdit>(&znovu, "deDenZkousky")->setDate(Dnes.addDays(30));
+            QCOMPARE(Prvek<QDateEdit>(&znovu, "eDenZkousky")->date(), Dnes.addDays(200));
+            Prvek<QDateEdit>(&znovu, "eDenZkousky")->setDate(Dnes.addDays(30));
             znovu.reject(); // Escape keeps it too
         }
         QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), Dnes.addDays(30));
         m_stav.AktivniProfil = QStringLiteral("Petr");
         TPrehled jiny(m_stav, m_banka, PametProfilu(QStringLiteral("Petr")));
-        QCOMPARE(Prvek<QDateEdit>(&jiny, "deDenZkousky")->date(), Dnes);
+        QCOMPARE(Prvek<QDateEdit>(&jiny, "eDenZkousky")->date(), Dnes);
     }
 
     // A table of the exam days that is not ours: said when the window opens, which goes on with
@@ -193,8 +193,8 @@ private slots:
         Tabulka::Vytvorit(TerminZkousky::JmenoTabulky, {{QStringLiteral("Profil"), TypPole::Retezec, 30}});
         const PametProfilu pamet(QStringLiteral("Jana"));
         TPrehled okno(m_stav, m_banka, pamet);
-        QCOMPARE(Prvek<QDateEdit>(&okno, "deDenZkousky")->date(), Dnes);
-        Prvek<QDateEdit>(&okno, "deDenZkousky")->setDate(Dnes.addDays(10));
+        QCOMPARE(Prvek<QDateEdit>(&okno, "eDenZkousky")->date(), Dnes);
+        Prvek<QDateEdit>(&okno, "eDenZkousky")->setDate(Dnes.addDays(10));
         okno.accept();
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 2);
