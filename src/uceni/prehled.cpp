@@ -57,12 +57,6 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
     setModal(true);
 
     const QDate dnes = Hodiny::Ted().date();
-    try {
-        m_ulozenyDen = TerminZkousky::Precist(m_profil).value_or(QDate());
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(rodic, e.Text());
-    }
-
     // On a small screen the sections scroll; the picture saved holds them whole.
     auto *posuv = new QScrollArea(this);
     posuv->setObjectName(QStringLiteral("sbPrehled"));
@@ -98,8 +92,14 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
     opakovani->addWidget(btnProcvicit, 0, Qt::AlignLeft);
     opakovani->addStretch();
 
-    m_pripravenost = new TPripravenost(banka, stav.ZvolenaSkupina, pamet, dnes,
-                                       m_ulozenyDen.isValid() ? m_ulozenyDen : dnes, m_pPrehled);
+    QDate ulozenyDen = dnes;
+    try {
+        ulozenyDen = TerminZkousky::Precist(m_profil).value_or(dnes);
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(rodic, e.Text());
+    }
+    m_pripravenost = new TPripravenost(banka, stav.ZvolenaSkupina, pamet, dnes, ulozenyDen, m_pPrehled);
+    m_puvodniDen = m_pripravenost->DenZkousky();
     // Two columns, each as tall as its sections need.
     auto *vlevo = new QVBoxLayout;
     vlevo->addWidget(new TZnalostKategorii(PrehledZnalosti::ZnalostPodleKategorii(banka, stav.ZvolenaSkupina, pamet, dnes),
@@ -133,15 +133,15 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
     connect(btnUlozitObrazek, &QPushButton::clicked, this, &TPrehled::btnUlozitObrazekClick);
 }
 
-// However the window closes, a day the learner chose is kept; a failure to store it is reported and
-// costs nothing else.
+// However the window closes, a day the learner chose is kept (a stored day that has passed and was
+// shown as today is left alone); a failure to store it is reported and costs nothing else.
 void TPrehled::done(int vysledek)
 {
     const QDate den = m_pripravenost->DenZkousky();
-    if (den != m_ulozenyDen && (m_ulozenyDen.isValid() || den != Hodiny::Ted().date())) {
+    if (den != m_puvodniDen) {
         try {
             TerminZkousky::Zapsat(m_profil, den);
-            m_ulozenyDen = den;
+            m_puvodniDen = den;
         } catch (const ChybaTabulky &e) {
             Dialogy::Chyba(this, e.Text());
         }

@@ -38,7 +38,7 @@ private:
     void btnUlozitObrazekClick();
 
     QString m_profil;
-    QDate m_ulozenyDen;
+    QDate m_puvodniDen; // the day the field showed when the window opened
     QList<int> m_kOpakovani;
     QWidget *m_pPrehled;
     TPripravenost *m_pripravenost;
