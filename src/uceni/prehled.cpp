@@ -10,12 +10,15 @@
 #include "uceni/prehledznalosti.h"
 #include "uceni/terminzkousky.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -157,7 +160,12 @@ void TPrehled::btnProcvicitClick()
 
 void TPrehled::btnUlozitObrazekClick()
 {
-    QString jmeno = Dialogy::UlozitSoubor(this, QStringLiteral("Uložit obrázek přehledu"), QStringLiteral("prehled.png"),
+    // Offered among the user's pictures, not in the program's directory, which may take no file.
+    QString slozka = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (slozka.isEmpty() || !QFileInfo(slozka).isDir())
+        slozka = QDir::homePath();
+    QString jmeno = Dialogy::UlozitSoubor(this, QStringLiteral("Uložit obrázek přehledu"),
+                                          QDir(slozka).filePath(QStringLiteral("prehled-znalosti.png")),
                                           QStringLiteral("Obrázky PNG (*.png)"));
     if (jmeno.isEmpty())
         return;
