@@ -1,7 +1,7 @@
 # The two commands of the project: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libjpeg-dev \
+PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libsqlite3-dev libjpeg-dev \
            fonts-liberation2 fonts-dejavu-core qt6-translations-l10n xvfb xauth xdotool imagemagick time \
            dpkg-dev file desktop-file-utils appstream lintian
 

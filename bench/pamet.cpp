@@ -5,24 +5,18 @@
 //   choosing a learning run of 25 questions         against the goal of 1 ms
 //   storing one answer and updating the memory      against the store's plain append of the record
 // Prints medians and their ratios.
+#include "odpovedi_sql.h"
+
 #include "uceni/pamet.h"
 #include "uceni/poradiuceni.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <memory>
-#include <vector>
+using namespace BenchOdpovedi;
 
 namespace {
 
@@ -35,98 +29,28 @@ QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'
 const QString Aktivni = Profil(7);
 const QDate Dnes(2026, 6, 1);
 
-struct ZavritDb {
-    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
-};
-using Spojeni = std::unique_ptr<sqlite3, ZavritDb>;
-struct UkoncitDotaz {
-    void operator()(sqlite3_stmt *s) const { sqlite3_finalize(s); }
-};
-using Dotaz = std::unique_ptr<sqlite3_stmt, UkoncitDotaz>;
-
-[[noreturn]] void Selhani(sqlite3 *db)
-{
-    std::fprintf(stderr, "SQLite: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
-}
-
-void Provest(sqlite3 *db, const char *sql)
-{
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        Selhani(db);
-}
-
-Dotaz Pripravit(sqlite3 *db, const char *sql)
-{
-    sqlite3_stmt *s = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK)
-        Selhani(db);
-    return Dotaz(s);
-}
-
-void Text(sqlite3_stmt *s, int i, const QString &t)
-{
-    const QByteArray u = t.toUtf8();
-    sqlite3_bind_text(s, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
-}
-
-// Odpovedi.DB with Odpovedi.MB attached, as the store opens them.
-Spojeni Otevrit()
-{
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2("Odpovedi.DB", &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-        Selhani(db);
-    Spojeni s(db);
-    Provest(db, "ATTACH 'Odpovedi.MB' AS mb");
-    return s;
-}
-
-// The table as the program creates it, filled in one transaction: the profiles interleaved as at a
-// school, three years of answers, one in four not right.
+// The table as the program creates it: the profiles interleaved as at a school, three years of
+// answers, one in four not right.
 void Vytvorit()
 {
-    Tabulka::Zalozit(Odpovedi::JmenoTabulky, Odpovedi::PoleTabulky(), {{Odpovedi::Pole::Profil}});
     QRandomGenerator g(23);
-    Spojeni db = Otevrit();
-    Provest(db.get(), "BEGIN");
-    Dotaz z = Pripravit(db.get(), "INSERT INTO zaznamy(Profil, Otazka, DatumACas, Vysledek, Zdroj) VALUES(?, ?, ?, ?, ?)");
-    Dotaz m = Pripravit(db.get(), "INSERT INTO mb.memo(id) VALUES(?)");
     const QDateTime zacatek(Dnes.addDays(-3 * 365), QTime(8, 0));
-    for (int i = 0; i < PocetOdpovedi; ++i) {
-        int profil = 7; // the active one; the others share the rest
+    Zapsat(PocetOdpovedi, [&](int i, QString &profil) {
+        int p = 7; // the active one; the others share the rest
         if (i % PodilAktivniho) {
-            profil = 1 + int(g.bounded(PocetProfilu - 1));
-            profil += profil >= 7;
+            p = 1 + int(g.bounded(PocetProfilu - 1));
+            p += p >= 7;
         }
         const int los = int(g.bounded(100));
-        Text(z.get(), 1, Profil(profil));
-        sqlite3_bind_int(z.get(), 2, 1 + int(g.bounded(Kategorie::NejvyssiCislo)));
-        Text(z.get(), 3, zacatek.addSecs(qint64(i) * 94).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")));
-        sqlite3_bind_int(z.get(), 4, los < 75 ? 1 : los < 90 ? 2 : los < 95 ? 3 : 4);
-        sqlite3_bind_int(z.get(), 5, 1 + int(g.bounded(4)));
-        if (sqlite3_step(z.get()) != SQLITE_DONE)
-            Selhani(db.get());
-        sqlite3_reset(z.get());
-        sqlite3_bind_int64(m.get(), 1, sqlite3_last_insert_rowid(db.get()));
-        if (sqlite3_step(m.get()) != SQLITE_DONE)
-            Selhani(db.get());
-        sqlite3_reset(m.get());
-    }
-    Provest(db.get(), "COMMIT");
+        profil = Profil(p);
+        const QDateTime kdy = zacatek.addSecs(qint64(i) * 94);
+        return Odpovedi::Odpoved{kdy.date(), kdy.time(), 1 + int(g.bounded(Kategorie::NejvyssiCislo)),
+                                 Odpovedi::Vysledek(los < 75 ? 1 : los < 90 ? 2 : los < 95 ? 3 : 4),
+                                 Odpovedi::Zdroj(1 + int(g.bounded(4)))};
+    });
 }
 
 qint64 g_soucet = 0; // what the reads produced, so that nothing is optimised away
-
-// The floor of reading: the same rows of the same profile in one plain statement, every value touched.
-void PodlahaCteni()
-{
-    Spojeni db = Otevrit();
-    Dotaz d = Pripravit(db.get(), "SELECT Otazka, DatumACas, Vysledek, Zdroj FROM zaznamy WHERE Profil = ? ORDER BY id");
-    Text(d.get(), 1, Aktivni);
-    while (sqlite3_step(d.get()) == SQLITE_ROW)
-        g_soucet += sqlite3_column_int(d.get(), 0) + sqlite3_column_bytes(d.get(), 1) + sqlite3_column_int(d.get(), 2)
-                    + sqlite3_column_int(d.get(), 3);
-}
 
 // The floor of storing: the same record appended through the store, as every result is.
 void UlozitPrimo(int otazka, const QDateTime &kdy)
@@ -140,27 +64,6 @@ void UlozitPrimo(int otazka, const QDateTime &kdy)
     t.Nastavit(Odpovedi::Pole::Vysledek, 1);
     t.Nastavit(Odpovedi::Pole::Zdroj, 1);
     t.Ulozit();
-}
-
-double Ms(const std::function<void()> &f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-int Behu(const char *promenna, int vychozi)
-{
-    const int n = qEnvironmentVariableIntValue(promenna);
-    return n > 0 ? n : vychozi;
 }
 
 } // namespace
@@ -188,7 +91,7 @@ int main(int argc, char **argv)
     std::vector<double> cteni, podlahaCteni;
     for (int i = 0; i < behu; ++i) {
         cteni.push_back(Ms([&] { pamet.Nacist(); }));
-        podlahaCteni.push_back(Ms(PodlahaCteni));
+        podlahaCteni.push_back(Ms([] { g_soucet += PodlahaCteni(Aktivni); }));
     }
     const double mc = Median(cteni), mpc = Median(podlahaCteni);
     std::printf("reading the profile's %zu answers into the memory: median %.1f ms, floor (one SQLite pass) %.1f ms, "

@@ -51,3 +51,7 @@ RUNS=${TABLE_RUNS:-11} "$prog/bench/bench_tabulky"
 # The memory of answers at 1,000,000 answers against its floors.
 echo
 RUNS=${MEMORY_RUNS:-11} "$prog/bench/bench_pamet"
+
+# The knowledge overview at 1,000,000 answers against its floors.
+echo
+RUNS=${OVERVIEW_RUNS:-11} "$prog/bench/bench_prehled"

@@ -338,7 +338,8 @@ void THlavniFormular::VycistitVysledky()
     if (m_stav.UlozeneProfily.isEmpty())
         return;
     const QStringList smazat = ProfilyKeSmazani(m_stav.ZnameProfily, m_stav.UlozeneProfily);
-    for (const QString &tabulka : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly"), QStringLiteral("Odpovedi")}) {
+    for (const QString &tabulka : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly"), QStringLiteral("Odpovedi"),
+                                   QStringLiteral("TerminyZkousek")}) {
         try {
             for (const QString &profil : smazat)
                 SmazatZaznamyProfilu(tabulka, profil);

@@ -33,6 +33,7 @@ struct DefinicePole {
     QString jmeno;
     TypPole typ = TypPole::Retezec;
     int velikost = 0; // characters, for strings only
+    bool operator==(const DefinicePole &) const = default;
 };
 
 // Any failure of the store; its text is the engine's own, prefixed with the table's name.

@@ -4,7 +4,6 @@
 #include "data/kategorie.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -53,46 +52,49 @@ QString ProcNelzeSestavit(const BankaOtazek &banka, const QString &skupina)
     return {};
 }
 
+SestavovaniTestu::SestavovaniTestu(const BankaOtazek &banka, const QString &skupina)
+    : m_procNelze(ProcNelzeSestavit(banka, skupina))
+{
+    for (int n = 1; n <= Kategorie::NejvyssiCislo; ++n)
+        m_pripustna[static_cast<size_t>(n)] =
+            banka.OtazkaExistuje(n) && Skupiny::OtazkaProSkupinu(banka.SkupinaOtazky(n), skupina);
+}
+
+SestavovaniTestu::Cisla SestavovaniTestu::Vylosovat(const ZdrojNahody &nahoda) const
+{
+    Cisla cisla{};
+    for (int p = 1; p <= PlanTestu::PocetPozic; ++p) {
+        const PlanTestu::Radek &radek = PlanTestu::RadekPozice(p);
+        const auto konec = cisla.begin() + (p - 1);
+        int n = 0;
+        do
+            n = Losovat(radek, nahoda);
+        while (std::find(cisla.begin(), konec, n) != konec || !m_pripustna[static_cast<size_t>(n)]);
+        *konec = n;
+    }
+    // Positions 1 to 10 by number; the rest keep the order of drawing.
+    std::sort(cisla.begin(), cisla.begin() + 10);
+    return cisla;
+}
+
 std::optional<PolozkyTestu> VylosujTest(const BankaOtazek &banka, const QString &skupina, const ZdrojNahody &nahoda,
                                         QString *chyba)
 {
-    if (const QString proc = ProcNelzeSestavit(banka, skupina); !proc.isEmpty()) {
+    const SestavovaniTestu sestavovani(banka, skupina);
+    if (!sestavovani.ProcNelze().isEmpty()) {
         if (chyba)
-            *chyba = proc;
+            *chyba = sestavovani.ProcNelze();
         return std::nullopt;
     }
+    const SestavovaniTestu::Cisla cisla = sestavovani.Vylosovat(nahoda);
     PolozkyTestu polozky;
     for (int p = 1; p <= PlanTestu::PocetPozic; ++p) {
-        const PlanTestu::Radek &radek = PlanTestu::RadekPozice(p);
-        int n = 0;
-        for (;;) {
-            n = Losovat(radek, nahoda);
-            const auto konec = polozky.begin() + (p - 1);
-            if (std::any_of(polozky.begin(), konec, [n](const PolozkaTestu &q) { return q.SkutCis == n; }))
-                continue;
-            if (!banka.OtazkaExistuje(n) || !Skupiny::OtazkaProSkupinu(banka.SkupinaOtazky(n), skupina))
-                continue;
-            break;
-        }
         PolozkaTestu &q = polozky[static_cast<size_t>(p - 1)];
+        const int n = cisla[static_cast<size_t>(p - 1)];
         q.pozice = p;
         q.SkutCis = n;
         q.Body = PlanTestu::BodyPozice(p);
         q.SpravnaOdpoved = banka.SpravneOdpovedi(n);
-    }
-
-    // Positions 1 to 10 by number, the correct letters moving with their numbers; the rest keep
-    // the order of drawing.
-    bool vymena = true;
-    while (vymena) {
-        vymena = false;
-        for (size_t i = 0; i + 1 < 10; ++i) {
-            if (polozky[i + 1].SkutCis < polozky[i].SkutCis) {
-                std::swap(polozky[i].SkutCis, polozky[i + 1].SkutCis);
-                std::swap(polozky[i].SpravnaOdpoved, polozky[i + 1].SpravnaOdpoved);
-                vymena = true;
-            }
-        }
     }
     return polozky;
 }

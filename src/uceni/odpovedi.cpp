@@ -17,13 +17,7 @@ bool ZnamyKod(qint64 kod) { return kod >= 1 && kod <= 4; }
 void Otevrit(Tabulka &t)
 {
     t.Otevrit();
-    const QList<DefinicePole> ocekavana = PoleTabulky();
-    const QList<DefinicePole> &pole = t.Pole();
-    bool shoda = pole.size() == ocekavana.size();
-    for (qsizetype i = 0; shoda && i < pole.size(); ++i)
-        shoda = pole[i].jmeno == ocekavana[i].jmeno && pole[i].typ == ocekavana[i].typ
-                && pole[i].velikost == ocekavana[i].velikost;
-    if (!shoda)
+    if (t.Pole() != PoleTabulky())
         throw ChybaTabulky(QStringLiteral("Tabulka %1: pole tabulky nejsou pole odpovědí").arg(JmenoTabulky));
 }
 

@@ -174,8 +174,11 @@ private slots:
     {
         const QStringList profily{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Cizí"),
                                   QStringLiteral("Jan"), QStringLiteral("Default"), QStringLiteral("Petr")};
-        ZalozitVysledky(QStringLiteral("Vysledky"), profily);
-        ZalozitVysledky(QStringLiteral("Protokoly"), profily);
+        // Every table of a learner's records: results, protocols, answers and the exam day.
+        const QStringList tabulky{QStringLiteral("Vysledky"), QStringLiteral("Protokoly"), QStringLiteral("Odpovedi"),
+                                  QStringLiteral("TerminyZkousek")};
+        for (const QString &tabulka : tabulky)
+            ZalozitVysledky(tabulka, profily);
         ZapsatKonfiguraci("[Profily]\r\nPocet=3\r\n1=Default\r\n2=Jan's\r\n3=Petr\r\nAktivni=Default\r\n");
         {
             THlavniFormular okno;
@@ -187,8 +190,8 @@ private slots:
         }
         const QStringList zbyva{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Cizí"),
                                 QStringLiteral("Jan"), QStringLiteral("Default")};
-        QCOMPARE(ProfilyTabulky(QStringLiteral("Vysledky")), zbyva);
-        QCOMPARE(ProfilyTabulky(QStringLiteral("Protokoly")), zbyva);
+        for (const QString &tabulka : tabulky)
+            QCOMPARE(ProfilyTabulky(tabulka), zbyva);
 
         // A profile created in the next run and never saved goes at that run's close.
         {
@@ -198,7 +201,8 @@ private slots:
         }
         const QStringList potom{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan"),
                                 QStringLiteral("Default")};
-        QCOMPARE(ProfilyTabulky(QStringLiteral("Vysledky")), potom);
+        for (const QString &tabulka : tabulky)
+            QCOMPARE(ProfilyTabulky(tabulka), potom);
     }
 
     // A config.ini the learner never touched on purpose must not cost anybody their results.

@@ -45,4 +45,14 @@ inline void ZapsatMalouBanku(const QList<OtazkaBanky> &otazky)
     }
 }
 
+// Every fifth number, each row of the points test with more questions than it takes; every
+// thirty-fifth for groups C and D only.
+inline QList<OtazkaBanky> BankaTestu()
+{
+    QList<OtazkaBanky> otazky;
+    for (int n = 5; n <= Kategorie::NejvyssiCislo; n += 5)
+        otazky.append(Zaznam(n, n % 35 == 0 ? QStringLiteral("CD") : QStringLiteral("ABCD")));
+    return otazky;
+}
+
 } // namespace Pomocnik

@@ -6,9 +6,14 @@
 #include "app/hlavniformular.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
+#include "data/hodiny.h"
 #include "info/Historie.h"
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
+#include "uceni/pamet.h"
+#include "uceni/prehled.h"
+
+#include "historie.h"
 
 // Windows of the other parts of the program, each pictured once it is part of the build.
 #if __has_include("app/setup.h")
@@ -271,6 +276,19 @@ const QList<Snimek> &Seznam()
              });
          }},
 #endif
+
+        // The knowledge overview of a learner with a month of answers behind them.
+        {QStringLiteral("prehled.png"),
+         [](THlavniFormular &o) {
+             PametProfilu pamet(o.Stav().AktivniProfil);
+             Pomocnik::Zak zak;
+             zak.dovednost = {0.85, 0.9, 0.75, 0.95, 0.8, 0.55, 0.7};
+             for (const Odpovedi::Odpoved &odpoved : Pomocnik::Historie(24, 420, Hodiny::Ted().date(), 30, zak))
+                 pamet.Pridat(odpoved);
+             TPrehled okno(o.Stav(), o.Banka(), pamet, &o);
+             okno.resize(1100, 860);
+             return Porizeni::Okno(okno);
+         }},
 
         // The information windows.
         {QStringLiteral("o-programu.png"), [](THlavniFormular &o) { return Dialog<TAbout>(o); }},

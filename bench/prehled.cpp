@@ -1,0 +1,155 @@
+// The knowledge overview at the size of a school: 1,000,000 answers in Odpovedi over 30 profiles,
+// 200,000 of them the active learner's over three years, each a scripted history. Timed against
+// floors measured interleaved in the same run:
+//   opening the window: every section computed, the window shown and all its charts drawn, after the
+//   profile's answers were read into the memory  against one plain SQLite pass over the same rows
+//   the readiness estimate of 10,000 tests       against 10,000 × 25 random draws
+// The window is timed on the memory as the program keeps it (read once per profile) and, for the
+// first opening, with the reading before it. Prints medians and their ratios. Runs in the program directory (the real
+// bank); the tables go to a temporary directory.
+//
+// `bench_prehled --okno` instead opens the window on the display with a history of a few hundred
+// answers over 30 days, for looking at it.
+#include "historie.h"
+#include "odpovedi_sql.h"
+
+#include "app/dialogy.h"
+#include "data/adresare.h"
+#include "data/banka.h"
+#include "data/hodiny.h"
+#include "logika/nahoda.h"
+#include "logika/stav.h"
+#include "uceni/odhad.h"
+#include "uceni/pamet.h"
+#include "uceni/prehled.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace BenchOdpovedi;
+
+namespace {
+
+constexpr int PocetOdpovedi = 1000000;
+constexpr int PocetProfilu = 30;
+constexpr int Aktivnich = 200000;
+
+QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'0')); }
+const QString Aktivni = Profil(7);
+
+// Every profile's history, interleaved as at a school: every fifth answer the active learner's.
+void Vytvorit(const QDate &dnes)
+{
+    std::vector<std::vector<Odpovedi::Odpoved>> historie(PocetProfilu + 1);
+    std::vector<size_t> dalsi(PocetProfilu + 1);
+    const int ostatnich = (PocetOdpovedi - Aktivnich) / (PocetProfilu - 1);
+    for (int p = 1; p <= PocetProfilu; ++p) {
+        Pomocnik::Zak zak;
+        zak.dovednost.fill(0.6 + 0.01 * p);
+        const int pocet = p == 7 ? Aktivnich : ostatnich + (p == PocetProfilu ? (PocetOdpovedi - Aktivnich) % (PocetProfilu - 1) : 0);
+        historie[static_cast<size_t>(p)] = Pomocnik::Historie(static_cast<quint32>(p), pocet, dnes, 3 * 365, zak);
+    }
+    int ostatni = 0;
+    Zapsat(PocetOdpovedi, [&](int i, QString &profil) {
+        int p = 7;
+        if (i % 5 != 0 || dalsi[7] >= historie[7].size()) {
+            do
+                p = 1 + (ostatni++ % PocetProfilu);
+            while (p == 7 || dalsi[static_cast<size_t>(p)] >= historie[static_cast<size_t>(p)].size());
+        }
+        profil = Profil(p);
+        return historie[static_cast<size_t>(p)][dalsi[static_cast<size_t>(p)]++];
+    });
+}
+
+int Okno(const BankaOtazek &banka)
+{
+    const QDate dnes = Hodiny::Ted().date();
+    PametProfilu pamet(QStringLiteral("Default"));
+    Pomocnik::Zak zak;
+    zak.dovednost = {0.85, 0.9, 0.75, 0.95, 0.8, 0.55, 0.7};
+    for (const Odpovedi::Odpoved &o : Pomocnik::Historie(24, 420, dnes, 30, zak))
+        pamet.Pridat(o);
+    StavProgramu stav;
+    TPrehled prehled(stav, banka, pamet);
+    QObject::connect(&prehled, &TPrehled::ProcvicitOtazky, [](const QList<int> &otazky) {
+        std::printf("practise %lld questions:", static_cast<long long>(otazky.size()));
+        for (int n : otazky)
+            std::printf(" %d", n);
+        std::printf("\n");
+    });
+    prehled.exec();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    BankaOtazek banka;
+    QTemporaryDir adresar;
+    Adresare::Nastavit({QDir::currentPath(), adresar.path(), false});
+    try {
+        banka.Otevrit();
+        if (argc > 1 && qstrcmp(argv[1], "--okno") == 0)
+            return Okno(banka);
+        Dialogy::Test::Zapnout();
+        const QDate dnes = Hodiny::Ted().date();
+        QElapsedTimer generovani;
+        generovani.start();
+        Vytvorit(dnes);
+        const int behu = Behu("RUNS", 11);
+        std::printf("Odpovedi: %d answers over %d profiles, %d of the active one, generated in %.1f s; runs: %d each\n",
+                    PocetOdpovedi, PocetProfilu, Aktivnich, double(generovani.elapsed()) / 1000, behu);
+
+        StavProgramu stav;
+        stav.AktivniProfil = Aktivni;
+        qint64 soucet = 0;
+        std::vector<double> cteni, okno, podlaha;
+        std::unique_ptr<PametProfilu> pamet;
+        for (int i = 0; i < behu + 1; ++i) {
+            const double c = Ms([&] {
+                pamet = std::make_unique<PametProfilu>(Aktivni);
+                pamet->Nacist();
+            });
+            const double o = Ms([&] {
+                TPrehled prehled(stav, banka, *pamet);
+                prehled.show();
+                soucet += prehled.grab().width();
+            });
+            const double p = Ms([&] { soucet += PodlahaCteni(Aktivni); });
+            if (i == 0)
+                continue; // the first fills the caches of fonts and the charts' styles
+            cteni.push_back(c);
+            okno.push_back(o);
+            podlaha.push_back(p);
+        }
+        const double mc = Median(cteni), mo = Median(okno), mp = Median(podlaha);
+        std::printf("opening the overview on the memory as the program keeps it (sections computed, window shown, charts "
+                    "drawn): median %.1f ms; goal 150 ms\n",
+                    mo);
+        std::printf("the first opening, the profile's %zu answers read into the memory first: median %.1f + %.1f = %.1f ms; "
+                    "floor (one SQLite pass over the profile's rows) %.1f ms; ratio %.2f\n",
+                    pamet->Odpovedi().size(), mc, mo, mc + mo, mp, (mc + mo) / mp);
+
+        std::vector<double> odhad, nahoda;
+        for (int i = 0; i < Behu("ESTIMATE_RUNS", 51); ++i) {
+            odhad.push_back(Ms([&] { soucet += Odhad::OdhadZPameti(banka, stav.ZvolenaSkupina, *pamet, dnes)->minimum; }));
+            nahoda.push_back(Ms([&] {
+                Nahoda n(static_cast<quint32>(i));
+                for (int t = 0; t < Odhad::PocetTestu * 25; ++t)
+                    soucet += n.Dalsi(420);
+            }));
+        }
+        const double me = Median(odhad), mn = Median(nahoda);
+        std::printf("readiness estimate of %d tests: median %.2f ms; floor (%d × 25 random draws) %.2f ms; ratio %.1f; "
+                    "goal 30 ms\n",
+                    Odhad::PocetTestu, me, Odhad::PocetTestu, mn, me / mn);
+        return soucet == 0;
+    } catch (const ChybaTabulky &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.Text()));
+        return 1;
+    }
+}

@@ -1,0 +1,368 @@
+#include "uceni/grafyprehledu.h"
+
+#include "practice/beh.h"
+#include "test/plan.h"
+#include "uceni/pamet.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDateEdit>
+#include <QDateTimeAxis>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QHorizontalStackedBarSeries>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLocale>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Short enough for a chart's axis; the tables give the full names.
+const std::array<QString, Kategorie::Pocet> KratkeNazvy{
+    QStringLiteral("Pravidla provozu"), QStringLiteral("Řidičské oprávnění"), QStringLiteral("Silniční zákon"),
+    QStringLiteral("Zdravověda"),       QStringLiteral("Podmínky provozu"),  QStringLiteral("Dopravní značky"),
+    QStringLiteral("Křižovatky")};
+const std::array<QString, 7> Dny{QStringLiteral("po"), QStringLiteral("út"), QStringLiteral("st"), QStringLiteral("čt"),
+                                 QStringLiteral("pá"), QStringLiteral("so"), QStringLiteral("ne")};
+const QColor Seda(176, 176, 176), Oranzova(232, 163, 61), Zelena(76, 175, 80), Modra(43, 87, 133), Cervena(200, 60, 50);
+
+QString Datum(const QDate &d) { return d.toString(QStringLiteral("d. M. yyyy")); }
+QString Desetinne(double x) { return QLocale(QLocale::Czech).toString(x, 'f', 1); }
+
+QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text = {})
+{
+    auto *l = new QLabel(text, rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    l->setWordWrap(true);
+    return l;
+}
+
+// A chart without animation, titled by its section; its description sums it up for a screen reader.
+QChartView *Graf(QWidget *rodic, const char *jmeno, QChart *graf)
+{
+    graf->setAnimationOptions(QChart::NoAnimation);
+    graf->setBackgroundRoundness(0);
+    graf->setMargins(QMargins(2, 2, 2, 2));
+    graf->legend()->setAlignment(Qt::AlignBottom);
+    auto *pohled = new QChartView(graf, rodic);
+    pohled->setObjectName(QString::fromLatin1(jmeno));
+    pohled->setRenderHint(QPainter::Antialiasing);
+    pohled->setMinimumHeight(190);
+    return pohled;
+}
+
+// A read-only table of texts, numbers aligned right, tall enough for viditelnych rows.
+QTableWidget *TabulkaTextu(QWidget *rodic, const char *jmeno, const QStringList &hlavicka, const QList<QStringList> &radky,
+                      int viditelnych)
+{
+    auto *t = new QTableWidget(static_cast<int>(radky.size()), static_cast<int>(hlavicka.size()), rodic);
+    t->setObjectName(QString::fromLatin1(jmeno));
+    t->setHorizontalHeaderLabels(hlavicka);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setAlternatingRowColors(true);
+    for (int r = 0; r < radky.size(); ++r) {
+        for (int s = 0; s < radky[r].size(); ++s) {
+            auto *polozka = new QTableWidgetItem(radky[r][s]);
+            if (s > 0 && hlavicka[s] != QStringLiteral("Po dnech"))
+                polozka->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            t->setItem(r, s, polozka);
+        }
+    }
+    const int radek = t->fontMetrics().height() + 6;
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setDefaultSectionSize(radek);
+    t->resizeColumnsToContents();
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + radek * std::min<int>(viditelnych, std::max<int>(1, radky.size()))
+                      + 2 * t->frameWidth());
+    return t;
+}
+
+QBarSet *Sada(const QString &nazev, const QColor &barva)
+{
+    auto *s = new QBarSet(nazev);
+    s->setColor(barva);
+    s->setBorderColor(barva);
+    return s;
+}
+
+// The categories' short names, the first at the top of a horizontal chart (whose first is at the bottom).
+QBarCategoryAxis *OsaKategorii()
+{
+    auto *osa = new QBarCategoryAxis;
+    for (size_t k = Kategorie::Pocet; k-- > 0;)
+        osa->append(KratkeNazvy[k]);
+    osa->setTruncateLabels(false);
+    return osa;
+}
+
+QValueAxis *OsaHodnot(double nejvice, const QString &format)
+{
+    auto *osa = new QValueAxis;
+    osa->setRange(0, std::max(1.0, nejvice));
+    osa->applyNiceNumbers();
+    osa->setLabelFormat(format);
+    osa->setTruncateLabels(false);
+    return osa;
+}
+
+void PripojitOsy(QChart *graf, QAbstractSeries *serie, QAbstractAxis *svisla, QAbstractAxis *vodorovna)
+{
+    graf->addAxis(svisla, Qt::AlignLeft);
+    graf->addAxis(vodorovna, Qt::AlignBottom);
+    serie->attachAxis(svisla);
+    serie->attachAxis(vodorovna);
+}
+
+} // namespace
+
+QString PocetSlovy(int pocet, const QString &jeden, const QString &dva, const QString &pet)
+{
+    return QStringLiteral("%1 %2").arg(pocet).arg(pocet == 1 ? jeden : pocet >= 2 && pocet <= 4 ? dva : pet);
+}
+
+TZnalostKategorii::TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKategorie, Kategorie::Pocet> &znalost,
+                                     QWidget *rodic)
+    : QGroupBox(QStringLiteral("Znalost otázek podle kategorií"), rodic)
+{
+    setObjectName(QStringLiteral("gbKategorie"));
+    auto *nikdy = Sada(QStringLiteral("Neodpovězeno"), Seda);
+    auto *uciSe = Sada(QStringLiteral("Učím se"), Oranzova);
+    auto *umi = Sada(QStringLiteral("Umím"), Zelena);
+    QList<QStringList> radky;
+    PrehledZnalosti::ZnalostKategorie celkem;
+    int nejvice = 0;
+    for (size_t k = Kategorie::Pocet; k-- > 0;) {
+        const PrehledZnalosti::ZnalostKategorie &z = znalost[k];
+        *nikdy << z.nikdy;
+        *uciSe << z.uciSe;
+        *umi << z.umi;
+        nejvice = std::max(nejvice, z.Celkem());
+    }
+    for (size_t k = 0; k < znalost.size(); ++k) {
+        const PrehledZnalosti::ZnalostKategorie &z = znalost[k];
+        radky.append({Kategorie::Nazev(static_cast<int>(k) + 1), QString::number(z.nikdy), QString::number(z.uciSe),
+                      QString::number(z.umi), QString::number(z.Celkem())});
+        celkem.nikdy += z.nikdy;
+        celkem.uciSe += z.uciSe;
+        celkem.umi += z.umi;
+    }
+    radky.append({QStringLiteral("Celkem"), QString::number(celkem.nikdy), QString::number(celkem.uciSe),
+                  QString::number(celkem.umi), QString::number(celkem.Celkem())});
+
+    auto *serie = new QHorizontalStackedBarSeries;
+    serie->append({nikdy, uciSe, umi});
+    auto *graf = new QChart;
+    graf->addSeries(serie);
+    PripojitOsy(graf, serie, OsaKategorii(), OsaHodnot(nejvice, QStringLiteral("%d")));
+    QChartView *pohled = Graf(this, "grfKategorie", graf);
+    pohled->setMinimumHeight(250); // room for all seven names
+    pohled->setAccessibleName(title());
+    pohled->setAccessibleDescription(QStringLiteral("Otázek neodpovězených %1, učím se %2, umím %3; po kategoriích v tabulce.")
+                                         .arg(celkem.nikdy)
+                                         .arg(celkem.uciSe)
+                                         .arg(celkem.umi));
+
+    auto *rozlozeni = new QVBoxLayout(this);
+    rozlozeni->addWidget(pohled, 1);
+    rozlozeni->addWidget(TabulkaTextu(this, "tblKategorie",
+                                 {QStringLiteral("Kategorie"), QStringLiteral("Neodpovězeno"), QStringLiteral("Učím se"),
+                                  QStringLiteral("Umím"), QStringLiteral("Celkem")},
+                                 radky, Kategorie::Pocet + 1));
+    rozlozeni->addWidget(Popisek(this, "lbKategorieVysvetleni",
+                                 QStringLiteral("Umíte otázku, na kterou jste naposledy odpověděli správně a kterou si podle "
+                                                "vašich odpovědí vybavíte alespoň s 90% jistotou.")));
+}
+
+TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic)
+    : QGroupBox(QStringLiteral("Pokrok v čase"), rodic)
+{
+    setObjectName(QStringLiteral("gbPrubeh"));
+    auto *rozlozeni = new QVBoxLayout(this);
+    auto *lbPrubeh = Popisek(this, "lbPrubeh");
+    if (prubeh.dny.isEmpty()) {
+        lbPrubeh->setText(QStringLiteral("Pokrok se ukáže po vašich prvních odpovědích."));
+        rozlozeni->addWidget(lbPrubeh);
+        rozlozeni->addStretch();
+        return;
+    }
+    const QDate od = prubeh.dny.first().datum, dnes = prubeh.dny.last().datum;
+    lbPrubeh->setText(QStringLiteral("Od %1 do %2: %3, z toho správných %4 %.")
+                          .arg(Datum(od), Datum(dnes),
+                               PocetSlovy(prubeh.Odpovedi(), QStringLiteral("odpověď"), QStringLiteral("odpovědi"),
+                                          QStringLiteral("odpovědí")))
+                          .arg(BehOtazek::Procenta(prubeh.Spravne(), prubeh.Odpovedi())));
+
+    auto *denniCara = new QLineSeries;
+    int nejvice = 0;
+    for (const PrehledZnalosti::Den &d : prubeh.dny) {
+        denniCara->append(static_cast<qreal>(QDateTime(d.datum, QTime(12, 0)).toMSecsSinceEpoch()), d.odpovedi);
+        nejvice = std::max(nejvice, d.odpovedi);
+    }
+    auto *tydenni = new QLineSeries;
+    tydenni->setName(QStringLiteral("Správně za týden (%)"));
+    tydenni->setColor(Zelena);
+    tydenni->setPointsVisible(true);
+    tydenni->setMarkerSize(7);
+    QPen cara = tydenni->pen();
+    cara.setWidth(2);
+    tydenni->setPen(cara);
+    QList<QStringList> radky;
+    for (const PrehledZnalosti::Tyden &t : prubeh.tydny) {
+        QStringList poDnech;
+        for (const PrehledZnalosti::Den &d : prubeh.dny)
+            if (d.datum >= t.od && d.datum <= t.doDne)
+                poDnech << Dny[static_cast<size_t>(d.datum.dayOfWeek() - 1)] + u' ' + QString::number(d.odpovedi);
+        const bool odpovidal = t.odpovedi > 0;
+        if (odpovidal)
+            tydenni->append(static_cast<qreal>(QDateTime(t.od.addDays(t.od.daysTo(t.doDne) / 2), QTime(12, 0)).toMSecsSinceEpoch()),
+                            100.0 * t.spravne / t.odpovedi);
+        // The latest week first: what a learner looks for.
+        radky.prepend({Datum(t.od) + QStringLiteral(" – ") + Datum(t.doDne), QString::number(t.odpovedi),
+                       odpovidal ? QStringLiteral("%1 %").arg(BehOtazek::Procenta(t.spravne, t.odpovedi)) : QStringLiteral("–"),
+                       poDnech.join(QStringLiteral(", "))});
+    }
+
+    // The answers of each day as a filled area under their line.
+    auto *denni = new QAreaSeries(denniCara);
+    denni->setName(QStringLiteral("Odpovědi za den"));
+    denni->setColor(QColor(Modra.red(), Modra.green(), Modra.blue(), 110));
+    denni->setBorderColor(Modra);
+    auto *graf = new QChart;
+    graf->addSeries(denni);
+    graf->addSeries(tydenni);
+    auto *osaDnu = new QDateTimeAxis;
+    osaDnu->setFormat(QStringLiteral("d. M."));
+    // Each day's point stands at its noon; the axis runs from the first day's to today's.
+    osaDnu->setRange(QDateTime(std::min(od, dnes.addDays(-1)), QTime(12, 0)), QDateTime(dnes, QTime(12, 0)));
+    osaDnu->setTickCount(static_cast<int>(std::min<qsizetype>(7, prubeh.dny.size() + 1)));
+    PripojitOsy(graf, denni, OsaHodnot(nejvice * 1.1, QStringLiteral("%d")), osaDnu);
+    QValueAxis *osaPodilu = OsaHodnot(100, QStringLiteral("%d %"));
+    graf->addAxis(osaPodilu, Qt::AlignRight);
+    tydenni->attachAxis(osaDnu);
+    tydenni->attachAxis(osaPodilu);
+    QChartView *pohled = Graf(this, "grfPrubeh", graf);
+    pohled->setAccessibleName(title());
+    pohled->setAccessibleDescription(lbPrubeh->text());
+
+    rozlozeni->addWidget(pohled, 1);
+    rozlozeni->addWidget(lbPrubeh);
+    rozlozeni->addWidget(TabulkaTextu(this, "tblPrubeh",
+                                 {QStringLiteral("Týden"), QStringLiteral("Odpovědí"), QStringLiteral("Správně"),
+                                  QStringLiteral("Po dnech")},
+                                 radky, 5));
+}
+
+TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, const PametProfilu &pamet,
+                             const QDate &dnes, const QDate &denZkousky, QWidget *rodic)
+    : QGroupBox(QStringLiteral("Připravenost na test na body"), rodic), m_banka(banka), m_skupina(skupina), m_pamet(pamet)
+{
+    setObjectName(QStringLiteral("gbPripravenost"));
+    auto *lbDenZkousky = Popisek(this, "lbDenZkousky", QStringLiteral("Den zkoušky:"));
+    lbDenZkousky->setWordWrap(false);
+    m_eDenZkousky = new QDateEdit(this);
+    m_eDenZkousky->setObjectName(QStringLiteral("eDenZkousky"));
+    m_eDenZkousky->setAccessibleName(QStringLiteral("Den zkoušky:"));
+    m_eDenZkousky->setDisplayFormat(QStringLiteral("d. M. yyyy"));
+    m_eDenZkousky->setCalendarPopup(true);
+    // The estimate looks forward: recall decays towards the exam, never back to a past day.
+    m_eDenZkousky->setDateRange(dnes, dnes.addYears(5));
+    m_eDenZkousky->setDate(std::max(denZkousky, dnes));
+    lbDenZkousky->setBuddy(m_eDenZkousky);
+
+    m_lbOdhad = Popisek(this, "lbOdhad");
+    QFont tucne = m_lbOdhad->font();
+    tucne.setBold(true);
+    tucne.setPointSize(tucne.pointSize() + 2);
+    m_lbOdhad->setFont(tucne);
+    m_lbBody = Popisek(this, "lbBody");
+    m_lbNejviceZtracite = Popisek(this, "lbNejviceZtracite");
+    m_lbZtraty = Popisek(this, "lbZtraty");
+
+    auto *ztraty = Sada(QStringLiteral("Průměrně ztracené body z testu"), Cervena);
+    for (int k = 0; k < Kategorie::Pocet; ++k)
+        *ztraty << 0;
+    auto *serie = new QHorizontalBarSeries;
+    serie->append(ztraty);
+    auto *graf = new QChart;
+    graf->addSeries(serie);
+    PripojitOsy(graf, serie, OsaKategorii(), OsaHodnot(1, QStringLiteral("%.1f")));
+    graf->legend()->hide(); // one set, named by the section and the label below
+    m_grfZtraty = Graf(this, "grfZtraty", graf);
+    m_grfZtraty->setMinimumHeight(220);
+    m_grfZtraty->setAccessibleName(QStringLiteral("Průměrně ztracené body z testu podle kategorií"));
+
+    auto *radekDne = new QHBoxLayout;
+    radekDne->addWidget(lbDenZkousky);
+    radekDne->addWidget(m_eDenZkousky);
+    radekDne->addStretch();
+    auto *rozlozeni = new QVBoxLayout(this);
+    rozlozeni->addLayout(radekDne);
+    rozlozeni->addWidget(m_lbOdhad);
+    rozlozeni->addWidget(m_lbBody);
+    rozlozeni->addWidget(m_lbNejviceZtracite);
+    rozlozeni->addWidget(m_grfZtraty, 1);
+    rozlozeni->addWidget(m_lbZtraty);
+    rozlozeni->addWidget(Popisek(this, "lbOdhadVysvetleni",
+                                 QStringLiteral("Odhad počítá %1 testů sestavených jako u zkoušky z vašich dosavadních "
+                                                "odpovědí. Je to odhad, ne slib: zkouška vybere jiné otázky a den zkoušky "
+                                                "může dopadnout jinak.")
+                                     .arg(QLocale(QLocale::Czech).toString(Odhad::PocetTestu))));
+
+    connect(m_eDenZkousky, &QDateEdit::dateChanged, this, &TPripravenost::Odhadnout);
+    Odhadnout();
+}
+
+QDate TPripravenost::DenZkousky() const { return m_eDenZkousky->date(); }
+
+void TPripravenost::Odhadnout()
+{
+    QString proc;
+    const std::optional<Odhad::OdhadUspechu> odhad = Odhad::OdhadZPameti(m_banka, m_skupina, m_pamet, DenZkousky(), &proc);
+    for (QWidget *w : {static_cast<QWidget *>(m_lbBody), static_cast<QWidget *>(m_lbNejviceZtracite),
+                       static_cast<QWidget *>(m_lbZtraty), static_cast<QWidget *>(m_grfZtraty)})
+        w->setVisible(odhad.has_value());
+    if (!odhad) {
+        m_lbOdhad->setText(proc);
+        return;
+    }
+    m_lbOdhad->setText(QStringLiteral("Odhad pravděpodobnosti, že byste složil(a) test na body: ")
+                       + Odhad::TextPravdepodobnosti(odhad->pravdepodobnost));
+    m_lbBody->setText(QStringLiteral("Očekávaný počet bodů: %1 z %2 (k úspěchu je třeba alespoň %3).")
+                          .arg(Desetinne(odhad->ocekavaneBody))
+                          .arg(PlanTestu::MaxBodu)
+                          .arg(odhad->minimum));
+    const int k = odhad->nejviceZtraci;
+    m_lbNejviceZtracite->setText(
+        k ? QStringLiteral("Nejvíce bodů ztrácíte v kategorii „%1“: průměrně %2 bodu z testu.")
+                .arg(Kategorie::Nazev(k), Desetinne(odhad->ztraceneBody[static_cast<size_t>(k - 1)]))
+          : QStringLiteral("V žádné kategorii body neztrácíte."));
+
+    QStringList ztraty;
+    auto *serie = static_cast<QHorizontalBarSeries *>(m_grfZtraty->chart()->series().constFirst());
+    QBarSet *sada = serie->barSets().constFirst();
+    double nejvice = 0;
+    for (size_t i = 0; i < odhad->ztraceneBody.size(); ++i) {
+        const double z = odhad->ztraceneBody[i];
+        sada->replace(Kategorie::Pocet - 1 - static_cast<int>(i), z);
+        nejvice = std::max(nejvice, z);
+        ztraty << KratkeNazvy[i] + u' ' + Desetinne(z);
+    }
+    static_cast<QValueAxis *>(m_grfZtraty->chart()->axes(Qt::Horizontal).constFirst())->setRange(0, std::max(1.0, std::ceil(nejvice)));
+    m_lbZtraty->setText(QStringLiteral("Průměrně ztracené body z testu podle kategorií: ") + ztraty.join(QStringLiteral("; "))
+                        + u'.');
+    m_grfZtraty->setAccessibleDescription(m_lbZtraty->text());
+}

@@ -1,0 +1,94 @@
+#include "uceni/prehledznalosti.h"
+
+#include "data/banka.h"
+#include "practice/beh.h"
+#include "uceni/pamet.h"
+#include "uceni/poradiuceni.h"
+
+#include <algorithm>
+
+namespace PrehledZnalosti {
+
+namespace {
+
+// The learning order's first two kinds: the learner has not shown they know the question.
+bool Opakovat(const StavOtazky &s) { return s.zodpovezena && (s.posledniChybna || s.splatna); }
+
+} // namespace
+
+std::array<ZnalostKategorie, Kategorie::Pocet> ZnalostPodleKategorii(const BankaOtazek &banka, const QString &skupina,
+                                                                     const PametProfilu &pamet, const QDate &dnes)
+{
+    std::array<ZnalostKategorie, Kategorie::Pocet> znalost{};
+    for (int k = 1; k <= Kategorie::Pocet; ++k) {
+        ZnalostKategorie &z = znalost[static_cast<size_t>(k - 1)];
+        for (int n : banka.CislaKategorie(k, skupina)) {
+            const StavOtazky s = pamet.Stav(n, dnes);
+            ++(!s.zodpovezena ? z.nikdy : Opakovat(s) ? z.uciSe : z.umi);
+        }
+    }
+    return znalost;
+}
+
+int Prubeh::Odpovedi() const
+{
+    int n = 0;
+    for (const Den &d : dny)
+        n += d.odpovedi;
+    return n;
+}
+
+int Prubeh::Spravne() const
+{
+    int n = 0;
+    for (const Den &d : dny)
+        n += d.spravne;
+    return n;
+}
+
+Prubeh PrubehUceni(const PametProfilu &pamet, const QDate &dnes)
+{
+    Prubeh prubeh;
+    const std::vector<Odpovedi::Odpoved> &odpovedi = pamet.Odpovedi();
+    if (odpovedi.empty())
+        return prubeh;
+    QDate prvni = odpovedi.front().datum;
+    for (const Odpovedi::Odpoved &o : odpovedi)
+        prvni = std::min(prvni, o.datum);
+    const QDate od = std::clamp(prvni, dnes.addDays(1 - NejviceDni), dnes);
+    for (QDate d = od; d <= dnes; d = d.addDays(1))
+        prubeh.dny.append({d});
+    for (const Odpovedi::Odpoved &o : odpovedi) {
+        const qint64 i = od.daysTo(o.datum);
+        if (i < 0 || i >= prubeh.dny.size())
+            continue;
+        Den &d = prubeh.dny[i];
+        ++d.odpovedi;
+        d.spravne += o.vysledek == Odpovedi::Vysledek::Spravne;
+    }
+    for (const Den &d : std::as_const(prubeh.dny)) {
+        if (prubeh.tydny.isEmpty() || d.datum.dayOfWeek() == Qt::Monday)
+            prubeh.tydny.append({d.datum, d.datum});
+        Tyden &t = prubeh.tydny.last();
+        t.doDne = d.datum;
+        t.odpovedi += d.odpovedi;
+        t.spravne += d.spravne;
+    }
+    return prubeh;
+}
+
+KOpakovani OtazkyKOpakovani(const BankaOtazek &banka, const Konfigurace &nastaveni, const PametProfilu &pamet,
+                            const QDate &dnes)
+{
+    KOpakovani k;
+    for (int n : PoradiUceni(BehOtazek::VyhovujiciOtazky(banka, nastaveni), pamet, dnes)) {
+        const StavOtazky s = pamet.Stav(n, dnes);
+        if (!Opakovat(s))
+            break; // the learning order puts them all first
+        k.otazky.append(n);
+        ++(s.posledniChybna ? k.chybne : k.zapominane);
+    }
+    return k;
+}
+
+} // namespace PrehledZnalosti

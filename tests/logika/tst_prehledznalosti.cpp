@@ -1,0 +1,140 @@
+// What the knowledge overview shows besides the estimate, from a scripted memory: the categories'
+// never answered / learning / known, the answers per day and week, the questions due in the
+// learning order; and the exam day kept per profile in its table.
+#include "malabanka.h"
+#include "odpovedi.h"
+
+#include "data/profily.h"
+#include "logika/stav.h"
+#include "uceni/prehledznalosti.h"
+#include "uceni/terminzkousky.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using Pomocnik::Kdy;
+using V = Odpovedi::Vysledek;
+
+namespace {
+
+const QDate Dnes(2026, 5, 4); // a Monday
+
+QDateTime PredDny(int dny, int hodina = 10) { return QDateTime(Dnes.addDays(-dny), QTime(hodina, 0)); }
+
+} // namespace
+
+class TestPrehledZnalosti : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    BankaOtazek m_banka;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        Pomocnik::ZapsatMalouBanku(Pomocnik::BankaTestu());
+        m_banka.Otevrit();
+    }
+
+    void znalostPrubehAOpakovani()
+    {
+        PametProfilu pamet(QStringLiteral("Jana"));
+        Pomocnik::Prehrat(pamet, {
+                                     {15, PredDny(60)},                 // forgotten since: recall 0.60
+                                     {425, PredDny(10), V::Spatne},     // the oldest wrong answer
+                                     {505, PredDny(3)},                 // due: recall 0.88
+                                     {10, PredDny(1), V::Spatne},
+                                     {35, PredDny(1), V::Spatne},       // groups C and D only
+                                     {20, PredDny(0, 9), V::SNapovedou},
+                                     {20, PredDny(0, 10)},
+                                     {5, PredDny(0, 11)},
+                                     {5, PredDny(-2)},                  // stamped after today: a clock set wrong
+                                 });
+
+        const auto znalost = PrehledZnalosti::ZnalostPodleKategorii(m_banka, QStringLiteral("B"), pamet, Dnes);
+        QCOMPARE(znalost[0].umi, 2);   // 5 and 20
+        QCOMPARE(znalost[0].uciSe, 2); // 10 and 15
+        QCOMPARE(znalost[0].Celkem(), 84 - 12);
+        QCOMPARE(znalost[1].uciSe, 1);
+        QCOMPARE(znalost[3].uciSe, 1);
+        QCOMPARE(znalost[6].nikdy, znalost[6].Celkem());
+        const auto znalostC = PrehledZnalosti::ZnalostPodleKategorii(m_banka, QStringLiteral("C"), pamet, Dnes);
+        QCOMPARE(znalostC[0].Celkem(), 84);
+        QCOMPARE(znalostC[0].uciSe, 3);
+
+        StavProgramu stav;
+        auto k = PrehledZnalosti::OtazkyKOpakovani(m_banka, stav, pamet, Dnes);
+        QCOMPARE(k.otazky, (QList<int>{425, 10, 15, 505}));
+        QCOMPARE(k.chybne, 2);
+        QCOMPARE(k.zapominane, 2);
+        stav.PovoleneKategorie[3] = false;
+        stav.ZvolenaSkupina = QStringLiteral("C");
+        k = PrehledZnalosti::OtazkyKOpakovani(m_banka, stav, pamet, Dnes);
+        QCOMPARE(k.otazky, (QList<int>{425, 10, 35, 15}));
+
+        // From the first answer, 61 days in ten weeks: Thursday to Sunday, eight whole weeks,
+        // today's Monday. The answer stamped after today is not counted.
+        PrehledZnalosti::Prubeh p = PrehledZnalosti::PrubehUceni(pamet, Dnes);
+        QCOMPARE(p.dny.size(), 61);
+        QCOMPARE(p.dny.first().datum, Dnes.addDays(-60));
+        QCOMPARE(p.dny.last().datum, Dnes);
+        QCOMPARE(p.Odpovedi(), 8);
+        QCOMPARE(p.Spravne(), 4);
+        QCOMPARE(p.dny.last().odpovedi, 3);
+        QCOMPARE(p.dny.last().spravne, 2);
+        QCOMPARE(p.tydny.size(), 10);
+        QCOMPARE(p.tydny.first().doDne, QDate(2026, 3, 8));
+        int odpovedi = 0;
+        for (qsizetype i = 0; i < p.tydny.size(); ++i) {
+            const PrehledZnalosti::Tyden &t = p.tydny[i];
+            QVERIFY(i == 0 || (t.od.dayOfWeek() == Qt::Monday && t.od == p.tydny[i - 1].doDne.addDays(1)));
+            QVERIFY(i == p.tydny.size() - 1 || t.doDne.dayOfWeek() == Qt::Sunday);
+            odpovedi += t.odpovedi;
+        }
+        QCOMPARE(odpovedi, 8);
+        QCOMPARE(p.tydny.last().odpovedi, 3);
+
+        // A history longer than 90 days shows the last 90.
+        pamet.Pridat(Pomocnik::Odpoved({30, PredDny(200)}));
+        p = PrehledZnalosti::PrubehUceni(pamet, Dnes);
+        QCOMPARE(p.dny.size(), PrehledZnalosti::NejviceDni);
+        QCOMPARE(p.Odpovedi(), 8);
+        QVERIFY(PrehledZnalosti::PrubehUceni(PametProfilu(QStringLiteral("Nikdo")), Dnes).dny.isEmpty());
+    }
+
+    // The latest day per profile, one record each, names the store cuts and quotes matched; the
+    // clean-up's deletion takes one profile's day alone; a foreign table is refused untouched.
+    void terminZkousky()
+    {
+        QTemporaryDir adresar;
+        QVERIFY(QDir::setCurrent(adresar.path()));
+        const QString dlouhe = QStringLiteral("O'Brien a jeho velmi dlouhé jméno profilu");
+        QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana")));
+        TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1));
+        TerminZkousky::Zapsat(dlouhe, QDate(2026, 7, 1));
+        TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 15));
+        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), QDate(2026, 6, 15));
+        QCOMPARE(TerminZkousky::Precist(dlouhe), QDate(2026, 7, 1));
+        QVERIFY(!TerminZkousky::Precist(QStringLiteral("jana")));
+        {
+            Tabulka t(TerminZkousky::JmenoTabulky);
+            t.Otevrit();
+            QCOMPARE(t.PocetZaznamu(), 2);
+        }
+        SmazatZaznamyProfilu(TerminZkousky::JmenoTabulky, QStringLiteral("Jana"));
+        QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana")));
+        QCOMPARE(TerminZkousky::Precist(dlouhe), QDate(2026, 7, 1));
+
+        QVERIFY(QFile::remove(QStringLiteral("TerminyZkousek.DB")) && QFile::remove(QStringLiteral("TerminyZkousek.MB")));
+        Tabulka::Vytvorit(TerminZkousky::JmenoTabulky, {{QStringLiteral("Profil"), TypPole::Retezec, 30}});
+        const QDateTime zmena = QFileInfo(QStringLiteral("TerminyZkousek.DB")).lastModified();
+        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1)));
+        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Precist(QStringLiteral("Jana")));
+        QCOMPARE(QFileInfo(QStringLiteral("TerminyZkousek.DB")).lastModified(), zmena);
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrehledZnalosti)
+#include "tst_prehledznalosti.moc"

@@ -1,0 +1,209 @@
+// The knowledge overview window: a new learner's empty overview, then a scripted history whose
+// charts carry the numbers of their tables, the exam day kept per profile, the due questions handed
+// over for practice, and the picture saved.
+#include "odpovedi.h"
+#include "pomocnik.h"
+
+#include "app/dialogy.h"
+#include "data/banka.h"
+#include "data/hodiny.h"
+#include "logika/stav.h"
+#include "uceni/prehled.h"
+#include "uceni/terminzkousky.h"
+
+#include <QAreaSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QDateEdit>
+#include <QHorizontalBarSeries>
+#include <QHorizontalStackedBarSeries>
+#include <QImage>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Pomocnik::Kdy;
+using Pomocnik::Prvek;
+using V = Odpovedi::Vysledek;
+
+namespace {
+
+const QDate Dnes(2026, 5, 4);
+
+QString Text(const QObject *okno, const char *jmeno) { return Prvek<QLabel>(okno, jmeno)->text(); }
+
+// The bar sets of a chart, by name.
+QList<QBarSet *> Sady(const QObject *okno, const char *graf)
+{
+    const auto serie = Prvek<QChartView>(okno, graf)->chart()->series();
+    return static_cast<QAbstractBarSeries *>(serie.constFirst())->barSets();
+}
+
+} // namespace
+
+class TestPrehled : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    BankaOtazek m_banka;
+    StavProgramu m_stav;
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_dir->path());
+        Dialogy::Test::Zapnout();
+        Hodiny::Zastavit(QDateTime(Dnes, QTime(10, 0)));
+        // Just enough questions of every category for a points test.
+        QList<Banka::OtazkaZdroje> otazky;
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 421, 422, 423, 424, 476, 477, 501, 621, 622, 623, 624, 625, 721,
+                      722, 723})
+            otazky.append(Pomocnik::Otazka(n));
+        QCOMPARE(Pomocnik::ZapsatBanku(otazky, m_dir->path()), QString());
+        m_banka.Otevrit();
+        m_stav.AktivniProfil = QStringLiteral("Jana");
+    }
+
+    void cleanup()
+    {
+        m_banka.Zavrit();
+        Hodiny::Pustit();
+    }
+
+    // Before the first answer: everything never answered, no progress, no estimate and no number.
+    void novyUzivatel()
+    {
+        const PametProfilu pamet(QStringLiteral("Jana"));
+        TPrehled okno(m_stav, m_banka, pamet);
+        QCOMPARE(okno.windowTitle(), QStringLiteral("Přehled znalostí,   Uživatel: Jana"));
+        QVERIFY(Text(&okno, "lbOdhad").startsWith(QStringLiteral("Odhad potřebuje nejdříve vaše odpovědi.")));
+        QVERIFY(!Text(&okno, "lbOdhad").contains(u'%'));
+        QVERIFY(Prvek<QChartView>(&okno, "grfZtraty")->isHidden());
+        QCOMPARE(Text(&okno, "lbPrubeh"), QStringLiteral("Pokrok se ukáže po vašich prvních odpovědích."));
+        QVERIFY(!Prvek<QPushButton>(&okno, "btnProcvicit")->isEnabled());
+        auto *tabulka = Prvek<QTableWidget>(&okno, "tblKategorie");
+        QCOMPARE(tabulka->item(7, 1)->text(), QStringLiteral("26"));
+        QCOMPARE(tabulka->item(7, 4)->text(), QStringLiteral("26"));
+        okno.accept();
+        // Today, never chosen, is nothing to keep.
+        QVERIFY(!Tabulka::Existuje(TerminZkousky::JmenoTabulky));
+    }
+
+    void historie()
+    {
+        PametProfilu pamet(QStringLiteral("Jana"));
+        Pomocnik::Prehrat(pamet, {{1, Kdy(2026, 4, 20)},
+                                  {2, Kdy(2026, 4, 27), V::Spatne},
+                                  {421, Kdy(2026, 5, 3)},
+                                  {621, Kdy(2026, 5, 3), V::SNapovedou},
+                                  {3, Kdy(2026, 5, 4)},
+                                  {722, Kdy(2026, 5, 4), V::Spatne}});
+        {
+            TPrehled okno(m_stav, m_banka, pamet);
+            okno.show();
+
+            // The stacked bars carry the table's numbers, category 1 at the top.
+            auto *tabulka = Prvek<QTableWidget>(&okno, "tblKategorie");
+            const QList<QBarSet *> sady = Sady(&okno, "grfKategorie");
+            QCOMPARE(sady.size(), 3);
+            for (int k = 0; k < Kategorie::Pocet; ++k)
+                for (int s = 0; s < 3; ++s)
+                    QCOMPARE(QString::number(sady[s]->at(Kategorie::Pocet - 1 - k)), tabulka->item(k, s + 1)->text());
+            QCOMPARE(tabulka->item(0, 2)->text(), QStringLiteral("2")); // 1 forgotten since, 2 wrong
+            QCOMPARE(tabulka->item(0, 3)->text(), QStringLiteral("1"));
+
+            // Fifteen days from the first answer, in three weeks, the latest first.
+            const auto grf = Prvek<QChartView>(&okno, "grfPrubeh")->chart()->series();
+            QCOMPARE(static_cast<QAreaSeries *>(grf[0])->upperSeries()->count(), 15);
+            QCOMPARE(static_cast<QLineSeries *>(grf[1])->count(), 3);
+            QCOMPARE(Text(&okno, "lbPrubeh"), QStringLiteral("Od 20. 4. 2026 do 4. 5. 2026: 6 odpovědí, z toho správných 50 %."));
+            auto *tydny = Prvek<QTableWidget>(&okno, "tblPrubeh");
+            QCOMPARE(tydny->rowCount(), 3);
+            QCOMPARE(tydny->item(0, 0)->text(), QStringLiteral("4. 5. 2026 – 4. 5. 2026"));
+            QCOMPARE(tydny->item(0, 1)->text(), QStringLiteral("2"));
+            QCOMPARE(tydny->item(0, 2)->text(), QStringLiteral("50 %"));
+            QCOMPARE(tydny->item(1, 3)->text(), QStringLiteral("po 1, út 0, st 0, čt 0, pá 0, so 0, ne 2"));
+
+            QCOMPARE(Text(&okno, "lbKOpakovani"), QStringLiteral("Dnes k opakování: 4 otázky"));
+            QCOMPARE(Text(&okno, "lbCislaKOpakovani"), QStringLiteral("Čísla otázek: 2, 621, 722, 1"));
+
+            // The estimate with its chart and text; a later exam day lets the recall decay.
+            const QString dnes = Text(&okno, "lbOdhad");
+            QVERIFY2(dnes.startsWith(QStringLiteral("Odhad pravděpodobnosti, že byste složil(a) test na body: "))
+                         && dnes.endsWith(u'%'),
+                     qPrintable(dnes));
+            QVERIFY(Text(&okno, "lbBody").startsWith(QStringLiteral("Očekávaný počet bodů: ")));
+            QVERIFY(Text(&okno, "lbZtraty").contains(QStringLiteral("Křižovatky ")));
+            QVERIFY(Prvek<QChartView>(&okno, "grfZtraty")->isVisible());
+            auto *den = Prvek<QDateEdit>(&okno, "eDenZkousky");
+            QCOMPARE(den->date(), Dnes);
+            den->setDate(Dnes.addDays(-3));
+            QCOMPARE(den->date(), Dnes); // no earlier day than today
+            const double ztratyDnes = Sady(&okno, "grfZtraty")[0]->sum();
+            const QString bodyDnes = Text(&okno, "lbBody");
+            den->setDate(Dnes.addDays(200));
+            QVERIFY(Text(&okno, "lbBody") != bodyDnes);
+            QVERIFY(Sady(&okno, "grfZtraty")[0]->sum() > ztratyDnes);
+
+            // The picture of the sections, written whole as PNG; a file that cannot be written is reported.
+            Dialogy::Test::Odpovedet(m_dir->filePath(QStringLiteral("prehled")));
+            Prvek<QPushButton>(&okno, "btnUlozitObrazek")->click();
+            const QImage obrazek(m_dir->filePath(QStringLiteral("prehled.png")));
+            QCOMPARE(obrazek.size(), Prvek<QWidget>(&okno, "pPrehled")->size());
+            Dialogy::Test::Odpovedet(m_dir->filePath(QStringLiteral("neni/prehled.PNG")));
+            Prvek<QPushButton>(&okno, "btnUlozitObrazek")->click();
+            const auto zpravy = Dialogy::Test::Zobrazene();
+            QCOMPARE(zpravy.size(), 3);
+            QVERIFY(zpravy[2].text.startsWith(QStringLiteral("Obrázek nelze uložit do souboru „%1“: ")
+                                                  .arg(m_dir->filePath(QStringLiteral("neni/prehled.PNG")))));
+
+            // The due questions go out as the window closes, in the learning order.
+            connect(&okno, &TPrehled::ProcvicitOtazky, this, [&okno](const QList<int> &otazky) {
+                QVERIFY(!okno.isVisible());
+                QCOMPARE(otazky, (QList<int>{2, 621, 722, 1}));
+            });
+            QSignalSpy poslano(&okno, &TPrehled::ProcvicitOtazky);
+            Prvek<QPushButton>(&okno, "btnProcvicit")->click();
+            QCOMPARE(poslano.size(), 1);
+            QCOMPARE(okno.result(), int(QDialog::Accepted));
+        }
+        // The day chosen is the profile's, shown again next time; another profile has its own.
+        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), Dnes.addDays(200));
+        {
+            TPrehled znovu(m_stav, m_banka, pamet);
+            QCOMPARE(Prvek<QDateEdit>(&znovu, "eDenZkousky")->date(), Dnes.addDays(200));
+            Prvek<QDateEdit>(&znovu, "eDenZkousky")->setDate(Dnes.addDays(30));
+            znovu.reject(); // Escape keeps it too
+        }
+        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), Dnes.addDays(30));
+        m_stav.AktivniProfil = QStringLiteral("Petr");
+        TPrehled jiny(m_stav, m_banka, PametProfilu(QStringLiteral("Petr")));
+        QCOMPARE(Prvek<QDateEdit>(&jiny, "eDenZkousky")->date(), Dnes);
+    }
+
+    // A table of the exam days that is not ours: said when the window opens, which goes on with
+    // today, and again when the day cannot be stored; the file stays as it was.
+    void ciziTabulkaTerminu()
+    {
+        Tabulka::Vytvorit(TerminZkousky::JmenoTabulky, {{QStringLiteral("Profil"), TypPole::Retezec, 30}});
+        const PametProfilu pamet(QStringLiteral("Jana"));
+        TPrehled okno(m_stav, m_banka, pamet);
+        QCOMPARE(Prvek<QDateEdit>(&okno, "eDenZkousky")->date(), Dnes);
+        Prvek<QDateEdit>(&okno, "eDenZkousky")->setDate(Dnes.addDays(10));
+        okno.accept();
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 2);
+        for (const Dialogy::Zobrazeni &z : zpravy) {
+            QCOMPARE(z.druh, Dialogy::Druh::Chyba);
+            QVERIFY2(z.text.contains(QStringLiteral("nejsou pole termínů zkoušky")), qPrintable(z.text));
+        }
+    }
+};
+
+QTEST_MAIN(TestPrehled)
+#include "tst_prehled.moc"
