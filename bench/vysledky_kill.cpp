@@ -75,12 +75,12 @@ struct Cil {
     std::function<void(Tabulka &, std::map<int, int> &nalezene, int &poskozenych)> projit;
 };
 
-bool Shoduje(Tabulka &t, const Beh::Vysledek &o);
+bool Shoduje(Tabulka &t, const ZaznamVysledku &o);
 
 Cil CilVysledky()
 {
     return {Vysledky::JmenoTabulky,
-            [] { return std::function<void(int)>([](int n) { Vysledky::ZapsatVysledek(Vysledek(n)); }); },
+            [] { return std::function<void(int)>([](int n) { Vysledky::Zapsat(Vysledek(n)); }); },
             [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
                 for (int i = 0; i < t.PocetZaznamu(); ++i) {
                     t.PrejitNa(i);

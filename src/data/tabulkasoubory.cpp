@@ -3,6 +3,7 @@
 
 #include "data/adresare.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -150,6 +151,14 @@ void TabulkaSql::ZkontrolovatDvojici(const QString &tabulka, const QString &db, 
 
 
 bool Tabulka::Existuje(const QString &jmeno) { return QFileInfo::exists(SouborDb(jmeno)); }
+
+void TabulkaSql::UkliditSuperZurnaly(const QString &db)
+{
+    const QFileInfo soubor(db);
+    const QDir adresar = soubor.dir();
+    for (const QString &jmeno : adresar.entryList({soubor.fileName() + QStringLiteral("-mj*")}, QDir::Files | QDir::Hidden))
+        QFile::remove(adresar.filePath(jmeno));
+}
 
 void Tabulka::Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole, const QList<QStringList> &rejstriky)
 {

@@ -57,6 +57,12 @@ QString PrikazRejstriku(const QStringList &pole, bool jenNeniLi = false);
 // connections that change nothing. Throws with the reason for a pair that is not one of ours.
 void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QString &mb);
 
+// Deletes the super-journals beside the records file db: a commit of both files killed before either
+// journal named its super-journal leaves one that nothing reads again. Only while a write
+// transaction holds both files, so that no commit of another writer is under way and no journal
+// left by a crash can still need one.
+void UkliditSuperZurnaly(const QString &db);
+
 // Keeps a transaction open until it is committed; rolls it back when left by an exception.
 class Transakce {
 public:
@@ -71,6 +77,8 @@ public:
     }
     void Potvrdit()
     {
+        if (sqlite3_txn_state(m_db, "main") == SQLITE_TXN_WRITE && sqlite3_txn_state(m_db, "mb") == SQLITE_TXN_WRITE)
+            UkliditSuperZurnaly(SouborDb(m_tabulka));
         Provest(m_db, m_tabulka, "COMMIT");
         m_potvrzeno = true;
     }
