@@ -47,6 +47,9 @@ void TPanelProhlizeni::Zacit()
     findChild<QLabel *>(QStringLiteral("lbProhlizeni"))->adjustSize();
     m_eCisloO->setText(QStringLiteral("1"));
     emit ZobrazitOtazku(1);
+    // A number typed at once replaces the 1.
+    m_eCisloO->setFocus();
+    m_eCisloO->selectAll();
 }
 
 bool TPanelProhlizeni::JenCislice() const
@@ -106,6 +109,12 @@ void TPanelProhlizeni::eCisloOKeyDown(int klavesa)
 
 bool TPanelProhlizeni::eventFilter(QObject *objekt, QEvent *udalost)
 {
+    // Z is no digit: in the edit it too enlarges the picture, as everywhere on the question.
+    if (objekt == m_eCisloO && udalost->type() == QEvent::ShortcutOverride) {
+        const auto *klavesa = static_cast<QKeyEvent *>(udalost);
+        if (klavesa->key() == Qt::Key_Z && !(klavesa->modifiers() & ~Qt::KeypadModifier))
+            return true; // not taken by the edit, so the key's shortcut runs
+    }
     if (objekt == m_eCisloO && udalost->type() == QEvent::KeyPress) {
         const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
         if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {

@@ -65,7 +65,7 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     setFont(Vzhled::PismoOkna());
     setFixedSize(SirkaKlienta, VyskaKlienta);
 
-    // Controls in the order the keyboard visits them.
+    // Controls in the order they are made; the keyboard's order is set below.
     Prvek<QLabel>(this, "lbHvezda", QStringLiteral("*"), {354, 132, 8, 16});
 
     auto *gbSkupina = Prvek<QGroupBox>(this, "gbSkupina", QStringLiteral("Skupina řidičského oprávnění:"),
@@ -121,6 +121,15 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     auto *btnVymazatU = Prvek<QPushButton>(gbProfil, "btnVymazatU", QStringLiteral("Vymazat"), {258, 17, 70, 24});
     for (QPushButton *b : {btnVytvoritU, btnVymazatU, btnStormo})
         b->setAutoDefault(false);
+
+    // The keyboard goes from the top left to the bottom right: categories, group, protocols, profile,
+    // then OK and Storno; the group's buttons in the rows they stand in.
+    QList<QWidget *> poradi(m_kategorie.begin(), m_kategorie.end());
+    for (size_t i : {2, 1, 0, 4, 3, 7, 5, 6})
+        poradi << m_skupiny[i];
+    poradi << QList<QWidget *>(m_protokoly.begin(), m_protokoly.end());
+    poradi << m_comboProfil << btnVytvoritU << btnVymazatU << btnOK << btnStormo;
+    Vzhled::PoradiKlavesnice(poradi);
 
     connect(btnOK, &QPushButton::clicked, this, &TNastaveni::btnOKClick);
     connect(btnStormo, &QPushButton::clicked, this, &QDialog::reject);

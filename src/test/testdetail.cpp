@@ -30,6 +30,7 @@ TTestDetailForm::TTestDetailForm(const ZaznamProtokolu &protokol, QWidget *rodic
     m_mProtokol->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_mProtokol->setFont(Vzhled::PismoProtokolu());
     m_mProtokol->setAccessibleName(QStringLiteral("Protokol testu"));
+    Vzhled::PoradiKlavesnice({m_mProtokol, btnOK, btnTisk, btnUloz});
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnTisk, &QPushButton::clicked, this, &TTestDetailForm::btnTiskClick);
