@@ -294,7 +294,15 @@ private slots:
     {
         A("M1NahodnyVyber")->trigger();
         S().PovoleneKategorie = {true, false, true, false, false, false, false}; // 1, 2, 3, 476
-        Spustit("M1Zkouset", 4);
+        // Set up from the keyboard: the count to its end, Tab past the start (unused at random), Enter.
+        PriDialogu([](QWidget *d) {
+            QTest::keyClick(d->focusWidget(), Qt::Key_End);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(d->focusWidget(), Prvek<QWidget>(d, "btnPotvrdit"));
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
+        A("M1Zkouset")->trigger();
+        QCOMPARE(S().Beh.CelkemOtazek(), 4);
         QCOMPARE(S().AktivniRezim, Rezim::Zkouseni);
         QVERIFY(!A("M2OznacSpravne")->isVisible());
         A("M2OznacSpravne")->trigger(); // no hint in an examination, whatever reaches the item
