@@ -122,15 +122,6 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     for (QPushButton *b : {btnVytvoritU, btnVymazatU, btnStormo})
         b->setAutoDefault(false);
 
-    // The keyboard goes from the top left to the bottom right: categories, group, protocols, profile,
-    // then OK and Storno; the group's buttons in the rows they stand in.
-    QList<QWidget *> poradi(m_kategorie.begin(), m_kategorie.end());
-    for (size_t i : {2, 1, 0, 4, 3, 7, 5, 6})
-        poradi << m_skupiny[i];
-    poradi << QList<QWidget *>(m_protokoly.begin(), m_protokoly.end());
-    poradi << m_comboProfil << btnVytvoritU << btnVymazatU << btnOK << btnStormo;
-    Vzhled::PoradiKlavesnice(poradi);
-
     connect(btnOK, &QPushButton::clicked, this, &TNastaveni::btnOKClick);
     connect(btnStormo, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnVytvoritU, &QPushButton::clicked, this, &TNastaveni::btnVytvoritUClick);
@@ -138,6 +129,17 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     connect(m_comboProfil, &QComboBox::activated, this, &TNastaveni::comboProfilClick);
 
     FormCreate();
+
+    // The keyboard goes from the top left to the bottom right: categories, group, protocols, profile,
+    // then OK and Storno. Tab enters the group at its first button, which is the chosen one (the
+    // arrows choose another).
+    QList<QWidget *> poradi(m_kategorie.begin(), m_kategorie.end());
+    QList<QWidget *> tlacitkaSkupin;
+    for (size_t i : {2, 1, 0, 4, 3, 7, 5, 6})
+        tlacitkaSkupin.insert(m_skupiny[i]->isChecked() ? 0 : tlacitkaSkupin.size(), m_skupiny[i]);
+    poradi << tlacitkaSkupin << QList<QWidget *>(m_protokoly.begin(), m_protokoly.end());
+    poradi << m_comboProfil << btnVytvoritU << btnVymazatU << btnOK << btnStormo;
+    Vzhled::PoradiKlavesnice(poradi);
 }
 
 void TNastaveni::FormCreate()

@@ -28,6 +28,7 @@ TProtocol::TProtocol(const StavProgramu &stav, QWidget *rodic)
     m_btnVymazatVse = Vzhled::Tlacitko(this, "btnVymazatVse", QStringLiteral("&Vymazat vše"), {224, 256, 95, 25});
     btnOK->setDefault(true);
     Vzhled::PoradiKlavesnice({m_grid, m_btnPodrobnosti, m_btnVymazat, m_btnVymazatVse, btnOK});
+    m_grid->setFocus();
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnPodrobnosti, &QPushButton::clicked, this, &TProtocol::btnPodrobnostiClick);
