@@ -87,6 +87,7 @@ TPanelOtazky::TPanelOtazky(BankaOtazek &banka, QWidget *rodic)
     m_prohlizeni = new TPanelProhlizeni(this);
     m_prohlizeni->hide();
     connect(m_prohlizeni, &TPanelProhlizeni::ZobrazitOtazku, this, &TPanelOtazky::ZobrazitOtazku);
+    connect(m_prohlizeni, &TPanelProhlizeni::ZvetsitObrazek, m_imgObrazek, &TObrazekOtazky::Zvetsit);
 
     for (QLabel *l : std::initializer_list<QLabel *>{m_imgObrazek, m_lbCisloOtazky, m_stOtazka})
         l->installEventFilter(this);

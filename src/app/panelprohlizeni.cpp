@@ -109,16 +109,15 @@ void TPanelProhlizeni::eCisloOKeyDown(int klavesa)
 
 bool TPanelProhlizeni::eventFilter(QObject *objekt, QEvent *udalost)
 {
-    // Z is no digit: in the edit it too enlarges the picture, as everywhere on the question.
-    if (objekt == m_eCisloO && udalost->type() == QEvent::ShortcutOverride) {
-        const auto *klavesa = static_cast<QKeyEvent *>(udalost);
-        if (klavesa->key() == Qt::Key_Z && !(klavesa->modifiers() & ~Qt::KeypadModifier))
-            return true; // not taken by the edit, so the key's shortcut runs
-    }
     if (objekt == m_eCisloO && udalost->type() == QEvent::KeyPress) {
-        const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
-        if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-            eCisloOKeyDown(klavesa);
+        const auto *klavesa = static_cast<QKeyEvent *>(udalost);
+        if (klavesa->key() == Qt::Key_Return || klavesa->key() == Qt::Key_Enter) {
+            eCisloOKeyDown(klavesa->key());
+            return true;
+        }
+        // Z is no digit: here too it enlarges the picture, as everywhere on the question.
+        if (klavesa->key() == Qt::Key_Z && !(klavesa->modifiers() & ~Qt::KeypadModifier)) {
+            emit ZvetsitObrazek();
             return true;
         }
     }

@@ -79,6 +79,9 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
     m_btnZrusit->setObjectName(QStringLiteral("btnZrusit"));
     m_btnZrusit->setGeometry(406, topTlacitek, 140, 26);
     connect(m_btnZrusit, &QPushButton::clicked, this, &QWidget::close);
+    // Enter on the sheet neither evaluates nor ends the test: Space on the focused button, Alt+V or Alt+U do.
+    m_btnVyhodnotit->setAutoDefault(false);
+    m_btnZrusit->setAutoDefault(false);
 
     TObrazekOtazky::KlavesaZ(m_pcTest, [this] { return ObrazekListu(); });
 

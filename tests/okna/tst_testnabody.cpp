@@ -245,6 +245,10 @@ private slots:
         QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek(18));
         klavesa(Qt::Key_Tab);
         QVERIFY(Pole(&okno, 18, u'B')->hasFocus());
+        klavesa(Qt::Key_Return); // no default button: Enter does not end the test by mistake
+        Pomocnik::Prvek<QPushButton>(&okno, "btnVyhodnotit")->setFocus();
+        klavesa(Qt::Key_Return);
+        QVERIFY(!okno.findChild<QWidget *>(QStringLiteral("pVyhodnoceni")));
         QCOMPARE(Pomocnik::Zvetseny([&] { QTest::mouseClick(Pomocnik::Prvek<QLabel>(&okno, "img19"), Qt::LeftButton); }), obrazek(19));
         QVERIFY(obrazek(17) != obrazek(18) && obrazek(18) != obrazek(19));
 
