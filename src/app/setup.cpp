@@ -153,6 +153,7 @@ void TNastaveni::FormCreate()
             m_skupiny[i]->setChecked(true);
     NaplnitSeznam();
     m_comboProfil->setEditText(m_stav.AktivniProfil);
+    m_comboProfil->lineEdit()->home(false); // a long name shows its beginning
     m_vybranyProfil = m_comboProfil->currentText();
 }
 
