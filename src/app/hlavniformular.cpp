@@ -58,22 +58,14 @@ THlavniFormular::THlavniFormular(QWidget *rodic) : QMainWindow(rodic)
     m_imgPozadi->setGeometry(85, 70, 453, 227);
     m_imgPozadi->setPixmap(Kresby::Pozadi(453, 227));
 
-    m_stavovyRadek = new QStatusBar(klient);
-    m_stavovyRadek->setObjectName(QStringLiteral("StavovyRadek1"));
-    m_stavovyRadek->setSizeGripEnabled(false);
-    const std::array<int, 4> sirky{340, 75, 75, 150};
-    const std::array<QString, 4> texty{QString(), QStringLiteral("Default"), QStringLiteral("Skupina: B"),
-                                       QStringLiteral("Trenažér testů z pravidel")};
-    for (size_t i = 0; i < 4; ++i) {
-        m_panelyStavu[i] = new QLabel(texty[i], m_stavovyRadek);
-        m_panelyStavu[i]->setObjectName(QStringLiteral("PanelStavu%1").arg(i));
-        m_panelyStavu[i]->setFixedWidth(sirky[i]);
-        m_panelyStavu[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_stavovyRadek->addWidget(m_panelyStavu[i]);
-    }
+    QList<QLabel *> panely;
+    m_stavovyRadek = Vzhled::StavovyRadek(klient, "StavovyRadek1", {340, 75, 75, 150}, SirkaKlienta, panely);
+    std::copy(panely.begin(), panely.end(), m_panelyStavu.begin());
+    Vzhled::TextSeJmenem(m_panelyStavu[1], QString(), QStringLiteral("Default"));
+    m_panelyStavu[2]->setText(QStringLiteral("Skupina: B"));
+    m_panelyStavu[3]->setText(QStringLiteral("Trenažér testů z pravidel"));
     m_panelyStavu[3]->setAlignment(Qt::AlignCenter);
-    const int vyskaRadku = m_stavovyRadek->sizeHint().height();
-    m_stavovyRadek->setGeometry(0, VyskaKlienta - vyskaRadku, SirkaKlienta, vyskaRadku);
+    m_stavovyRadek->move(0, VyskaKlienta - m_stavovyRadek->height());
 
     m_pOtazky = new TPanelOtazky(m_banka, klient);
     m_pOtazky->setGeometry(0, 0, SirkaKlienta, VyskaKlienta - VyskaPomoci);
@@ -170,7 +162,7 @@ void THlavniFormular::Spustit()
 
 void THlavniFormular::ZobrazitNastaveni()
 {
-    m_panelyStavu[1]->setText(m_stav.AktivniProfil);
+    Vzhled::TextSeJmenem(m_panelyStavu[1], QString(), m_stav.AktivniProfil);
     m_panelyStavu[2]->setText(QStringLiteral("Skupina: ") + m_stav.ZvolenaSkupina);
     m_menu->M1Skupina->setText(QStringLiteral("Zvolená skupina: ") + m_stav.ZvolenaSkupina);
     const bool nektera = std::any_of(m_stav.PovoleneKategorie.begin(), m_stav.PovoleneKategorie.end(),

@@ -31,6 +31,8 @@ MrizkaTabulky::MrizkaTabulky(QWidget *rodic) : QTableView(rodic)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // Rows are chosen with the arrows; Tab goes on to the window's buttons.
+    setTabKeyNavigation(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);

@@ -16,7 +16,7 @@ void Popsat(QAction *a, const char *jmeno, const QString &titulek, const QString
 
 } // namespace
 
-Nabidky::Nabidky(QMenuBar *lista)
+Nabidky::Nabidky(QMenuBar *lista) : m_lista(lista)
 {
     lista->setObjectName(QStringLiteral("Menu1"));
     auto podmenu = [&](QWidget *rodic, const char *jmeno, const QString &titulek, const QString &napoveda) {
@@ -93,23 +93,30 @@ Nabidky::Nabidky(QMenuBar *lista)
 
     // Menu2 stands in the same bar and replaces Menu1 while a mode runs.
     auto polozkaListy = [&](const char *jmeno, const QString &titulek) {
-        QAction *a = lista->addAction(titulek);
+        auto *a = new QAction(titulek, lista);
         a->setObjectName(QString::fromLatin1(jmeno));
         a->setVisible(false);
         Menu2.append(a);
         return a;
     };
     M2KonecRezimu = polozkaListy("M2KonecRezimu", QStringLiteral("  &Konec režimu  "));
-    M2OznacSpravne = polozkaListy("M2OznacSpravne", QStringLiteral("  Označ správnou odpověď  "));
+    M2OznacSpravne = polozkaListy("M2OznacSpravne", QStringLiteral("  Označ &správnou odpověď  "));
     M2oProgramu = polozkaListy("M2oProgramu", QStringLiteral("  &O programu  "));
 }
 
+// Only the menu shown stands in the bar: the bar answers the accelerators of every item it holds,
+// hidden ones too, so that Alt+K would reach the hidden "Konfigurace" instead of "Konec režimu".
 void Nabidky::ZobrazitMenu2(bool zapnout, bool napoveda)
 {
-    for (QAction *a : std::as_const(Menu1))
+    for (QAction *a : std::as_const(Menu1)) {
         a->setVisible(!zapnout);
-    for (QAction *a : std::as_const(Menu2))
+        m_lista->removeAction(a);
+    }
+    for (QAction *a : std::as_const(Menu2)) {
         a->setVisible(zapnout && (a != M2OznacSpravne || napoveda));
+        m_lista->removeAction(a);
+    }
+    m_lista->addActions(zapnout ? Menu2 : Menu1);
 }
 
 void Nabidky::Zaskrtnout(QAction *polozka, bool zaskrtnuto)

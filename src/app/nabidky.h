@@ -23,4 +23,7 @@ struct Nabidky {
         *M1UlozitNastaveni, *M1Prohlizet, *M1Procvicovat, *M1Zkouset, *M1Test, *smProc, *smZkou,
         *M1VysledekTestu, *M1OProgramu, *M1Seznam, *M1Napoveda;
     QAction *M2KonecRezimu, *M2OznacSpravne, *M2oProgramu;
+
+private:
+    QMenuBar *m_lista;
 };

@@ -4,6 +4,7 @@
 #include "app/panelprohlizeni.h"
 #include "app/rozvrzeni.h"
 #include "app/vzhled.h"
+#include "app/zvetseni.h"
 #include "data/banka.h"
 
 #include <QLabel>
@@ -62,10 +63,11 @@ TPanelOtazky::TPanelOtazky(BankaOtazek &banka, QWidget *rodic)
     Vzhled::BarvaTextu(m_stPoznamka, QColor(128, 128, 128));
     m_stPoznamka->hide();
 
-    m_imgObrazek = new QLabel(this);
+    m_imgObrazek = new TObrazekOtazky(this);
     m_imgObrazek->setObjectName(QStringLiteral("imgObrazek"));
     m_imgObrazek->move(Rozvrzeni::LevaObrazkuZnacky, Rozvrzeni::TopObrazku);
     m_imgObrazek->hide();
+    TObrazekOtazky::KlavesaZ(this, [this] { return m_imgObrazek; });
 
     m_pSpravne = new QFrame(this);
     m_pSpravne->setObjectName(QStringLiteral("pSpravne"));
@@ -85,8 +87,9 @@ TPanelOtazky::TPanelOtazky(BankaOtazek &banka, QWidget *rodic)
     m_prohlizeni = new TPanelProhlizeni(this);
     m_prohlizeni->hide();
     connect(m_prohlizeni, &TPanelProhlizeni::ZobrazitOtazku, this, &TPanelOtazky::ZobrazitOtazku);
+    connect(m_prohlizeni, &TPanelProhlizeni::ZvetsitObrazek, m_imgObrazek, &TObrazekOtazky::Zvetsit);
 
-    for (QLabel *l : {m_imgObrazek, m_lbCisloOtazky, m_stOtazka})
+    for (QLabel *l : std::initializer_list<QLabel *>{m_imgObrazek, m_lbCisloOtazky, m_stOtazka})
         l->installEventFilter(this);
     for (int i = 0; i < 4; ++i)
         for (QLabel *l : {m_img[i], m_lb[i], m_st[i]})
@@ -109,6 +112,11 @@ bool TPanelOtazky::eventFilter(QObject *objekt, QEvent *udalost)
 {
     if (udalost->type() == QEvent::MouseButtonPress) {
         const Qt::MouseButton tlacitko = static_cast<QMouseEvent *>(udalost)->button();
+        // The left button on the picture enlarges it and answers nothing.
+        if (objekt == m_imgObrazek && tlacitko == Qt::LeftButton) {
+            m_imgObrazek->Zvetsit();
+            return true;
+        }
         for (int i = 0; i < 4; ++i)
             if (tlacitko == Qt::LeftButton && (objekt == m_lb[i] || objekt == m_st[i]))
                 emit stAClick(i);
@@ -122,6 +130,9 @@ QString TPanelOtazky::Titulek() const { return m_titulek->text(); }
 
 void TPanelOtazky::NastavitProhlizeni(bool zapnuto)
 {
+    // The number field hidden keeps no focus, which would take the keys of the run that follows.
+    if (QWidget *fokus = window()->focusWidget(); !zapnuto && fokus && m_prohlizeni->isAncestorOf(fokus))
+        fokus->clearFocus();
     m_prohlizeni->setVisible(zapnuto);
     m_stPoznamka->setVisible(zapnuto);
     if (zapnuto)
@@ -167,7 +178,7 @@ void TPanelOtazky::RozvrhnoutTexty(const QString &obrazek)
     const int n = m_cislo;
     int sirkaObrazku = 0, vyskaObrazku = 0;
     if (const int leva = Rozvrzeni::LevaObrazku(n)) {
-        if (Vzhled::NacistObrazek(m_imgObrazek, obrazek, this)) {
+        if (m_imgObrazek->Nacist(obrazek)) {
             m_imgObrazek->resize(m_imgObrazek->pixmap().size());
             m_imgObrazek->move(leva, Rozvrzeni::TopObrazku);
             m_imgObrazek->show();

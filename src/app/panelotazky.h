@@ -8,6 +8,7 @@
 
 class BankaOtazek;
 class QLabel;
+class TObrazekOtazky;
 class TPanelProhlizeni;
 struct OtazkaBanky;
 
@@ -15,7 +16,7 @@ struct OtazkaBanky;
 // mark beside each, its picture and its note, laid out to the wrapped height of every text; a
 // number without a record shows the retired notice centred instead. It also holds the verdict
 // panel of practice and examination and the browse controls. It only shows: what a question
-// means for a run is the run's business.
+// means for a run is the run's business. Its picture opens enlarged on a left click or the key Z.
 class TPanelOtazky : public QFrame {
     Q_OBJECT
 public:
@@ -63,7 +64,8 @@ private:
     int m_cislo = 0;
 
     QLabel *m_titulek;
-    QLabel *m_lbCisloOtazky, *m_stOtazka, *m_stPoznamka, *m_imgObrazek;
+    QLabel *m_lbCisloOtazky, *m_stOtazka, *m_stPoznamka;
+    TObrazekOtazky *m_imgObrazek;
     std::array<QLabel *, 4> m_img{}, m_lb{}, m_st{};
     QFrame *m_pSpravne;
     QLabel *m_lbVerdikt;

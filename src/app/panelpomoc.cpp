@@ -6,12 +6,22 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace {
 
 const RozvrzeniPomoci Navrh{{212, 19}, {212, 52}, {384, 52}, {212, 4}, false, true, true, true, true};
 const RozvrzeniPomoci Prohlizeni{{284, 17}, {284, 40}, {384, 52}, {212, 4}, true, false, false, false, false};
 const RozvrzeniPomoci Procvicovani = Navrh;
 const RozvrzeniPomoci Zkouseni{{212, 28}, {212, 48}, {384, 48}, {212, 8}, false, true, false, true, true};
+
+const QPoint Cara1{205, 5}, Cara2{514, 5};
+const QPoint Napoveda{212, 35};
+// Room every label keeps from its neighbours, the lines and the panel's edge; the group keeps more
+// from the profile before it.
+constexpr int Mezera = 4;
+constexpr int MezeraSkupiny = 12;
+const QString TextUzivatele = QStringLiteral("Aktivní profil uživatele: ");
 
 QString TextKonce(Rezim rezim)
 {
@@ -64,16 +74,16 @@ TPanelPomoc::TPanelPomoc(QWidget *rodic) : QFrame(rodic)
         img->setPixmap(QPixmap::fromImage(Znamky::Nakreslit(legenda[i].second)));
         img->setGeometry(40, 6 + 20 * i, Znamky::Velikost, Znamky::Velikost);
     }
-    Popisek("lbAno", QStringLiteral("Správná odpověď"), {60, 8});
+    m_lbAno = Popisek("lbAno", QStringLiteral("Správná odpověď"), {60, 8});
     m_lbNe = Popisek("lbNe", QStringLiteral("Špatná odpověď"), {60, 28});
     m_lbNic = Popisek("lbNic", QStringLiteral("Ignorovaná správná odpověď"), {60, 48});
-    m_cara1 = Vzhled::Cara(this, "Cara1", {205, 5, 2, 60}, QFrame::VLine);
-    m_cara2 = Vzhled::Cara(this, "Cara2", {514, 5, 2, 60}, QFrame::VLine);
+    m_cara1 = Vzhled::Cara(this, "Cara1", {Cara1, QSize(2, 60)}, QFrame::VLine);
+    m_cara2 = Vzhled::Cara(this, "Cara2", {Cara2, QSize(2, 60)}, QFrame::VLine);
     m_lbJakNaTo = Popisek("lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"),
                           Navrh.jakNaTo);
     m_lbKonecRezimu = Popisek("lbKonecRezimu", QString(), Navrh.konecRezimu);
-    m_lbNapoveda = Popisek("lbNapoveda", QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), {212, 35});
-    m_lbUzivatel = Popisek("lbUzivatel", QStringLiteral("Aktivní profil uživatele: "), Navrh.uzivatel);
+    m_lbNapoveda = Popisek("lbNapoveda", QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), Napoveda);
+    m_lbUzivatel = Popisek("lbUzivatel", TextUzivatele, Navrh.uzivatel);
     m_lbSkupina = Popisek("lbSkupina", QStringLiteral("Skupina:"), Navrh.skupina);
     m_lbCelkemOtazek = Popisek("lbCelkemOtazek", QStringLiteral("Celkem otázek:"), {520, 8});
     m_lbZbyvaOtazek = Popisek("lbZbyvaOtazek", QStringLiteral("Zbývá:"), {559, 28});
@@ -87,15 +97,7 @@ void TPanelPomoc::Rozvrhnout(Rezim rezim, const QString &profil, const QString &
             l->adjustSize();
     const RozvrzeniPomoci &r = Rozvrzeni(rezim);
     Text(m_lbKonecRezimu, TextKonce(rezim));
-    Text(m_lbUzivatel, QStringLiteral("Aktivní profil uživatele: ") + profil);
     Text(m_lbSkupina, QStringLiteral("Skupina: ") + skupina);
-    m_lbKonecRezimu->move(r.konecRezimu);
-    m_lbUzivatel->move(r.uzivatelPodKoncem
-                           ? r.konecRezimu.x() + (m_lbKonecRezimu->width() - m_lbUzivatel->width()) / 2
-                           : r.uzivatel.x(),
-                       r.uzivatel.y());
-    m_lbSkupina->move(r.skupina);
-    m_lbJakNaTo->move(r.jakNaTo);
     m_lbJakNaTo->setVisible(r.pokyny);
     m_lbSkupina->setVisible(r.pokyny);
     m_lbNapoveda->setVisible(r.napoveda);
@@ -105,6 +107,63 @@ void TPanelPomoc::Rozvrhnout(Rezim rezim, const QString &profil, const QString &
         w->setVisible(r.pocitadla);
     m_lbNe->setEnabled(r.celaLegenda);
     m_lbNic->setEnabled(r.celaLegenda);
+    RozvrhnoutSloupce(r);
+    RozvrhnoutProfil(r, profil);
+}
+
+// The legend pushes the first line and the middle column to the right where its texts need it, the
+// middle column the second line; the counters move with that line, but never past the panel's edge.
+void TPanelPomoc::RozvrhnoutSloupce(const RozvrzeniPomoci &r)
+{
+    const int legenda = std::max({m_lbAno->geometry().right(), m_lbNe->geometry().right(), m_lbNic->geometry().right()}) + 1;
+    const QPoint posun(std::max(0, legenda + Mezera - Cara1.x()), 0);
+    m_cara1->move(Cara1 + posun);
+    m_lbJakNaTo->move(r.jakNaTo + posun);
+    m_lbKonecRezimu->move(r.konecRezimu + posun);
+    m_lbNapoveda->move(Napoveda + posun);
+
+    int stred = 0;
+    for (QLabel *l : {m_lbJakNaTo, m_lbKonecRezimu, m_lbNapoveda})
+        if (l->isVisibleTo(this))
+            stred = std::max(stred, l->geometry().right() + 1);
+    const QPoint posun2(std::max(posun.x(), stred + Mezera - Cara2.x()), 0);
+    m_cara2->move(Cara2 + posun2);
+
+    // Placed for their widest texts: the counters change while the run goes on.
+    const int pravo = contentsRect().right() + 1 - Mezera;
+    const std::pair<QLabel *, QString> pocitadla[] = {{m_lbCelkemOtazek, QStringLiteral("Celkem otázek: 757")},
+                                                      {m_lbZbyvaOtazek, QStringLiteral("Zbývá: 757")},
+                                                      {m_lbUspesnost, QStringLiteral("Úspěšnost: 100%")}};
+    const QPoint navrh[] = {{520, 8}, {559, 28}, {539, 48}};
+    for (size_t i = 0; i < std::size(pocitadla); ++i) {
+        QLabel *l = pocitadla[i].first;
+        const QString text = l->text();
+        Text(l, pocitadla[i].second);
+        const int x = std::min(navrh[i].x() + posun2.x(), pravo - l->width());
+        Text(l, text);
+        l->move(x, navrh[i].y());
+    }
+}
+
+// The profile line: beside the group, which it pushes to the right as far as the second line lets
+// it, and cut where that is not enough; while browsing, centred under the end-of-mode line.
+void TPanelPomoc::RozvrhnoutProfil(const RozvrzeniPomoci &r, const QString &profil)
+{
+    const int posun = m_lbKonecRezimu->x() - r.konecRezimu.x();
+    if (r.uzivatelPodKoncem) {
+        const int leva = contentsRect().left() + Mezera, pravo = contentsRect().right() + 1 - Mezera;
+        Vzhled::TextSeJmenem(m_lbUzivatel, TextUzivatele, profil, pravo - leva);
+        m_lbUzivatel->adjustSize();
+        const int x = m_lbKonecRezimu->x() + (m_lbKonecRezimu->width() - m_lbUzivatel->width()) / 2;
+        m_lbUzivatel->move(std::clamp(x, leva, pravo - m_lbUzivatel->width()), r.uzivatel.y());
+        return;
+    }
+    const int x = r.uzivatel.x() + posun;
+    const int konec = (r.pocitadla ? m_cara2->x() : contentsRect().right() + 1) - Mezera;
+    Vzhled::TextSeJmenem(m_lbUzivatel, TextUzivatele, profil, konec - m_lbSkupina->width() - MezeraSkupiny - x);
+    m_lbUzivatel->adjustSize();
+    m_lbUzivatel->move(x, r.uzivatel.y());
+    m_lbSkupina->move(std::max(r.skupina.x() + posun, m_lbUzivatel->geometry().right() + 1 + MezeraSkupiny), r.skupina.y());
 }
 
 void TPanelPomoc::NastavitCelkem(int celkem) { Text(m_lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(celkem)); }

@@ -7,7 +7,7 @@
 
 class QLabel;
 
-// Where the labels of the information panel stand and what it shows in each mode.
+// Where the labels of the information panel stand as designed and what it shows in each mode.
 struct RozvrzeniPomoci {
     QPoint konecRezimu, uzivatel, skupina, jakNaTo;
     bool uzivatelPodKoncem; // the profile line centred under the end-of-mode line, at uzivatel's top
@@ -18,7 +18,9 @@ struct RozvrzeniPomoci {
 };
 
 // The information panel below the question panel: the legend of the answer marks, how to answer,
-// how to end the mode, the active profile and group, and the run's counters.
+// how to end the mode, the active profile and group, and the run's counters. Labels stand where
+// designed unless the window's font needs more room; nothing overlaps, and a long profile name is
+// cut with "…" (the whole name in its tooltip).
 class TPanelPomoc : public QFrame {
     Q_OBJECT
 public:
@@ -36,7 +38,10 @@ private:
     QLabel *Popisek(const char *jmeno, const QString &text, QPoint kde);
     static void Text(QLabel *l, const QString &text);
 
-    QLabel *m_lbNe, *m_lbNic;
+    void RozvrhnoutSloupce(const RozvrzeniPomoci &r);
+    void RozvrhnoutProfil(const RozvrzeniPomoci &r, const QString &profil);
+
+    QLabel *m_lbAno, *m_lbNe, *m_lbNic;
     QFrame *m_cara1, *m_cara2;
     QLabel *m_lbJakNaTo, *m_lbKonecRezimu, *m_lbNapoveda, *m_lbUzivatel, *m_lbSkupina;
     QLabel *m_lbCelkemOtazek, *m_lbZbyvaOtazek, *m_lbUspesnost;

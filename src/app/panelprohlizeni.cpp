@@ -47,6 +47,9 @@ void TPanelProhlizeni::Zacit()
     findChild<QLabel *>(QStringLiteral("lbProhlizeni"))->adjustSize();
     m_eCisloO->setText(QStringLiteral("1"));
     emit ZobrazitOtazku(1);
+    // A number typed at once replaces the 1.
+    m_eCisloO->setFocus();
+    m_eCisloO->selectAll();
 }
 
 bool TPanelProhlizeni::JenCislice() const
@@ -107,9 +110,14 @@ void TPanelProhlizeni::eCisloOKeyDown(int klavesa)
 bool TPanelProhlizeni::eventFilter(QObject *objekt, QEvent *udalost)
 {
     if (objekt == m_eCisloO && udalost->type() == QEvent::KeyPress) {
-        const int klavesa = static_cast<QKeyEvent *>(udalost)->key();
-        if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter) {
-            eCisloOKeyDown(klavesa);
+        const auto *klavesa = static_cast<QKeyEvent *>(udalost);
+        if (klavesa->key() == Qt::Key_Return || klavesa->key() == Qt::Key_Enter) {
+            eCisloOKeyDown(klavesa->key());
+            return true;
+        }
+        // Z is no digit: here too it enlarges the picture, as everywhere on the question.
+        if (klavesa->key() == Qt::Key_Z && !(klavesa->modifiers() & ~Qt::KeypadModifier)) {
+            emit ZvetsitObrazek();
             return true;
         }
     }

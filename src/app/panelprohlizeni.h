@@ -22,6 +22,8 @@ public:
 
 signals:
     void ZobrazitOtazku(int cislo);
+    // The key Z in the number field.
+    void ZvetsitObrazek();
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *udalost) override;

@@ -65,7 +65,7 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     setFont(Vzhled::PismoOkna());
     setFixedSize(SirkaKlienta, VyskaKlienta);
 
-    // Controls in the order the keyboard visits them.
+    // Controls in the order they are made; the keyboard's order is set below.
     Prvek<QLabel>(this, "lbHvezda", QStringLiteral("*"), {354, 132, 8, 16});
 
     auto *gbSkupina = Prvek<QGroupBox>(this, "gbSkupina", QStringLiteral("Skupina řidičského oprávnění:"),
@@ -129,6 +129,17 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
     connect(m_comboProfil, &QComboBox::activated, this, &TNastaveni::comboProfilClick);
 
     FormCreate();
+
+    // The keyboard goes from the top left to the bottom right: categories, group, protocols, profile,
+    // then OK and Storno. Tab enters the group at its first button, which is the chosen one (the
+    // arrows choose another).
+    QList<QWidget *> poradi(m_kategorie.begin(), m_kategorie.end());
+    QList<QWidget *> tlacitkaSkupin;
+    for (size_t i : {2, 1, 0, 4, 3, 7, 5, 6})
+        tlacitkaSkupin.insert(m_skupiny[i]->isChecked() ? 0 : tlacitkaSkupin.size(), m_skupiny[i]);
+    poradi << tlacitkaSkupin << QList<QWidget *>(m_protokoly.begin(), m_protokoly.end());
+    poradi << m_comboProfil << btnVytvoritU << btnVymazatU << btnOK << btnStormo;
+    Vzhled::PoradiKlavesnice(poradi);
 }
 
 void TNastaveni::FormCreate()
@@ -142,6 +153,7 @@ void TNastaveni::FormCreate()
             m_skupiny[i]->setChecked(true);
     NaplnitSeznam();
     m_comboProfil->setEditText(m_stav.AktivniProfil);
+    m_comboProfil->lineEdit()->home(false); // a long name shows its beginning
     m_vybranyProfil = m_comboProfil->currentText();
 }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -62,6 +63,12 @@ QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QR
     return b;
 }
 
+void PoradiKlavesnice(const QList<QWidget *> &prvky)
+{
+    for (qsizetype i = 1; i < prvky.size(); ++i)
+        QWidget::setTabOrder(prvky[i - 1], prvky[i]);
+}
+
 QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, const QRect &kde)
 {
     auto *l = new QLabel(text, rodic);
@@ -102,6 +109,43 @@ QLabel *ZalomenyText(QWidget *rodic, const QString &jmeno)
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setContentsMargins(0, 0, 0, 0);
     return l;
+}
+
+void TextSeJmenem(QLabel *l, const QString &pred, const QString &jmeno, int sirka)
+{
+    if (sirka < 0) {
+        // A framed label indents its text by half an "x" (QLabel::indent).
+        const int odsazeni = l->indent() >= 0 ? l->indent() : (l->frameWidth() > 0 ? l->fontMetrics().horizontalAdvance(u'x') / 2 : 0);
+        sirka = l->contentsRect().width() - 2 * l->margin() - odsazeni;
+    }
+    const QFontMetrics metrika = l->fontMetrics();
+    l->setText(pred + metrika.elidedText(jmeno, Qt::ElideRight, std::max(0, sirka - metrika.horizontalAdvance(pred))));
+    l->setToolTip(jmeno);
+    l->setAccessibleDescription(jmeno);
+}
+
+// The panels are placed by hand: the bar's own layout adds spacing and margins that fixed widths
+// adding up to the window's width do not leave room for, so that panels overlapped.
+QStatusBar *StavovyRadek(QWidget *rodic, const char *jmeno, const QList<int> &sirky, int sirka, QList<QLabel *> &panely)
+{
+    auto *radek = new QStatusBar(rodic);
+    radek->setObjectName(QString::fromLatin1(jmeno));
+    radek->setSizeGripEnabled(false);
+    constexpr int Okraj = 2;
+    panely.clear();
+    int x = 0, vyska = 0;
+    for (int i = 0; i < sirky.size(); ++i) {
+        auto *panel = new QLabel(radek);
+        panel->setObjectName(QStringLiteral("PanelStavu%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        const int w = i + 1 < sirky.size() ? sirky[i] : sirka - x;
+        vyska = panel->fontMetrics().height() + 2 * panel->frameWidth() + 2;
+        panel->setGeometry(x, Okraj, w - (i + 1 < sirky.size() ? Okraj : 0), vyska);
+        x += sirky[i];
+        panely.append(panel);
+    }
+    radek->resize(sirka, vyska + 2 * Okraj);
+    return radek;
 }
 
 bool NacistObrazek(QLabel *cil, const QString &cesta, QWidget *okno)

@@ -5,11 +5,13 @@
 #include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 
 class QLabel;
 class QPushButton;
+class QStatusBar;
 class QWidget;
 
 // What every window of the program is made of: its fonts with their stand-ins on Linux desktops,
@@ -40,6 +42,9 @@ void BarvaPozadi(QWidget *w, const QColor &barva);
 // dialog; a window makes its one default button itself.
 QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QRect kde);
 
+// The order in which Tab visits the controls, the first to the last.
+void PoradiKlavesnice(const QList<QWidget *> &prvky);
+
 // A label with its control name and text at its place, sized to its text (in the font given).
 QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde);
 QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text, QPoint kde, const QFont &pismo);
@@ -50,6 +55,17 @@ QFrame *Cara(QWidget *rodic, const char *jmeno, const QRect &kde, QFrame::Shape 
 // A text wrapped at its width from its top left corner, without margins, for texts laid out to the
 // height of their lines.
 QLabel *ZalomenyText(QWidget *rodic, const QString &jmeno);
+
+// A text ending in a name that may be long (a profile may have 30 characters): the name is cut
+// with "…" where the whole text would be wider than sirka (-1: the room inside the label as it
+// stands), and the whole name is the label's tooltip and accessible description.
+void TextSeJmenem(QLabel *l, const QString &pred, const QString &jmeno, int sirka = -1);
+
+// A status bar of sunken panels side by side, as wide as sirka: each panel the width given, the
+// last one reaching the right edge. The panels are labels named PanelStavu0, PanelStavu1, ...; the
+// bar is as high as they need and is placed by its window.
+QStatusBar *StavovyRadek(QWidget *rodic, const char *jmeno, const QList<int> &sirky, int sirka,
+                         QList<QLabel *> &panely);
 
 // Loads a picture file ("obrazky\621.jpg" or "grafika/yes.jpg": either separator, the format by its
 // extension) into the label. A file is decoded once for the whole program and then kept. On failure

@@ -2,25 +2,70 @@
 
 #include "app/vzhled.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 
 constexpr int Sirka = 340;
 constexpr int Vyska = 206;
 
-QScrollBar *Posuvnik(QWidget *rodic, const char *jmeno, int maximum, int pozice, const QRect &kde)
-{
-    auto *sb = new QScrollBar(Qt::Horizontal, rodic);
-    sb->setObjectName(QString::fromLatin1(jmeno));
-    sb->setRange(1, maximum);
-    sb->setPageStep(1);
-    sb->setValue(pozice);
-    sb->setGeometry(kde);
-    return sb;
-}
+// A bar the keyboard reaches with Tab and moves by one with the arrows (Left and Up back), by ten
+// with Page Up and Down, to its ends with Home and End. Its page step stays 1, so that a click beside
+// the handle still moves it by one.
+class Posuvnik : public QScrollBar {
+public:
+    Posuvnik(QWidget *rodic, const char *jmeno, const QString &popis, int maximum, int pozice, const QRect &kde)
+        : QScrollBar(Qt::Horizontal, rodic)
+    {
+        setObjectName(QString::fromLatin1(jmeno));
+        setAccessibleName(popis);
+        setFocusPolicy(Qt::StrongFocus);
+        setRange(1, maximum);
+        setPageStep(1);
+        setValue(pozice);
+        setGeometry(kde);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *udalost) override
+    {
+        constexpr int Stranka = 10;
+        if (udalost->modifiers() & ~Qt::KeypadModifier) {
+            QScrollBar::keyPressEvent(udalost);
+            return;
+        }
+        switch (udalost->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: setValue(value() - 1); break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: setValue(value() + 1); break;
+        case Qt::Key_PageUp: setValue(value() - Stranka); break;
+        case Qt::Key_PageDown: setValue(value() + Stranka); break;
+        case Qt::Key_Home: setValue(minimum()); break;
+        case Qt::Key_End: setValue(maximum()); break;
+        default: QScrollBar::keyPressEvent(udalost); return;
+        }
+        udalost->accept();
+    }
+
+    // The style draws no focus on a scroll bar: a dotted frame shows where the keys go.
+    void paintEvent(QPaintEvent *udalost) override
+    {
+        QScrollBar::paintEvent(udalost);
+        if (!hasFocus())
+            return;
+        QStylePainter malir(this);
+        QStyleOptionFocusRect volby;
+        volby.initFrom(this);
+        volby.rect = rect().adjusted(1, 1, -1, -1);
+        malir.drawPrimitive(QStyle::PE_FrameFocusRect, volby);
+    }
+};
 
 } // namespace
 
@@ -43,9 +88,9 @@ TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic
 
     const int pocatek = m_q > 20 ? 20 : m_q;
     m_lbPocet = Vzhled::Popisek(this, "lbPocet", QStringLiteral("Počet otázek: %1").arg(pocatek), {20, 44, 300, 18});
-    m_sbPocet = Posuvnik(this, "sbPocet", m_q, pocatek, {20, 64, 300, 17});
+    m_sbPocet = new Posuvnik(this, "sbPocet", QStringLiteral("Počet otázek"), m_q, pocatek, {20, 64, 300, 17});
     m_lbOtazka = Vzhled::Popisek(this, "lbOtazka", QStringLiteral("Začít otázkou: 1*"), {20, 92, 300, 18});
-    m_sbOtazka = Posuvnik(this, "sbOtazka", m_q, 1, {20, 112, 300, 17});
+    m_sbOtazka = new Posuvnik(this, "sbOtazka", QStringLiteral("Začít otázkou"), m_q, 1, {20, 112, 300, 17});
     auto *lbHvezda = Vzhled::Popisek(this, "lbHvezda", QStringLiteral("*"), {20, 136, 10, 16});
     auto *stHvezda = Vzhled::Popisek(this, "stHvezda", QStringLiteral("Myslí se relativně vzhledem k možnosti výběru okruhu otázek"),
                              {30, 136, 290, 30});
@@ -62,6 +107,9 @@ TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic
     btnPotvrdit->setGeometry((Sirka - 140) / 2, 170, 140, 27);
     btnPotvrdit->setDefault(true);
     connect(btnPotvrdit, &QPushButton::clicked, this, &QDialog::accept);
+
+    Vzhled::PoradiKlavesnice({m_sbPocet, m_sbOtazka, btnPotvrdit});
+    m_sbPocet->setFocus();
 
     connect(m_sbPocet, &QScrollBar::valueChanged, this, &TDotazPZ::sbPocetChange);
     connect(m_sbOtazka, &QScrollBar::valueChanged, this, &TDotazPZ::sbOtazkaChange);

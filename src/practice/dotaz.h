@@ -10,7 +10,7 @@ class QScrollBar;
 
 // The set-up of a practice or examination run: how many of the Q qualifying questions to put, and
 // in number order at which of them to begin. It has no cancel: however it closes, the run starts
-// with the positions shown.
+// with the positions shown. Both bars take the keyboard focus and move with the keys.
 class TDotazPZ : public QDialog {
     Q_OBJECT
 public:

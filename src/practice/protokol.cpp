@@ -27,6 +27,8 @@ TProtocol::TProtocol(const StavProgramu &stav, QWidget *rodic)
     m_btnVymazat = Vzhled::Tlacitko(this, "btnVymazat", QStringLiteral("Vymazat &záznam"), {111, 256, 105, 25});
     m_btnVymazatVse = Vzhled::Tlacitko(this, "btnVymazatVse", QStringLiteral("&Vymazat vše"), {224, 256, 95, 25});
     btnOK->setDefault(true);
+    Vzhled::PoradiKlavesnice({m_grid, m_btnPodrobnosti, m_btnVymazat, m_btnVymazatVse, btnOK});
+    m_grid->setFocus();
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnPodrobnosti, &QPushButton::clicked, this, &TProtocol::btnPodrobnostiClick);

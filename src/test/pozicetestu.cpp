@@ -2,6 +2,7 @@
 
 #include "app/rozvrzeni.h"
 #include "app/vzhled.h"
+#include "app/zvetseni.h"
 #include "data/banka.h"
 #include "test/plan.h"
 
@@ -76,12 +77,17 @@ TPoziceTestu::TPoziceTestu(int pozice, QWidget *rodic)
         m_cb[i] = new QCheckBox(QStringLiteral("%1)").arg(pismena[i].toLower()), this);
         // The fourth box of the first position has always borne this name.
         m_cb[i]->setObjectName(pozice == 1 && i == 3 ? QStringLiteral("cd1D") : QStringLiteral("cb%1%2").arg(pozice).arg(pismena[i]));
-        connect(m_cb[i], &QCheckBox::clicked, this, &TPoziceTestu::cb1AClick);
+        // A click does not take the focus to the box; the keyboard does.
+        m_cb[i]->setFocusPolicy(Qt::TabFocus);
+        connect(m_cb[i], &QCheckBox::clicked, this, [this, i] {
+            if (!m_cb[i]->hasFocus())
+                emit cb1AClick();
+        });
         m_st[i] = Vzhled::ZalomenyText(this, QStringLiteral("st%1%2").arg(pozice).arg(pismena[i]));
         m_st[i]->installEventFilter(this);
     }
     if (const QSize s = VelikostObrazku(pozice); s.isValid()) {
-        m_img = new QLabel(this);
+        m_img = new TObrazekOtazky(this);
         m_img->setObjectName(QStringLiteral("img%1").arg(pozice));
         m_img->setAlignment(Qt::AlignCenter);
         m_img->setGeometry(Sirka - LevaOtazky - s.width(), 0, s.width(), s.height());
@@ -104,7 +110,7 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
     if (m_img) {
         // Inside the frame, level with the question text: the caption stands above the frame's top line.
         m_img->move(m_img->x(), TopObsahu());
-        const bool obrazek = !otazka.obrazek.isEmpty() && Vzhled::NacistObrazek(m_img, otazka.obrazek, window());
+        const bool obrazek = !otazka.obrazek.isEmpty() && m_img->Nacist(otazka.obrazek);
         if (obrazek) {
             m_img->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_pozice));
             zuzeni = m_img->width() + MezeraObrazku;
@@ -126,6 +132,8 @@ void TPoziceTestu::Naplnit(const OtazkaBanky &otazka)
         vyska = std::max({vyska, m_vyskaNavrhu, m_img->y() + m_img->height() + 4});
     resize(Sirka, vyska);
 }
+
+TObrazekOtazky *TPoziceTestu::Obrazek() const { return m_img && m_img->isVisibleTo(this) ? m_img : nullptr; }
 
 // Below the caption and the frame's top line.
 int TPoziceTestu::TopObsahu() const { return fontMetrics().height() + 7; }

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QLabel;
+class TObrazekOtazky;
 struct OtazkaBanky;
 
 // What the sheet and the review share: the measuring font of the texts.
@@ -33,9 +34,12 @@ public:
     void Naplnit(const OtazkaBanky &otazka);
     // The letters ticked, A to D in that order.
     QString Odpoved() const;
+    // The picture shown at this position, or none.
+    TObrazekOtazky *Obrazek() const;
 
 signals:
-    // A check box was clicked (the window then gives the page control the focus).
+    // A check box was clicked with the mouse (the window then gives the page control the focus); one
+    // ticked from the keyboard keeps it, so that Tab goes on from there.
     void cb1AClick();
 
 protected:
@@ -50,5 +54,5 @@ private:
     QLabel *m_stO;
     std::array<QLabel *, 4> m_st{};
     std::array<QCheckBox *, 4> m_cb{};
-    QLabel *m_img = nullptr;
+    TObrazekOtazky *m_img = nullptr;
 };

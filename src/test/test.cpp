@@ -2,6 +2,7 @@
 
 #include "app/dialogy.h"
 #include "app/vzhled.h"
+#include "app/zvetseni.h"
 #include "data/hodiny.h"
 #include "kresby/kresby.h"
 #include "logika/nahoda.h"
@@ -61,19 +62,13 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
         }
     }
 
-    m_stavRadek = new QStatusBar(this);
-    m_stavRadek->setObjectName(QStringLiteral("StavRadek"));
-    m_stavRadek->setSizeGripEnabled(false);
-    for (size_t i = 0; i < 4; ++i) {
-        m_panely[i] = new QLabel(m_stavRadek);
-        m_panely[i]->setObjectName(QStringLiteral("PanelStavu%1").arg(i));
-        m_panely[i]->setFixedWidth(193);
-        m_panely[i]->setAlignment(Qt::AlignCenter);
-        m_panely[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_stavRadek->addWidget(m_panely[i]);
-    }
-    const int vyskaRadku = m_stavRadek->sizeHint().height();
-    m_stavRadek->setGeometry(0, Vyska - vyskaRadku, Sirka, vyskaRadku);
+    QList<QLabel *> panely;
+    m_stavRadek = Vzhled::StavovyRadek(this, "StavRadek", {193, 193, 193, 193}, Sirka, panely);
+    std::copy(panely.begin(), panely.end(), m_panely.begin());
+    for (QLabel *panel : m_panely)
+        panel->setAlignment(Qt::AlignCenter);
+    const int vyskaRadku = m_stavRadek->height();
+    m_stavRadek->move(0, Vyska - vyskaRadku);
 
     const int topTlacitek = VyskaStranek + (Vyska - vyskaRadku - VyskaStranek - 26) / 2;
     m_btnVyhodnotit = new QPushButton(QStringLiteral("&Vyhodnotit test"), this);
@@ -84,6 +79,11 @@ TTestForm::TTestForm(const Konfigurace &nastaveni, QWidget *rodic) : QDialog(rod
     m_btnZrusit->setObjectName(QStringLiteral("btnZrusit"));
     m_btnZrusit->setGeometry(406, topTlacitek, 140, 26);
     connect(m_btnZrusit, &QPushButton::clicked, this, &QWidget::close);
+    // Enter on the sheet neither evaluates nor ends the test: Space on the focused button, Alt+V or Alt+U do.
+    m_btnVyhodnotit->setAutoDefault(false);
+    m_btnZrusit->setAutoDefault(false);
+
+    TObrazekOtazky::KlavesaZ(m_pcTest, [this] { return ObrazekListu(); });
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -98,7 +98,7 @@ TTestForm::~TTestForm() = default;
 void TTestForm::FormCreate()
 {
     const QString &skupina = m_nastaveni.ZvolenaSkupina;
-    m_panely[0]->setText(QStringLiteral("Uživatel: ") + m_nastaveni.AktivniProfil);
+    Vzhled::TextSeJmenem(m_panely[0], QStringLiteral("Uživatel: "), m_nastaveni.AktivniProfil);
     m_panely[1]->setText(QStringLiteral("Skupina: ") + skupina);
     m_minPocetBodu = PlanTestu::MinPocetBodu(skupina).value_or(0);
     m_panely[2]->setText(QStringLiteral("Minimální potřeba bodů: %1").arg(m_minPocetBodu));
@@ -169,6 +169,22 @@ void TTestForm::NaplnListy()
             }
         }
     }
+}
+
+// The picture of the position the keyboard is at, else the first one of the page shown.
+TObrazekOtazky *TTestForm::ObrazekListu() const
+{
+    const QWidget *stranka = m_pcTest->currentWidget();
+    TObrazekOtazky *prvni = nullptr;
+    for (const TPoziceTestu *pozice : m_pozice) {
+        if (pozice->parentWidget() != stranka || !pozice->Obrazek())
+            continue;
+        if (pozice->isAncestorOf(focusWidget()))
+            return pozice->Obrazek();
+        if (!prvni)
+            prvni = pozice->Obrazek();
+    }
+    return prvni;
 }
 
 void TTestForm::Timer1Timer()

@@ -15,6 +15,7 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
+class TObrazekOtazky;
 class TPoziceTestu;
 class TVyhodnoceniTestu;
 
@@ -45,6 +46,7 @@ private:
     void btnVyhodnotitClick();
     void Vyhodnot();
     bool MuzeZavrit();
+    TObrazekOtazky *ObrazekListu() const;
 
     const Konfigurace &m_nastaveni;
     BankaOtazek m_banka;

@@ -30,6 +30,8 @@ TTestDetailForm::TTestDetailForm(const ZaznamProtokolu &protokol, QWidget *rodic
     m_mProtokol->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_mProtokol->setFont(Vzhled::PismoProtokolu());
     m_mProtokol->setAccessibleName(QStringLiteral("Protokol testu"));
+    Vzhled::PoradiKlavesnice({m_mProtokol, btnOK, btnTisk, btnUloz});
+    m_mProtokol->setFocus(); // to be read line by line; Enter and Escape still close
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnTisk, &QPushButton::clicked, this, &TTestDetailForm::btnTiskClick);

@@ -27,6 +27,8 @@ TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(r
     m_grid = new MrizkaTabulky(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setGeometry(8, 8, 388, 284);
+    Vzhled::PoradiKlavesnice({m_grid, btnOK, m_btnDetail, m_btnVymaz, m_btnVymazVse});
+    m_grid->setFocus();
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnDetail, &QPushButton::clicked, this, &TSeznamTestu::btnDetailClick);

@@ -2,6 +2,7 @@
 
 #include "app/dialogy.h"
 #include "app/vzhled.h"
+#include "app/zvetseni.h"
 #include "data/banka.h"
 #include "test/plan.h"
 #include "test/pozicetestu.h"
@@ -131,11 +132,12 @@ TVyhodnoceniTestu::TVyhodnoceniTestu(BankaOtazek &banka, const PolozkyTestu &pol
         m_odpovedi[i] = Vzhled::ZalomenyText(m_spatnaOtazka, p);
         m_odpovedi[i]->setGeometry(LevaOdpovedi, 0, SirkaOdpovedi, 0);
     }
-    m_obrazek = new QLabel(m_spatnaOtazka);
+    m_obrazek = new TObrazekOtazky(m_spatnaOtazka);
     m_obrazek->setObjectName(QStringLiteral("Obrazek"));
     m_obrazek->setAlignment(Qt::AlignCenter);
     m_obrazek->setGeometry(432, TopOtazky, 300, 175);
     m_obrazek->hide();
+    TObrazekOtazky::KlavesaZ(this, [this] { return m_obrazek; });
 }
 
 void TVyhodnoceniTestu::ZobrazVyhodnoceni(const Udaje &u)
@@ -178,7 +180,12 @@ void TVyhodnoceniTestu::ProtokolNezapsan()
     m_lbProtokol->setText(QStringLiteral("Protokol z testu se nepodařilo zapsat"));
 }
 
-void TVyhodnoceniTestu::FokusOK() { m_btnOK->setFocus(); }
+// Enter closes the review wherever the keyboard is in it.
+void TVyhodnoceniTestu::FokusOK()
+{
+    m_btnOK->setDefault(true);
+    m_btnOK->setFocus();
+}
 
 void TVyhodnoceniTestu::TabulkaSelectCell(int radek, int sloupec)
 {
@@ -214,7 +221,7 @@ void TVyhodnoceniTestu::ZobrazPozici()
     }
     // A picture that cannot be shown leaves the texts their full width.
     if (m_obrazek->isVisibleTo(this)) {
-        if (otazka.obrazek.isEmpty() || !Vzhled::NacistObrazek(m_obrazek, otazka.obrazek, window()))
+        if (otazka.obrazek.isEmpty() || !m_obrazek->Nacist(otazka.obrazek))
             m_obrazek->hide();
         else
             m_obrazek->setAccessibleName(QStringLiteral("Obrázek k otázce %1").arg(m_aktualniPozice));

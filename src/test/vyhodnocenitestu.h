@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TObrazekOtazky;
 
 // The evaluation view of the test window (pVyhodnoceni): the test's figures, the grid of the 25
 // positions and the review box that compares the answer given at a position with the right one.
@@ -53,5 +54,5 @@ private:
     QGroupBox *m_spatnaOtazka;
     QLabel *m_otazka;
     std::array<QLabel *, 4> m_odpovedi{}, m_lb{}, m_img{};
-    QLabel *m_obrazek;
+    TObrazekOtazky *m_obrazek;
 };

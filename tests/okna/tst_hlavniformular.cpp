@@ -97,6 +97,37 @@ private slots:
         QCOMPARE(okno.Stav().UlozeneProfily, (QStringList{QStringLiteral("Default"), QStringLiteral("Šárka")}));
     }
 
+    // The status bar's panels side by side without overlap, the last one to the window's right edge;
+    // a profile name too long for its panel cut with "…", whole in the tooltip.
+    void stavovyRadekADlouheJmeno()
+    {
+        THlavniFormular okno;
+        auto *radek = Pomocnik::Prvek<QStatusBar>(&okno, "StavovyRadek1");
+        QCOMPARE(radek->geometry(), QRect(0, 386 - radek->height(), 632, radek->height()));
+        QList<QLabel *> panely;
+        for (const char *jmeno : {"PanelStavu0", "PanelStavu1", "PanelStavu2", "PanelStavu3"})
+            panely << Pomocnik::Prvek<QLabel>(radek, jmeno);
+        QCOMPARE(panely[0]->x(), 0);
+        QCOMPARE(panely[3]->geometry().right(), 631);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(radek->rect().contains(panely[i]->geometry()));
+            QVERIFY(i == 0 || panely[i]->x() > panely[i - 1]->geometry().right());
+        }
+        QCOMPARE(panely[1]->width(), 75 - 2); // the widths as designed, less the room between panels
+
+        for (const char *jmeno : {"Default", "Jiří O'Neil", "Maximilian Wolfgang Novakovsky"}) {
+            const QString profil = QString::fromUtf8(jmeno);
+            okno.Stav().AktivniProfil = profil;
+            okno.ZobrazitNastaveni();
+            const QString text = panely[1]->text();
+            QVERIFY2(text == profil || (profil.size() > 20 && text.endsWith(u'…') && profil.startsWith(text.chopped(1))),
+                     qPrintable(text));
+            QVERIFY(panely[1]->fontMetrics().horizontalAdvance(text) < panely[1]->contentsRect().width());
+            QCOMPARE(panely[1]->toolTip(), profil);
+            QCOMPARE(panely[1]->accessibleDescription(), profil);
+        }
+    }
+
     void stavovyRadekAVyberSeUlozi()
     {
         {

@@ -134,6 +134,41 @@ private slots:
         QVERIFY(Prvek<QWidget>(&nahodne, "sbPocet")->isEnabled());
     }
 
+    // Without a mouse: both bars are reached by Tab and moved by the keys, coupled as by the mouse.
+    void dotazKlavesnici()
+    {
+        TDotazPZ d(DruhBehu::Procvicovani, 25, PoradiOtazek::PodleCisla);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto *pocet = Prvek<QScrollBar>(&d, "sbPocet");
+        auto *otazka = Prvek<QScrollBar>(&d, "sbOtazka");
+        const auto klavesy = [](std::initializer_list<Qt::Key> klavesy) {
+            for (Qt::Key k : klavesy)
+                QTest::keyClick(QApplication::focusWidget(), k, k == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        };
+        const auto polohy = [&] { return std::make_pair(pocet->value(), otazka->value()); };
+        QCOMPARE(QApplication::focusWidget(), pocet);
+        klavesy({Qt::Key_End});
+        QCOMPARE(polohy(), std::make_pair(25, 1));
+        klavesy({Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}); // the count gives way to the start
+        QCOMPARE(QApplication::focusWidget(), otazka);
+        QCOMPARE(polohy(), std::make_pair(22, 4));
+        klavesy({Qt::Key_PageDown});
+        QCOMPARE(polohy(), std::make_pair(12, 14));
+        QCOMPARE(Text(&d, "lbOtazka"), QStringLiteral("Začít otázkou: 14*"));
+        klavesy({Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home});
+        QCOMPARE(polohy(), std::make_pair(12, 1));
+        klavesy({Qt::Key_End, Qt::Key_Backtab, Qt::Key_PageDown}); // and the start to the count
+        QCOMPARE(polohy(), std::make_pair(11, 15));
+        QCOMPARE(Text(&d, "lbPocet"), QStringLiteral("Počet otázek: 11"));
+        klavesy({Qt::Key_Home, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up});
+        QCOMPARE(polohy(), std::make_pair(1, 15));
+        klavesy({Qt::Key_Tab, Qt::Key_Tab});
+        QCOMPARE(QApplication::focusWidget(), Prvek<QPushButton>(&d, "btnPotvrdit"));
+        klavesy({Qt::Key_Return});
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+    }
+
     // What the evaluation shows of a record, and what it says became of the record.
     void vyhodnoceniUkazujeZaznam()
     {
@@ -259,7 +294,15 @@ private slots:
     {
         A("M1NahodnyVyber")->trigger();
         S().PovoleneKategorie = {true, false, true, false, false, false, false}; // 1, 2, 3, 476
-        Spustit("M1Zkouset", 4);
+        // Set up from the keyboard: the count to its end, Tab past the start (unused at random), Enter.
+        PriDialogu([](QWidget *d) {
+            QTest::keyClick(d->focusWidget(), Qt::Key_End);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(d->focusWidget(), Prvek<QWidget>(d, "btnPotvrdit"));
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
+        A("M1Zkouset")->trigger();
+        QCOMPARE(S().Beh.CelkemOtazek(), 4);
         QCOMPARE(S().AktivniRezim, Rezim::Zkouseni);
         QVERIFY(!A("M2OznacSpravne")->isVisible());
         A("M2OznacSpravne")->trigger(); // no hint in an examination, whatever reaches the item

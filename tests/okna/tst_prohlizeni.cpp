@@ -8,6 +8,7 @@
 #include "app/spintlacitko.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -80,8 +81,15 @@ private slots:
     void vstupDoProhlizeni()
     {
         W<QLineEdit>("eCisloO")->setText(QStringLiteral("55"));
+        QVERIFY(QTest::qWaitForWindowActive(&O()));
         A("M1Prohlizet")->trigger();
         QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
+        // The focus in the number field, its 1 replaced by what is typed.
+        QCOMPARE(QApplication::focusWidget(), W<QLineEdit>("eCisloO"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 7"));
+        Napsat(QStringLiteral("1"));
         QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 1"));
         QCOMPARE(W<QLabel>("stOtazka")->text(), QStringLiteral("Otázka 1?"));
         QCOMPARE(W<QLabel>("stPoznamka")->text(), QStringLiteral("Poznámka 1."));
@@ -258,46 +266,84 @@ private slots:
         }
     }
 
-    // What the user sees of the information panel in a mode: every shown label inside the panel,
-    // no two of them overlapping, the lines that the mode hides, and where the mode's lines stand.
+    // What the user sees of the information panel in a mode, at the program's own font: every label,
+    // picture and line inside the panel and clear of every other, a text by 3 px more at its end (a
+    // letter's ink reaches past its advance), the counters with their widest texts; the lines the mode hides; where
+    // the mode's lines stand; the profile readable.
     void PomocJakoVRezimu(const QStringList &skryte, QPoint konec, int topUzivatele)
     {
         auto *pomoc = W<TPanelPomoc>("pPomoc");
+        QCOMPARE(QFontInfo(W<QLabel>("lbNic")->font()).family(), QStringLiteral("Liberation Sans"));
+        QStringList pocitadla;
+        for (const char *jmeno : {"lbCelkemOtazek", "lbZbyvaOtazek", "lbUspesnost"})
+            pocitadla << W<QLabel>(jmeno)->text();
+        pomoc->NastavitCelkem(757);
+        pomoc->NastavitZbyva(757);
+        pomoc->NastavitUspesnost(100);
         QList<QWidget *> videt;
-        for (QLabel *l : pomoc->findChildren<QLabel *>())
-            if (Viditelny(l))
-                videt << l;
+        for (QFrame *w : pomoc->findChildren<QFrame *>())
+            if (Viditelny(w))
+                videt << w;
         for (QWidget *w : std::as_const(videt)) {
             QVERIFY2(pomoc->contentsRect().contains(w->geometry()), qPrintable(w->objectName()));
+            const auto *l = qobject_cast<QLabel *>(w);
+            const int pravy = l && !l->text().isEmpty() ? 3 : 0;
             for (QWidget *jiny : std::as_const(videt))
-                QVERIFY2(w == jiny || !w->geometry().intersects(jiny->geometry()),
+                QVERIFY2(w == jiny || !w->geometry().adjusted(0, -1, pravy, 1).intersects(jiny->geometry()),
                          qPrintable(w->objectName() + QStringLiteral(" / ") + jiny->objectName()));
         }
+        pomoc->NastavitCelkem(pocitadla[0].section(u' ', -1).toInt());
+        pomoc->NastavitZbyva(pocitadla[1].section(u' ', -1).toInt());
+        pomoc->NastavitUspesnost(pocitadla[2].section(u' ', -1).chopped(1).toInt());
+
         for (const char *jmeno : {"lbJakNaTo", "lbSkupina", "lbNapoveda", "lbCelkemOtazek", "lbZbyvaOtazek", "lbUspesnost", "Cara1"})
             QCOMPARE(Viditelny(W(jmeno)), !skryte.contains(QString::fromLatin1(jmeno)));
-        QCOMPARE(W<QLabel>("lbKonecRezimu")->pos(), konec);
+        // As designed, moved right only as far as the font needs.
+        const QPoint k = W<QLabel>("lbKonecRezimu")->pos();
+        QVERIFY2(k.y() == konec.y() && k.x() >= konec.x() && k.x() <= konec.x() + 8, qPrintable(QString::number(k.x())));
         QCOMPARE(W<QLabel>("lbUzivatel")->y(), topUzivatele);
         QCOMPARE(W<QLabel>("lbNic")->isEnabled(), !skryte.contains(QStringLiteral("Cara1"))); // greyed while browsing
         QVERIFY(W<QLabel>("lbAno")->isEnabled());
+
+        // The whole name, or as much of it as fits, cut with "…"; whole in the tooltip.
+        auto *uzivatel = W<QLabel>("lbUzivatel");
+        const QString profil = O().Stav().AktivniProfil;
+        const QString predpona = QStringLiteral("Aktivní profil uživatele: ");
+        QVERIFY(uzivatel->text().startsWith(predpona));
+        const QString jmeno = uzivatel->text().mid(predpona.size());
+        QVERIFY2(jmeno == profil || (jmeno.endsWith(u'…') && jmeno.size() >= 11 && profil.startsWith(jmeno.chopped(1))),
+                 qPrintable(jmeno));
+        QCOMPARE(uzivatel->toolTip(), profil);
+        QCOMPARE(uzivatel->accessibleDescription(), profil);
+    }
+
+    void infoPanelPodleRezimu_data()
+    {
+        QTest::addColumn<QString>("profil");
+        for (const char *profil : {"Default", "Jiří O'Neil", "Maximilian Wolfgang Novakovsky"})
+            QTest::newRow(profil) << QString::fromUtf8(profil);
     }
 
     void infoPanelPodleRezimu()
     {
+        QFETCH(QString, profil);
+        O().Stav().AktivniProfil = profil;
         A("M1Prohlizet")->trigger();
         PomocJakoVRezimu({QStringLiteral("lbJakNaTo"), QStringLiteral("lbSkupina"), QStringLiteral("lbNapoveda"),
                           QStringLiteral("lbCelkemOtazek"), QStringLiteral("lbZbyvaOtazek"), QStringLiteral("lbUspesnost"),
                           QStringLiteral("Cara1")},
                          {284, 17}, 40);
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""));
-        QCOMPARE(W<QLabel>("lbUzivatel")->text(), QStringLiteral("Aktivní profil uživatele: Default"));
-        // The profile line stands centred under the end-of-mode line.
+        // The profile line stands centred under the end-of-mode line, with the whole name.
+        QCOMPARE(W<QLabel>("lbUzivatel")->text(), QStringLiteral("Aktivní profil uživatele: ") + profil);
         const QRect konec = W<QLabel>("lbKonecRezimu")->geometry(), uzivatel = W<QLabel>("lbUzivatel")->geometry();
         QVERIFY(qAbs(konec.center().x() - uzivatel.center().x()) <= 1);
         A("M2KonecRezimu")->trigger();
 
         O().ZacitOpravu({DruhBehu::Procvicovani, {7, 8}, QStringLiteral("B"), QStringLiteral("1")});
         PomocJakoVRezimu({}, {212, 19}, 52);
-        QCOMPARE(W<QLabel>("lbSkupina")->pos(), QPoint(384, 52));
+        QCOMPARE(W<QLabel>("lbSkupina")->y(), 52);
+        QVERIFY(W<QLabel>("lbSkupina")->x() >= 384);
         QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: B"));
         QVERIFY(A("M2OznacSpravne")->isVisible() && A("M1Procvicovat")->isChecked());
         QVERIFY(!A("M1Prohlizet")->isChecked() && !A("M1Zkouset")->isChecked());
@@ -320,7 +366,7 @@ private slots:
         // An examination replay under another group: no hint, and the user's own group back at its end.
         O().ZacitOpravu({DruhBehu::Zkouseni, {7}, QStringLiteral("C"), QStringLiteral("1")});
         PomocJakoVRezimu({QStringLiteral("lbNapoveda")}, {212, 28}, 48);
-        QCOMPARE(W<QLabel>("lbSkupina")->pos(), QPoint(384, 48));
+        QCOMPARE(W<QLabel>("lbSkupina")->y(), 48);
         QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: C"));
         QVERIFY(!A("M2OznacSpravne")->isVisible() && A("M1Zkouset")->isChecked());
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));

@@ -29,20 +29,6 @@
 
 namespace {
 
-// Just enough questions for a whole test: every number of the bank is drawn, so only the order
-// of positions 11 to 25 depends on the seed. Question 3 has two right answers.
-QList<Banka::OtazkaZdroje> Otazky()
-{
-    QList<Banka::OtazkaZdroje> otazky;
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 421, 422, 423, 424, 476, 581, 621, 622, 623, 624, 625, 501, 721, 722, 723})
-        otazky << Pomocnik::Otazka(n);
-    otazky[2].spravne = QStringLiteral("AC");
-    otazky[0].otazka = QStringLiteral("Dlouhá otázka, která se do jednoho řádku nevejde, protože opakuje stále totéž: ")
-                           .repeated(5);
-    otazky[1].d.clear(); // three answers only
-    return otazky;
-}
-
 void KopirovatAdresar(const QString &z, const QString &kam)
 {
     QDir(kam).mkpath(QStringLiteral("."));
@@ -115,7 +101,7 @@ class TestTestNaBody : public QObject {
 private slots:
     void initTestCase()
     {
-        QCOMPARE(Pomocnik::ZapsatBanku(Otazky(), m_fixture.path()), QString());
+        QCOMPARE(Pomocnik::ZapsatBanku(Pomocnik::OtazkyTestu(), m_fixture.path()), QString());
     }
 
     void init()
@@ -232,6 +218,49 @@ private slots:
         QTest::mouseClick(Pole(&okno, 1, u'A'), Qt::LeftButton);
         QVERIFY(Pole(&okno, 1, u'A')->isChecked() && Pole(&okno, 1, u'D')->isChecked());
         QCOMPARE(okno.focusWidget(), pcTest->tabBar()); // the page control's focus proxy
+    }
+
+    // From the keyboard: a box ticked with Space keeps the focus, so that Tab goes on from it; Z, as a
+    // click, enlarges the picture of the position the keyboard is at, else the page's first one; in
+    // the review Z enlarges the picture shown, and Enter closes the window.
+    void klavesniceAObrazky()
+    {
+        TTestForm okno(m_nastaveni);
+        okno.show();
+        const auto klavesa = [&okno](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+            okno.activateWindow(); // the offscreen platform gives no window the focus back after a dialog
+            QVERIFY(QTest::qWaitForWindowActive(&okno));
+            QTest::keyClick(okno.focusWidget(), k, m);
+        };
+        const auto obrazek = [&okno](int p) {
+            return Pomocnik::Prvek<TObrazekOtazky>(&okno, qPrintable(QStringLiteral("img%1").arg(p)))->Obrazek();
+        };
+        auto *pcTest = Pomocnik::Prvek<QTabWidget>(&okno, "pcTest");
+        pcTest->setCurrentIndex(4); // List5: positions 17 to 20, each with a sign
+        pcTest->tabBar()->setFocus();
+        QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek(17));
+        Pole(&okno, 18, u'A')->setFocus();
+        klavesa(Qt::Key_Space);
+        QVERIFY(Pole(&okno, 18, u'A')->isChecked() && Pole(&okno, 18, u'A')->hasFocus());
+        QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek(18));
+        klavesa(Qt::Key_Tab);
+        QVERIFY(Pole(&okno, 18, u'B')->hasFocus());
+        klavesa(Qt::Key_Return); // no default button: Enter does not end the test by mistake
+        Pomocnik::Prvek<QPushButton>(&okno, "btnVyhodnotit")->setFocus();
+        klavesa(Qt::Key_Return);
+        QVERIFY(!okno.findChild<QWidget *>(QStringLiteral("pVyhodnoceni")));
+        QCOMPARE(Pomocnik::Zvetseny([&] { QTest::mouseClick(Pomocnik::Prvek<QLabel>(&okno, "img19"), Qt::LeftButton); }), obrazek(19));
+        QVERIFY(obrazek(17) != obrazek(18) && obrazek(18) != obrazek(19));
+
+        klavesa(Qt::Key_V, Qt::AltModifier); // pressed as a click, a moment later
+        QTRY_VERIFY(okno.findChild<QWidget *>(QStringLiteral("pVyhodnoceni")));
+        QVERIFY(Pomocnik::Prvek<QWidget>(&okno, "pVyhodnoceni")->isVisibleTo(&okno));
+        const QString obrazek23 = obrazek(23);
+        SkutecneCislo(&okno, 23);
+        Pomocnik::Prvek<QTableWidget>(&okno, "Tabulka")->setFocus();
+        QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek23);
+        klavesa(Qt::Key_Return);
+        QVERIFY(!okno.isVisible());
     }
 
     // Wrong at 4 (a letter too many), 12 (none) and 15 (another letter) after 12 minutes 5 seconds.

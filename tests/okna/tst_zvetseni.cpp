@@ -1,13 +1,15 @@
 // A question's picture looked at closely: three times larger, over its owner, closed by Escape
-// or a click; a missing large picture is reported and opens nothing.
+// or a click; a missing large picture is reported and opens nothing; the question panel opens it.
 #include "pomocnik.h"
 
 #include "app/dialogy.h"
 #include "app/zvetseni.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -79,6 +81,45 @@ private slots:
         QCOMPARE(zobrazene.size(), 1);
         QCOMPARE(zobrazene[0].druh, Dialogy::Druh::Chyba);
         QVERIFY2(zobrazene[0].text.contains(QStringLiteral("obrazky/velke/622.jpg")), qPrintable(zobrazene[0].text));
+    }
+
+    // The question panel offers its picture in every mode: a left click or Z opens it; in a run the
+    // click answers nothing and the right button on the picture still confirms.
+    void vOtazce()
+    {
+        Pomocnik::Program program(Pomocnik::Otazky({1, 621, 721}));
+        THlavniFormular &okno = *program.okno;
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        const auto klavesa = [&okno](Qt::Key k) {
+            okno.activateWindow(); // the offscreen platform gives no window the focus back after a dialog
+            QVERIFY(QTest::qWaitForWindowActive(&okno));
+            QTest::keyClick(okno.focusWidget() ? okno.focusWidget() : &okno, k);
+        };
+        auto *obrazek = Pomocnik::Prvek<TObrazekOtazky>(&okno, "imgObrazek");
+
+        Pomocnik::Prvek<QAction>(&okno, "M1Prohlizet")->trigger();
+        QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), QString()); // question 1 has none
+        QTest::keyClicks(okno.focusWidget(), QStringLiteral("621"));
+        klavesa(Qt::Key_Return);
+        QVERIFY(obrazek->Obrazek().endsWith(QStringLiteral("621.jpg")));
+        QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek->Obrazek()); // from the number field too
+        QCOMPARE(Pomocnik::Prvek<QLineEdit>(&okno, "eCisloO")->text(), QStringLiteral("621"));
+        QCOMPARE(Pomocnik::Zvetseny([&] { QTest::mouseClick(obrazek, Qt::LeftButton); }), obrazek->Obrazek());
+        Pomocnik::Prvek<QAction>(&okno, "M2KonecRezimu")->trigger();
+
+        okno.ZacitOpravu({DruhBehu::Procvicovani, {721, 621}, QStringLiteral("B"), QStringLiteral("67")});
+        QVERIFY(obrazek->Obrazek().endsWith(QStringLiteral("721.jpg")));
+        QCOMPARE(Pomocnik::Zvetseny([&] { QTest::mouseClick(obrazek, Qt::LeftButton); }), obrazek->Obrazek());
+        QTest::mouseClick(obrazek, Qt::RightButton); // nothing selected: nothing to confirm
+        auto *verdikt = Pomocnik::Prvek<QWidget>(&okno, "pSpravne");
+        QVERIFY(!verdikt->isVisibleTo(&okno) && okno.Stav().Beh.CekaNaOdpoved());
+        QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek->Obrazek());
+        klavesa(Qt::Key_A);
+        QTest::mouseClick(obrazek, Qt::RightButton);
+        QVERIFY(verdikt->isVisibleTo(&okno));
+        QCOMPARE(Pomocnik::Prvek<QLabel>(&okno, "lbSpravne")->text(), QStringLiteral("Správně"));
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
 };
 

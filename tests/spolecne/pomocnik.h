@@ -5,6 +5,7 @@
 #include "adresar.h"
 #include "app/dialogy.h"
 #include "app/hlavniformular.h"
+#include "app/zvetseni.h"
 #include "banka/stavitel.h"
 #include "data/kategorie.h"
 #include "obrazky/znacky.h"
@@ -70,6 +71,20 @@ inline QList<Banka::OtazkaZdroje> Otazky(std::initializer_list<int> cisla)
     return otazky;
 }
 
+// Just enough questions for a whole points test: every number of the bank is drawn, so only the
+// order of positions 11 to 25 depends on the seed. Question 3 has two right answers, the first
+// question a text of several lines, the second three answers only.
+inline QList<Banka::OtazkaZdroje> OtazkyTestu()
+{
+    QList<Banka::OtazkaZdroje> otazky =
+        Otazky({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 421, 422, 423, 424, 476, 581, 621, 622, 623, 624, 625, 501, 721, 722, 723});
+    otazky[2].spravne = QStringLiteral("AC");
+    otazky[0].otazka = QStringLiteral("Dlouhá otázka, která se do jednoho řádku nevejde, protože opakuje stále totéž: ")
+                           .repeated(5);
+    otazky[1].d.clear();
+    return otazky;
+}
+
 // A window test's program: a directory of its own as the working directory, the dialog seam
 // answering from its queue, the bank of the given questions with their pictures and marks, and
 // the main window over it (not shown).
@@ -96,6 +111,23 @@ void PriDialogu(F f)
         if (QWidget *d = QApplication::activeModalWidget())
             f(d);
     });
+}
+
+// The picture that opens enlarged while akce runs, as the bank names it; empty when none opens.
+template <typename F>
+QString Zvetseny(F akce)
+{
+    QString obrazek;
+    QTimer hlidka; // looks for the window whenever events are processed while akce runs
+    QObject::connect(&hlidka, &QTimer::timeout, [&obrazek] {
+        if (auto *okno = qobject_cast<TZvetseni *>(QApplication::activeModalWidget())) {
+            obrazek = okno->Obrazek();
+            okno->reject();
+        }
+    });
+    hlidka.start(0);
+    akce();
+    return obrazek;
 }
 
 // The control of that name inside the window; a missing one ends the test program at once with

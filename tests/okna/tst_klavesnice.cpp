@@ -1,0 +1,122 @@
+// Every dialog without a mouse: Tab visits its controls from the top left to the bottom right and
+// comes back round, and Escape closes it.
+#include "pomocnik.h"
+#include "zaznamy.h"
+
+#include "app/setup.h"
+#include "info/Historie.h"
+#include "info/napovedaHTML.h"
+#include "info/oaplikaci.h"
+#include "practice/dotaz.h"
+#include "practice/podrobnosti.h"
+#include "practice/protokol.h"
+#include "practice/vyhodnoceni.h"
+#include "test/test.h"
+#include "test/testdetail.h"
+#include "test/testtab.h"
+
+#include <QTest>
+
+class TestKlavesnice : public QObject {
+    Q_OBJECT
+
+    // The names of the controls Tab visits, from the one focused when the dialog shows round to it.
+    static QStringList Projit(QDialog &d)
+    {
+        d.show();
+        d.activateWindow();
+        if (!QTest::qWaitForWindowActive(&d))
+            return {QStringLiteral("(not active)")};
+        QStringList jmena;
+        QWidget *prvni = d.focusWidget();
+        for (QWidget *w = prvni; w && jmena.size() <= 40;) {
+            jmena << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = d.focusWidget();
+            if (w == prvni)
+                break;
+        }
+        return jmena;
+    }
+
+    // The Tab order, then Escape from the first control.
+    static void Zkontrolovat(QDialog &d, const QStringList &poradi)
+    {
+        QCOMPARE(Projit(d).join(u' '), poradi.join(u' '));
+        QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+        QVERIFY2(!d.isVisible(), qPrintable(d.objectName()));
+    }
+
+    static QStringList Jmena(const char *jmena) { return QString::fromLatin1(jmena).split(u' '); }
+
+private slots:
+    void tabulatorAEscape()
+    {
+        Pomocnik::Program program(Pomocnik::OtazkyTestu());
+        StavProgramu &stav = program.okno->Stav();
+        stav.ZvolenaSkupina = QStringLiteral("B");
+        Pomocnik::ZapsatVysledky({Pomocnik::VysledekSChybami()});
+        Pomocnik::ZapsatProtokoly({Pomocnik::Protokol()});
+
+        {
+            TDotazPZ d(DruhBehu::Procvicovani, 25, PoradiOtazek::PodleCisla);
+            Zkontrolovat(d, Jmena("sbPocet sbOtazka btnPotvrdit"));
+        }
+        {
+            TNastaveni d(stav);
+            Zkontrolovat(d, Jmena("cbPravidla cbOpravneni cbZakonDoprava cbZdravoveda cbPodminky cbZnacky cbKrizovatky rbB "
+                                  "cbProcvicovani cbZkouseni cbTest comboProfil btnVytvoritU btnVymazatU btnOK btnStormo"));
+        }
+        {
+            TResult d(Pomocnik::VysledekSChybami(), DruhBehu::Procvicovani, TResult::Protokol::Zapsan);
+            Zkontrolovat(d, Jmena("btnOK btnPrezkouset"));
+        }
+        {
+            TProtocol d(stav);
+            Zkontrolovat(d, Jmena("DBGrid1 btnPodrobnosti btnVymazat btnVymazatVse btnOK"));
+        }
+        {
+            TDetail d(Pomocnik::VysledekSChybami(), false);
+            Zkontrolovat(d, Jmena("btnOK btnPrezkouset btnZ1 btnZ2")); // the default button first
+        }
+        {
+            TSeznamTestu d(stav);
+            Zkontrolovat(d, Jmena("DBGrid1 btnOK btnDetail btnVymaz btnVymazVse"));
+        }
+        {
+            TTestDetailForm d(Pomocnik::Protokol());
+            Zkontrolovat(d, Jmena("mProtokol btnOK btnTisk btnUloz"));
+        }
+        {
+            TAbout d;
+            Zkontrolovat(d, Jmena("btnOK lbInet mText"));
+        }
+        {
+            TOpravyAktualizace d;
+            Zkontrolovat(d, Jmena("mHistorie"));
+        }
+        {
+            THelpForm d;
+            Zkontrolovat(d, Jmena("wbHelp"));
+        }
+        {
+            // The sheet's first page: its boxes position by position; a question of three answers has
+            // no fourth. Escape asks before the test ends.
+            TTestForm d(stav);
+            QStringList poradi{QStringLiteral("qt_tabwidget_tabbar")};
+            for (int p = 1; p <= 4; ++p)
+                for (QChar c : QStringLiteral("ABCD"))
+                    if (auto *cb = Pomocnik::Prvek<QWidget>(&d, qPrintable(p == 1 && c == u'D' ? QStringLiteral("cd1D")
+                                                                                               : QStringLiteral("cb%1%2").arg(p).arg(c)));
+                        cb->isVisibleTo(&d))
+                        poradi << cb->objectName();
+            poradi << QStringLiteral("btnVyhodnotit") << QStringLiteral("btnZrusit");
+            Dialogy::Test::Odpovedet(true);
+            Zkontrolovat(d, poradi);
+        }
+        QCOMPARE(Dialogy::Test::Nezodpovezene(), 0);
+    }
+};
+
+QTEST_MAIN(TestKlavesnice)
+#include "tst_klavesnice.moc"
