@@ -1,6 +1,7 @@
 #include "app/nabidky.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -100,7 +101,9 @@ Nabidky::Nabidky(QMenuBar *lista) : m_lista(lista)
         return a;
     };
     M2KonecRezimu = polozkaListy("M2KonecRezimu", QStringLiteral("  &Konec režimu  "));
-    M2OznacSpravne = polozkaListy("M2OznacSpravne", QStringLiteral("  Označ &správnou odpověď  "));
+    M2OznacSpravne = polozkaListy("M2OznacSpravne", QStringLiteral("  Označ správnou odpověď  "));
+    // Its caption has no accelerator of its own; the hint is reached from the keyboard all the same.
+    M2OznacSpravne->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     M2oProgramu = polozkaListy("M2oProgramu", QStringLiteral("  &O programu  "));
 }
 
