@@ -109,7 +109,7 @@ Cil CilOdpovedi()
                                [&](const RadekPohledu &r) {
                                    QDate datum;
                                    QTime cas;
-                                   const bool kdy = r.DatumCas(2, datum, cas);
+                                   const bool kdy = CasZKodu(r.Cele(2), datum, cas);
                                    const int n = int(ZacatekOdpovedi.secsTo(QDateTime(datum, cas, QTimeZone::utc())));
                                    ++nalezene[n];
                                    const Odpovedi::Odpoved o = Odpoved(n);

@@ -152,11 +152,11 @@ private slots:
         {
             Tabulka t(Odpovedi::JmenoTabulky);
             t.Otevrit();
-            const auto pridat = [&t](int otazka, const QVariant &kdy, int vysledek, int zdroj) {
+            const auto pridat = [&t](int otazka, const QDateTime &kdy, int vysledek, int zdroj) {
                 t.Vlozit();
                 t.Nastavit(Odpovedi::Pole::Profil, QStringLiteral("Default"));
                 t.Nastavit(Odpovedi::Pole::Otazka, otazka);
-                t.Nastavit(Odpovedi::Pole::DatumACas, kdy);
+                t.Nastavit(Odpovedi::Pole::DatumACas, Odpovedi::KodCasu(kdy.date(), kdy.time()));
                 t.Nastavit(Odpovedi::Pole::Vysledek, vysledek);
                 t.Nastavit(Odpovedi::Pole::Zdroj, zdroj);
                 t.Ulozit();
@@ -165,7 +165,7 @@ private slots:
             pridat(758, Kdy(2026, 3, 2), 1, 1);
             pridat(4, Kdy(2026, 3, 2), 5, 1);
             pridat(5, Kdy(2026, 3, 2), 1, 0);
-            pridat(6, QVariant(), 2, 2);
+            pridat(6, QDateTime(QDate(2026, 2, 30), QTime(10, 0)), 2, 2); // no such day
             pridat(3, Kdy(2026, 3, 5), 2, 2);
         }
         PametProfilu pamet(QStringLiteral("Default"));
