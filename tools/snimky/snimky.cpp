@@ -338,8 +338,10 @@ QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
                                 QStringLiteral("Test byl úspěšně vyřešen!"), QStringLiteral("Test nebyl úspěšně vyřešen!")};
     for (const Snimek &s : Seznam()) {
         // Every picture starts from a new user's program: no settings, no results.
-        for (const QString &soubor : {QStringLiteral("config.ini"), QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB"),
-                                      QStringLiteral("Protokoly.DB"), QStringLiteral("Protokoly.MB")})
+        for (const QString &soubor :
+             {QStringLiteral("config.ini"), QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB"),
+              QStringLiteral("Protokoly.DB"), QStringLiteral("Protokoly.MB"), QStringLiteral("Odpovedi.DB"),
+              QStringLiteral("Odpovedi.MB"), QStringLiteral("TerminyZkousek.DB"), QStringLiteral("TerminyZkousek.MB")})
             QFile::remove(soubor);
         THlavniFormular okno;
         const QImage obrazek = s.porid(okno);
