@@ -3,6 +3,7 @@
 #include "odpovedi.h"
 
 #include "data/profily.h"
+#include "uceni/pametaktivniho.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,6 +143,33 @@ private slots:
         Tabulka t(Odpovedi::JmenoTabulky);
         t.Otevrit(true);
         QCOMPARE(t.PocetZaznamu(), 0);
+    }
+
+    // The active profile's memory: answers before it is read only go to the table; it is read once,
+    // then kept up to date; another profile's answer or a change of profile drops it.
+    void pametAktivnihoProfilu()
+    {
+        PametAktivnihoProfilu aktivni;
+        const QString eva = QStringLiteral("Eva");
+        aktivni.Zaznamenat(eva, 4, V::Spatne, Z::Procvicovani, Kdy(2026, 3, 1));
+        QVERIFY(!aktivni.Nactena());
+        const PametProfilu &pamet = aktivni.Nacist(eva);
+        aktivni.Zaznamenat(eva, {5, PosouzenaOdpoved::Vysledek::SNapovedou, PosouzenaOdpoved::Zdroj::Oprava},
+                           Kdy(2026, 3, 2));
+        QCOMPARE(pamet.Odpovedi().size(), size_t(2));
+        QCOMPARE(pamet.Odpovedi()[1].vysledek, V::SNapovedou);
+        QCOMPARE(pamet.Odpovedi()[1].zdroj, Z::Oprava);
+        Odpovedi::Zapsat(eva, {QDate(2026, 3, 3), QTime(9, 0), 6, V::Spravne, Z::Zkouseni}); // behind its back
+        QCOMPARE(&aktivni.Nacist(eva), &pamet); // not read again
+        QCOMPARE(pamet.Odpovedi().size(), size_t(2));
+
+        aktivni.ZmenitProfil(eva);
+        QCOMPARE(aktivni.Nactena(), &pamet);
+        aktivni.Zaznamenat(QStringLiteral("Jan"), 7, V::Spravne, Z::Test, Kdy(2026, 3, 4));
+        QVERIFY(!aktivni.Nactena());
+        QCOMPARE(aktivni.Nacist(eva).Odpovedi().size(), size_t(3));
+        aktivni.ZmenitProfil(QStringLiteral("Jan"));
+        QVERIFY(!aktivni.Nactena());
     }
 
     void tabulkaBezRejstrikuAVadneZaznamy()
