@@ -48,8 +48,8 @@ struct Oprava {
     QList<int> otazky;
     QString skupina;   // the group the replay runs in
     QString kategorie; // the category digits its record carries
-    // What its answers count as: a replay of wrong answers, or (the questions due for review, which
-    // the learner has not just seen answered) the practice or examination of its kind.
+    // Its answers count as a replay of wrong answers; otherwise as the practice or examination of its
+    // kind, as for the questions due for review, whose right answers the learner has not just seen.
     bool opravaChyb = true;
 };
 
@@ -85,10 +85,11 @@ public:
     void ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina);
 
     // Chooses the next question and makes it the one awaiting its answer, with nothing marked: a
-    // replayed run and the learning order take the next entry of their list; number order tries the numbers after the question
-    // shown last (at first the start question itself); random order draws numbers 1..757 (the
-    // generator seeded from the clock once per call) not yet in the run. Nothing when no question
-    // can follow (the run is used up, or no further question qualifies); the run is then unchanged.
+    // replayed run and the learning order take the next entry of their list; number order tries the
+    // numbers after the question shown last (at first the start question itself); random order draws
+    // numbers 1..757 (the generator seeded from the clock once per call) not yet in the run. Nothing
+    // when no question can follow (the run is used up, or no further question qualifies); the run is
+    // then unchanged.
     std::optional<int> DalsiOtazka(const BankaOtazek &banka);
 
     // Marks or unmarks an answer (0..3 for a..d) of the question awaiting its answer; false when
