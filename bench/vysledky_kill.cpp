@@ -75,18 +75,16 @@ struct Cil {
     std::function<void(Tabulka &, std::map<int, int> &nalezene, int &poskozenych)> projit;
 };
 
-bool Shoduje(Tabulka &t, const Beh::Vysledek &o);
-
 Cil CilVysledky()
 {
     return {Vysledky::JmenoTabulky,
-            [] { return std::function<void(int)>([](int n) { Vysledky::ZapsatVysledek(Vysledek(n)); }); },
+            [] { return std::function<void(int)>([](int n) { Vysledky::Zapsat(Vysledek(n)); }); },
             [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
                 for (int i = 0; i < t.PocetZaznamu(); ++i) {
                     t.PrejitNa(i);
                     const int n = t.Cislo(Vysledky::PocetOtazek);
                     ++nalezene[n];
-                    if (!Shoduje(t, Vysledek(n)))
+                    if (!(Vysledky::Precist(t) == Vysledek(n)))
                         ++poskozenych;
                 }
             }};
@@ -196,17 +194,6 @@ bool Zabit(int prvni, qint64 nejdele, const Cil &cil, Prubeh &v)
     if (rozepsano && !WIFEXITED(status))
         ++v.behemZapisu;
     return true;
-}
-
-bool Shoduje(Tabulka &t, const ZaznamVysledku &o)
-{
-    return t.Text(Vysledky::TypTestu) == o.TypTestu && t.Text(Vysledky::Profil) == o.Profil
-           && t.ZobrazitelnyText(t.Pozice(), Vysledky::Datum) == o.Datum.toString(QStringLiteral("d.M.yyyy"))
-           && t.ZobrazitelnyText(t.Pozice(), Vysledky::Cas) == o.Cas.toString(QStringLiteral("H:mm:ss"))
-           && t.Text(Vysledky::Skupina) == o.Skupina && t.Text(Vysledky::Kategorie) == o.Kategorie
-           && t.Cislo(Vysledky::Spatne) == o.Spatne && t.Text(Vysledky::SpatneCisla) == o.SpatneCisla
-           && t.Cislo(Vysledky::SNapovedou) == o.SNapovedou && t.Text(Vysledky::SNapovedouCisla) == o.SNapovedouCisla
-           && t.Cislo(Vysledky::Uspesnost) == o.Uspesnost;
 }
 
 } // namespace
