@@ -73,7 +73,7 @@ inline Spojeni Otevrit()
 // profile that `odpoved` gives for it, in one transaction.
 inline void Zapsat(int pocet, const std::function<Odpovedi::Odpoved(int i, QString &profil)> &odpoved)
 {
-    Tabulka::Zalozit(Odpovedi::JmenoTabulky, Odpovedi::PoleTabulky(), {{Odpovedi::Pole::Profil}});
+    Tabulka::Zalozit(Odpovedi::JmenoTabulky, Odpovedi::PoleTabulky(), {Odpovedi::RejstrikTabulky()});
     Spojeni db = Otevrit();
     Provest(db.get(), "BEGIN");
     Dotaz z = Pripravit(db.get(), "INSERT INTO zaznamy(Profil, Otazka, DatumACas, Vysledek, Zdroj) VALUES(?, ?, ?, ?, ?)");
@@ -83,7 +83,7 @@ inline void Zapsat(int pocet, const std::function<Odpovedi::Odpoved(int i, QStri
         const Odpovedi::Odpoved o = odpoved(i, profil);
         Text(z.get(), 1, profil);
         sqlite3_bind_int(z.get(), 2, o.otazka);
-        Text(z.get(), 3, QDateTime(o.datum, o.cas).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")));
+        sqlite3_bind_int64(z.get(), 3, Odpovedi::KodCasu(o.datum, o.cas));
         sqlite3_bind_int(z.get(), 4, static_cast<int>(o.vysledek));
         sqlite3_bind_int(z.get(), 5, static_cast<int>(o.zdroj));
         if (sqlite3_step(z.get()) != SQLITE_DONE)
@@ -106,7 +106,7 @@ inline qint64 PodlahaCteni(const QString &profil)
     Dotaz d = Pripravit(db.get(), "SELECT Otazka, DatumACas, Vysledek, Zdroj FROM zaznamy WHERE Profil = ? ORDER BY id");
     Text(d.get(), 1, profil);
     while (sqlite3_step(d.get()) == SQLITE_ROW)
-        soucet += sqlite3_column_int(d.get(), 0) + sqlite3_column_bytes(d.get(), 1) + sqlite3_column_int(d.get(), 2)
+        soucet += sqlite3_column_int(d.get(), 0) + sqlite3_column_int64(d.get(), 1) + sqlite3_column_int(d.get(), 2)
                   + sqlite3_column_int(d.get(), 3);
     return soucet;
 }

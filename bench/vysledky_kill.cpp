@@ -75,8 +75,6 @@ struct Cil {
     std::function<void(Tabulka &, std::map<int, int> &nalezene, int &poskozenych)> projit;
 };
 
-bool Shoduje(Tabulka &t, const ZaznamVysledku &o);
-
 Cil CilVysledky()
 {
     return {Vysledky::JmenoTabulky,
@@ -86,7 +84,7 @@ Cil CilVysledky()
                     t.PrejitNa(i);
                     const int n = t.Cislo(Vysledky::PocetOtazek);
                     ++nalezene[n];
-                    if (!Shoduje(t, Vysledek(n)))
+                    if (!(Vysledky::Precist(t) == Vysledek(n)))
                         ++poskozenych;
                 }
             }};
@@ -109,7 +107,7 @@ Cil CilOdpovedi()
                                [&](const RadekPohledu &r) {
                                    QDate datum;
                                    QTime cas;
-                                   const bool kdy = r.DatumCas(2, datum, cas);
+                                   const bool kdy = CasZKodu(r.Cele(2), datum, cas);
                                    const int n = int(ZacatekOdpovedi.secsTo(QDateTime(datum, cas, QTimeZone::utc())));
                                    ++nalezene[n];
                                    const Odpovedi::Odpoved o = Odpoved(n);
@@ -196,17 +194,6 @@ bool Zabit(int prvni, qint64 nejdele, const Cil &cil, Prubeh &v)
     if (rozepsano && !WIFEXITED(status))
         ++v.behemZapisu;
     return true;
-}
-
-bool Shoduje(Tabulka &t, const ZaznamVysledku &o)
-{
-    return t.Text(Vysledky::TypTestu) == o.TypTestu && t.Text(Vysledky::Profil) == o.Profil
-           && t.ZobrazitelnyText(t.Pozice(), Vysledky::Datum) == o.Datum.toString(QStringLiteral("d.M.yyyy"))
-           && t.ZobrazitelnyText(t.Pozice(), Vysledky::Cas) == o.Cas.toString(QStringLiteral("H:mm:ss"))
-           && t.Text(Vysledky::Skupina) == o.Skupina && t.Text(Vysledky::Kategorie) == o.Kategorie
-           && t.Cislo(Vysledky::Spatne) == o.Spatne && t.Text(Vysledky::SpatneCisla) == o.SpatneCisla
-           && t.Cislo(Vysledky::SNapovedou) == o.SNapovedou && t.Text(Vysledky::SNapovedouCisla) == o.SNapovedouCisla
-           && t.Cislo(Vysledky::Uspesnost) == o.Uspesnost;
 }
 
 } // namespace

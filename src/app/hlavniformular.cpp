@@ -15,6 +15,8 @@
 #include "practice/rizenibehu.h"
 #include "test/test.h"
 #include "test/testtab.h"
+#include "uceni/pamet.h"
+#include "uceni/prehled.h"
 
 #include <QAction>
 #include <QApplication>
@@ -91,6 +93,8 @@ void THlavniFormular::Propojit()
     connect(m.M1StavovyRadek, &QAction::triggered, this, &THlavniFormular::M1StavovyRadekClick);
     connect(m.M1PostupnyVyber, &QAction::triggered, this, &THlavniFormular::M1PostupnyVyberClick);
     connect(m.M1NahodnyVyber, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
+    connect(m.M1VyberPodlePameti, &QAction::triggered, this, &THlavniFormular::M1VyberPodlePametiClick);
+    connect(m.M1PrehledZnalosti, &QAction::triggered, this, &THlavniFormular::M1PrehledZnalostiClick);
     connect(m.M1UlozitNastaveni, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
     connect(m.M1Nastaveni, &QAction::triggered, this, &THlavniFormular::M1NastaveniClick);
     connect(m.M1Prohlizet, &QAction::triggered, this, [this] { PrepnoutRezim(Rezim::Prohlizeni, true); });
@@ -141,10 +145,7 @@ void THlavniFormular::Spustit()
         static_cast<Konfigurace &>(m_stav) = k;
         m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
         m_stavovyRadek->setVisible(m_stav.StavovyRadek);
-        if (m_stav.PostupnyVyber)
-            M1PostupnyVyberClick();
-        else
-            M1NahodnyVyberClick();
+        NastavitPoradi(PoradiZNastaveni(m_stav));
         ZobrazitNastaveni();
     }
 
@@ -199,18 +200,20 @@ void THlavniFormular::M1StavovyRadekClick()
     m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
 }
 
-void THlavniFormular::M1PostupnyVyberClick()
-{
-    m_stav.PostupnyVyber = true;
-    Nabidky::Zaskrtnout(m_menu->M1PostupnyVyber, true);
-    Nabidky::Zaskrtnout(m_menu->M1NahodnyVyber, false);
-}
+void THlavniFormular::M1PostupnyVyberClick() { NastavitPoradi(PoradiOtazek::PodleCisla); }
 
-void THlavniFormular::M1NahodnyVyberClick()
+void THlavniFormular::M1NahodnyVyberClick() { NastavitPoradi(PoradiOtazek::Nahodne); }
+
+void THlavniFormular::M1VyberPodlePametiClick() { NastavitPoradi(PoradiOtazek::PodlePameti); }
+
+// Exactly one of the three carries its mark; a save stores the number order's own mark as always.
+void THlavniFormular::NastavitPoradi(PoradiOtazek poradi)
 {
-    m_stav.PostupnyVyber = false;
-    Nabidky::Zaskrtnout(m_menu->M1NahodnyVyber, true);
-    Nabidky::Zaskrtnout(m_menu->M1PostupnyVyber, false);
+    m_stav.PostupnyVyber = poradi == PoradiOtazek::PodleCisla;
+    m_stav.VyberPodlePameti = poradi == PoradiOtazek::PodlePameti;
+    Nabidky::Zaskrtnout(m_menu->M1PostupnyVyber, poradi == PoradiOtazek::PodleCisla);
+    Nabidky::Zaskrtnout(m_menu->M1NahodnyVyber, poradi == PoradiOtazek::Nahodne);
+    Nabidky::Zaskrtnout(m_menu->M1VyberPodlePameti, poradi == PoradiOtazek::PodlePameti);
 }
 
 void THlavniFormular::M1UlozitNastaveniClick()
@@ -249,8 +252,35 @@ void THlavniFormular::M1NastaveniClick()
 {
     TNastaveni nastaveni(m_stav, this);
     Dialogy::Vycentrovat(&nastaveni, this);
-    if (nastaveni.exec() == QDialog::Accepted)
+    if (nastaveni.exec() == QDialog::Accepted) {
+        m_stav.Pamet.ZmenitProfil(m_stav.AktivniProfil);
         ZobrazitNastaveni();
+    }
+}
+
+// The overview of the active profile, its memory read on first need. Its due questions, when the
+// learner asks for them, become a practice run of exactly those once the window has closed.
+void THlavniFormular::M1PrehledZnalostiClick()
+{
+    const PametProfilu *pamet = nullptr;
+    try {
+        pamet = &m_stav.Pamet.Nacist(m_stav.AktivniProfil);
+    } catch (const ChybaTabulky &e) {
+        Dialogy::Chyba(this, e.Text());
+        return;
+    }
+    QList<int> procvicit;
+    {
+        TPrehled prehled(m_stav, m_banka, *pamet, this);
+        connect(&prehled, &TPrehled::ProcvicitOtazky, this, [&procvicit](const QList<int> &otazky) { procvicit = otazky; });
+        Dialogy::Vycentrovat(&prehled, this);
+        prehled.exec();
+    }
+    if (procvicit.isEmpty())
+        return;
+    Oprava oprava{DruhBehu::Procvicovani, procvicit, m_stav.ZvolenaSkupina, Kategorie::Cislice(m_stav.PovoleneKategorie)};
+    oprava.opravaChyb = false; // questions due for review, not a replay of this run's mistakes
+    ZacitOpravu(oprava);
 }
 
 void THlavniFormular::M1ProcvicovatClick()
@@ -277,6 +307,15 @@ void THlavniFormular::M1TestClick()
     m_banka.Zavrit();
     {
         TTestForm test(m_stav, this);
+        // Every position of the evaluated test goes into the memory; a failure is told once.
+        connect(&test, &TTestForm::Vyhodnocen, this, [this, &test](const PolozkyTestu &polozky, const QDateTime &kdy) {
+            try {
+                m_stav.Pamet.ZaznamenatTest(m_stav.AktivniProfil, polozky, kdy);
+            } catch (const ChybaTabulky &e) {
+                Dialogy::Chyba(&test, e.Text() + QStringLiteral("\n\nOdpovědi z testu se nepodařilo uložit, takže je "
+                                                                "výběr podle paměti ani přehled znalostí nezapočítají."));
+            }
+        });
         if (test.Pripraven())
             test.exec();
     }

@@ -50,6 +50,9 @@ private:
     void M1StavovyRadekClick();
     void M1PostupnyVyberClick();
     void M1NahodnyVyberClick();
+    void M1VyberPodlePametiClick();
+    // The order of choosing questions, with its check mark among the three.
+    void NastavitPoradi(PoradiOtazek poradi);
     void M1UlozitNastaveniClick();
     void M1NastaveniClick();
     // The results list of practice or examination results.
@@ -57,6 +60,7 @@ private:
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();
+    void M1PrehledZnalostiClick();
     void M1TestClick();
     void M2KonecRezimuClick();
     void M1ProcvicovatClick();

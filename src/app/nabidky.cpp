@@ -58,6 +58,8 @@ Nabidky::Nabidky(QMenuBar *lista) : m_lista(lista)
                               QStringLiteral("Nastaví postupný výběr otázek podle čísla otázky"));
     M1NahodnyVyber = polozka(Konfigurace1, "M1NahodnyVyber", QStringLiteral("Ná&hodný výběr otázek"),
                              QStringLiteral("Nastaví náhodný výběr otázek"));
+    M1VyberPodlePameti = polozka(Konfigurace1, "M1VyberPodlePameti", QStringLiteral("Výběr podle &paměti (opakování)"),
+                                 QStringLiteral("Nejdříve otázky, které zapomínáte nebo jste ještě neviděli"));
     Zaskrtnout(M1PostupnyVyber, true);
     oddelovac(Konfigurace1, "N4");
     M1UlozitNastaveni = polozka(Konfigurace1, "M1UlozitNastaveni", QStringLiteral("&Uložit nastavení"),
@@ -82,6 +84,9 @@ Nabidky::Nabidky(QMenuBar *lista) : m_lista(lista)
     oddelovac(Vysledky1, "N1");
     M1VysledekTestu = polozka(Vysledky1, "M1VysledekTestu", QStringLiteral("Výsledky &testu na body"),
                               QStringLiteral("Zobrazí výsledky testů z pravidel silničního provozu"));
+    oddelovac(Vysledky1, "N8");
+    M1PrehledZnalosti = polozka(Vysledky1, "M1PrehledZnalosti", QStringLiteral("&Přehled znalostí"),
+                                QStringLiteral("Zobrazí, co už umíte, váš pokrok a odhad úspěchu v testu na body"));
 
     Informace1 = hlavni("Informace1", QStringLiteral("&Informace"), QStringLiteral("Informace..."));
     M1OProgramu = polozka(Informace1, "M1OProgramu", QStringLiteral("Informace o p&rogramu"),

@@ -22,6 +22,8 @@ struct Nabidky {
     QAction *M1Ukoncit, *M1Skupina, *M1Nastaveni, *M1StavovyRadek, *M1PostupnyVyber, *M1NahodnyVyber,
         *M1UlozitNastaveni, *M1Prohlizet, *M1Procvicovat, *M1Zkouset, *M1Test, *smProc, *smZkou,
         *M1VysledekTestu, *M1OProgramu, *M1Seznam, *M1Napoveda;
+    // The learning order beside the two orders, and the knowledge overview.
+    QAction *M1VyberPodlePameti, *M1PrehledZnalosti;
     QAction *M2KonecRezimu, *M2OznacSpravne, *M2oProgramu;
 
 private:

@@ -21,6 +21,7 @@ const QString SekceProfily = QStringLiteral("Profily");
 const QString KlicSkupina = QStringLiteral("Skupina");
 const QString KlicStavovyRadek = QStringLiteral("Stavovy radek");
 const QString KlicPostupnyVyber = QStringLiteral("Postupny vyber otazek");
+const QString KlicVyberPodlePameti = QStringLiteral("Vyber podle pameti");
 const QString KlicPocet = QStringLiteral("Pocet");
 const QString KlicAktivni = QStringLiteral("Aktivni");
 
@@ -152,6 +153,8 @@ bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba)
         nova.VytvaretProtokol[i] = ctiPriznak(ini, SekceProtokoly, KliceProtokolu[i]);
     nova.StavovyRadek = ctiPriznak(ini, SekceKonfigurace, KlicStavovyRadek);
     nova.PostupnyVyber = ctiPriznak(ini, SekceKonfigurace, KlicPostupnyVyber);
+    // Off when missing: a file of an older program keeps its order.
+    nova.VyberPodlePameti = !nova.PostupnyVyber && ini.ReadInteger(SekceKonfigurace, KlicVyberPodlePameti, 0) != 0;
 
     // A hand-edited count outside 1..MaxProfilu is pulled into that range: the list never holds
     // more than MaxProfilu names, and the settings dialog relies on at least one (the base profile
@@ -196,6 +199,7 @@ bool UlozitKonfiguraci(const QString &cesta, const Konfigurace &k, QString *chyb
         zapisPriznak(ini, SekceProtokoly, KliceProtokolu[i], k.VytvaretProtokol[i]);
     zapisPriznak(ini, SekceKonfigurace, KlicStavovyRadek, k.StavovyRadek);
     zapisPriznak(ini, SekceKonfigurace, KlicPostupnyVyber, k.PostupnyVyber);
+    zapisPriznak(ini, SekceKonfigurace, KlicVyberPodlePameti, k.VyberPodlePameti);
 
     // Rewriting the section drops stale names beyond the new count and puts Profily last.
     ini.EraseSection(SekceProfily);

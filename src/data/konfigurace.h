@@ -15,7 +15,10 @@ struct Konfigurace {
     QString ZvolenaSkupina = QStringLiteral("B");
     std::array<bool, 3> VytvaretProtokol{false, false, false}; // Procvicovani, Zkouseni, Test
     bool StavovyRadek = true;  // status bar shown
-    bool PostupnyVyber = true; // questions in number order (false: at random)
+    bool PostupnyVyber = true; // questions in number order (false: at random, or by memory below)
+    // Questions by the learner's memory: what they are about to forget first. PostupnyVyber is then
+    // off, so that a reader that knows only the two older orders finds random order.
+    bool VyberPodlePameti = false;
     QStringList Profily{QStringLiteral("Default")};
     QString AktivniProfil = QStringLiteral("Default");
 };
@@ -38,7 +41,9 @@ std::optional<QString> ProfilNelzeUlozit(const QString &jmeno);
 
 // Reads the file at cesta into k. A missing file gives a default-constructed Konfigurace. In an
 // existing file each missing or unreadable key takes its own default: categories on, empty group,
-// protocols on, status bar shown, number order, one profile, empty names, empty active profile.
+// protocols on, status bar shown, number order, one profile, empty names, empty active profile. The
+// order by memory is read only together with number order off: a file whose number order is on was
+// last saved by a program that knew no order by memory, after the learner chose number order there.
 // Returns false with a Czech message in *chyba (when given) if the file exists but cannot be read or
 // is too large (KonfiguraceJePrilisVelka); k is then left unchanged.
 bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba);

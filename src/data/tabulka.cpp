@@ -51,28 +51,6 @@ QVariant RadekPohledu::Hodnota(int i) const { return Sloupec(m_radek, i + 1); }
 
 qint64 RadekPohledu::Cele(int i) const { return sqlite3_column_int64(m_radek, i + 1); }
 
-bool RadekPohledu::DatumCas(int i, QDate &datum, QTime &cas) const
-{
-    // The stored form: "yyyy-MM-ddTHH:mm:ss.zzz", digits at fixed places.
-    static constexpr char Vzor[] = "0000-00-00T00:00:00.000";
-    constexpr int Delka = sizeof Vzor - 1;
-    if (sqlite3_column_type(m_radek, i + 1) != SQLITE_TEXT || sqlite3_column_bytes(m_radek, i + 1) != Delka)
-        return false;
-    const char *t = reinterpret_cast<const char *>(sqlite3_column_text(m_radek, i + 1));
-    for (int k = 0; k < Delka; ++k)
-        if (Vzor[k] == '0' ? (t[k] < '0' || t[k] > '9') : t[k] != Vzor[k])
-            return false;
-    const auto cislo = [t](int od, int delka) {
-        int n = 0;
-        for (int k = od; k < od + delka; ++k)
-            n = n * 10 + (t[k] - '0');
-        return n;
-    };
-    datum = QDate(cislo(0, 4), cislo(5, 2), cislo(8, 2));
-    cas = QTime(cislo(11, 2), cislo(14, 2), cislo(17, 2), cislo(20, 3));
-    return datum.isValid() && cas.isValid();
-}
-
 Tabulka::Tabulka(const QString &jmeno) : m_jmeno(ZakladniJmeno(jmeno)) {}
 
 Tabulka::~Tabulka() { Zavrit(); }

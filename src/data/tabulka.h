@@ -54,9 +54,6 @@ class RadekPohledu {
 public:
     QVariant Hodnota(int i) const;
     qint64 Cele(int i) const;
-    // A date-time field read from its stored form without building a QDateTime; false when the
-    // field holds no valid date-time.
-    bool DatumCas(int i, QDate &datum, QTime &cas) const;
 
 private:
     friend class Tabulka;
@@ -98,8 +95,10 @@ public:
 
     static bool Existuje(const QString &jmeno);
     // Creates the empty table; refuses to touch a table whose NAME.DB or NAME.MB exists. Each entry
-    // of rejstriky is an index over those fields (no memos), made with the table, so that a filter
-    // on them reads only the records it selects.
+    // of rejstriky is an index over those fields (no memos), made with the table: ordered by its first
+    // field and then by the records' order, it carries the other fields, so that a view filtered by
+    // the first field reads only the records it selects, and reads them from the index alone when
+    // the fields read are among the entry's.
     static void Vytvorit(const QString &jmeno, const QList<DefinicePole> &pole,
                          const QList<QStringList> &rejstriky = {});
     // Creates the table so that a crash at any moment leaves no table, the whole empty table, or a

@@ -118,11 +118,15 @@ int PragmaCislo(sqlite3 *db, const QString &tabulka, const QString &sql)
 
 QString JmenoRejstriku(const QStringList &pole) { return QStringLiteral("rejstrik ") + pole.join(u' '); }
 
+// Ordered by the first field, then by the records' order, with the other fields after it: a view
+// filtered by the first field is read from the index alone, already in the order the store reads in.
 QString PrikazRejstriku(const QStringList &pole, bool jenNeniLi)
 {
     QStringList sloupce;
     for (const QString &p : pole)
         sloupce << Identifikator(p);
+    if (!sloupce.isEmpty())
+        sloupce.insert(1, QStringLiteral("id"));
     return QStringLiteral("CREATE INDEX %1%2 ON zaznamy(%3)")
         .arg(jenNeniLi ? QStringLiteral("IF NOT EXISTS ") : QString(),
              Identifikator(JmenoRejstriku(pole)), sloupce.join(QStringLiteral(", ")));

@@ -2,6 +2,7 @@
 
 #include "data/konfigurace.h"
 #include "practice/beh.h"
+#include "uceni/pametaktivniho.h"
 
 #include <QStringList>
 
@@ -9,7 +10,8 @@
 enum class Rezim { Zadny, Prohlizeni, Procvicovani, Zkouseni };
 
 // The program-wide state, owned by the main window and handed by reference to its dialogs: the
-// settings and profiles, the mode, and the practice or examination run.
+// settings and profiles, the mode, the practice or examination run, and the active profile's memory
+// of answers.
 struct StavProgramu : Konfigurace {
     QStringList UlozeneProfily{QStringLiteral("Default")}; // Profily as last read or saved
     // Every name this run knew: read at start or created in the settings dialog. Only their
@@ -20,4 +22,5 @@ struct StavProgramu : Konfigurace {
     bool SeznamZkouseni = false; // the results list shows examination results
 
     BehOtazek Beh;
+    PametAktivnihoProfilu Pamet;
 };

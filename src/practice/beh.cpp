@@ -12,6 +12,8 @@
 
 PoradiOtazek PoradiZNastaveni(const Konfigurace &nastaveni)
 {
+    if (nastaveni.VyberPodlePameti)
+        return PoradiOtazek::PodlePameti;
     return nastaveni.PostupnyVyber ? PoradiOtazek::PodleCisla : PoradiOtazek::Nahodne;
 }
 
@@ -63,11 +65,12 @@ int BehOtazek::Procenta(int a, int b)
     return static_cast<int>(q);
 }
 
-void BehOtazek::NovyBeh(QList<int> seznam, bool opakovat)
+void BehOtazek::NovyBeh(QList<int> seznam, bool opakovat, bool opravaChyb)
 {
     m_seznam = std::move(seznam);
     m_zbyva = static_cast<int>(m_seznam.size());
     m_opakovat = opakovat;
+    m_opravaChyb = opravaChyb;
     m_spatne.clear();
     m_napovedy.clear();
     m_uspesnost = 0;
@@ -76,8 +79,7 @@ void BehOtazek::NovyBeh(QList<int> seznam, bool opakovat)
     m_ceka = false;
 }
 
-void BehOtazek::Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, DruhBehu druh, PoradiOtazek poradi,
-                      int pocet, int zacatek)
+void BehOtazek::Nastavit(const Konfigurace &nastaveni, DruhBehu druh, PoradiOtazek poradi)
 {
     m_druh = druh;
     m_poradi = poradi;
@@ -85,8 +87,22 @@ void BehOtazek::Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, Dr
     m_skupina = nastaveni.ZvolenaSkupina;
     m_cisliceKategorii = Kategorie::Cislice(m_kategorie);
     m_oprava = false;
-    m_prvni = poradi == PoradiOtazek::PodleCisla ? NajitPrvniOtazku(banka, zacatek) : 0;
-    NovyBeh(QList<int>(std::max(0, pocet), 0), false);
+    m_prvni = 0;
+}
+
+void BehOtazek::Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, DruhBehu druh, PoradiOtazek poradi,
+                      int pocet, int zacatek)
+{
+    Nastavit(nastaveni, druh, poradi);
+    if (poradi == PoradiOtazek::PodleCisla)
+        m_prvni = NajitPrvniOtazku(banka, zacatek);
+    NovyBeh(QList<int>(std::max(0, pocet), 0), false, false);
+}
+
+void BehOtazek::ZacitPodlePameti(const Konfigurace &nastaveni, DruhBehu druh, const QList<int> &otazky)
+{
+    Nastavit(nastaveni, druh, PoradiOtazek::PodlePameti);
+    NovyBeh(otazky, false, false);
 }
 
 // The start position counts through the qualifying questions of the enabled categories in
@@ -112,7 +128,7 @@ void BehOtazek::ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina)
     m_puvodniSkupina = zvolenaSkupina;
     zvolenaSkupina = m_skupina = oprava.skupina;
     m_cisliceKategorii = oprava.kategorie;
-    NovyBeh(oprava.otazky, true);
+    NovyBeh(oprava.otazky, true, oprava.opravaChyb);
 }
 
 bool BehOtazek::Vyhovuje(const BankaOtazek &banka, int cislo) const
@@ -160,7 +176,7 @@ std::optional<int> BehOtazek::DalsiOtazka(const BankaOtazek &banka)
     if (m_zbyva <= 0 || p < 0)
         return std::nullopt;
     std::optional<int> x;
-    if (m_opakovat)
+    if (m_opakovat || m_poradi == PoradiOtazek::PodlePameti)
         x = m_seznam[p];
     else if (m_poradi == PoradiOtazek::PodleCisla)
         x = VybratPodleCisla(banka);
@@ -191,13 +207,16 @@ bool BehOtazek::NecoOznaceno() const
     return std::any_of(m_oznacene.begin(), m_oznacene.end(), [](bool b) { return b; });
 }
 
+PosouzenaOdpoved::Zdroj BehOtazek::Zdroj() const
+{
+    using Z = PosouzenaOdpoved::Zdroj;
+    return m_opravaChyb ? Z::Oprava : m_druh == DruhBehu::Zkouseni ? Z::Zkouseni : Z::Procvicovani;
+}
+
 void BehOtazek::Oznamit(PosouzenaOdpoved::Vysledek vysledek) const
 {
-    if (!m_posluchac)
-        return;
-    using Z = PosouzenaOdpoved::Zdroj;
-    const Z zdroj = m_opakovat ? Z::Oprava : m_druh == DruhBehu::Zkouseni ? Z::Zkouseni : Z::Procvicovani;
-    m_posluchac({m_aktualni, vysledek, zdroj});
+    if (m_posluchac)
+        m_posluchac({m_aktualni, vysledek, Zdroj()});
 }
 
 Hodnoceni BehOtazek::Potvrdit()
@@ -238,7 +257,7 @@ void BehOtazek::Opakovat()
     QList<int> seznam = m_spatne;
     if (m_druh == DruhBehu::Procvicovani)
         seznam += m_napovedy;
-    NovyBeh(std::move(seznam), true);
+    NovyBeh(std::move(seznam), true, true);
 }
 
 void BehOtazek::Ukoncit(QString &zvolenaSkupina)
@@ -246,7 +265,7 @@ void BehOtazek::Ukoncit(QString &zvolenaSkupina)
     if (m_oprava)
         zvolenaSkupina = m_puvodniSkupina;
     m_oprava = false;
-    NovyBeh({}, false);
+    NovyBeh({}, false, false);
 }
 
 ZaznamVysledku BehOtazek::Vysledek(const QString &profil, const QDateTime &kdy) const

@@ -15,10 +15,12 @@ struct ZaznamVysledku;
 
 enum class DruhBehu { Procvicovani, Zkouseni };
 
-// The order in which a run chooses its questions.
-enum class PoradiOtazek { PodleCisla, Nahodne };
+// The order in which a run chooses its questions: by number, at random, or by the learner's memory
+// (what they are about to forget first, uceni/poradiuceni.h).
+enum class PoradiOtazek { PodleCisla, Nahodne, PodlePameti };
 
-// The order the settings ask for: number order while PostupnyVyber is on, otherwise random.
+// The order the settings ask for: by memory while VyberPodlePameti is on, else number order while
+// PostupnyVyber is on, otherwise random.
 PoradiOtazek PoradiZNastaveni(const Konfigurace &nastaveni);
 
 // What becomes of an answer mark when the answer is judged.
@@ -46,6 +48,9 @@ struct Oprava {
     QList<int> otazky;
     QString skupina;   // the group the replay runs in
     QString kategorie; // the category digits its record carries
+    // Its answers count as a replay of wrong answers; otherwise as the practice or examination of its
+    // kind, as for the questions due for review, whose right answers the learner has not just seen.
+    bool opravaChyb = true;
 };
 
 // A practice or examination run, without any window: its questions and how they are chosen, the
@@ -71,15 +76,20 @@ public:
     // in ascending number); random order ignores zacatek.
     void Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, DruhBehu druh, PoradiOtazek poradi,
                int pocet, int zacatek);
+    // A run in the learning order: `otazky`, the first of the qualifying questions as the learner's
+    // memory arranges them (uceni/poradiuceni.h), asked in that order as a run of the settings' group
+    // and categories.
+    void ZacitPodlePameti(const Konfigurace &nastaveni, DruhBehu druh, const QList<int> &otazky);
     // A replay of oprava.otazky in order, without any test of category or group. zvolenaSkupina (the
     // user's own group) becomes the replay's group until Ukoncit gives it back.
     void ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina);
 
     // Chooses the next question and makes it the one awaiting its answer, with nothing marked: a
-    // replayed run takes the next entry of its list; number order tries the numbers after the question
-    // shown last (at first the start question itself); random order draws numbers 1..757 (the
-    // generator seeded from the clock once per call) not yet in the run. Nothing when no question
-    // can follow (the run is used up, or no further question qualifies); the run is then unchanged.
+    // replayed run and the learning order take the next entry of their list; number order tries the
+    // numbers after the question shown last (at first the start question itself); random order draws
+    // numbers 1..757 (the generator seeded from the clock once per call) not yet in the run. Nothing
+    // when no question can follow (the run is used up, or no further question qualifies); the run is
+    // then unchanged.
     std::optional<int> DalsiOtazka(const BankaOtazek &banka);
 
     // Marks or unmarks an answer (0..3 for a..d) of the question awaiting its answer; false when
@@ -117,11 +127,15 @@ public:
     int Zbyva() const { return m_zbyva; }
     bool OpakovatSeznam() const { return m_opakovat; }
     bool OpravaZVysledku() const { return m_oprava; }
+    // What the run's answers count as: a replay of wrong answers (a retry, or a stored result's
+    // replay), or the practice or examination of its kind.
+    PosouzenaOdpoved::Zdroj Zdroj() const;
 
 private:
     // Every run begins here: its list (or empty slots to be chosen), counters at zero, nothing
     // awaiting an answer.
-    void NovyBeh(QList<int> seznam, bool opakovat);
+    void NovyBeh(QList<int> seznam, bool opakovat, bool opravaChyb);
+    void Nastavit(const Konfigurace &nastaveni, DruhBehu druh, PoradiOtazek poradi);
     int NajitPrvniOtazku(const BankaOtazek &banka, int zacatek) const;
     bool Vyhovuje(const BankaOtazek &banka, int cislo) const;
     std::optional<int> VybratPodleCisla(const BankaOtazek &banka) const;
@@ -141,6 +155,7 @@ private:
     std::array<bool, 4> m_oznacene{};
     bool m_ceka = false;
     bool m_opakovat = false;
+    bool m_opravaChyb = false; // the list replays wrong answers
 
     bool m_oprava = false;
     QString m_puvodniSkupina;

@@ -8,6 +8,7 @@
 #include "practice/dotaz.h"
 #include "practice/vyhodnoceni.h"
 #include "practice/vysledky.h"
+#include "uceni/poradiuceni.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -21,6 +22,7 @@ TRizeniBehu::TRizeniBehu(StavProgramu &stav, BankaOtazek &banka, TPanelOtazky &o
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &QTimer::timeout, this, &TRizeniBehu::Timer1Timer);
     okno.installEventFilter(this);
+    m_stav.Beh.NastavitPosluchace([this](const PosouzenaOdpoved &odpoved) { ZaznamenatOdpoved(odpoved); });
 }
 
 bool TRizeniBehu::BehBezi() const
@@ -39,15 +41,46 @@ bool TRizeniBehu::PripravitBeh(DruhBehu druh)
         return false;
     }
     const PoradiOtazek poradi = PoradiZNastaveni(m_stav);
+    // The learning order needs the memory: read before the dialog, so that a table that cannot be
+    // read is told before the learner chooses anything.
+    const PametProfilu *pamet = nullptr;
+    if (poradi == PoradiOtazek::PodlePameti) {
+        try {
+            pamet = &m_stav.Pamet.Nacist(m_stav.AktivniProfil);
+        } catch (const ChybaTabulky &e) {
+            Dialogy::Chyba(&m_okno, e.Text());
+            return false;
+        }
+    }
     TDotazPZ dotaz(druh, q, poradi, &m_okno);
     Dialogy::Vycentrovat(&dotaz, &m_okno);
     dotaz.exec();
-    m_stav.Beh.Zacit(m_banka, m_stav, druh, poradi, dotaz.Pocet(), dotaz.Zacatek());
+    if (pamet)
+        m_stav.Beh.ZacitPodlePameti(
+            m_stav, druh, OtazkyBehuPodlePameti(m_banka, m_stav, *pamet, Hodiny::Ted().date(), dotaz.Pocet()));
+    else
+        m_stav.Beh.Zacit(m_banka, m_stav, druh, poradi, dotaz.Pocet(), dotaz.Zacatek());
     return true;
+}
+
+void TRizeniBehu::ZaznamenatOdpoved(const PosouzenaOdpoved &odpoved)
+{
+    try {
+        m_stav.Pamet.Zaznamenat(m_stav.AktivniProfil, odpoved, Hodiny::Ted());
+    } catch (const ChybaTabulky &e) {
+        if (m_chybaZapisuHlasena)
+            return;
+        m_chybaZapisuHlasena = true;
+        Dialogy::Chyba(&m_okno, e.Text() + QStringLiteral("\n\nOdpověď se nepodařilo uložit, takže ji výběr podle paměti ani "
+                                                          "přehled znalostí nezapočítají. Můžete pokračovat; další "
+                                                          "chyby ukládání odpovědí program do konce této řady otázek "
+                                                          "nehlásí."));
+    }
 }
 
 void TRizeniBehu::ZobrazitPrvni()
 {
+    m_chybaZapisuHlasena = false;
     m_pomoc.NastavitCelkem(m_stav.Beh.CelkemOtazek());
     m_pomoc.NastavitUspesnost(0);
     DalsiOtazka();

@@ -14,16 +14,17 @@ struct StavProgramu;
 // The events of a practice or examination run in the main window: set-up, showing the next
 // question, selecting answers with the mouse or the keyboard, judging an answer with its verdict
 // shown for 1.5 s, the hint of practice, and the evaluation at the end with its retry. The run
-// itself is the state's BehOtazek; this shows what it decides on the two panels.
+// itself is the state's BehOtazek; this shows what it decides on the two panels, and stores every
+// judged answer in the active profile's memory the moment it is judged.
 class TRizeniBehu : public QObject {
     Q_OBJECT
 public:
     TRizeniBehu(StavProgramu &stav, BankaOtazek &banka, TPanelOtazky &otazky, TPanelPomoc &pomoc, QWidget &okno);
 
-    // Runs the set-up dialog and starts the run; false when no question qualifies (the user is
-    // told) and no run may start.
+    // Runs the set-up dialog and starts the run; false when no question qualifies, or the learning
+    // order finds the memory unreadable (the user is told either way), and no run may start.
     bool PripravitBeh(DruhBehu druh);
-    // Shows the first question of the run just started, with its counters.
+    // Shows the first question of the run just started (or of its retry), with its counters.
     void ZobrazitPrvni();
 
     void stAClick(int odpoved);
@@ -44,6 +45,7 @@ private:
     void VyhodnotitOdpoved();
     void PripravitZnacky();
     void Vyhodnotit();
+    void ZaznamenatOdpoved(const PosouzenaOdpoved &odpoved);
 
     StavProgramu &m_stav;
     BankaOtazek &m_banka;
@@ -51,4 +53,7 @@ private:
     TPanelPomoc &m_pomoc;
     QWidget &m_okno;
     QTimer *m_timer1;
+    // A failure to store an answer has been told during this run: the run goes on without telling
+    // it again.
+    bool m_chybaZapisuHlasena = false;
 };

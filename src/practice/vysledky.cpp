@@ -21,7 +21,7 @@ Zapis RozhodnoutOZapisu(const BehOtazek &beh, const Konfigurace &nastaveni)
 {
     if (!nastaveni.VytvaretProtokol[beh.Druh() == DruhBehu::Zkouseni ? 1 : 0])
         return Zapis::Vypnuto;
-    return beh.OpakovatSeznam() ? Zapis::ZeptatSe : Zapis::Zapsat;
+    return beh.Zdroj() == PosouzenaOdpoved::Zdroj::Oprava ? Zapis::ZeptatSe : Zapis::Zapsat;
 }
 
 // Every field of the record with its name in the table.

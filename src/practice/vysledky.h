@@ -52,7 +52,7 @@ QList<DefinicePole> PoleTabulky();
 QString TextTypu(DruhBehu druh);
 
 // What the evaluation of a run does about its record: the protocol switch of its kind is off, a
-// replayed list asks the user first, any other run is written.
+// replay of wrong answers asks the user first, any other run is written.
 enum class Zapis { Vypnuto, ZeptatSe, Zapsat };
 Zapis RozhodnoutOZapisu(const BehOtazek &beh, const Konfigurace &nastaveni);
 

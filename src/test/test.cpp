@@ -217,6 +217,7 @@ void TTestForm::Vyhodnot()
     for (size_t i = 0; i < m_polozky.size(); ++i)
         m_polozky[i].Odpoved = m_pozice[i]->Odpoved();
     m_skore = VysledekTestu::Vyhodnot(m_polozky);
+    emit Vyhodnocen(m_polozky, Hodiny::Ted());
     // Made only now: most of its controls serve the review alone.
     m_pVyhodnoceni = new TVyhodnoceniTestu(m_banka, m_polozky, this);
     m_pVyhodnoceni->hide();

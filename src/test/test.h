@@ -35,6 +35,11 @@ public:
     // One second of the countdown; at zero the test is evaluated.
     void Timer1Timer();
 
+signals:
+    // The test was evaluated, each position marked right or wrong; sent before the result is told,
+    // with the moment of the evaluation.
+    void Vyhodnocen(const PolozkyTestu &polozky, const QDateTime &kdy);
+
 protected:
     void closeEvent(QCloseEvent *udalost) override;
     void reject() override;

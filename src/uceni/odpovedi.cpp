@@ -8,7 +8,6 @@ namespace Odpovedi {
 namespace {
 
 constexpr int DelkaProfilu = 30;
-const QStringList Rejstrik{Pole::Profil};
 
 bool ZnamyKod(qint64 kod) { return kod >= 1 && kod <= 4; }
 
@@ -27,22 +26,43 @@ QList<DefinicePole> PoleTabulky()
 {
     return {{Pole::Profil, TypPole::Retezec, DelkaProfilu},
             {Pole::Otazka, TypPole::Cele, 0},
-            {Pole::DatumACas, TypPole::DatumCas, 0},
+            {Pole::DatumACas, TypPole::Cele, 0},
             {Pole::Vysledek, TypPole::Cele, 0},
             {Pole::Zdroj, TypPole::Cele, 0}};
+}
+
+// Profil first: the index orders by it, then by the order the answers were given (data/tabulka.h).
+QStringList RejstrikTabulky() { return {Pole::Profil, Pole::Otazka, Pole::DatumACas, Pole::Vysledek, Pole::Zdroj}; }
+
+qint64 KodCasu(const QDate &datum, const QTime &cas)
+{
+    const qint64 den = datum.year() * 10000LL + datum.month() * 100 + datum.day();
+    const qint64 chvile = cas.hour() * 10000000LL + cas.minute() * 100000LL + cas.second() * 1000LL + cas.msec();
+    return den * 1000000000LL + chvile;
+}
+
+bool CasZKodu(qint64 kod, QDate &datum, QTime &cas)
+{
+    if (kod <= 0)
+        return false;
+    const qint64 den = kod / 1000000000LL, chvile = kod % 1000000000LL;
+    const auto cislo = [](qint64 n) { return static_cast<int>(n); };
+    datum = QDate(cislo(den / 10000), cislo(den / 100 % 100), cislo(den % 100));
+    cas = QTime(cislo(chvile / 10000000), cislo(chvile / 100000 % 100), cislo(chvile / 1000 % 100), cislo(chvile % 1000));
+    return datum.isValid() && cas.isValid();
 }
 
 void Zapsat(const QString &profil, const Odpoved &odpoved)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
-        Tabulka::Zalozit(JmenoTabulky, PoleTabulky(), {Rejstrik});
+        Tabulka::Zalozit(JmenoTabulky, PoleTabulky(), {RejstrikTabulky()});
     Tabulka t(JmenoTabulky);
     Otevrit(t);
-    t.ZajistitRejstrik(Rejstrik);
+    t.ZajistitRejstrik(RejstrikTabulky());
     t.Vlozit();
     t.Nastavit(Pole::Profil, profil);
     t.Nastavit(Pole::Otazka, odpoved.otazka);
-    t.Nastavit(Pole::DatumACas, QDateTime(odpoved.datum, odpoved.cas));
+    t.Nastavit(Pole::DatumACas, KodCasu(odpoved.datum, odpoved.cas));
     t.Nastavit(Pole::Vysledek, static_cast<int>(odpoved.vysledek));
     t.Nastavit(Pole::Zdroj, static_cast<int>(odpoved.zdroj));
     t.Ulozit();
@@ -63,7 +83,7 @@ void Precist(const QString &profil, const std::function<void(const Odpoved &)> &
         Odpoved o;
         const qint64 otazka = radek.Cele(0), vysledek = radek.Cele(2), zdroj = radek.Cele(3);
         if (otazka < 1 || otazka > Kategorie::NejvyssiCislo || !ZnamyKod(vysledek) || !ZnamyKod(zdroj)
-            || !radek.DatumCas(1, o.datum, o.cas)) {
+            || !CasZKodu(radek.Cele(1), o.datum, o.cas)) {
             if (preskoceno)
                 ++*preskoceno;
             return;

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 #include <functional>
@@ -13,10 +14,13 @@
 // answer, appended the moment it is judged and never changed. Fields in this order:
 //   Profil     string 30   the active profile
 //   Otazka     integer     the question number
-//   DatumACas  date-time   local date and time of the answer
+//   DatumACas  integer     local date and time of the answer, its digits yyyyMMddHHmmsszzz as one
+//                          number (20260601163015123): read without parsing any text, and plain to
+//                          read in any SQLite tool
 //   Vysledek   integer     the outcome, a value of Odpovedi::Vysledek
 //   Zdroj      integer     where the answer was given, a value of Odpovedi::Zdroj
-// The table has an index over Profil, so that one profile's answers are read without the others.
+// The table has an index over Profil carrying the other fields, so that one profile's answers are
+// read from the index alone, in the order they were given, without the others.
 namespace Odpovedi {
 
 inline const QString JmenoTabulky = QStringLiteral("Odpovedi");
@@ -54,6 +58,12 @@ struct Odpoved {
 };
 
 QList<DefinicePole> PoleTabulky();
+// The table's index: Profil, carrying the other fields.
+QStringList RejstrikTabulky();
+
+// The stored form of a moment (DatumACas above), and back: false when the number is no valid moment.
+qint64 KodCasu(const QDate &datum, const QTime &cas);
+bool CasZKodu(qint64 kod, QDate &datum, QTime &cas);
 
 // Appends the answer of the profile (cut to the field's 30 characters), creating the table first
 // when there is none: built as "Odpovedi-nova" and moved into place, so that a crash never leaves

@@ -8,6 +8,7 @@ PametProfilu::PametProfilu(const QString &profil) : m_profil(profil) {}
 void PametProfilu::Nacist()
 {
     PametProfilu nacteno(m_profil);
+    Fsrs::PripravitProcesor();
     Odpovedi::Precist(m_profil, [&nacteno](const Odpovedi::Odpoved &o) { nacteno.Pridat(o); }, &nacteno.m_preskoceno);
     *this = std::move(nacteno);
 }

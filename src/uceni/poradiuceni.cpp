@@ -1,5 +1,6 @@
 #include "uceni/poradiuceni.h"
 
+#include "practice/beh.h"
 #include "uceni/pamet.h"
 
 #include <algorithm>
@@ -52,4 +53,10 @@ QList<int> PoradiUceni(const QList<int> &kvalifikujici, const PametProfilu &pame
     for (const Kandidat &k : kandidati)
         poradi.append(k.cislo);
     return poradi;
+}
+
+QList<int> OtazkyBehuPodlePameti(const BankaOtazek &banka, const Konfigurace &nastaveni, const PametProfilu &pamet,
+                                 const QDate &dnes, int pocet)
+{
+    return PoradiUceni(BehOtazek::VyhovujiciOtazky(banka, nastaveni), pamet, dnes).mid(0, std::max(0, pocet));
 }

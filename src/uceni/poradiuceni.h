@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QList>
 
+class BankaOtazek;
 class PametProfilu;
+struct Konfigurace;
 
 // The learning order: the questions that qualify for a run (given in number order) arranged so that
 // a run taking the first N asks first what the learner is about to forget:
@@ -16,3 +18,8 @@ class PametProfilu;
 // Ties keep number order. Every question appears once, however often it is given; a number
 // outside 1..757 is no question and is left out.
 QList<int> PoradiUceni(const QList<int> &kvalifikujici, const PametProfilu &pamet, const QDate &dnes);
+
+// The questions of a run of `pocet` in the learning order: the first of those that qualify for a run
+// (group and enabled categories, BehOtazek::VyhovujiciOtazky) as the memory arranges them on the day.
+QList<int> OtazkyBehuPodlePameti(const BankaOtazek &banka, const Konfigurace &nastaveni, const PametProfilu &pamet,
+                                 const QDate &dnes, int pocet);

@@ -52,7 +52,8 @@ bool stejne(const Konfigurace &a, const Konfigurace &b)
 {
     return a.PovoleneKategorie == b.PovoleneKategorie && a.ZvolenaSkupina == b.ZvolenaSkupina
         && a.VytvaretProtokol == b.VytvaretProtokol && a.StavovyRadek == b.StavovyRadek
-        && a.PostupnyVyber == b.PostupnyVyber && a.Profily == b.Profily && a.AktivniProfil == b.AktivniProfil;
+        && a.PostupnyVyber == b.PostupnyVyber && a.VyberPodlePameti == b.VyberPodlePameti && a.Profily == b.Profily
+        && a.AktivniProfil == b.AktivniProfil;
 }
 
 const QByteArray VychoziSoubor = "[Kategorie otazek]\r\n"
@@ -75,6 +76,7 @@ const QByteArray VychoziSoubor = "[Kategorie otazek]\r\n"
                                  "[Konfigurace]\r\n"
                                  "Stavovy radek=1\r\n"
                                  "Postupny vyber otazek=1\r\n"
+                                 "Vyber podle pameti=0\r\n"
                                  "\r\n"
                                  "[Profily]\r\n"
                                  "Pocet=1\r\n"
@@ -105,6 +107,8 @@ private slots:
     void pocetMimoRozsah();
     void tricetProfilu();
     void priznakyVelikostPismenAHex();
+    void poradiOtazek_data();
+    void poradiOtazek();
     void ceskaJmenaBajtPoBajtu();
     void nezname_sekce_preziji();
     void nezapsatelnyTextOdmitnut_data();
@@ -361,7 +365,7 @@ void TestKonfigurace::priznakyVelikostPismenAHex()
                          "Znacky=0.0\r\n"
                          "Krizovatky=0X0\r\n"
                          "[protokoly]\r\nPROCVICOVANI=0\r\nzkouseni=\r\nTest=0x1F\r\n"
-                         "[konfigurace]\r\nSTAVOVY RADEK=0\r\npostupny VYBER otazek=00\r\n"
+                         "[konfigurace]\r\nSTAVOVY RADEK=0\r\npostupny VYBER otazek=00\r\nvyber podle PAMETI=0x1\r\n"
                          "[SKUPINA]\r\nskupina=A1\r\n"
                          "[profily]\r\npocet=0x2\r\n1=Jana\r\n2=Petr\r\naktivni=Petr\r\n"));
     const Konfigurace k = nacti(cesta);
@@ -370,6 +374,7 @@ void TestKonfigurace::priznakyVelikostPismenAHex()
     QCOMPARE(k.VytvaretProtokol, (std::array<bool, 3>{false, true, true}));
     QVERIFY(!k.StavovyRadek);
     QVERIFY(!k.PostupnyVyber);
+    QVERIFY(k.VyberPodlePameti);
     QCOMPARE(k.ZvolenaSkupina, QStringLiteral("A1"));
     QCOMPARE(k.Profily, (QStringList{QStringLiteral("Jana"), QStringLiteral("Petr")}));
     QCOMPARE(k.AktivniProfil, QStringLiteral("Petr"));
@@ -387,9 +392,45 @@ void TestKonfigurace::priznakyVelikostPismenAHex()
                                        "Krizovatky=0\r\n"
                                        "\r\n"
                                        "[protokoly]\r\nPROCVICOVANI=0\r\nzkouseni=1\r\nTest=1\r\n\r\n"
-                                       "[konfigurace]\r\nSTAVOVY RADEK=0\r\npostupny VYBER otazek=0\r\n\r\n"
+                                       "[konfigurace]\r\nSTAVOVY RADEK=0\r\npostupny VYBER otazek=0\r\n"
+                                       "vyber podle PAMETI=1\r\n\r\n"
                                        "[SKUPINA]\r\nskupina=A1\r\n\r\n"
                                        "[Profily]\r\nPocet=2\r\n1=Jana\r\n2=Petr\r\nAktivni=Petr\r\n\r\n"));
+}
+
+// The order by memory beside the two older keys: a file of an older program keeps its order, and a
+// save writes number order's own flag, so that such a program still finds a valid order.
+void TestKonfigurace::poradiOtazek_data()
+{
+    QTest::addColumn<QByteArray>("radky");
+    QTest::addColumn<bool>("postupne");
+    QTest::addColumn<bool>("podlePameti");
+    QTest::newRow("starší soubor, náhodně") << QByteArray("Postupny vyber otazek=0\r\n") << false << false;
+    QTest::newRow("starší soubor, postupně") << QByteArray("Stavovy radek=1\r\n") << true << false;
+    QTest::newRow("podle paměti") << QByteArray("Postupny vyber otazek=0\r\nVyber podle pameti=1\r\n") << false << true;
+    QTest::newRow("postupně uloženo později") << QByteArray("Postupny vyber otazek=1\r\nVyber podle pameti=1\r\n")
+                                               << true << false;
+    QTest::newRow("nečíslo") << QByteArray("Postupny vyber otazek=0\r\nVyber podle pameti=ano\r\n") << false << false;
+}
+
+void TestKonfigurace::poradiOtazek()
+{
+    QFETCH(QByteArray, radky);
+    QFETCH(bool, postupne);
+    QFETCH(bool, podlePameti);
+    QTemporaryDir adr;
+    const QString cesta = adr.filePath(QStringLiteral("config.ini"));
+    QVERIFY(zapis(cesta, "[Konfigurace]\r\n" + radky));
+    Konfigurace k = nacti(cesta);
+    QCOMPARE(std::make_pair(k.PostupnyVyber, k.VyberPodlePameti), std::make_pair(postupne, podlePameti));
+
+    k.PostupnyVyber = false;
+    k.VyberPodlePameti = true;
+    QString chyba;
+    QVERIFY2(UlozitKonfiguraci(cesta, k, &chyba), qPrintable(chyba));
+    QVERIFY(precti(cesta).contains("Postupny vyber otazek=0\r\n"));
+    QVERIFY(precti(cesta).contains("Vyber podle pameti=1\r\n"));
+    QVERIFY(stejne(nacti(cesta), k));
 }
 
 void TestKonfigurace::ceskaJmenaBajtPoBajtu()
@@ -467,6 +508,7 @@ void TestKonfigurace::nezname_sekce_preziji()
                                        "[Konfigurace]\r\n"
                                        "Stavovy radek=1\r\n"
                                        "Postupny vyber otazek=1\r\n"
+                                       "Vyber podle pameti=0\r\n"
                                        "\r\n"
                                        "[Profily]\r\n"
                                        "Pocet=1\r\n"

@@ -3,6 +3,7 @@
 #include "odpovedi.h"
 
 #include "data/profily.h"
+#include "uceni/pametaktivniho.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,6 +145,33 @@ private slots:
         QCOMPARE(t.PocetZaznamu(), 0);
     }
 
+    // The active profile's memory: answers before it is read only go to the table; it is read once,
+    // then kept up to date; another profile's answer or a change of profile drops it.
+    void pametAktivnihoProfilu()
+    {
+        PametAktivnihoProfilu aktivni;
+        const QString eva = QStringLiteral("Eva");
+        aktivni.Zaznamenat(eva, 4, V::Spatne, Z::Procvicovani, Kdy(2026, 3, 1));
+        QVERIFY(!aktivni.Nactena());
+        const PametProfilu &pamet = aktivni.Nacist(eva);
+        aktivni.Zaznamenat(eva, {5, PosouzenaOdpoved::Vysledek::SNapovedou, PosouzenaOdpoved::Zdroj::Oprava},
+                           Kdy(2026, 3, 2));
+        QCOMPARE(pamet.Odpovedi().size(), size_t(2));
+        QCOMPARE(pamet.Odpovedi()[1].vysledek, V::SNapovedou);
+        QCOMPARE(pamet.Odpovedi()[1].zdroj, Z::Oprava);
+        Odpovedi::Zapsat(eva, {QDate(2026, 3, 3), QTime(9, 0), 6, V::Spravne, Z::Zkouseni}); // behind its back
+        QCOMPARE(&aktivni.Nacist(eva), &pamet); // not read again
+        QCOMPARE(pamet.Odpovedi().size(), size_t(2));
+
+        aktivni.ZmenitProfil(eva);
+        QCOMPARE(aktivni.Nactena(), &pamet);
+        aktivni.Zaznamenat(QStringLiteral("Jan"), 7, V::Spravne, Z::Test, Kdy(2026, 3, 4));
+        QVERIFY(!aktivni.Nactena());
+        QCOMPARE(aktivni.Nacist(eva).Odpovedi().size(), size_t(3));
+        aktivni.ZmenitProfil(QStringLiteral("Jan"));
+        QVERIFY(!aktivni.Nactena());
+    }
+
     void tabulkaBezRejstrikuAVadneZaznamy()
     {
         // Made without the index, with records no answer of the program leaves: the good ones are
@@ -152,11 +180,11 @@ private slots:
         {
             Tabulka t(Odpovedi::JmenoTabulky);
             t.Otevrit();
-            const auto pridat = [&t](int otazka, const QVariant &kdy, int vysledek, int zdroj) {
+            const auto pridat = [&t](int otazka, const QDateTime &kdy, int vysledek, int zdroj) {
                 t.Vlozit();
                 t.Nastavit(Odpovedi::Pole::Profil, QStringLiteral("Default"));
                 t.Nastavit(Odpovedi::Pole::Otazka, otazka);
-                t.Nastavit(Odpovedi::Pole::DatumACas, kdy);
+                t.Nastavit(Odpovedi::Pole::DatumACas, Odpovedi::KodCasu(kdy.date(), kdy.time()));
                 t.Nastavit(Odpovedi::Pole::Vysledek, vysledek);
                 t.Nastavit(Odpovedi::Pole::Zdroj, zdroj);
                 t.Ulozit();
@@ -165,7 +193,7 @@ private slots:
             pridat(758, Kdy(2026, 3, 2), 1, 1);
             pridat(4, Kdy(2026, 3, 2), 5, 1);
             pridat(5, Kdy(2026, 3, 2), 1, 0);
-            pridat(6, QVariant(), 2, 2);
+            pridat(6, QDateTime(QDate(2026, 2, 30), QTime(10, 0)), 2, 2); // no such day
             pridat(3, Kdy(2026, 3, 5), 2, 2);
         }
         PametProfilu pamet(QStringLiteral("Default"));

@@ -1,5 +1,6 @@
 // Practice and examination runs through the main window: the set-up dialog, answering with the
 // mouse and the keyboard, the hint, the evaluation dialog with the record in Vysledky and the retry.
+#include "odpovidani.h"
 #include "pomocnik.h"
 #include "zaznamy.h"
 
@@ -49,15 +50,7 @@ class TestProcvicovani : public QObject {
     void Vyber(const char *jmeno) { Kliknout(&O(), jmeno); }
 
     // Starts a run from the menu with the count and start set in the set-up dialog.
-    void Spustit(const char *polozka, int pocet, int zacatek = 1)
-    {
-        PriDialogu([pocet, zacatek](QWidget *d) {
-            Prvek<QScrollBar>(d, "sbOtazka")->setValue(zacatek);
-            Prvek<QScrollBar>(d, "sbPocet")->setValue(pocet);
-            Kliknout(d, "btnPotvrdit");
-        });
-        A(polozka)->trigger();
-    }
+    void Spustit(const char *polozka, int pocet, int zacatek = 1) { Pomocnik::Odpovidani{O()}.Spustit(polozka, pocet, zacatek); }
 
     // Judges the answer and lets the verdict's 1.5 s pass.
     QString Potvrdit()

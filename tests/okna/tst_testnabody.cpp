@@ -1,5 +1,6 @@
 // The points-test window from the start message to the review: the sheet and its layout, the
 // countdown, the evaluation with its message and protocol, the review marks and closing.
+#include "odpovedi.h"
 #include "pomocnik.h"
 
 #include "app/dialogy.h"
@@ -504,6 +505,42 @@ private slots:
         QCOMPARE(zobrazene[0].druh, Dialogy::Druh::Chyba);
         QVERIFY(zobrazene[0].text.contains(QStringLiteral("„X“")));
         QVERIFY(!Pomocnik::Prvek<QTimer>(&okno, "Timer1")->isActive());
+    }
+
+    // Every position of a test evaluated from the main window goes into the learner's memory, at the
+    // moment of the evaluation: right, wrong, or left unanswered. An abandoned test leaves nothing.
+    void odpovediDoPameti()
+    {
+        THlavniFormular hlavni;
+        QTimer::singleShot(0, this, [this] {
+            if (auto *test = qobject_cast<TTestForm *>(QApplication::activeModalWidget())) {
+                OdpovedetSpravne(test, [](int p) { return p != 1; });
+                Pole(test, 2, u'B')->click();
+                Pomocnik::Prvek<QPushButton>(test, "btnVyhodnotit")->click();
+                test->close();
+            }
+        });
+        Pomocnik::Prvek<QAction>(&hlavni, "M1Test")->trigger();
+        const std::vector<Odpovedi::Odpoved> odpovedi = Pomocnik::UlozeneOdpovedi();
+        QCOMPARE(odpovedi.size(), size_t(25));
+        // Positions 1 to 10 hold questions 1 to 10 in number order.
+        QCOMPARE(std::make_tuple(odpovedi[0].otazka, odpovedi[0].vysledek, odpovedi[1].otazka, odpovedi[1].vysledek),
+                 std::make_tuple(1, Odpovedi::Vysledek::Spravne, 2, Odpovedi::Vysledek::Spatne));
+        for (size_t i = 0; i < odpovedi.size(); ++i) {
+            QCOMPARE(odpovedi[i].zdroj, Odpovedi::Zdroj::Test);
+            QCOMPARE(QDateTime(odpovedi[i].datum, odpovedi[i].cas), Hodiny::Ted());
+            if (i >= 2)
+                QCOMPARE(odpovedi[i].vysledek, Odpovedi::Vysledek::Nezodpovezeno);
+        }
+
+        QTimer::singleShot(0, this, [] {
+            if (auto *test = qobject_cast<TTestForm *>(QApplication::activeModalWidget())) {
+                Dialogy::Test::Odpovedet(true);
+                test->close();
+            }
+        });
+        Pomocnik::Prvek<QAction>(&hlavni, "M1Test")->trigger();
+        QCOMPARE(Pomocnik::UlozeneOdpovedi().size(), size_t(25));
     }
 
     // The main window lends the bank to the test window while it is open.

@@ -32,4 +32,12 @@ inline void Prehrat(PametProfilu &pamet, const QList<Krok> &kroky)
         pamet.Pridat(Odpoved(k));
 }
 
+// Every stored answer of the profile, in the order given.
+inline std::vector<Odpovedi::Odpoved> UlozeneOdpovedi(const QString &profil = QStringLiteral("Default"))
+{
+    std::vector<Odpovedi::Odpoved> odpovedi;
+    Odpovedi::Precist(profil, [&odpovedi](const Odpovedi::Odpoved &o) { odpovedi.push_back(o); });
+    return odpovedi;
+}
+
 } // namespace Pomocnik

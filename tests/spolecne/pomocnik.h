@@ -92,12 +92,18 @@ struct Program {
     Adresar adresar;
     std::unique_ptr<THlavniFormular> okno;
 
-    explicit Program(const QList<Banka::OtazkaZdroje> &otazky)
+    // konfigurace: the config.ini the program starts with, none when empty.
+    explicit Program(const QList<Banka::OtazkaZdroje> &otazky, const QByteArray &konfigurace = {})
     {
         Dialogy::Test::Zapnout();
         const QString chyba = ZapsatBanku(otazky, adresar.Cesta());
         if (!chyba.isEmpty())
             qFatal("bank not written: %s", qPrintable(chyba));
+        if (!konfigurace.isEmpty()) {
+            QFile f(adresar.Soubor(QStringLiteral("config.ini")));
+            if (!f.open(QIODevice::WriteOnly) || f.write(konfigurace) != konfigurace.size())
+                qFatal("config.ini not written");
+        }
         okno = std::make_unique<THlavniFormular>();
     }
 };

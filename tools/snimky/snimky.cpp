@@ -170,6 +170,11 @@ const QList<Snimek> &Seznam()
         {QStringLiteral("nabidka-program.png"), [](THlavniFormular &o) { return Nabidka(o, "Program1", "M1Ukoncit"); }},
         {QStringLiteral("nabidka-konfigurace.png"),
          [](THlavniFormular &o) { return Nabidka(o, "Konfigurace1", "M1Nastaveni"); }},
+        {QStringLiteral("nabidka-pamet.png"),
+         [](THlavniFormular &o) {
+             Porizeni::Prikaz(o, "M1VyberPodlePameti")->trigger();
+             return Nabidka(o, "Konfigurace1", "M1VyberPodlePameti");
+         }},
         {QStringLiteral("nabidka-start.png"), [](THlavniFormular &o) { return Nabidka(o, "Start1", "M1Prohlizet"); }},
         {QStringLiteral("nabidka-start-test.png"), [](THlavniFormular &o) { return Nabidka(o, "Start1", "M1Test"); }},
         {QStringLiteral("nabidka-vysledky.png"),
@@ -235,6 +240,11 @@ const QList<Snimek> &Seznam()
 #ifdef SNIMKY_BEH
         {QStringLiteral("dotaz.png"),
          [](THlavniFormular &o) { return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1Procvicovat")->trigger(); }); }},
+        {QStringLiteral("dotaz-pamet.png"),
+         [](THlavniFormular &o) {
+             Porizeni::Prikaz(o, "M1VyberPodlePameti")->trigger();
+             return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1Procvicovat")->trigger(); });
+         }},
         {QStringLiteral("vyhodnoceni.png"),
          [](THlavniFormular &o) {
              TResult okno(DokoncenyBeh(0), DruhBehu::Procvicovani, TResult::Protokol::Zapsan, &o);
@@ -338,8 +348,10 @@ QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
                                 QStringLiteral("Test byl úspěšně vyřešen!"), QStringLiteral("Test nebyl úspěšně vyřešen!")};
     for (const Snimek &s : Seznam()) {
         // Every picture starts from a new user's program: no settings, no results.
-        for (const QString &soubor : {QStringLiteral("config.ini"), QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB"),
-                                      QStringLiteral("Protokoly.DB"), QStringLiteral("Protokoly.MB")})
+        for (const QString &soubor :
+             {QStringLiteral("config.ini"), QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB"),
+              QStringLiteral("Protokoly.DB"), QStringLiteral("Protokoly.MB"), QStringLiteral("Odpovedi.DB"),
+              QStringLiteral("Odpovedi.MB"), QStringLiteral("TerminyZkousek.DB"), QStringLiteral("TerminyZkousek.MB")})
             QFile::remove(soubor);
         THlavniFormular okno;
         const QImage obrazek = s.porid(okno);

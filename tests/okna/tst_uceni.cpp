@@ -1,0 +1,188 @@
+// The memory of answers in the running program: practice in the learning order, which asks first
+// what the learner got wrong; the knowledge overview from the menu with its due questions practised;
+// a table that cannot take answers, told once per run while the run goes on.
+#include "odpovedi.h"
+#include "odpovidani.h"
+#include "zaznamy.h"
+
+#include "data/hodiny.h"
+#include "uceni/prehled.h"
+
+#include <QPushButton>
+
+using Pomocnik::Prvek;
+using V = Odpovedi::Vysledek;
+using Z = Odpovedi::Zdroj;
+
+namespace {
+
+const QDateTime Ted(QDate(2026, 5, 4), QTime(10, 0));
+
+// Questions 1 to 12 of the first category, each answered right by a).
+QList<Banka::OtazkaZdroje> Otazky() { return Pomocnik::Otazky({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}); }
+
+const QByteArray PodlePameti = "[Konfigurace]\r\nPostupny vyber otazek=0\r\nVyber podle pameti=1\r\n"
+                               "[Profily]\r\nPocet=1\r\n1=Default\r\nAktivni=Default\r\n";
+
+// The question numbers of a run as it asks them, each answered as odpoved says: "A" right, "B"
+// wrong, empty the hint.
+QList<int> Projit(const Pomocnik::Odpovidani &beh, int pocet, const std::function<QString(int)> &odpoved)
+{
+    QList<int> polozene;
+    for (int i = 0; i < pocet; ++i) {
+        if (i > 0)
+            beh.Pravym();
+        const int cislo = beh.Cislo();
+        polozene << cislo;
+        const QString pismena = odpoved(cislo);
+        if (pismena.isEmpty())
+            beh.Napoveda();
+        else
+            beh.Odpovedet(pismena);
+    }
+    return polozene;
+}
+
+QList<std::tuple<int, V, Z>> Souhrn(const std::vector<Odpovedi::Odpoved> &odpovedi, size_t od = 0)
+{
+    QList<std::tuple<int, V, Z>> souhrn;
+    for (size_t i = od; i < odpovedi.size(); ++i)
+        souhrn << std::make_tuple(odpovedi[i].otazka, odpovedi[i].vysledek, odpovedi[i].zdroj);
+    return souhrn;
+}
+
+} // namespace
+
+class TestUceni : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { Hodiny::Zastavit(Ted); }
+    void cleanup() { Hodiny::Pustit(); }
+
+    // Chosen in config.ini: the first run asks the new questions in number order, the second the
+    // wrong and hinted ones first; every answer is in Odpovedi the moment it is judged.
+    void behyPodlePameti()
+    {
+        Pomocnik::Program program(Otazky(), PodlePameti);
+        THlavniFormular &okno = *program.okno;
+        okno.show();
+        const Pomocnik::Odpovidani beh{okno};
+        auto *polozka = Prvek<QAction>(&okno, "M1VyberPodlePameti");
+        QCOMPARE(std::make_pair(polozka->text(), polozka->statusTip()),
+                 std::make_pair(QStringLiteral("Výběr podle &paměti (opakování)"),
+                                QStringLiteral("Nejdříve otázky, které zapomínáte nebo jste ještě neviděli")));
+        QVERIFY(polozka->isChecked() && !Prvek<QAction>(&okno, "M1PostupnyVyber")->isChecked()
+                && !Prvek<QAction>(&okno, "M1NahodnyVyber")->isChecked());
+        QVERIFY(!okno.Stav().Pamet.Nactena()); // not read at start
+
+        bool zacatekPovolen = true;
+        beh.Spustit("M1Procvicovat", 10, 1, [&](QWidget *d) { zacatekPovolen = Prvek<QWidget>(d, "sbOtazka")->isEnabled(); });
+        QVERIFY(!zacatekPovolen);
+        const auto prvni = [](int n) { return n == 3 || n == 8 ? QStringLiteral("B") : n == 5 ? QString() : QStringLiteral("A"); };
+        QCOMPARE(Projit(beh, 10, prvni), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        // Stored as judged, before the run ends.
+        QCOMPARE(Pomocnik::UlozeneOdpovedi().size(), size_t(10));
+        beh.Vyhodnotit();
+        QCOMPARE(okno.Stav().AktivniRezim, Rezim::Zadny);
+        const std::vector<Odpovedi::Odpoved> ulozene = Pomocnik::UlozeneOdpovedi();
+        QList<std::tuple<int, V, Z>> ocekavane;
+        for (int n = 1; n <= 10; ++n)
+            ocekavane << std::make_tuple(n, n == 3 || n == 8 ? V::Spatne : n == 5 ? V::SNapovedou : V::Spravne, Z::Procvicovani);
+        QCOMPARE(Souhrn(ulozene), ocekavane);
+        QCOMPARE(QDateTime(ulozene[0].datum, ulozene[0].cas), Ted);
+        QCOMPARE(okno.Stav().Pamet.Nactena()->Odpovedi().size(), size_t(10)); // kept up to date
+
+        // A day later an examination: the wrong and hinted first, then the new, then the rest.
+        Hodiny::Zastavit(Ted.addDays(1));
+        beh.Spustit("M1Zkouset", 6);
+        QCOMPARE(Projit(beh, 6, [](int) { return QStringLiteral("A"); }), (QList<int>{3, 5, 8, 11, 12, 1}));
+        beh.Vyhodnotit();
+        QCOMPARE(Souhrn(Pomocnik::UlozeneOdpovedi(), 10),
+                 (QList<std::tuple<int, V, Z>>{{3, V::Spravne, Z::Zkouseni}, {5, V::Spravne, Z::Zkouseni},
+                                               {8, V::Spravne, Z::Zkouseni}, {11, V::Spravne, Z::Zkouseni},
+                                               {12, V::Spravne, Z::Zkouseni}, {1, V::Spravne, Z::Zkouseni}}));
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
+    }
+
+    // The overview of the active profile from the menu, its memory read then; its due questions
+    // become a practice run of exactly those, whose answers count as practice and whose record is
+    // written as any practice run's.
+    void prehledAOpakovani()
+    {
+        Pomocnik::Program program(Otazky());
+        THlavniFormular &okno = *program.okno;
+        okno.show();
+        okno.Stav().VytvaretProtokol = {true, true, false};
+        for (const Pomocnik::Krok &k : {Pomocnik::Krok{4, Ted.addDays(-40)}, {1, Ted.addDays(-10)},
+                                        {2, Ted.addDays(-3), V::Spatne}, {7, Ted.addDays(-1), V::SNapovedou}, {9, Ted}})
+            Odpovedi::Zapsat(QStringLiteral("Default"), Pomocnik::Odpoved(k));
+
+        QString titulek, kOpakovani;
+        bool vystredeno = false;
+        okno.move(300, 350); // away from the screen's centre, where the overview would stand anyway
+        Pomocnik::PriDialogu([&](QWidget *d) {
+            titulek = d->windowTitle();
+            kOpakovani = Prvek<QLabel>(d, "lbCislaKOpakovani")->text();
+            vystredeno = (d->frameGeometry().center() - okno.frameGeometry().center()).manhattanLength() <= 4;
+            Prvek<QPushButton>(d, "btnProcvicit")->click();
+        });
+        Prvek<QAction>(&okno, "M1PrehledZnalosti")->trigger();
+        QCOMPARE(titulek, QStringLiteral("Přehled znalostí,   Uživatel: Default"));
+        QVERIFY(vystredeno);
+        // Wrong and hinted, the oldest first, then the forgotten, the least remembered first.
+        QCOMPARE(kOpakovani, QStringLiteral("Čísla otázek: 2, 7, 4, 1"));
+        QVERIFY(!okno.findChild<TPrehled *>());
+
+        QCOMPARE(okno.Stav().AktivniRezim, Rezim::Procvicovani);
+        const Pomocnik::Odpovidani beh{okno};
+        QCOMPARE(Projit(beh, 4, [](int) { return QStringLiteral("A"); }), (QList<int>{2, 7, 4, 1}));
+        beh.Vyhodnotit();
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty()); // no question about a record of a replay
+        const QList<ZaznamVysledku> z = Pomocnik::UlozeneVysledky();
+        QCOMPARE(z.size(), 1);
+        QCOMPARE(std::make_tuple(z[0].PocetOtazek, z[0].Skupina, z[0].Kategorie),
+                 std::make_tuple(4, QStringLiteral("B"), QStringLiteral("1234567")));
+        QCOMPARE(Souhrn(Pomocnik::UlozeneOdpovedi(), 5),
+                 (QList<std::tuple<int, V, Z>>{{2, V::Spravne, Z::Procvicovani}, {7, V::Spravne, Z::Procvicovani},
+                                               {4, V::Spravne, Z::Procvicovani}, {1, V::Spravne, Z::Procvicovani}}));
+        QCOMPARE(okno.Stav().Pamet.Nactena()->Odpovedi().size(), size_t(9));
+    }
+
+    // A file in the table's place that is no table: each run tells it once and goes on to its
+    // evaluation; the learning order and the overview, which must read it, say so and open nothing.
+    // The file stays as it was.
+    void tabulkaNejdeZapsat()
+    {
+        Pomocnik::Program program(Otazky());
+        THlavniFormular &okno = *program.okno;
+        okno.show();
+        QFile f(QStringLiteral("Odpovedi.DB"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("nejde o tabulku") > 0);
+        f.close();
+        const Pomocnik::Odpovidani beh{okno};
+        for (int pocet : {3, 2}) {
+            beh.Spustit("M1Procvicovat", pocet);
+            Projit(beh, pocet, [](int) { return QStringLiteral("A"); });
+            beh.Vyhodnotit();
+            QCOMPARE(okno.Stav().AktivniRezim, Rezim::Zadny);
+            const auto zpravy = Dialogy::Test::Zobrazene();
+            QCOMPARE(zpravy.size(), 1);
+            QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
+            QVERIFY2(zpravy[0].text.startsWith(QStringLiteral("Tabulka Odpovedi")), qPrintable(zpravy[0].text));
+        }
+
+        Prvek<QAction>(&okno, "M1VyberPodlePameti")->trigger();
+        Prvek<QAction>(&okno, "M1Procvicovat")->trigger();
+        Prvek<QAction>(&okno, "M1PrehledZnalosti")->trigger();
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 2);
+        QVERIFY(zpravy[0].druh == Dialogy::Druh::Chyba && zpravy[1].druh == Dialogy::Druh::Chyba);
+        QCOMPARE(okno.Stav().AktivniRezim, Rezim::Zadny);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("nejde o tabulku"));
+    }
+};
+
+QTEST_MAIN(TestUceni)
+#include "tst_uceni.moc"
