@@ -3,6 +3,7 @@
 #include "data/adresare.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace ModulPrehledu {
@@ -13,15 +14,23 @@ std::unique_ptr<TOknoPrehledu> Vytvorit(const StavProgramu &stav, const BankaOta
     // Loaded once and never unloaded: Qt Charts keeps state of its own for the program's run.
     static Tovarna tovarna = nullptr;
     if (!tovarna) {
-        QLibrary knihovna(Adresare::Modul(Soubor));
-        // Every symbol bound now, so that a module that does not fit the program fails here, told,
-        // and not later in the middle of the window.
-        knihovna.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        tovarna = knihovna.load() ? reinterpret_cast<Tovarna>(knihovna.resolve(JmenoTovarny)) : nullptr;
+        const QString cesta = Adresare::Modul(Soubor);
+        QString duvod;
+        // A missing file said plainly: the loader would try other names and tell of the last one.
+        if (!QFileInfo::exists(cesta)) {
+            duvod = QStringLiteral("Soubor neexistuje.");
+        } else {
+            QLibrary knihovna(cesta);
+            // Every symbol bound now, so that a module that does not fit the program fails here,
+            // told, and not later in the middle of the window.
+            knihovna.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+            tovarna = knihovna.load() ? reinterpret_cast<Tovarna>(knihovna.resolve(JmenoTovarny)) : nullptr;
+            duvod = knihovna.errorString();
+        }
         if (!tovarna) {
             if (chyba)
                 *chyba = QStringLiteral("Přehled znalostí nelze otevřít: jeho modul „%1“ se nepodařilo načíst.\n%2")
-                             .arg(QDir::toNativeSeparators(knihovna.fileName()), knihovna.errorString());
+                             .arg(QDir::toNativeSeparators(cesta), duvod);
             return nullptr;
         }
     }

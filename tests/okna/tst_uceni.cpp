@@ -125,19 +125,26 @@ private slots:
                                         {2, Ted.addDays(-3), V::Spatne}, {7, Ted.addDays(-1), V::SNapovedou}, {9, Ted}})
             Odpovedi::Zapsat(QStringLiteral("Default"), Pomocnik::Odpoved(k));
 
+        // No module, then a file that is no library.
         QFile poskozeny(program.adresar.Soubor(ModulPrehledu::Soubor));
-        QVERIFY(poskozeny.open(QIODevice::WriteOnly) && poskozeny.write("nejde o knihovnu") > 0);
-        poskozeny.close();
         Adresare::Nastavit({{}, {}, false, program.adresar.Cesta()});
-        Prvek<QAction>(&okno, "M1PrehledZnalosti")->trigger();
-        const auto zpravy = Dialogy::Test::Zobrazene();
-        QCOMPARE(zpravy.size(), 1);
-        QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
-        const QStringList radky = zpravy[0].text.split(u'\n');
-        QCOMPARE(radky[0], QStringLiteral("Přehled znalostí nelze otevřít: jeho modul „%1“ se nepodařilo načíst.")
-                               .arg(poskozeny.fileName()));
-        QVERIFY2(radky.size() == 2 && radky[1].contains(QStringLiteral("prehled.so")), qPrintable(zpravy[0].text));
-        QCOMPARE(okno.Stav().AktivniRezim, Rezim::Zadny);
+        for (const bool soubor : {false, true}) {
+            QVERIFY(!soubor || (poskozeny.open(QIODevice::WriteOnly) && poskozeny.write("nejde o knihovnu") > 0));
+            poskozeny.close();
+            Prvek<QAction>(&okno, "M1PrehledZnalosti")->trigger();
+            const auto zpravy = Dialogy::Test::Zobrazene();
+            QCOMPARE(zpravy.size(), 1);
+            QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
+            const QStringList radky = zpravy[0].text.split(u'\n');
+            QCOMPARE(radky[0], QStringLiteral("Přehled znalostí nelze otevřít: jeho modul „%1“ se nepodařilo načíst.")
+                                   .arg(poskozeny.fileName()));
+            QCOMPARE(radky.size(), 2);
+            if (soubor) // the loader's own words about that very file
+                QVERIFY2(radky[1].contains(poskozeny.fileName() + u':'), qPrintable(radky[1]));
+            else
+                QCOMPARE(radky[1], QStringLiteral("Soubor neexistuje."));
+            QCOMPARE(okno.Stav().AktivniRezim, Rezim::Zadny);
+        }
         Adresare::Nastavit({{}, {}, false, QStringLiteral(SEMAFORIX_PROGRAM)});
 
         QString titulek, kOpakovani;
