@@ -10,10 +10,10 @@
 // Run from a directory that holds the bank and takes new files (the build's program directory, a
 // copied folder, a USB stick), all are that directory, as the program has always worked. Installed,
 // the executable lies in <prefix>/bin without a bank beside it: the data come from
-// <prefix>/share/semaforix, the modules from the package's own <prefix>/lib/<multiarch>/semaforix, and the
-// learner's files go to the user's data directory (~/.local/share/semaforix). A program directory
-// that holds the bank but takes no new file (a read-only medium) keeps the data and the modules
-// there and the learner's files in the user's data directory.
+// <prefix>/share/semaforix, the modules from the package's own <prefix>/lib/<multiarch>/semaforix,
+// and the learner's files go to the user's data directory (~/.local/share/semaforix). A program
+// directory that holds the bank but takes no new file (a read-only medium) keeps the data and the
+// modules there and the learner's files in the user's data directory.
 //
 // Until the program decides, all are the working directory and names stay relative to it.
 namespace Adresare {

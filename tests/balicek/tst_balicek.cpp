@@ -108,7 +108,8 @@ private slots:
         for (const QString &s : soubory)
             QVERIFY2(!uzivatele.match(s).hasMatch(), qPrintable(s));
 
-        // Libraries computed from the executable, and no build tool among the dependencies.
+        // Libraries computed from the executable and the module, and no build tool among the
+        // dependencies.
         const Vysledek z = Spustit(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_deb, QStringLiteral("Depends")});
         QVERIFY2(z.kod == 0, qPrintable(z.vystup));
         for (const char *knihovna : {"libqt6widgets6", "libqt6charts6", "libsqlite3-0", "fonts-liberation2"})

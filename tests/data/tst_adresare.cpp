@@ -42,8 +42,8 @@ private slots:
         // No bank anywhere: the program's directory, where the start reports the missing bank.
         QCOMPARE(rozhodnuti(true), std::make_tuple(i.Program(), i.Program(), true, i.Program()));
 
-        // Installed: the bank under share/semaforix, the modules in the package's lib/semaforix. The
-        // executable's directory gets nothing even when this user may write there (root may).
+        // Installed: the bank under share/semaforix, the modules in the package's own directory under
+        // lib. The executable's directory gets nothing even when this user may write there (root may).
         QVERIFY(Vytvorit(i.Data() + QStringLiteral("/otazky.DB")));
         const QString moduly = QDir::cleanPath(i.Program() + u'/' + Adresare::InstalovaneModuly);
         QVERIFY(moduly.startsWith(i.Cesta(QStringLiteral("usr/lib/"))) && moduly.endsWith(QStringLiteral("/semaforix")));
