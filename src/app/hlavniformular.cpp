@@ -16,7 +16,7 @@
 #include "test/test.h"
 #include "test/testtab.h"
 #include "uceni/pamet.h"
-#include "uceni/prehled.h"
+#include "uceni/modulprehledu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -258,7 +258,8 @@ void THlavniFormular::M1NastaveniClick()
     }
 }
 
-// The overview of the active profile, its memory read on first need. Its due questions, when the
+// The overview of the active profile, its memory read and its module loaded on first need; a module
+// that cannot be loaded is told and the program goes on without it. Its due questions, when the
 // learner asks for them, become a practice run of exactly those once the window has closed.
 void THlavniFormular::M1PrehledZnalostiClick()
 {
@@ -271,10 +272,16 @@ void THlavniFormular::M1PrehledZnalostiClick()
     }
     QList<int> procvicit;
     {
-        TPrehled prehled(m_stav, m_banka, *pamet, this);
-        connect(&prehled, &TPrehled::ProcvicitOtazky, this, [&procvicit](const QList<int> &otazky) { procvicit = otazky; });
-        Dialogy::Vycentrovat(&prehled, this);
-        prehled.exec();
+        QString chyba;
+        const std::unique_ptr<TOknoPrehledu> prehled = ModulPrehledu::Vytvorit(m_stav, m_banka, *pamet, this, &chyba);
+        if (!prehled) {
+            Dialogy::Chyba(this, chyba);
+            return;
+        }
+        connect(prehled.get(), &TOknoPrehledu::ProcvicitOtazky, this,
+                [&procvicit](const QList<int> &otazky) { procvicit = otazky; });
+        Dialogy::Vycentrovat(prehled.get(), this);
+        prehled->exec();
     }
     if (procvicit.isEmpty())
         return;

@@ -14,6 +14,8 @@
 
 namespace Adresare {
 
+const QString InstalovaneModuly = QStringLiteral("../" SEMAFORIX_MODULY);
+
 namespace {
 
 Rozmisteni &Stav()
@@ -47,6 +49,7 @@ Rozmisteni Rozhodnout(const QString &adresarProgramu, bool programLzeZapisovat, 
     r.data = instalovano ? instalovana.absolutePath() : program.absolutePath();
     r.prenosne = !instalovano && programLzeZapisovat;
     r.uzivatel = r.prenosne ? program.absolutePath() : QDir::cleanPath(adresarUzivatele);
+    r.moduly = instalovano ? QDir::cleanPath(program.absoluteFilePath(InstalovaneModuly)) : program.absolutePath();
     return r;
 }
 
@@ -73,6 +76,8 @@ const Rozmisteni &Aktualni() { return Stav(); }
 QString Zdroj(const QString &nazev) { return Cesta(Stav().data, nazev); }
 
 QString Uzivatele(const QString &nazev) { return Cesta(Stav().uzivatel, nazev); }
+
+QString Modul(const QString &nazev) { return QFileInfo(Cesta(Stav().moduly, nazev)).absoluteFilePath(); }
 
 bool PripravitAdresarUzivatele(QString *chyba)
 {

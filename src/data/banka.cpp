@@ -74,13 +74,14 @@ void BankaOtazek::Otevrit()
     m_tabulka.Otevrit(true);
     m_index.fill(Polozka{});
     try {
-        const QList<QVariantList> radky =
-            m_tabulka.HodnotyPohledu({JmenoPole(Cislo), JmenoPole(Spravne), JmenoPole(Skupina)});
-        for (int i = 0; i < radky.size(); ++i) {
-            const int n = radky[i][0].toInt();
+        // Read field by field as the rows pass, at every start: no list of rows in between.
+        int pozice = 0;
+        m_tabulka.ProjitPohled({JmenoPole(Cislo), JmenoPole(Spravne), JmenoPole(Skupina)}, [&](const RadekPohledu &radek) {
+            const qint64 n = radek.Cele(0);
             if (n >= 1 && n <= Kategorie::NejvyssiCislo)
-                m_index[static_cast<size_t>(n)] = Polozka{i, radky[i][1].toString(), radky[i][2].toString()};
-        }
+                m_index[static_cast<size_t>(n)] = Polozka{pozice, radek.Text(1), radek.Text(2)};
+            ++pozice;
+        });
     } catch (...) {
         Zavrit();
         throw;

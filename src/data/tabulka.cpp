@@ -51,6 +51,12 @@ QVariant RadekPohledu::Hodnota(int i) const { return Sloupec(m_radek, i + 1); }
 
 qint64 RadekPohledu::Cele(int i) const { return sqlite3_column_int64(m_radek, i + 1); }
 
+QString RadekPohledu::Text(int i) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_radek, i + 1));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(m_radek, i + 1)) : QString();
+}
+
 Tabulka::Tabulka(const QString &jmeno) : m_jmeno(ZakladniJmeno(jmeno)) {}
 
 Tabulka::~Tabulka() { Zavrit(); }

@@ -54,6 +54,7 @@ class RadekPohledu {
 public:
     QVariant Hodnota(int i) const;
     qint64 Cele(int i) const;
+    QString Text(int i) const; // without a QVariant in between: a null field is a null text
 
 private:
     friend class Tabulka;

@@ -50,7 +50,7 @@ QString Otazek(int pocet)
 } // namespace
 
 TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const PametProfilu &pamet, QWidget *rodic)
-    : QDialog(rodic), m_profil(stav.AktivniProfil)
+    : TOknoPrehledu(rodic), m_profil(stav.AktivniProfil)
 {
     setObjectName(QStringLiteral("Prehled"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint

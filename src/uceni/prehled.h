@@ -1,7 +1,8 @@
 #pragma once
 
+#include "uceni/modulprehledu.h"
+
 #include <QDate>
-#include <QDialog>
 #include <QList>
 
 class BankaOtazek;
@@ -12,7 +13,8 @@ struct StavProgramu;
 
 // The knowledge overview of the active profile in the chosen group: what the learner knows per
 // category, their progress, the questions due today and the chance of passing the points test on
-// their exam day. Resizable; OK or Escape closes it.
+// their exam day. Resizable; OK or Escape closes it. The program makes it through its module
+// (uceni/modulprehledu.h); the tests, the help pictures and the benchmark link it directly.
 //
 //   TPrehled prehled(stav, banka, pamet, this); // pamet: the active profile's memory, read
 //   connect(&prehled, &TPrehled::ProcvicitOtazky, ...); // the due questions, to practise
@@ -21,17 +23,12 @@ struct StavProgramu;
 //
 // The exam day is read from the profile's records when the window opens and stored when it closes,
 // if the learner changed it.
-class TPrehled : public QDialog {
+class TPrehled : public TOknoPrehledu {
     Q_OBJECT
 public:
     TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const PametProfilu &pamet, QWidget *rodic = nullptr);
 
     void done(int vysledek) override;
-
-signals:
-    // "Procvičit otázky k opakování": the due questions in the learning order, at most as many as
-    // qualify for a practice run; sent once the window has closed.
-    void ProcvicitOtazky(const QList<int> &otazky);
 
 private:
     void btnProcvicitClick();

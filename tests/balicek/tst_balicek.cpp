@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -29,6 +30,20 @@ Vysledek Spustit(const QString &program, const QStringList &argumenty,
     if (!p.waitForFinished(240000))
         return {-1, QStringLiteral("%1 did not finish: %2").arg(program, p.errorString())};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAll())};
+}
+
+// The dynamic symbols of an ELF file as nm lists them (--defined-only or --undefined-only): name
+// without its version, and its type letter.
+QHash<QString, QChar> Symboly(const QString &soubor, const QString &ktere)
+{
+    QHash<QString, QChar> symboly;
+    const Vysledek v = Spustit(QStringLiteral("nm"), {QStringLiteral("-D"), ktere, soubor});
+    for (const QString &radek : v.vystup.split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList sloupce = radek.split(u' ', Qt::SkipEmptyParts);
+        if (sloupce.size() >= 2 && sloupce[sloupce.size() - 2].size() == 1)
+            symboly.insert(sloupce.last().section(u'@', 0, 0), sloupce[sloupce.size() - 2][0]);
+    }
+    return symboly;
 }
 
 QStringList Soubory(const QString &koren)
@@ -76,6 +91,7 @@ private slots:
                             QStringLiteral("usr/share/semaforix/obrazky/757.jpg"),
                             QStringLiteral("usr/share/semaforix/Help/index.htm"),
                             QStringLiteral("usr/share/semaforix/Help/obrazky/procvicovani.png"),
+                            QStringLiteral("usr/" SEMAFORIX_MODULY "/prehled.so"),
                             QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(m_id),
                             QStringLiteral("usr/share/man/man1/semaforix.1.gz"),
                             QStringLiteral("usr/share/doc/semaforix/copyright"),
@@ -92,13 +108,53 @@ private slots:
         for (const QString &s : soubory)
             QVERIFY2(!uzivatele.match(s).hasMatch(), qPrintable(s));
 
-        // Libraries computed from the executable, and no build tool among the dependencies.
+        // Libraries computed from the executable and the module, and no build tool among the
+        // dependencies.
         const Vysledek z = Spustit(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_deb, QStringLiteral("Depends")});
         QVERIFY2(z.kod == 0, qPrintable(z.vystup));
-        for (const char *knihovna : {"libqt6widgets6", "libsqlite3-0", "fonts-liberation2"})
+        for (const char *knihovna : {"libqt6widgets6", "libqt6charts6", "libsqlite3-0", "fonts-liberation2"})
             QVERIFY2(z.vystup.contains(QLatin1String(knihovna)), qPrintable(z.vystup));
         QVERIFY2(!z.vystup.contains(QRegularExpression(QStringLiteral("-dev\\b|\\bcmake\\b|\\bg\\+\\+|\\bgcc\\b|\\bmake\\b"))),
                  qPrintable(z.vystup));
+    }
+
+    // Qt Charts (and the OpenGL libraries it brings) only in the overview's module, loaded when the
+    // overview opens: the executable starts without it. The module holds the overview alone and
+    // takes everything else from the executable, one copy of each: no symbol defined in both but
+    // weak or unique ones (inline functions, templates), which the loader binds to the executable's.
+    void modulPrehledu()
+    {
+        const QString program = V(QStringLiteral("usr/bin/semaforix"));
+        const QString modul = V(QStringLiteral("usr/" SEMAFORIX_MODULY "/prehled.so"));
+        Vysledek v = Spustit(QStringLiteral("ldd"), {program});
+        QVERIFY2(v.kod == 0 && v.vystup.contains(QLatin1String("libQt6Widgets")), qPrintable(v.vystup));
+        QVERIFY2(!v.vystup.contains(QLatin1String("Charts")) && !v.vystup.contains(QLatin1String("libQt6OpenGL")),
+                 qPrintable(v.vystup));
+        v = Spustit(QStringLiteral("readelf"), {QStringLiteral("-d"), modul});
+        QVERIFY2(v.vystup.contains(QLatin1String("[libQt6Charts.so.6]")), qPrintable(v.vystup));
+
+        const QHash<QString, QChar> programu = Symboly(program, QStringLiteral("--defined-only"));
+        const QHash<QString, QChar> modulu = Symboly(modul, QStringLiteral("--defined-only"));
+        QVERIFY(programu.contains(QStringLiteral("_ZN8Adresare5ZdrojERK7QString")));
+        QVERIFY(modulu.contains(QStringLiteral("semaforix_vytvorit_prehled")));
+        const QString vahy = QStringLiteral("WwVvu");
+        const QStringList odLinkeru{QStringLiteral("_edata"), QStringLiteral("_end"), QStringLiteral("__bss_start")};
+        for (auto i = modulu.cbegin(); i != modulu.cend(); ++i)
+            QVERIFY2(!programu.contains(i.key()) || odLinkeru.contains(i.key())
+                         || (vahy.contains(i.value()) && vahy.contains(programu[i.key()])),
+                     qPrintable(i.key()));
+
+        // And whatever the module needs is in the executable or in its libraries.
+        QHash<QString, QChar> dostupne = programu;
+        v = Spustit(QStringLiteral("ldd"), {modul});
+        for (const QString &radek : v.vystup.split(u'\n')) {
+            const QString knihovna = radek.section(QStringLiteral(" => "), 1).section(u' ', 0, 0);
+            if (knihovna.startsWith(u'/'))
+                dostupne.insert(Symboly(knihovna, QStringLiteral("--defined-only")));
+        }
+        const QHash<QString, QChar> potrebne = Symboly(modul, QStringLiteral("--undefined-only"));
+        for (auto i = potrebne.cbegin(); i != potrebne.cend(); ++i)
+            QVERIFY2(i.value() != u'U' || dostupne.contains(i.key()), qPrintable(i.key()));
     }
 
     void validatory()
@@ -123,8 +179,9 @@ private slots:
         QVERIFY2(v.kod == 0, qPrintable(v.vystup));
     }
 
-    // The program from the unpacked package, with a new user's home: it reads the packaged bank
-    // and saves the settings in the user's data directory, writing nothing beside itself.
+    // The program from the unpacked package, with a new user's home: it reads the packaged bank,
+    // saves the settings in the user's data directory, writing nothing beside itself, and opens the
+    // overview from the packaged module.
     void spusteniZBalicku()
     {
         const QString spoustec = V(QStringLiteral("usr/bin/semaforix-spoustec"));
@@ -141,7 +198,8 @@ private slots:
 
         const QString uzivatel = domov.filePath(QStringLiteral(".local/share/semaforix"));
         for (const QString &radek : {QStringLiteral("data=") + V(QStringLiteral("usr/share/semaforix")),
-                                     QStringLiteral("uzivatel=") + uzivatel, QStringLiteral("desktop=") + m_id})
+                                     QStringLiteral("uzivatel=") + uzivatel, QStringLiteral("desktop=") + m_id,
+                                     QStringLiteral("prehled=Přehled znalostí,   Uživatel: Default")})
             QVERIFY2(v.vystup.split(u'\n').contains(radek), qPrintable(radek + QStringLiteral(" in:\n") + v.vystup));
         QCOMPARE(Soubory(domov.path()), QStringList{QStringLiteral(".local/share/semaforix/config.ini")});
         QCOMPARE(Soubory(m_koren.path()), pred);

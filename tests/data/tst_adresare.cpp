@@ -35,23 +35,26 @@ private slots:
         Pomocnik::Instalace i;
         const QString domov = i.Uzivatel();
 
+        const auto rozhodnuti = [&](bool lzeZapisovat) {
+            const Adresare::Rozmisteni r = Adresare::Rozhodnout(i.Program(), lzeZapisovat, domov);
+            return std::make_tuple(r.data, r.uzivatel, r.prenosne, r.moduly);
+        };
         // No bank anywhere: the program's directory, where the start reports the missing bank.
-        Adresare::Rozmisteni r = Adresare::Rozhodnout(i.Program(), true, domov);
-        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Program(), i.Program(), true));
+        QCOMPARE(rozhodnuti(true), std::make_tuple(i.Program(), i.Program(), true, i.Program()));
 
-        // Installed: the bank under share/semaforix. The executable's directory gets nothing even
-        // when this user may write there (root may).
+        // Installed: the bank under share/semaforix, the modules in the package's own directory under
+        // lib. The executable's directory gets nothing even when this user may write there (root may).
         QVERIFY(Vytvorit(i.Data() + QStringLiteral("/otazky.DB")));
-        r = Adresare::Rozhodnout(i.Program(), true, domov);
-        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Data(), domov, false));
+        const QString moduly = QDir::cleanPath(i.Program() + u'/' + Adresare::InstalovaneModuly);
+        QVERIFY(moduly.startsWith(i.Cesta(QStringLiteral("usr/lib/"))) && moduly.endsWith(QStringLiteral("/semaforix")));
+        QCOMPARE(rozhodnuti(true), std::make_tuple(i.Data(), domov, false, moduly));
 
         // A program folder with its own bank works in itself, even beside an installed copy...
         QVERIFY(Vytvorit(i.Program() + QStringLiteral("/otazky.DB")));
-        r = Adresare::Rozhodnout(i.Program(), true, domov);
-        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Program(), i.Program(), true));
-        // ...and on a read-only medium reads its own data and keeps the learner's files at home.
-        r = Adresare::Rozhodnout(i.Program(), false, domov);
-        QCOMPARE(std::make_tuple(r.data, r.uzivatel, r.prenosne), std::make_tuple(i.Program(), domov, false));
+        QCOMPARE(rozhodnuti(true), std::make_tuple(i.Program(), i.Program(), true, i.Program()));
+        // ...and on a read-only medium reads its own data and modules and keeps the learner's files
+        // at home.
+        QCOMPARE(rozhodnuti(false), std::make_tuple(i.Program(), domov, false, i.Program()));
     }
 
     void zkouskaZapisu()
@@ -83,6 +86,12 @@ private slots:
         QCOMPARE(Adresare::Zdroj(QStringLiteral("grafika\\yes.jpg")), i.Data() + QStringLiteral("/grafika/yes.jpg"));
         QCOMPARE(Adresare::Uzivatele(QStringLiteral("config.ini")), i.Uzivatel() + QStringLiteral("/config.ini"));
         QCOMPARE(Adresare::Zdroj(i.Cesta(QStringLiteral("x.jpg"))), i.Cesta(QStringLiteral("x.jpg")));
+        QCOMPARE(Adresare::Modul(QStringLiteral("prehled.so")),
+                 QDir::cleanPath(i.Program() + u'/' + Adresare::InstalovaneModuly + QStringLiteral("/prehled.so")));
+        // Undecided, a module is still named by its full path, never searched for by the loader.
+        Adresare::Nastavit({});
+        QCOMPARE(Adresare::Modul(QStringLiteral("prehled.so")), QDir(i.Jinde()).filePath(QStringLiteral("prehled.so")));
+        i.Pouzit();
 
         BankaOtazek banka;
         banka.Otevrit();

@@ -664,6 +664,7 @@ private slots:
         t.ProjitPohled({QStringLiteral("Počet"), QStringLiteral("Profil")}, [&](const RadekPohledu &r) {
             pocty << r.Cele(0);
             QCOMPARE(r.Hodnota(1).toString(), QStringLiteral("Jan"));
+            QCOMPARE(r.Text(1), QStringLiteral("Jan"));
         });
         QCOMPARE(pocty.size(), 400);
         QCOMPARE(pocty.first(), 0);

@@ -1,12 +1,14 @@
 // The memory of answers in the running program: practice in the learning order, which asks first
-// what the learner got wrong; the knowledge overview from the menu with its due questions practised;
-// a table that cannot take answers, told once per run while the run goes on.
+// what the learner got wrong; the knowledge overview from the menu, its module loaded as the program
+// loads it, with its due questions practised; a table that cannot take answers, told once per run
+// while the run goes on.
 #include "odpovedi.h"
 #include "odpovidani.h"
 #include "zaznamy.h"
 
+#include "data/adresare.h"
 #include "data/hodiny.h"
-#include "uceni/prehled.h"
+#include "uceni/modulprehledu.h"
 
 #include <QPushButton>
 
@@ -58,7 +60,11 @@ class TestUceni : public QObject {
 
 private slots:
     void init() { Hodiny::Zastavit(Ted); }
-    void cleanup() { Hodiny::Pustit(); }
+    void cleanup()
+    {
+        Hodiny::Pustit();
+        Adresare::Nastavit({});
+    }
 
     // Chosen in config.ini: the first run asks the new questions in number order, the second the
     // wrong and hinted ones first; every answer is in Odpovedi the moment it is judged.
@@ -107,7 +113,8 @@ private slots:
 
     // The overview of the active profile from the menu, its memory read then; its due questions
     // become a practice run of exactly those, whose answers count as practice and whose record is
-    // written as any practice run's.
+    // written as any practice run's. A module that is no library is told, with the loader's reason,
+    // and the program goes on; the build's module then opens.
     void prehledAOpakovani()
     {
         Pomocnik::Program program(Otazky());
@@ -117,6 +124,28 @@ private slots:
         for (const Pomocnik::Krok &k : {Pomocnik::Krok{4, Ted.addDays(-40)}, {1, Ted.addDays(-10)},
                                         {2, Ted.addDays(-3), V::Spatne}, {7, Ted.addDays(-1), V::SNapovedou}, {9, Ted}})
             Odpovedi::Zapsat(QStringLiteral("Default"), Pomocnik::Odpoved(k));
+
+        // No module, then a file that is no library.
+        QFile poskozeny(program.adresar.Soubor(ModulPrehledu::Soubor));
+        Adresare::Nastavit({{}, {}, false, program.adresar.Cesta()});
+        for (const bool soubor : {false, true}) {
+            QVERIFY(!soubor || (poskozeny.open(QIODevice::WriteOnly) && poskozeny.write("nejde o knihovnu") > 0));
+            poskozeny.close();
+            Prvek<QAction>(&okno, "M1PrehledZnalosti")->trigger();
+            const auto zpravy = Dialogy::Test::Zobrazene();
+            QCOMPARE(zpravy.size(), 1);
+            QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
+            const QStringList radky = zpravy[0].text.split(u'\n');
+            QCOMPARE(radky[0], QStringLiteral("Přehled znalostí nelze otevřít: jeho modul „%1“ se nepodařilo načíst.")
+                                   .arg(poskozeny.fileName()));
+            QCOMPARE(radky.size(), 2);
+            if (soubor) // the loader's own words about that very file
+                QVERIFY2(radky[1].contains(poskozeny.fileName() + u':'), qPrintable(radky[1]));
+            else
+                QCOMPARE(radky[1], QStringLiteral("Soubor neexistuje."));
+            QCOMPARE(okno.Stav().AktivniRezim, Rezim::Zadny);
+        }
+        Adresare::Nastavit({{}, {}, false, QStringLiteral(SEMAFORIX_PROGRAM)});
 
         QString titulek, kOpakovani;
         bool vystredeno = false;
@@ -132,7 +161,7 @@ private slots:
         QVERIFY(vystredeno);
         // Wrong and hinted, the oldest first, then the forgotten, the least remembered first.
         QCOMPARE(kOpakovani, QStringLiteral("Čísla otázek: 2, 7, 4, 1"));
-        QVERIFY(!okno.findChild<TPrehled *>());
+        QVERIFY(!okno.findChild<TOknoPrehledu *>());
 
         QCOMPARE(okno.Stav().AktivniRezim, Rezim::Procvicovani);
         const Pomocnik::Odpovidani beh{okno};
