@@ -11,13 +11,17 @@
 #include "obrazky/znacky.h"
 #include "tabulky.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QObject>
+#include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace Pomocnik {
@@ -38,13 +42,16 @@ inline Banka::OtazkaZdroje Otazka(int cislo)
     return q;
 }
 
+// The questions of one source file of the project's bank ("7-krizovatky.json").
+inline QJsonArray ZdrojBanky(const char *soubor)
+{
+    QFile f(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/") + QString::fromLatin1(soubor));
+    return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).array() : QJsonArray();
+}
+
 inline QJsonObject PrvniScena()
 {
-    QFile f(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/7-krizovatky.json"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonArray pole = QJsonDocument::fromJson(f.readAll()).array();
-    return pole.isEmpty() ? QJsonObject() : pole.first().toObject().value(QStringLiteral("krizovatka")).toObject();
+    return ZdrojBanky("7-krizovatky.json").at(0).toObject().value(QStringLiteral("krizovatka")).toObject();
 }
 
 // Writes the bank of the given questions, with their pictures and the answer marks, into dir.
@@ -87,26 +94,87 @@ inline QList<Banka::OtazkaZdroje> OtazkyTestu()
 
 // A window test's program: a directory of its own as the working directory, the dialog seam
 // answering from its queue, the bank of the given questions with their pictures and marks, and
-// the main window over it (not shown).
+// the main window over it (not shown; none with bezOkna, for a test that makes its own).
 struct Program {
     Adresar adresar;
     std::unique_ptr<THlavniFormular> okno;
 
     // konfigurace: the config.ini the program starts with, none when empty.
-    explicit Program(const QList<Banka::OtazkaZdroje> &otazky, const QByteArray &konfigurace = {})
+    explicit Program(const QList<Banka::OtazkaZdroje> &otazky, const QByteArray &konfigurace = {}, bool bezOkna = false)
     {
         Dialogy::Test::Zapnout();
         const QString chyba = ZapsatBanku(otazky, adresar.Cesta());
         if (!chyba.isEmpty())
             qFatal("bank not written: %s", qPrintable(chyba));
-        if (!konfigurace.isEmpty()) {
-            QFile f(adresar.Soubor(QStringLiteral("config.ini")));
-            if (!f.open(QIODevice::WriteOnly) || f.write(konfigurace) != konfigurace.size())
-                qFatal("config.ini not written");
-        }
-        okno = std::make_unique<THlavniFormular>();
+        if (!konfigurace.isEmpty() && !Zapsat(adresar.Soubor(QStringLiteral("config.ini")), konfigurace))
+            qFatal("config.ini not written");
+        if (!bezOkna)
+            okno = std::make_unique<THlavniFormular>();
     }
 };
+
+// The control of that name inside the window; a missing one ends the test program at once with
+// its name, so that a renamed control is reported, not dereferenced.
+template <typename T = QWidget>
+T *Prvek(const QObject *okno, const char *jmeno)
+{
+    T *p = okno->findChild<T *>(QString::fromLatin1(jmeno));
+    if (!p)
+        qFatal("no control named %s", jmeno);
+    return p;
+}
+
+inline QString Text(const QObject *okno, const char *jmeno) { return Prvek<QLabel>(okno, jmeno)->text(); }
+inline QAction *Akce(const QObject *okno, const char *jmeno) { return Prvek<QAction>(okno, jmeno); }
+inline void Kliknout(const QObject *okno, const char *jmeno, Qt::MouseButton tlacitko = Qt::LeftButton)
+{
+    QTest::mouseClick(Prvek<QWidget>(okno, jmeno), tlacitko);
+}
+
+// A message or dialog shown through the seam as "kind: text".
+inline QString Popis(const Dialogy::Zobrazeni &z)
+{
+    static const char *const druhy[] = {"Informace", "Otázka", "Chyba", "Vstup", "Uložit", "Tisk", "Adresa"};
+    return QString::fromUtf8(druhy[static_cast<int>(z.druh)]) + QStringLiteral(": ") + z.text;
+}
+
+// The messages and dialogs shown through the seam since the last look, as "kind: text".
+inline QStringList Zpravy()
+{
+    QStringList zpravy;
+    for (const Dialogy::Zobrazeni &z : Dialogy::Test::Zobrazene())
+        zpravy << Popis(z);
+    return zpravy;
+}
+
+// Exactly one message shown since the last look, of that kind and containing cast.
+inline void JednaZprava(Dialogy::Druh druh, const QString &cast)
+{
+    const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+    QStringList vse;
+    for (const Dialogy::Zobrazeni &x : z)
+        vse << Popis(x);
+    QVERIFY2(z.size() == 1 && z[0].druh == druh && z[0].text.contains(cast), qPrintable(vse.join(u'\n')));
+}
+
+// Runs the modal window of type T that spustit opens through kontrola, then closes it if the
+// check left it open (a failed check must not leave the test blocked); whether it was shown.
+template <typename T>
+bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)> &kontrola = {})
+{
+    bool otevreno = false;
+    QTimer::singleShot(0, qApp, [&] {
+        if (auto *okno = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            otevreno = true;
+            if (kontrola)
+                kontrola(okno);
+            if (okno->isVisible())
+                okno->reject();
+        }
+    });
+    spustit();
+    return otevreno;
+}
 
 // Runs f on the modal dialog as soon as one is shown (a dialog that never shows ends the check
 // unrun, which the caller sees in what f left undone).
@@ -134,17 +202,6 @@ QString Zvetseny(F akce)
     hlidka.start(0);
     akce();
     return obrazek;
-}
-
-// The control of that name inside the window; a missing one ends the test program at once with
-// its name, so that a renamed control is reported, not dereferenced.
-template <typename T = QWidget>
-T *Prvek(const QObject *okno, const char *jmeno)
-{
-    T *p = okno->findChild<T *>(QString::fromLatin1(jmeno));
-    if (!p)
-        qFatal("no control named %s", jmeno);
-    return p;
 }
 
 // The items of the idle menu bar and of the menu bar of a running mode.
