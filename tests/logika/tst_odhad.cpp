@@ -1,6 +1,7 @@
 // The readiness estimate: calibrated against tests composed and answered independently by learners
 // whose true chances are drawn from Beta distributions, and read from a learner's memory: what a
 // category answered right, a later exam day, everything right and everything just wrong do to it.
+#include "adresar.h"
 #include "historie.h"
 #include "malabanka.h"
 #include "odpovedi.h"
@@ -9,7 +10,6 @@
 #include "test/sestaveni.h"
 #include "uceni/odhad.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -93,13 +93,12 @@ void Vsechny(PametProfilu &pamet, const QList<int> &otazky, Odpovedi::Vysledek v
 class TestOdhad : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    Pomocnik::Adresar m_dir;
     BankaOtazek m_banka;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(QDir::setCurrent(m_dir.path()));
         Pomocnik::ZapsatMalouBanku(Pomocnik::BankaTestu());
         m_banka.Otevrit();
     }

@@ -1,13 +1,13 @@
 // The memory of answers: the model against sequences worked out by hand from the published FSRS-6
 // formulas (default parameters, F = 0.9^(−1/w20) − 1 = 0.980346494), and the learning order on a
 // small bank with a scripted history.
+#include "adresar.h"
 #include "malabanka.h"
 #include "odpovedi.h"
 
 #include "practice/beh.h"
 #include "uceni/poradiuceni.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -115,8 +115,7 @@ private slots:
 
     void poradiUceni()
     {
-        QTemporaryDir adresar;
-        QDir::setCurrent(adresar.path());
+        Pomocnik::Adresar adresar;
         Pomocnik::ZapsatMalouBanku({Pomocnik::Zaznam(1), Pomocnik::Zaznam(2, QStringLiteral("A")), Pomocnik::Zaznam(3),
                                     Pomocnik::Zaznam(4), Pomocnik::Zaznam(5), Pomocnik::Zaznam(6), Pomocnik::Zaznam(7),
                                     Pomocnik::Zaznam(421), Pomocnik::Zaznam(621), Pomocnik::Zaznam(622)});

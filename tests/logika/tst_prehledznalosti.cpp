@@ -1,6 +1,7 @@
 // What the knowledge overview shows besides the estimate, from a scripted memory: the categories'
 // never answered / learning / known, the answers per day and week, the questions due in the
 // learning order; and the exam day kept per profile in its table.
+#include "adresar.h"
 #include "malabanka.h"
 #include "odpovedi.h"
 
@@ -9,7 +10,6 @@
 #include "uceni/prehledznalosti.h"
 #include "uceni/terminzkousky.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using Pomocnik::Kdy;
@@ -26,13 +26,12 @@ QDateTime PredDny(int dny, int hodina = 10) { return QDateTime(Dnes.addDays(-dny
 class TestPrehledZnalosti : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    Pomocnik::Adresar m_dir;
     BankaOtazek m_banka;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(QDir::setCurrent(m_dir.path()));
         Pomocnik::ZapsatMalouBanku(Pomocnik::BankaTestu());
         m_banka.Otevrit();
     }
@@ -107,8 +106,7 @@ private slots:
     // clean-up's deletion takes one profile's day alone; a foreign table is refused untouched.
     void terminZkousky()
     {
-        QTemporaryDir adresar;
-        QVERIFY(QDir::setCurrent(adresar.path()));
+        Pomocnik::Adresar adresar;
         const QString dlouhe = QStringLiteral("O'Brien a jeho velmi dlouhé jméno profilu");
         QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana")));
         TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1));
@@ -132,7 +130,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1)));
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Precist(QStringLiteral("Jana")));
         QCOMPARE(QFileInfo(QStringLiteral("TerminyZkousek.DB")).lastModified(), zmena);
-        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QVERIFY(QDir::setCurrent(m_dir.Cesta()));
     }
 };
 
