@@ -157,8 +157,8 @@ inline void JednaZprava(Dialogy::Druh druh, const QString &cast)
     QVERIFY2(z.size() == 1 && z[0].druh == druh && z[0].text.contains(cast), qPrintable(vse.join(u'\n')));
 }
 
-// Runs the modal window of type T that spustit opens through kontrola, then closes it if the
-// check left it open (a failed check must not leave the test blocked); whether it was shown.
+// Runs the modal window of type T that spustit opens through kontrola, then closes it if the check
+// left it open (a failed check must not leave the test blocked); whether such a window was shown.
 template <typename T>
 bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)> &kontrola = {})
 {
@@ -169,7 +169,7 @@ bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)
             if (kontrola)
                 kontrola(okno);
             if (okno->isVisible())
-                okno->reject();
+                okno->done(QDialog::Rejected); // past any question the window's own closing asks
         }
     });
     spustit();
