@@ -163,7 +163,9 @@ template <typename T>
 bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)> &kontrola = {})
 {
     bool otevreno = false;
-    QTimer::singleShot(0, qApp, [&] {
+    QTimer hlidka; // gone with this call when spustit opened nothing
+    hlidka.setSingleShot(true);
+    QObject::connect(&hlidka, &QTimer::timeout, [&] {
         if (auto *okno = qobject_cast<T *>(QApplication::activeModalWidget())) {
             otevreno = true;
             if (kontrola)
@@ -172,6 +174,7 @@ bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)
                 okno->done(QDialog::Rejected); // past any question the window's own closing asks
         }
     });
+    hlidka.start(0);
     spustit();
     return otevreno;
 }
