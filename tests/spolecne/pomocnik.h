@@ -179,6 +179,13 @@ bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)
     return otevreno;
 }
 
+// A window centred over its owner, up to the width of a window frame.
+inline bool Vycentrovano(const QWidget *okno, const QWidget *vlastnik)
+{
+    const QPoint rozdil = okno->frameGeometry().center() - vlastnik->frameGeometry().center();
+    return qAbs(rozdil.x()) <= 3 && qAbs(rozdil.y()) <= 3;
+}
+
 // Runs f on the modal dialog as soon as one is shown (a dialog that never shows ends the check
 // unrun, which the caller sees in what f left undone).
 template <typename F>
