@@ -10,6 +10,7 @@
 #include "data/kategorie.h"
 #include "obrazky/znacky.h"
 #include "tabulky.h"
+#include "zdroje.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,13 +41,6 @@ inline Banka::OtazkaZdroje Otazka(int cislo)
     q.skupina = QStringLiteral("ABCD");
     q.poznamka = QStringLiteral("Poznámka %1.").arg(cislo);
     return q;
-}
-
-// The questions of one source file of the project's bank ("7-krizovatky.json").
-inline QJsonArray ZdrojBanky(const char *soubor)
-{
-    QFile f(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/") + QString::fromLatin1(soubor));
-    return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).array() : QJsonArray();
 }
 
 inline QJsonObject PrvniScena()
