@@ -12,6 +12,7 @@
 #include "tabulky.h"
 #include "zdroje.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -171,6 +172,22 @@ bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)
     hlidka.start(0);
     spustit();
     return otevreno;
+}
+
+// The visible labels and buttons of the window that overlap another one, as "name / name": what
+// the user sees of texts drawn over each other.
+inline QStringList Prekryvy(const QWidget *okno)
+{
+    QList<QPair<QString, QRect>> videt;
+    for (QWidget *w : okno->findChildren<QWidget *>())
+        if ((qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)) && w->isVisibleTo(okno) && !w->size().isEmpty())
+            videt.append({w->objectName(), QRect(w->mapTo(okno, QPoint(0, 0)), w->size())});
+    QStringList prekryvy;
+    for (qsizetype i = 0; i < videt.size(); ++i)
+        for (qsizetype j = i + 1; j < videt.size(); ++j)
+            if (videt[i].second.intersects(videt[j].second))
+                prekryvy << videt[i].first + QStringLiteral(" / ") + videt[j].first;
+    return prekryvy;
 }
 
 // A window centred over its owner, up to the width of a window frame.
