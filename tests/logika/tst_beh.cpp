@@ -1,7 +1,6 @@
 // A practice or examination run without any window: counting, start positions, number and random
 // order (the generator itself is tst_nahoda's), marking and judging, the hint, the retry, the replay with the group given back, the record
 // of a run, and what the run reports of every judged answer.
-#include "adresar.h"
 #include "malabanka.h"
 
 #include "data/hodiny.h"
@@ -54,8 +53,8 @@ Hodnoceni Odpovedet(BehOtazek &beh, const QString &pismena)
 class TestBeh : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Pomocnik::Adresar> m_dir;
-    std::unique_ptr<BankaOtazek> m_banka;
+    std::unique_ptr<Pomocnik::OtevrenaBanka> m_fixture;
+    BankaOtazek *m_banka = nullptr;
 
     // Category 1: 1 (right A), 2 (right AC), 3 for every group, 5 only for C and D, 4 retired;
     // category 2: 421; category 3: 476 and 480; category 6: 621 with a group field "ABC" that
@@ -65,21 +64,16 @@ class TestBeh : public QObject {
                                                      Pomocnik::Zaznam(421), Pomocnik::Zaznam(476), Pomocnik::Zaznam(480),
                                                      Pomocnik::Zaznam(621, QStringLiteral("ABC"))})
     {
-        Pomocnik::ZapsatMalouBanku(otazky);
-        m_banka = std::make_unique<BankaOtazek>();
-        m_banka->Otevrit();
+        m_fixture = std::make_unique<Pomocnik::OtevrenaBanka>(otazky);
+        m_banka = &m_fixture->banka;
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<Pomocnik::Adresar>();
-        Hodiny::Zastavit(Poledne());
-    }
+    void init() { Hodiny::Zastavit(Poledne()); }
 
     void cleanup()
     {
-        m_banka.reset();
+        m_fixture.reset();
         Hodiny::Pustit();
     }
 

@@ -1,7 +1,6 @@
 // The readiness estimate: calibrated against tests composed and answered independently by learners
 // whose true chances are drawn from Beta distributions, and read from a learner's memory: what a
 // category answered right, a later exam day, everything right and everything just wrong do to it.
-#include "adresar.h"
 #include "historie.h"
 #include "malabanka.h"
 #include "odpovedi.h"
@@ -93,16 +92,10 @@ void Vsechny(PametProfilu &pamet, const QList<int> &otazky, Odpovedi::Vysledek v
 class TestOdhad : public QObject {
     Q_OBJECT
 
-    Pomocnik::Adresar m_dir;
-    BankaOtazek m_banka;
+    Pomocnik::OtevrenaBanka m_fixture{Pomocnik::BankaTestu()};
+    const BankaOtazek &m_banka = m_fixture.banka;
 
 private slots:
-    void initTestCase()
-    {
-        Pomocnik::ZapsatMalouBanku(Pomocnik::BankaTestu());
-        m_banka.Otevrit();
-    }
-
     // Learners near 10 %, 50 % and 90 %: the estimate of 10,000 tests within 2 points of the pass
     // rate of 100,000 tests simulated apart from it.
     void kalibrace_data()

@@ -1,7 +1,6 @@
 // The memory of answers: the model against sequences worked out by hand from the published FSRS-6
 // formulas (default parameters, F = 0.9^(−1/w20) − 1 = 0.980346494), and the learning order on a
 // small bank with a scripted history.
-#include "adresar.h"
 #include "malabanka.h"
 #include "odpovedi.h"
 
@@ -115,12 +114,11 @@ private slots:
 
     void poradiUceni()
     {
-        Pomocnik::Adresar adresar;
-        Pomocnik::ZapsatMalouBanku({Pomocnik::Zaznam(1), Pomocnik::Zaznam(2, QStringLiteral("A")), Pomocnik::Zaznam(3),
-                                    Pomocnik::Zaznam(4), Pomocnik::Zaznam(5), Pomocnik::Zaznam(6), Pomocnik::Zaznam(7),
-                                    Pomocnik::Zaznam(421), Pomocnik::Zaznam(621), Pomocnik::Zaznam(622)});
-        BankaOtazek banka;
-        banka.Otevrit();
+        QList<OtazkaBanky> otazky;
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 421, 621, 622})
+            otazky << Pomocnik::Zaznam(n, n == 2 ? QStringLiteral("A") : QStringLiteral("ABCD"));
+        const Pomocnik::OtevrenaBanka fixture(otazky);
+        const BankaOtazek &banka = fixture.banka;
         Konfigurace nastaveni;
         nastaveni.ZvolenaSkupina = QStringLiteral("B");
         nastaveni.PovoleneKategorie = {true, false, false, false, false, true, false};

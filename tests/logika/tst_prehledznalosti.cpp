@@ -1,7 +1,6 @@
 // What the knowledge overview shows besides the estimate, from a scripted memory: the categories'
 // never answered / learning / known, the answers per day and week, the questions due in the
 // learning order; and the exam day kept per profile in its table.
-#include "adresar.h"
 #include "malabanka.h"
 #include "odpovedi.h"
 
@@ -26,16 +25,10 @@ QDateTime PredDny(int dny, int hodina = 10) { return QDateTime(Dnes.addDays(-dny
 class TestPrehledZnalosti : public QObject {
     Q_OBJECT
 
-    Pomocnik::Adresar m_dir;
-    BankaOtazek m_banka;
+    Pomocnik::OtevrenaBanka m_fixture{Pomocnik::BankaTestu()};
+    const BankaOtazek &m_banka = m_fixture.banka;
 
 private slots:
-    void initTestCase()
-    {
-        Pomocnik::ZapsatMalouBanku(Pomocnik::BankaTestu());
-        m_banka.Otevrit();
-    }
-
     void znalostPrubehAOpakovani()
     {
         PametProfilu pamet(QStringLiteral("Jana"));
@@ -130,7 +123,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1)));
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Precist(QStringLiteral("Jana")));
         QCOMPARE(QFileInfo(QStringLiteral("TerminyZkousek.DB")).lastModified(), zmena);
-        QVERIFY(QDir::setCurrent(m_dir.Cesta()));
+        QVERIFY(QDir::setCurrent(m_fixture.adresar.Cesta()));
     }
 };
 
