@@ -1,5 +1,6 @@
 // Practice and examination runs through the main window: the set-up dialog, answering with the
 // mouse and the keyboard, the hint, the evaluation dialog with the record in Vysledky and the retry.
+// The replay of a stored result is tst_opravazvysledku's.
 #include "odpovidani.h"
 #include "pomocnik.h"
 #include "zaznamy.h"
@@ -353,34 +354,6 @@ private slots:
             "btnOK");
         Pomocnik::JednaZprava(Dialogy::Druh::Chyba, QStringLiteral("Tabulka Vysledky"));
         QCOMPARE(Pomocnik::Obsah(QStringLiteral("Vysledky.DB")), QByteArray("nejde o tabulku"));
-    }
-
-    // A replay asked for by any window: its list in order under its own group, its record with the
-    // stored categories, and the user's own group back once its evaluation closes.
-    void opravaPrehrajeSeznam()
-    {
-        O().ZacitOpravu({DruhBehu::Procvicovani, {3, 1}, QStringLiteral("C"), QStringLiteral("17")});
-        QCOMPARE(std::make_tuple(T("lbCisloOtazky"), T("lbSkupina"), T("lbCelkemOtazek")),
-                 std::make_tuple(QStringLiteral("Otázka číslo 3"), QStringLiteral("Skupina: C"), QStringLiteral("Celkem otázek: 2")));
-        Vyber("lbB");
-        QCOMPARE(Potvrdit(), QStringLiteral("Špatně"));
-        Pravym();
-        QCOMPARE(T("lbCisloOtazky"), QStringLiteral("Otázka číslo 1"));
-        Vyber("lbA");
-        Vyber("lbC");
-        QCOMPARE(Potvrdit(), QStringLiteral("Správně"));
-        Dialogy::Test::Odpovedet(true);
-        PriDialogu([](QWidget *d) {
-            QCOMPARE(Text(d, "lbSkupina"), QStringLiteral("Skupina: C"));
-            d->close(); // the close button too gives the own group back
-        });
-        Pravym();
-        const QList<ZaznamVysledku> z = Pomocnik::UlozeneVysledky();
-        QCOMPARE(z.size(), 1);
-        QCOMPARE(std::make_tuple(z[0].Kategorie, z[0].Skupina, z[0].SpatneCisla, z[0].PocetOtazek, z[0].Uspesnost),
-                 std::make_tuple(QStringLiteral("17"), QStringLiteral("C"), QStringLiteral("3"), 2, 50));
-        QCOMPARE(S().ZvolenaSkupina, QStringLiteral("B"));
-        QCOMPARE(S().AktivniRezim, Rezim::Zadny);
     }
 
     void zadnaOtazkaNevyhovuje()
