@@ -24,25 +24,6 @@ QList<Banka::OtazkaZdroje> Otazky() { return Pomocnik::Otazky({1, 2, 3, 4, 5, 6,
 const QByteArray PodlePameti = "[Konfigurace]\r\nPostupny vyber otazek=0\r\nVyber podle pameti=1\r\n"
                                "[Profily]\r\nPocet=1\r\n1=Default\r\nAktivni=Default\r\n";
 
-// The question numbers of a run as it asks them, each answered as odpoved says: "A" right, "B"
-// wrong, empty the hint.
-QList<int> Projit(const Pomocnik::Odpovidani &beh, int pocet, const std::function<QString(int)> &odpoved)
-{
-    QList<int> polozene;
-    for (int i = 0; i < pocet; ++i) {
-        if (i > 0)
-            beh.Pravym();
-        const int cislo = beh.Cislo();
-        polozene << cislo;
-        const QString pismena = odpoved(cislo);
-        if (pismena.isEmpty())
-            beh.Napoveda();
-        else
-            beh.Odpovedet(pismena);
-    }
-    return polozene;
-}
-
 QList<std::tuple<int, V, Z>> Souhrn(const std::vector<Odpovedi::Odpoved> &odpovedi, size_t od = 0)
 {
     QList<std::tuple<int, V, Z>> souhrn;
@@ -80,7 +61,7 @@ private slots:
         beh.Spustit("M1Procvicovat", 10, 1, [&](QWidget *d) { zacatekPovolen = Prvek<QWidget>(d, "sbOtazka")->isEnabled(); });
         QVERIFY(!zacatekPovolen);
         const auto prvni = [](int n) { return n == 3 || n == 8 ? QStringLiteral("B") : n == 5 ? QString() : QStringLiteral("A"); };
-        QCOMPARE(Projit(beh, 10, prvni), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        QCOMPARE(beh.Projit(10, prvni), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         // Stored as judged, before the run ends.
         QCOMPARE(Pomocnik::UlozeneOdpovedi().size(), size_t(10));
         beh.Vyhodnotit();
@@ -96,7 +77,7 @@ private slots:
         // A day later an examination: the wrong and hinted first, then the new, then the rest.
         Hodiny::Zastavit(Ted.addDays(1));
         beh.Spustit("M1Zkouset", 6);
-        QCOMPARE(Projit(beh, 6, [](int) { return QStringLiteral("A"); }), (QList<int>{3, 5, 8, 11, 12, 1}));
+        QCOMPARE(beh.Projit(6, [](int) { return QStringLiteral("A"); }), (QList<int>{3, 5, 8, 11, 12, 1}));
         beh.Vyhodnotit();
         QCOMPARE(Souhrn(Pomocnik::UlozeneOdpovedi(), 10),
                  (QList<std::tuple<int, V, Z>>{{3, V::Spravne, Z::Zkouseni}, {5, V::Spravne, Z::Zkouseni},
@@ -136,7 +117,7 @@ private slots:
 
         QCOMPARE(okno.Stav().AktivniRezim, Rezim::Procvicovani);
         const Pomocnik::Odpovidani beh{okno};
-        QCOMPARE(Projit(beh, 4, [](int) { return QStringLiteral("A"); }), (QList<int>{2, 7, 4, 1}));
+        QCOMPARE(beh.Projit(4, [](int) { return QStringLiteral("A"); }), (QList<int>{2, 7, 4, 1}));
         beh.Vyhodnotit();
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty()); // no question about a record of a replay
         const QList<ZaznamVysledku> z = Pomocnik::UlozeneVysledky();
@@ -161,7 +142,7 @@ private slots:
         const Pomocnik::Odpovidani beh{okno};
         for (int pocet : {3, 2}) {
             beh.Spustit("M1Procvicovat", pocet);
-            Projit(beh, pocet, [](int) { return QStringLiteral("A"); });
+            beh.Projit(pocet, [](int) { return QStringLiteral("A"); });
             beh.Vyhodnotit();
             QCOMPARE(okno.Stav().AktivniRezim, Rezim::Zadny);
             Pomocnik::JednaZprava(Dialogy::Druh::Chyba, QStringLiteral("Tabulka Odpovedi"));
