@@ -1,28 +1,19 @@
 // Where the program reads its data and keeps the learner's files: decided once at start, asked by
 // the table store and the bank. A learner's directory that cannot be made is tst_instalace's.
+#include "adresar.h"
 #include "instalace.h"
 #include "malabanka.h"
+#include "tabulky.h"
 
 #include "data/adresare.h"
 #include "data/banka.h"
 #include "data/tabulka.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <unistd.h>
 
-namespace {
-
-bool Vytvorit(const QString &soubor)
-{
-    QFile f(soubor);
-    return f.open(QIODevice::WriteOnly);
-}
-
-const QList<DefinicePole> PoleProfilu{{QStringLiteral("Profil"), TypPole::Retezec, 30}};
-
-} // namespace
+using Pomocnik::Zapsat;
 
 class TestAdresare : public QObject {
     Q_OBJECT
@@ -44,13 +35,13 @@ private slots:
 
         // Installed: the bank under share/semaforix, the modules in the package's own directory under
         // lib. The executable's directory gets nothing even when this user may write there (root may).
-        QVERIFY(Vytvorit(i.Data() + QStringLiteral("/otazky.DB")));
+        QVERIFY(Zapsat(i.Data() + QStringLiteral("/otazky.DB"), {}));
         const QString moduly = QDir::cleanPath(i.Program() + u'/' + Adresare::InstalovaneModuly);
         QVERIFY(moduly.startsWith(i.Cesta(QStringLiteral("usr/lib/"))) && moduly.endsWith(QStringLiteral("/semaforix")));
         QCOMPARE(rozhodnuti(true), std::make_tuple(i.Data(), domov, false, moduly));
 
         // A program folder with its own bank works in itself, even beside an installed copy...
-        QVERIFY(Vytvorit(i.Program() + QStringLiteral("/otazky.DB")));
+        QVERIFY(Zapsat(i.Program() + QStringLiteral("/otazky.DB"), {}));
         QCOMPARE(rozhodnuti(true), std::make_tuple(i.Program(), i.Program(), true, i.Program()));
         // ...and on a read-only medium reads its own data and modules and keeps the learner's files
         // at home.
@@ -63,7 +54,7 @@ private slots:
         QVERIFY(Adresare::LzeVytvoritSoubor(d.path()));
         QCOMPARE(QDir(d.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         QVERIFY(!Adresare::LzeVytvoritSoubor(d.filePath(QStringLiteral("neni"))));
-        QVERIFY(Vytvorit(d.filePath(QStringLiteral("soubor"))));
+        QVERIFY(Zapsat(d.filePath(QStringLiteral("soubor")), {}));
         QVERIFY(!Adresare::LzeVytvoritSoubor(d.filePath(QStringLiteral("soubor"))));
 
         // The trial is real: a directory without write permission takes no file, except from root.
@@ -100,14 +91,7 @@ private slots:
         // Any table by its name is the learner's; their directory comes with the first one.
         const QStringList pred = i.Soubory();
         QVERIFY(!Tabulka::Existuje(QStringLiteral("Odpovedi")));
-        Tabulka::Zalozit(QStringLiteral("Odpovedi"), PoleProfilu);
-        {
-            Tabulka t(QStringLiteral("Odpovedi"));
-            t.Otevrit();
-            t.Vlozit();
-            t.Nastavit(QStringLiteral("Profil"), QStringLiteral("Eva"));
-            t.Ulozit();
-        }
+        Pomocnik::TabulkaProfilu(QStringLiteral("Odpovedi"), {QStringLiteral("Eva")});
         QVERIFY(Tabulka::Existuje(QStringLiteral("Odpovedi")));
         QCOMPARE(i.Pribylo(pred), (QStringList{QStringLiteral("domov/.local/share/semaforix/Odpovedi.DB"),
                                                 QStringLiteral("domov/.local/share/semaforix/Odpovedi.MB")}));

@@ -10,10 +10,7 @@ class TestBankaOtazek : public QObject {
     std::unique_ptr<Pomocnik::Adresar> m_dir;
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<Pomocnik::Adresar>();
-    }
+    void init() { m_dir = std::make_unique<Pomocnik::Adresar>(); }
 
     void indexPodleCisla()
     {
@@ -97,6 +94,7 @@ private slots:
         QFETCH(bool, vyber);
         QCOMPARE(Skupiny::OtazkaProSkupinu(otazky, skupina), pocitani);
         QCOMPARE(Skupiny::OtazkaProSkupinuPriVyberu(otazky, skupina), vyber);
+        QCOMPARE(Skupiny::PismenaSkupiny(skupina), skupina == QStringLiteral("T") ? QStringLiteral("ABCD") : skupina.left(1));
     }
 };
 

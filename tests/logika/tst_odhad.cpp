@@ -9,7 +9,6 @@
 #include "test/sestaveni.h"
 #include "uceni/odhad.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -93,17 +92,10 @@ void Vsechny(PametProfilu &pamet, const QList<int> &otazky, Odpovedi::Vysledek v
 class TestOdhad : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    BankaOtazek m_banka;
+    Pomocnik::OtevrenaBanka m_fixture{Pomocnik::BankaTestu()};
+    const BankaOtazek &m_banka = m_fixture.banka;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-        Pomocnik::ZapsatMalouBanku(Pomocnik::BankaTestu());
-        m_banka.Otevrit();
-    }
-
     // Learners near 10 %, 50 % and 90 %: the estimate of 10,000 tests within 2 points of the pass
     // rate of 100,000 tests simulated apart from it.
     void kalibrace_data()

@@ -1,35 +1,23 @@
 // The table of answers: created crash-safe on the first answer, read back per profile in the order
 // given, one profile deleted alone, and a file that is not the table reported and left as it was.
+#include "adresar.h"
 #include "odpovedi.h"
+#include "tabulky.h"
 
 #include "data/profily.h"
 #include "uceni/pametaktivniho.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+using Pomocnik::Obsah;
 
 using Pomocnik::Kdy;
 using V = Odpovedi::Vysledek;
 using Z = Odpovedi::Zdroj;
 
 namespace {
-
-QByteArray Obsah(const QString &soubor)
-{
-    QFile f(soubor);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void ZapsatSoubor(const QString &soubor, const QByteArray &obsah)
-{
-    QFile f(soubor);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(obsah);
-}
 
 void Zaznamenat(PametProfilu &pamet, const QList<Pomocnik::Krok> &kroky)
 {
@@ -51,18 +39,14 @@ bool StejneOdpovedi(const PametProfilu &a, const PametProfilu &b)
 class TestOdpovedi : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Pomocnik::Adresar> m_dir;
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(m_dir->path());
-    }
+    void init() { m_dir = std::make_unique<Pomocnik::Adresar>(); }
 
     void zapisCteniASmazaniProfilu()
     {
-        ZapsatSoubor(QStringLiteral("Odpovedi-nova.DB"), "zbytek zalozeni po padu");
+        QVERIFY(Pomocnik::Zapsat(QStringLiteral("Odpovedi-nova.DB"), "zbytek zalozeni po padu"));
         PametProfilu sarka(QStringLiteral("Šárka")), obrien(QStringLiteral("O'Brien")),
             dlouhy(QString(31, u'ž') + QStringLiteral("x"));
         sarka.Nacist(); // no table yet: an empty memory, and nothing created
@@ -73,14 +57,11 @@ private slots:
         Zaznamenat(obrien, {{12, Kdy(2026, 3, 2)}, {13, Kdy(2026, 3, 2), V::Nezodpovezeno, Z::Test}});
         Zaznamenat(sarka, {{12, Kdy(2026, 3, 3), V::SNapovedou, Z::Oprava}, {700, Kdy(2026, 3, 1)}});
         Zaznamenat(dlouhy, {{5, Kdy(2026, 3, 4)}});
-        QCOMPARE(QDir().entryList(QDir::Files), (QStringList{QStringLiteral("Odpovedi.DB"), QStringLiteral("Odpovedi.MB")}));
+        QCOMPARE(Pomocnik::Soubory(), (QStringList{QStringLiteral("Odpovedi.DB"), QStringLiteral("Odpovedi.MB")}));
         {
             Tabulka t(Odpovedi::JmenoTabulky);
             t.Otevrit(true);
-            QStringList pole;
-            for (const DefinicePole &p : t.Pole())
-                pole << p.jmeno;
-            QCOMPARE(pole, (QStringList{QStringLiteral("Profil"), QStringLiteral("Otazka"), QStringLiteral("DatumACas"),
+            QCOMPARE(Pomocnik::JmenaPoli(t), (QStringList{QStringLiteral("Profil"), QStringLiteral("Otazka"), QStringLiteral("DatumACas"),
                                         QStringLiteral("Vysledek"), QStringLiteral("Zdroj")}));
             QCOMPARE(t.PocetZaznamu(), 6);
             t.PrejitNa(5);
@@ -117,7 +98,7 @@ private slots:
 
     void ciziSouborZustaneNedotcen()
     {
-        ZapsatSoubor(QStringLiteral("Odpovedi.DB"), QByteArray(3000, 'x'));
+        QVERIFY(Pomocnik::Zapsat(QStringLiteral("Odpovedi.DB"), QByteArray(3000, 'x')));
         const QByteArray pred = Obsah(QStringLiteral("Odpovedi.DB"));
         PametProfilu pamet(QStringLiteral("Default"));
         Pomocnik::Prehrat(pamet, {{7, Kdy(2026, 3, 2)}});
@@ -132,7 +113,7 @@ private slots:
         QCOMPARE(pamet.Odpovedi().size(), size_t(1));
         QVERIFY(!pamet.Stav(8, QDate(2026, 3, 3)).zodpovezena);
         QCOMPARE(Obsah(QStringLiteral("Odpovedi.DB")), pred);
-        QCOMPARE(QDir().entryList(QDir::Files), QStringList{QStringLiteral("Odpovedi.DB")});
+        QCOMPARE(Pomocnik::Soubory(), QStringList{QStringLiteral("Odpovedi.DB")});
 
         // A table of the program with other fields: nothing read from it, nothing appended.
         QVERIFY(QFile::remove(QStringLiteral("Odpovedi.DB")));

@@ -7,7 +7,6 @@
 #include "practice/beh.h"
 #include "uceni/poradiuceni.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -115,13 +114,11 @@ private slots:
 
     void poradiUceni()
     {
-        QTemporaryDir adresar;
-        QDir::setCurrent(adresar.path());
-        Pomocnik::ZapsatMalouBanku({Pomocnik::Zaznam(1), Pomocnik::Zaznam(2, QStringLiteral("A")), Pomocnik::Zaznam(3),
-                                    Pomocnik::Zaznam(4), Pomocnik::Zaznam(5), Pomocnik::Zaznam(6), Pomocnik::Zaznam(7),
-                                    Pomocnik::Zaznam(421), Pomocnik::Zaznam(621), Pomocnik::Zaznam(622)});
-        BankaOtazek banka;
-        banka.Otevrit();
+        QList<OtazkaBanky> otazky;
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 421, 621, 622})
+            otazky << Pomocnik::Zaznam(n, n == 2 ? QStringLiteral("A") : QStringLiteral("ABCD"));
+        const Pomocnik::OtevrenaBanka fixture(otazky);
+        const BankaOtazek &banka = fixture.banka;
         Konfigurace nastaveni;
         nastaveni.ZvolenaSkupina = QStringLiteral("B");
         nastaveni.PovoleneKategorie = {true, false, false, false, false, true, false};

@@ -9,7 +9,6 @@
 #include "uceni/prehledznalosti.h"
 #include "uceni/terminzkousky.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using Pomocnik::Kdy;
@@ -26,17 +25,10 @@ QDateTime PredDny(int dny, int hodina = 10) { return QDateTime(Dnes.addDays(-dny
 class TestPrehledZnalosti : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    BankaOtazek m_banka;
+    Pomocnik::OtevrenaBanka m_fixture{Pomocnik::BankaTestu()};
+    const BankaOtazek &m_banka = m_fixture.banka;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-        Pomocnik::ZapsatMalouBanku(Pomocnik::BankaTestu());
-        m_banka.Otevrit();
-    }
-
     void znalostPrubehAOpakovani()
     {
         PametProfilu pamet(QStringLiteral("Jana"));
@@ -107,8 +99,7 @@ private slots:
     // clean-up's deletion takes one profile's day alone; a foreign table is refused untouched.
     void terminZkousky()
     {
-        QTemporaryDir adresar;
-        QVERIFY(QDir::setCurrent(adresar.path()));
+        Pomocnik::Adresar adresar;
         const QString dlouhe = QStringLiteral("O'Brien a jeho velmi dlouhé jméno profilu");
         QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana")));
         TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1));
@@ -132,7 +123,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1)));
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Precist(QStringLiteral("Jana")));
         QCOMPARE(QFileInfo(QStringLiteral("TerminyZkousek.DB")).lastModified(), zmena);
-        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QVERIFY(QDir::setCurrent(m_fixture.adresar.Cesta()));
     }
 };
 

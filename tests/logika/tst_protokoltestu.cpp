@@ -1,11 +1,11 @@
 // The protocol record of a points test: the table made on first use, the fields as stored, the
 // memos of 25 tokens read back, and nothing earlier touched when writing fails.
 #include "adresar.h"
+#include "tabulky.h"
 
 #include "test/protokoltestu.h"
 #include "test/tokeny.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <memory>
@@ -58,10 +58,7 @@ private slots:
 
         Tabulka t(QStringLiteral("Protokoly"));
         t.Otevrit();
-        QStringList jmena;
-        for (const DefinicePole &p : t.Pole())
-            jmena << p.jmeno;
-        QCOMPARE(jmena, (QStringList{QStringLiteral("Profil"), QStringLiteral("DatumACas"), QStringLiteral("Skupina"),
+        QCOMPARE(Pomocnik::JmenaPoli(t), (QStringList{QStringLiteral("Profil"), QStringLiteral("DatumACas"), QStringLiteral("Skupina"),
                                      QStringLiteral("DelkaTestu"), QStringLiteral("Spravne"), QStringLiteral("PocetBodu"),
                                      QStringLiteral("MinPocetBodu"), QStringLiteral("Verdikt"), QStringLiteral("Body"),
                                      QStringLiteral("Odpoved"), QStringLiteral("SpravnaOdpoved"), QStringLiteral("SkutCis")}));
@@ -72,14 +69,12 @@ private slots:
 
         QCOMPARE(t.PocetZaznamu(), 1);
         t.PrejitNa(0);
-        QCOMPARE(t.Text(QStringLiteral("Profil")), u.profil.left(30));
-        QCOMPARE(t.DatumCas(QStringLiteral("DatumACas")), u.datumACas);
-        QCOMPARE(t.Text(QStringLiteral("Skupina")), QStringLiteral("B"));
-        QCOMPARE(t.Text(QStringLiteral("DelkaTestu")), QStringLiteral("12:05"));
-        QCOMPARE(t.Cislo(QStringLiteral("Spravne")), 21);
-        QCOMPARE(t.Cislo(QStringLiteral("PocetBodu")), 65 - 3 - 3 - 3 - 4);
-        QCOMPARE(t.Cislo(QStringLiteral("MinPocetBodu")), 56);
-        QCOMPARE(t.Text(QStringLiteral("Verdikt")), QStringLiteral("Neprošel"));
+        QCOMPARE(std::make_tuple(t.Text(QStringLiteral("Profil")), t.DatumCas(QStringLiteral("DatumACas")),
+                                 t.Text(QStringLiteral("Skupina")), t.Text(QStringLiteral("DelkaTestu"))),
+                 std::make_tuple(u.profil.left(30), u.datumACas, QStringLiteral("B"), QStringLiteral("12:05")));
+        QCOMPARE(std::make_tuple(t.Cislo(QStringLiteral("Spravne")), t.Cislo(QStringLiteral("PocetBodu")),
+                                 t.Cislo(QStringLiteral("MinPocetBodu")), t.Text(QStringLiteral("Verdikt"))),
+                 std::make_tuple(21, 65 - 3 - 3 - 3 - 4, 56, QStringLiteral("Neprošel")));
 
         const QString odpoved = t.Text(QStringLiteral("Odpoved"));
         QVERIFY(odpoved.startsWith(u' ') && odpoved.endsWith(u' '));
@@ -128,33 +123,17 @@ private slots:
     // A table that cannot take the record: the store's error, and the file as it was.
     void chybaZapisuNicNemeni()
     {
-        QFile f(QStringLiteral("Protokoly.DB"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("toto neni tabulka");
-        f.close();
+        QVERIFY(Pomocnik::Zapsat(QStringLiteral("Protokoly.DB"), "toto neni tabulka"));
         ProtokolTestu::Udaje u = Udaje();
         Vyhodnotit(u);
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, ProtokolTestu::Zapsat(ProtokolTestu::Zaznam(u)));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("toto neni tabulka"));
-        f.close();
+        QCOMPARE(Pomocnik::Obsah(QStringLiteral("Protokoly.DB")), QByteArray("toto neni tabulka"));
 
         // A table of another layout keeps its records.
         QVERIFY(QFile::remove(QStringLiteral("Protokoly.DB")));
-        Tabulka::Vytvorit(QStringLiteral("Protokoly"), {{QStringLiteral("Profil"), TypPole::Retezec, 30}});
-        {
-            Tabulka t(QStringLiteral("Protokoly"));
-            t.Otevrit();
-            t.Vlozit();
-            t.Nastavit(QStringLiteral("Profil"), QStringLiteral("Starý"));
-            t.Ulozit();
-        }
+        Pomocnik::TabulkaProfilu(QStringLiteral("Protokoly"), {QStringLiteral("Starý")});
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, ProtokolTestu::Zapsat(ProtokolTestu::Zaznam(u)));
-        Tabulka t(QStringLiteral("Protokoly"));
-        t.Otevrit();
-        QCOMPARE(t.PocetZaznamu(), 1);
-        t.PrejitNa(0);
-        QCOMPARE(t.Text(QStringLiteral("Profil")), QStringLiteral("Starý"));
+        QCOMPARE(Pomocnik::ProfilyTabulky(QStringLiteral("Protokoly")), QStringList{QStringLiteral("Starý")});
     }
 };
 

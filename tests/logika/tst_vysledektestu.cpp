@@ -87,12 +87,9 @@ private slots:
 
     void casNaText()
     {
-        QCOMPARE(VysledekTestu::CasNaText(1800), QStringLiteral("30:00"));
-        QCOMPARE(VysledekTestu::CasNaText(1799), QStringLiteral("29:59"));
-        QCOMPARE(VysledekTestu::CasNaText(725), QStringLiteral("12:05"));
-        QCOMPARE(VysledekTestu::CasNaText(59), QStringLiteral("00:59"));
-        QCOMPARE(VysledekTestu::CasNaText(60), QStringLiteral("01:00"));
-        QCOMPARE(VysledekTestu::CasNaText(0), QStringLiteral("00:00"));
+        for (const auto &[sekundy, text] : {std::pair{1800, "30:00"}, std::pair{1799, "29:59"}, std::pair{725, "12:05"},
+                                            std::pair{59, "00:59"}, std::pair{60, "01:00"}, std::pair{0, "00:00"}})
+            QCOMPARE(VysledekTestu::CasNaText(sekundy), QString::fromLatin1(text));
     }
 
     void delkaSlovy()

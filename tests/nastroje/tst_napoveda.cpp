@@ -15,12 +15,6 @@ namespace {
 
 const QString Zdroj = QStringLiteral(SEMAFORIX_ZDROJ "/data/Help");
 
-QString Precist(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 QStringList Hodnoty(const QString &html, const QString &atribut)
 {
     QStringList hodnoty;
@@ -48,7 +42,7 @@ private slots:
     void initTestCase()
     {
         for (const QString &jmeno : QDir(Zdroj).entryList({QStringLiteral("*.htm")}, QDir::Files))
-            m_stranky.insert(jmeno, Precist(QDir(Zdroj).filePath(jmeno)));
+            m_stranky.insert(jmeno, QString::fromUtf8(Pomocnik::Obsah(QDir(Zdroj).filePath(jmeno))));
         QVERIFY(m_stranky.contains(QStringLiteral("index.htm")));
         QVERIFY(m_stranky.size() >= 11);
     }
@@ -125,13 +119,7 @@ private slots:
     void nastrojZapiseVsechnySnimky()
     {
         QTemporaryDir program;
-        // Enough questions of every category for a points test, the pictured ones among them.
-        QList<Banka::OtazkaZdroje> otazky;
-        for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 421, 422, 423, 424, 476, 477, 501, 621, 622, 623, 624, 625, 721,
-                      722, 723})
-            otazky.append(Pomocnik::Otazka(n));
-        otazky[2].spravne = QStringLiteral("AC");
-        QCOMPARE(Pomocnik::ZapsatBanku(otazky, program.path()), QString());
+        QCOMPARE(Pomocnik::ZapsatBanku(Pomocnik::OtazkyTestu(), program.path()), QString());
         const QString cil = program.filePath(QStringLiteral("Help/obrazky"));
         const QString puvodni = QDir::currentPath();
         const QStringList problemy = Snimky::Zapsat(program.path(), cil);

@@ -1,46 +1,18 @@
 // The sign catalogue: every sign the questions show exists and draws a recognisable picture.
+#include "obrazy.h"
+#include "zdroje.h"
+
 #include "obrazky/znacky.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 #include <QtTest>
 
 namespace {
 
-// Share of pixels that are clearly not white.
-double PodilBarevnych(const QImage &obrazek)
-{
-    qint64 barevnych = 0;
-    for (int y = 0; y < obrazek.height(); ++y) {
-        for (int x = 0; x < obrazek.width(); ++x) {
-            const QColor c = obrazek.pixelColor(x, y);
-            if (c.red() < 230 || c.green() < 230 || c.blue() < 230)
-                ++barevnych;
-        }
-    }
-    return double(barevnych) / (obrazek.width() * obrazek.height());
-}
-
 bool Podobna(const QColor &c, const QColor &barva)
 {
-    return qAbs(c.red() - barva.red()) < 40 && qAbs(c.green() - barva.green()) < 40
-           && qAbs(c.blue() - barva.blue()) < 40;
-}
-
-// Whether enough pixels (not just antialiased edges) have about the given colour.
-bool MaBarvu(const QImage &obrazek, const QColor &barva)
-{
-    int shodnych = 0;
-    for (int y = 0; y < obrazek.height(); ++y) {
-        for (int x = 0; x < obrazek.width(); ++x) {
-            if (Podobna(obrazek.pixelColor(x, y), barva))
-                ++shodnych;
-        }
-    }
-    return shodnych >= 40;
+    return qAbs(c.red() - barva.red()) < 40 && qAbs(c.green() - barva.green()) < 40 && qAbs(c.blue() - barva.blue()) < 40;
 }
 
 const QColor Cervena(0xcc, 0x12, 0x1d);
@@ -53,16 +25,14 @@ const QColor Asfalt(0x5a, 0x5c, 0x60);
 // prohibitory signs, blue of mandatory and information signs, black of white boards.
 QColor BarvaRodiny(const QString &kod)
 {
-    static const QSet<QString> konce{QStringLiteral("B20b"), QStringLiteral("B21b"),
-                                     QStringLiteral("B26")};
+    static const QSet<QString> konce{QStringLiteral("B20b"), QStringLiteral("B21b"), QStringLiteral("B26")};
     if (kod == u"P2" || kod == u"P3")
         return Zluta;
     if (kod == u"P8")
         return Modra;
     if (konce.contains(kod))
         return Cerna;
-    if (kod.startsWith(u"IZ4") || kod.startsWith(u"IS") || kod.startsWith(u'E')
-        || kod.startsWith(u'S'))
+    if (kod.startsWith(u"IZ4") || kod.startsWith(u"IS") || kod.startsWith(u'E') || kod.startsWith(u'S'))
         return Cerna;
     if (kod.startsWith(u'C') || kod.startsWith(u'I'))
         return Modra;
@@ -84,8 +54,7 @@ double PodilRozdilnych(const QImage &a, const QImage &b)
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QColor c = a.pixelColor(x, y), d = b.pixelColor(x, y);
-            if (qAbs(c.red() - d.red()) > 60 || qAbs(c.green() - d.green()) > 60
-                || qAbs(c.blue() - d.blue()) > 60)
+            if (qAbs(c.red() - d.red()) > 60 || qAbs(c.green() - d.green()) > 60 || qAbs(c.blue() - d.blue()) > 60)
                 ++rozdilnych;
         }
     }
@@ -94,223 +63,195 @@ double PodilRozdilnych(const QImage &a, const QImage &b)
 
 const QColor Bila(Qt::white);
 
-QJsonArray Otazky()
-{
-    QFile soubor(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/6-znacky.json"));
-    if (!soubor.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(soubor.readAll()).array();
-}
-
 } // namespace
 
-class TestZnacky : public QObject
-{
+class TestZnacky : public QObject {
     Q_OBJECT
 
 private slots:
-    void otazkyUkazujiZnackyZKatalogu();
-    void katalogMaKazdyKodJednou();
-    void znackaSeVykresli_data();
-    void znackaSeVykresli();
-    void znackySeNepodobajiJednaDruhe();
-    void ramecekOdpovidaRodine_data();
-    void ramecekOdpovidaRodine();
-    void levaAPravaVariantaJsouZrcadlove_data();
-    void levaAPravaVariantaJsouZrcadlove();
-    void velikostLzeZvolit();
-    void neznamyKodNedaObrazek();
-    void tabulkaTvaruKrizovatkyMaHlavniSilnou();
-};
 
-void TestZnacky::otazkyUkazujiZnackyZKatalogu()
-{
-    const QJsonArray otazky = Otazky();
-    QCOMPARE(otazky.size(), 100);
-    QSet<QString> videne;
-    for (const QJsonValue &hodnota : otazky) {
-        const QJsonObject otazka = hodnota.toObject();
-        const QString kod = otazka.value(u"znacka").toString();
-        const QByteArray kde = QByteArray::number(otazka.value(u"cislo").toInt()) + ' ' + kod.toUtf8();
-        QVERIFY2(!kod.isEmpty(), kde.constData());
-        QVERIFY2(Znacky::Existuje(kod), kde.constData());
-        QVERIFY2(!videne.contains(kod), ("značka se opakuje: " + kde).constData());
-        videne.insert(kod);
+    // Every question of the bank shows a sign of the catalogue, each a different one; the catalogue
+    // names each sign once.
+    void otazkyAKatalog()
+    {
+        const QJsonArray otazky = Pomocnik::ZdrojBanky("6-znacky.json");
+        QCOMPARE(otazky.size(), 100);
+        QSet<QString> videne;
+        for (const QJsonValue &hodnota : otazky) {
+            const QJsonObject otazka = hodnota.toObject();
+            const QString kod = otazka.value(u"znacka").toString();
+            const QByteArray kde = QByteArray::number(otazka.value(u"cislo").toInt()) + ' ' + kod.toUtf8();
+            QVERIFY2(!kod.isEmpty(), kde.constData());
+            QVERIFY2(Znacky::Existuje(kod), kde.constData());
+            QVERIFY2(!videne.contains(kod), ("značka se opakuje: " + kde).constData());
+            videne.insert(kod);
+        }
+        const QStringList kody = Znacky::Kody();
+        QVERIFY(kody.size() >= 100);
+        QCOMPARE(QSet<QString>(kody.cbegin(), kody.cend()).size(), kody.size());
+        for (const QString &kod : kody)
+            QVERIFY2(Znacky::Existuje(kod), qPrintable(kod));
     }
-}
 
-void TestZnacky::katalogMaKazdyKodJednou()
-{
-    const QStringList kody = Znacky::Kody();
-    QVERIFY(kody.size() >= 100);
-    QCOMPARE(QSet<QString>(kody.cbegin(), kody.cend()).size(), kody.size());
-    for (const QString &kod : kody)
-        QVERIFY2(Znacky::Existuje(kod), qPrintable(kod));
-}
-
-void TestZnacky::znackaSeVykresli_data()
-{
-    QTest::addColumn<QString>("kod");
-    for (const QString &kod : Znacky::Kody())
-        QTest::newRow(qPrintable(kod)) << kod;
-}
-
-void TestZnacky::znackaSeVykresli()
-{
-    QFETCH(QString, kod);
-    const QImage obrazek = Znacky::Nakreslit(kod);
-    QVERIFY(!obrazek.isNull());
-    QCOMPARE(obrazek.size(), QSize(Znacky::VelikostObrazku, Znacky::VelikostObrazku));
-    QCOMPARE(obrazek.format(), QImage::Format_RGB32);
-    // Even the sparest additional panel covers several percent of the square.
-    QVERIFY2(PodilBarevnych(obrazek) > 0.05, "téměř prázdný obrázek");
-    QVERIFY2(MaBarvu(obrazek, BarvaRodiny(kod)), "chybí barva rodiny značek");
-}
-
-void TestZnacky::znackySeNepodobajiJednaDruhe()
-{
-    // Catches a sign described by a copy of another one's lines.
-    const QStringList kody = Znacky::Kody();
-    QList<QImage> obrazky;
-    for (const QString &kod : kody)
-        obrazky << Znacky::Nakreslit(kod);
-    for (int i = 0; i < obrazky.size(); ++i) {
-        for (int j = i + 1; j < obrazky.size(); ++j)
-            QVERIFY2(obrazky.at(i) != obrazky.at(j), qPrintable(kody.at(i) + QStringLiteral(" = ") + kody.at(j)));
+    void znackaSeVykresli_data()
+    {
+        QTest::addColumn<QString>("kod");
+        for (const QString &kod : Znacky::Kody())
+            QTest::newRow(qPrintable(kod)) << kod;
     }
-}
 
-void TestZnacky::ramecekOdpovidaRodine_data()
-{
-    // Points (in sign units) that must have a colour because of the frame alone,
-    // whatever symbol the sign carries.
-    QTest::addColumn<QStringList>("kody");
-    QTest::addColumn<QList<QPointF>>("body");
-    QTest::addColumn<QColor>("barva");
-
-    const QStringList vystrazne{QStringLiteral("A1a"), QStringLiteral("A3"), QStringLiteral("A11"),
-                                QStringLiteral("A22"), QStringLiteral("A30"), QStringLiteral("P1")};
-    QTest::newRow("trojúhelník: červený lem") << vystrazne
-        << QList<QPointF>{{50, 15}, {12, 85}, {88, 85}, {50, 85}} << Cervena;
-    QTest::newRow("trojúhelník: bílé rohy nahoře") << vystrazne
-        << QList<QPointF>{{12, 20}, {88, 20}, {2, 2}} << Bila;
-
-    const QStringList dejPrednost{QStringLiteral("P4"), QStringLiteral("P5")};
-    QTest::newRow("obrácený trojúhelník: lem") << dejPrednost
-        << QList<QPointF>{{12, 15}, {88, 15}, {50, 84}} << Cervena;
-    QTest::newRow("obrácený trojúhelník: rohy dole") << dejPrednost
-        << QList<QPointF>{{12, 80}, {88, 80}} << Bila;
-
-    const QStringList zakazove{QStringLiteral("B1"), QStringLiteral("B4"), QStringLiteral("B20a"),
-                               QStringLiteral("B28"), QStringLiteral("P7")};
-    QTest::newRow("zákazový kruh: červený prstenec") << zakazove
-        << QList<QPointF>{{50, 8}, {50, 92}, {8, 50}, {92, 50}} << Cervena;
-    QTest::newRow("zákazový kruh: bílé rohy") << zakazove
-        << QList<QPointF>{{4, 4}, {96, 96}} << Bila;
-
-    const QStringList prikazove{QStringLiteral("C1"), QStringLiteral("C2a"), QStringLiteral("C6a"),
-                                QStringLiteral("C10a")};
-    QTest::newRow("příkazový kruh: modrý") << prikazove
-        << QList<QPointF>{{8, 50}, {92, 50}, {22, 22}, {78, 78}} << Modra;
-    QTest::newRow("příkazový kruh: bílé rohy") << prikazove
-        << QList<QPointF>{{4, 4}, {96, 4}} << Bila;
-
-    QTest::newRow("informativní čtverec") << QStringList{QStringLiteral("IP2"), QStringLiteral("IP6"),
-                                                         QStringLiteral("IP11a"), QStringLiteral("P8"),
-                                                         QStringLiteral("IZ1a")}
-        << QList<QPointF>{{12, 50}, {88, 50}, {50, 88}} << Modra;
-
-    QTest::newRow("osmiúhelník STOP") << QStringList{QStringLiteral("P6")}
-        << QList<QPointF>{{50, 12}, {12, 50}, {24, 24}} << Cervena;
-    QTest::newRow("hlavní pozemní komunikace: žlutý střed") << QStringList{QStringLiteral("P2")}
-        << QList<QPointF>{{50, 50}, {40, 40}} << Zluta;
-    QTest::newRow("hlavní pozemní komunikace: bílý okraj") << QStringList{QStringLiteral("P2")}
-        << QList<QPointF>{{50, 12}, {2, 2}} << Bila;
-}
-
-void TestZnacky::ramecekOdpovidaRodine()
-{
-    QFETCH(QStringList, kody);
-    QFETCH(QList<QPointF>, body);
-    QFETCH(QColor, barva);
-    for (const QString &kod : kody) {
+    void znackaSeVykresli()
+    {
+        QFETCH(QString, kod);
         const QImage obrazek = Znacky::Nakreslit(kod);
-        for (const QPointF &bod : body) {
-            const QByteArray kde = kod.toUtf8() + " [" + QByteArray::number(bod.x()) + ", "
-                                   + QByteArray::number(bod.y()) + "]";
-            QVERIFY2(Podobna(Bod(obrazek, bod.x(), bod.y()), barva), kde.constData());
+        QVERIFY(!obrazek.isNull());
+        QCOMPARE(obrazek.size(), QSize(Znacky::VelikostObrazku, Znacky::VelikostObrazku));
+        QCOMPARE(obrazek.format(), QImage::Format_RGB32);
+        // Even the sparest additional panel covers several percent of the square; enough pixels, not
+        // just antialiased edges, show the colour of the sign's family.
+        const int barevnych =
+            Pomocnik::Pocet(obrazek, [](QColor c) { return c.red() < 230 || c.green() < 230 || c.blue() < 230; });
+        QVERIFY2(barevnych > 0.05 * obrazek.width() * obrazek.height(), "téměř prázdný obrázek");
+        QVERIFY2(Pomocnik::Pocet(obrazek, [&kod](QColor c) { return Podobna(c, BarvaRodiny(kod)); }) >= 40,
+                 "chybí barva rodiny značek");
+    }
+
+    void znackySeNepodobajiJednaDruhe()
+    {
+        // Catches a sign described by a copy of another one's lines.
+        const QStringList kody = Znacky::Kody();
+        QList<QImage> obrazky;
+        for (const QString &kod : kody)
+            obrazky << Znacky::Nakreslit(kod);
+        for (int i = 0; i < obrazky.size(); ++i) {
+            for (int j = i + 1; j < obrazky.size(); ++j)
+                QVERIFY2(obrazky.at(i) != obrazky.at(j), qPrintable(kody.at(i) + QStringLiteral(" = ") + kody.at(j)));
         }
     }
-}
 
-void TestZnacky::levaAPravaVariantaJsouZrcadlove_data()
-{
-    QTest::addColumn<QString>("vpravo");
-    QTest::addColumn<QString>("vlevo");
-    QTest::newRow("zatáčka") << QStringLiteral("A1a") << QStringLiteral("A1b");
-    QTest::newRow("směr jízdy") << QStringLiteral("C2b") << QStringLiteral("C2c");
-    QTest::newRow("přímo a do strany") << QStringLiteral("C2d") << QStringLiteral("C2e");
-}
+    void ramecekOdpovidaRodine_data()
+    {
+        // Points (in sign units) that must have a colour because of the frame alone,
+        // whatever symbol the sign carries.
+        QTest::addColumn<QStringList>("kody");
+        QTest::addColumn<QList<QPointF>>("body");
+        QTest::addColumn<QColor>("barva");
 
-void TestZnacky::levaAPravaVariantaJsouZrcadlove()
-{
-    QFETCH(QString, vpravo);
-    QFETCH(QString, vlevo);
-    const QImage zrcadlo = Znacky::Nakreslit(vpravo).mirrored(true, false);
-    // Rasterisation may shift an edge by a pixel; the symbols themselves must match.
-    QVERIFY(PodilRozdilnych(zrcadlo, Znacky::Nakreslit(vlevo)) < 0.03);
-    QVERIFY(PodilRozdilnych(Znacky::Nakreslit(vpravo), Znacky::Nakreslit(vlevo)) > 0.03);
-}
+        const QStringList vystrazne{QStringLiteral("A1a"), QStringLiteral("A3"),  QStringLiteral("A11"),
+                                    QStringLiteral("A22"), QStringLiteral("A30"), QStringLiteral("P1")};
+        QTest::newRow("trojúhelník: červený lem")
+            << vystrazne << QList<QPointF>{{50, 15}, {12, 85}, {88, 85}, {50, 85}} << Cervena;
+        QTest::newRow("trojúhelník: bílé rohy nahoře") << vystrazne << QList<QPointF>{{12, 20}, {88, 20}, {2, 2}} << Bila;
 
-void TestZnacky::velikostLzeZvolit()
-{
-    const QImage velky = Znacky::Nakreslit(QStringLiteral("B20a"), 300);
-    QCOMPARE(velky.size(), QSize(300, 300));
-    // Scaled, not cropped: the red ring still runs close to every edge, the corners stay white.
-    for (const QPoint bod : {QPoint(150, 20), QPoint(150, 280), QPoint(20, 150), QPoint(280, 150)})
-        QVERIFY(Podobna(velky.pixelColor(bod), Cervena));
-    QCOMPARE(velky.pixelColor(2, 2), QColor(Qt::white));
-}
+        const QStringList dejPrednost{QStringLiteral("P4"), QStringLiteral("P5")};
+        QTest::newRow("obrácený trojúhelník: lem") << dejPrednost << QList<QPointF>{{12, 15}, {88, 15}, {50, 84}} << Cervena;
+        QTest::newRow("obrácený trojúhelník: rohy dole") << dejPrednost << QList<QPointF>{{12, 80}, {88, 80}} << Bila;
 
-void TestZnacky::neznamyKodNedaObrazek()
-{
-    for (const QString &kod : {QStringLiteral("X99"), QStringLiteral("a1a"), QStringLiteral("B 20a"),
-                               QString()}) {
-        QVERIFY2(!Znacky::Existuje(kod), qPrintable(kod));
-        QVERIFY2(Znacky::Nakreslit(kod).isNull(), qPrintable(kod));
+        const QStringList zakazove{QStringLiteral("B1"), QStringLiteral("B4"), QStringLiteral("B20a"), QStringLiteral("B28"),
+                                   QStringLiteral("P7")};
+        QTest::newRow("zákazový kruh: červený prstenec")
+            << zakazove << QList<QPointF>{{50, 8}, {50, 92}, {8, 50}, {92, 50}} << Cervena;
+        QTest::newRow("zákazový kruh: bílé rohy") << zakazove << QList<QPointF>{{4, 4}, {96, 96}} << Bila;
+
+        const QStringList prikazove{QStringLiteral("C1"), QStringLiteral("C2a"), QStringLiteral("C6a"), QStringLiteral("C10a")};
+        QTest::newRow("příkazový kruh: modrý") << prikazove << QList<QPointF>{{8, 50}, {92, 50}, {22, 22}, {78, 78}} << Modra;
+        QTest::newRow("příkazový kruh: bílé rohy") << prikazove << QList<QPointF>{{4, 4}, {96, 4}} << Bila;
+
+        QTest::newRow("informativní čtverec")
+            << QStringList{QStringLiteral("IP2"), QStringLiteral("IP6"), QStringLiteral("IP11a"), QStringLiteral("P8"),
+                           QStringLiteral("IZ1a")}
+            << QList<QPointF>{{12, 50}, {88, 50}, {50, 88}} << Modra;
+
+        QTest::newRow("osmiúhelník STOP") << QStringList{QStringLiteral("P6")} << QList<QPointF>{{50, 12}, {12, 50}, {24, 24}}
+                                          << Cervena;
+        QTest::newRow("hlavní pozemní komunikace: žlutý střed")
+            << QStringList{QStringLiteral("P2")} << QList<QPointF>{{50, 50}, {40, 40}} << Zluta;
+        QTest::newRow("hlavní pozemní komunikace: bílý okraj")
+            << QStringList{QStringLiteral("P2")} << QList<QPointF>{{50, 12}, {2, 2}} << Bila;
     }
-    QVERIFY(Znacky::Nakreslit(QStringLiteral("A1a"), 0).isNull());
-}
 
-void TestZnacky::tabulkaTvaruKrizovatkyMaHlavniSilnou()
-{
-    using Znacky::Strana;
-    // Dark pixels across one arm of the plate, halfway between the centre and its end, inside
-    // the board's rim.
-    const auto sirka = [](const QImage &obr, Strana s) {
-        int tmavych = 0;
-        for (int i = 18; i < 78; ++i) {
-            const int k = s == Strana::Dole || s == Strana::Vpravo ? 66 : 30;
-            const QPoint b = s == Strana::Dole || s == Strana::Nahore ? QPoint(i, k) : QPoint(k, i);
-            tmavych += qGray(obr.pixel(b)) < 100;
+    void ramecekOdpovidaRodine()
+    {
+        QFETCH(QStringList, kody);
+        QFETCH(QList<QPointF>, body);
+        QFETCH(QColor, barva);
+        for (const QString &kod : kody) {
+            const QImage obrazek = Znacky::Nakreslit(kod);
+            for (const QPointF &bod : body) {
+                const QByteArray kde =
+                    kod.toUtf8() + " [" + QByteArray::number(bod.x()) + ", " + QByteArray::number(bod.y()) + "]";
+                QVERIFY2(Podobna(Bod(obrazek, bod.x(), bod.y()), barva), kde.constData());
+            }
         }
-        return tmavych;
-    };
-    const QList<Strana> vsechny = {Strana::Dole, Strana::Vlevo, Strana::Nahore, Strana::Vpravo};
-    // Under "Hlavní pozemní komunikace" the driver comes up the main road: the bottom arm is
-    // thick, and so is the arm it turns into.
-    const QImage e2b = Znacky::Nakreslit(QStringLiteral("E2b"));
-    QVERIFY(sirka(e2b, Strana::Dole) > 1.6 * sirka(e2b, Strana::Nahore));
-    QVERIFY(sirka(e2b, Strana::Vlevo) > 1.6 * sirka(e2b, Strana::Vpravo));
-    // Drawn for a side road of a T-junction: the bottom thin, no arm on the right.
-    const QImage t = Znacky::TvarKrizovatky({Strana::Dole, Strana::Vlevo, Strana::Nahore},
-                                            {Strana::Vlevo, Strana::Nahore});
-    QVERIFY(sirka(t, Strana::Nahore) > 1.6 * sirka(t, Strana::Dole));
-    QCOMPARE(sirka(t, Strana::Vpravo), 0);
-    // Thin arms too are some 7 % of the plate, so they stay two pixels wide in a scene.
-    QVERIFY(sirka(t, Strana::Dole) >= 6);
-    QCOMPARE(Znacky::TvarKrizovatky(vsechny, {Strana::Dole, Strana::Vlevo}), e2b);
-}
+    }
+
+    void levaAPravaVariantaJsouZrcadlove_data()
+    {
+        QTest::addColumn<QString>("vpravo");
+        QTest::addColumn<QString>("vlevo");
+        QTest::newRow("zatáčka") << QStringLiteral("A1a") << QStringLiteral("A1b");
+        QTest::newRow("směr jízdy") << QStringLiteral("C2b") << QStringLiteral("C2c");
+        QTest::newRow("přímo a do strany") << QStringLiteral("C2d") << QStringLiteral("C2e");
+    }
+
+    void levaAPravaVariantaJsouZrcadlove()
+    {
+        QFETCH(QString, vpravo);
+        QFETCH(QString, vlevo);
+        const QImage zrcadlo = Znacky::Nakreslit(vpravo).mirrored(true, false);
+        // Rasterisation may shift an edge by a pixel; the symbols themselves must match.
+        QVERIFY(PodilRozdilnych(zrcadlo, Znacky::Nakreslit(vlevo)) < 0.03);
+        QVERIFY(PodilRozdilnych(Znacky::Nakreslit(vpravo), Znacky::Nakreslit(vlevo)) > 0.03);
+    }
+
+    void velikostLzeZvolit()
+    {
+        const QImage velky = Znacky::Nakreslit(QStringLiteral("B20a"), 300);
+        QCOMPARE(velky.size(), QSize(300, 300));
+        // Scaled, not cropped: the red ring still runs close to every edge, the corners stay white.
+        for (const QPoint bod : {QPoint(150, 20), QPoint(150, 280), QPoint(20, 150), QPoint(280, 150)})
+            QVERIFY(Podobna(velky.pixelColor(bod), Cervena));
+        QCOMPARE(velky.pixelColor(2, 2), QColor(Qt::white));
+    }
+
+    void neznamyKodNedaObrazek()
+    {
+        for (const QString &kod : {QStringLiteral("X99"), QStringLiteral("a1a"), QStringLiteral("B 20a"), QString()}) {
+            QVERIFY2(!Znacky::Existuje(kod), qPrintable(kod));
+            QVERIFY2(Znacky::Nakreslit(kod).isNull(), qPrintable(kod));
+        }
+        QVERIFY(Znacky::Nakreslit(QStringLiteral("A1a"), 0).isNull());
+    }
+
+    void tabulkaTvaruKrizovatkyMaHlavniSilnou()
+    {
+        using Znacky::Strana;
+        // Dark pixels across one arm of the plate, halfway between the centre and its end, inside
+        // the board's rim.
+        const auto sirka = [](const QImage &obr, Strana s) {
+            int tmavych = 0;
+            for (int i = 18; i < 78; ++i) {
+                const int k = s == Strana::Dole || s == Strana::Vpravo ? 66 : 30;
+                const QPoint b = s == Strana::Dole || s == Strana::Nahore ? QPoint(i, k) : QPoint(k, i);
+                tmavych += qGray(obr.pixel(b)) < 100;
+            }
+            return tmavych;
+        };
+        const QList<Strana> vsechny = {Strana::Dole, Strana::Vlevo, Strana::Nahore, Strana::Vpravo};
+        // Under "Hlavní pozemní komunikace" the driver comes up the main road: the bottom arm is
+        // thick, and so is the arm it turns into.
+        const QImage e2b = Znacky::Nakreslit(QStringLiteral("E2b"));
+        QVERIFY(sirka(e2b, Strana::Dole) > 1.6 * sirka(e2b, Strana::Nahore));
+        QVERIFY(sirka(e2b, Strana::Vlevo) > 1.6 * sirka(e2b, Strana::Vpravo));
+        // Drawn for a side road of a T-junction: the bottom thin, no arm on the right.
+        const QImage t = Znacky::TvarKrizovatky({Strana::Dole, Strana::Vlevo, Strana::Nahore}, {Strana::Vlevo, Strana::Nahore});
+        QVERIFY(sirka(t, Strana::Nahore) > 1.6 * sirka(t, Strana::Dole));
+        QCOMPARE(sirka(t, Strana::Vpravo), 0);
+        // Thin arms too are some 7 % of the plate, so they stay two pixels wide in a scene.
+        QVERIFY(sirka(t, Strana::Dole) >= 6);
+        QCOMPARE(Znacky::TvarKrizovatky(vsechny, {Strana::Dole, Strana::Vlevo}), e2b);
+    }
+};
 
 QTEST_MAIN(TestZnacky)
 #include "tst_znacky.moc"

@@ -40,14 +40,12 @@ class TestKlavesnice : public QObject {
     }
 
     // The Tab order, then Escape from the first control.
-    static void Zkontrolovat(QDialog &d, const QStringList &poradi)
+    static void Zkontrolovat(const std::unique_ptr<QDialog> &d, const QString &poradi)
     {
-        QCOMPARE(Projit(d).join(u' '), poradi.join(u' '));
-        QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
-        QVERIFY2(!d.isVisible(), qPrintable(d.objectName()));
+        QCOMPARE(Projit(*d).join(u' '), poradi);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+        QVERIFY2(!d->isVisible(), qPrintable(d->objectName()));
     }
-
-    static QStringList Jmena(const char *jmena) { return QString::fromLatin1(jmena).split(u' '); }
 
 private slots:
     void tabulatorAEscape()
@@ -58,61 +56,35 @@ private slots:
         Pomocnik::ZapsatVysledky({Pomocnik::VysledekSChybami()});
         Pomocnik::ZapsatProtokoly({Pomocnik::Protokol()});
 
-        {
-            TDotazPZ d(DruhBehu::Procvicovani, 25, PoradiOtazek::PodleCisla);
-            Zkontrolovat(d, Jmena("sbPocet sbOtazka btnPotvrdit"));
-        }
-        {
-            TNastaveni d(stav);
-            Zkontrolovat(d, Jmena("cbPravidla cbOpravneni cbZakonDoprava cbZdravoveda cbPodminky cbZnacky cbKrizovatky rbB "
-                                  "cbProcvicovani cbZkouseni cbTest comboProfil btnVytvoritU btnVymazatU btnOK btnStormo"));
-        }
-        {
-            TResult d(Pomocnik::VysledekSChybami(), DruhBehu::Procvicovani, TResult::Protokol::Zapsan);
-            Zkontrolovat(d, Jmena("btnOK btnPrezkouset"));
-        }
-        {
-            TProtocol d(stav);
-            Zkontrolovat(d, Jmena("DBGrid1 btnPodrobnosti btnVymazat btnVymazatVse btnOK"));
-        }
-        {
-            TDetail d(Pomocnik::VysledekSChybami(), false);
-            Zkontrolovat(d, Jmena("btnOK btnPrezkouset btnZ1 btnZ2")); // the default button first
-        }
-        {
-            TSeznamTestu d(stav);
-            Zkontrolovat(d, Jmena("DBGrid1 btnOK btnDetail btnVymaz btnVymazVse"));
-        }
-        {
-            TTestDetailForm d(Pomocnik::Protokol());
-            Zkontrolovat(d, Jmena("mProtokol btnOK btnTisk btnUloz"));
-        }
-        {
-            TAbout d;
-            Zkontrolovat(d, Jmena("btnOK lbInet mText"));
-        }
-        {
-            TOpravyAktualizace d;
-            Zkontrolovat(d, Jmena("mHistorie"));
-        }
-        {
-            THelpForm d;
-            Zkontrolovat(d, Jmena("wbHelp"));
-        }
+        const auto vysledek = Pomocnik::VysledekSChybami();
+        Zkontrolovat(std::make_unique<TDotazPZ>(DruhBehu::Procvicovani, 25, PoradiOtazek::PodleCisla),
+                     QStringLiteral("sbPocet sbOtazka btnPotvrdit"));
+        Zkontrolovat(std::make_unique<TNastaveni>(stav),
+                     QStringLiteral("cbPravidla cbOpravneni cbZakonDoprava cbZdravoveda cbPodminky cbZnacky cbKrizovatky rbB "
+                                    "cbProcvicovani cbZkouseni cbTest comboProfil btnVytvoritU btnVymazatU btnOK btnStormo"));
+        Zkontrolovat(std::make_unique<TResult>(vysledek, DruhBehu::Procvicovani, TResult::Protokol::Zapsan),
+                     QStringLiteral("btnOK btnPrezkouset"));
+        Zkontrolovat(std::make_unique<TProtocol>(stav), QStringLiteral("DBGrid1 btnPodrobnosti btnVymazat btnVymazatVse btnOK"));
+        Zkontrolovat(std::make_unique<TDetail>(vysledek, false), QStringLiteral("btnOK btnPrezkouset btnZ1 btnZ2")); // the default button first
+        Zkontrolovat(std::make_unique<TSeznamTestu>(stav), QStringLiteral("DBGrid1 btnOK btnDetail btnVymaz btnVymazVse"));
+        Zkontrolovat(std::make_unique<TTestDetailForm>(Pomocnik::Protokol()), QStringLiteral("mProtokol btnOK btnTisk btnUloz"));
+        Zkontrolovat(std::make_unique<TAbout>(), QStringLiteral("btnOK lbInet mText"));
+        Zkontrolovat(std::make_unique<TOpravyAktualizace>(), QStringLiteral("mHistorie"));
+        Zkontrolovat(std::make_unique<THelpForm>(), QStringLiteral("wbHelp"));
         {
             // The sheet's first page: its boxes position by position; a question of three answers has
             // no fourth. Escape asks before the test ends.
-            TTestForm d(stav);
+            auto d = std::make_unique<TTestForm>(stav);
             QStringList poradi{QStringLiteral("qt_tabwidget_tabbar")};
             for (int p = 1; p <= 4; ++p)
                 for (QChar c : QStringLiteral("ABCD"))
-                    if (auto *cb = Pomocnik::Prvek<QWidget>(&d, qPrintable(p == 1 && c == u'D' ? QStringLiteral("cd1D")
-                                                                                               : QStringLiteral("cb%1%2").arg(p).arg(c)));
-                        cb->isVisibleTo(&d))
+                    if (auto *cb = Pomocnik::Prvek(d.get(), qPrintable(p == 1 && c == u'D' ? QStringLiteral("cd1D")
+                                                                                          : QStringLiteral("cb%1%2").arg(p).arg(c)));
+                        cb->isVisibleTo(d.get()))
                         poradi << cb->objectName();
             poradi << QStringLiteral("btnVyhodnotit") << QStringLiteral("btnZrusit");
             Dialogy::Test::Odpovedet(true);
-            Zkontrolovat(d, poradi);
+            Zkontrolovat(std::move(d), poradi.join(u' '));
         }
         QCOMPARE(Dialogy::Test::Nezodpovezene(), 0);
     }

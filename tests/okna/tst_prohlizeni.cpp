@@ -103,8 +103,9 @@ private slots:
             QVERIFY(!A(jmeno)->isVisible());
         QVERIFY(A("M2KonecRezimu")->isVisible() && A("M2oProgramu")->isVisible());
         QVERIFY(!A("M2OznacSpravne")->isVisible());
-        QCOMPARE(W<TPanelOtazky>("pOtazky")->geometry(), QRect(0, 0, 632, 316));
-        QCOMPARE(W<TPanelPomoc>("pPomoc")->geometry(), QRect(0, 316, 632, 70));
+        // The question above the information panel, the two filling the window between them.
+        const QRect otazky = W("pOtazky")->geometry(), pomoc = W("pPomoc")->geometry();
+        QVERIFY(otazky.bottom() < pomoc.top() && otazky.united(pomoc) == W("Klient")->rect());
 
         // Ending browse asks nothing and restores the idle screen with its status bar.
         A("M2KonecRezimu")->trigger();
@@ -121,39 +122,39 @@ private slots:
         QVERIFY(!Viditelny(W<QStatusBar>("StavovyRadek1")));
     }
 
+    // What the user sees of a question's texts: stacked top down without gaps, a wrapped answer as
+    // high as its lines, each letter and mark on its answer's first line, an empty answer taking no
+    // room and showing no letter; a sign or a crossroad beside the texts, which give way to it, all
+    // but the note, which is never narrowed.
     void rozvrzeniTextu()
     {
         A("M1Prohlizet")->trigger();
         O().ZobrazitOtazku(2);
-        auto *stA = W<QLabel>("stA"), *stB = W<QLabel>("stB"), *stD = W<QLabel>("stD");
-        QCOMPARE(W<QLabel>("stOtazka")->geometry(), QRect(8, 24, 617, 18));
-        QCOMPARE(stA->geometry(), QRect(45, 24 + 18 + 10, 580, 54));
-        QCOMPARE(stB->y(), stA->y() + 54);
-        QCOMPARE(W<QLabel>("lbB")->y(), stB->y());
-        QCOMPARE(W<QLabel>("imgB")->y(), stB->y());
-        QCOMPARE(stD->height(), 0); // an empty answer takes no room and shows no letter
+        auto *stOtazka = W<QLabel>("stOtazka"), *stA = W<QLabel>("stA"), *stB = W<QLabel>("stB"), *stD = W<QLabel>("stD");
+        auto *poznamka = W<QLabel>("stPoznamka"), *obrazek = W<QLabel>("imgObrazek");
+        QCOMPARE(stA->height(), 3 * stOtazka->height());
+        QVERIFY(stA->y() > stOtazka->geometry().bottom());
+        QCOMPARE(stB->y(), stA->geometry().bottom() + 1);
+        QCOMPARE(std::make_pair(W<QLabel>("lbB")->y(), W<QLabel>("imgB")->y()), std::make_pair(stB->y(), stB->y()));
+        QCOMPARE(stD->height(), 0);
         QVERIFY(!Viditelny(W<QLabel>("lbD")) && Viditelny(W<QLabel>("lbC")));
-        QCOMPARE(W<QLabel>("stPoznamka")->height(), 0);
-        QCOMPARE(W<QLabel>("stPoznamka")->y(), stD->y() + 10);
-        QVERIFY(!Viditelny(W<QLabel>("imgObrazek")));
+        QCOMPARE(poznamka->height(), 0);
+        QVERIFY(poznamka->y() > stD->y());
+        QVERIFY(!Viditelny(obrazek));
 
         O().ZobrazitOtazku(620);
-        QCOMPARE(W<QLabel>("stOtazka")->width(), 617);
-        QCOMPARE(W<QLabel>("stA")->width(), 580);
-        QVERIFY(!Viditelny(W<QLabel>("imgObrazek")));
-
-        O().ZobrazitOtazku(621);
-        QVERIFY(Viditelny(W<QLabel>("imgObrazek")));
-        QCOMPARE(W<QLabel>("imgObrazek")->geometry(), QRect(530, 8, 96, 96));
-        QCOMPARE(W<QLabel>("stOtazka")->width(), 617 - 96);
-        QCOMPARE(W<QLabel>("stD")->width(), 580 - 96);
-        QCOMPARE(W<QLabel>("stPoznamka")->width(), 597);
-
-        O().ZobrazitOtazku(721);
-        QCOMPARE(W<QLabel>("imgObrazek")->geometry(), QRect(326, 8, 300, 175));
-        QCOMPARE(W<QLabel>("stOtazka")->width(), 617 - 300);
-        QCOMPARE(W<QLabel>("stA")->width(), 580 - 300);
-        QCOMPARE(W<QLabel>("stPoznamka")->width(), 597);
+        QVERIFY(!Viditelny(obrazek));
+        const int otazka = stOtazka->width(), odpoved = stA->width(), sirkaPoznamky = poznamka->width();
+        for (const auto &[cislo, velikost] : {std::pair{621, QSize(96, 96)}, std::pair{721, QSize(300, 175)}}) {
+            O().ZobrazitOtazku(cislo);
+            QVERIFY(Viditelny(obrazek) && obrazek->size() == velikost);
+            QVERIFY(W("pOtazky")->rect().contains(obrazek->geometry()));
+            for (QLabel *text : {stOtazka, stA, stD})
+                QVERIFY2(text->geometry().right() < obrazek->x()
+                             && text->width() == (text == stOtazka ? otazka : odpoved) - velikost.width(),
+                         qPrintable(text->objectName()));
+            QCOMPARE(poznamka->width(), sirkaPoznamky);
+        }
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
 
@@ -179,57 +180,43 @@ private slots:
         QCOMPARE(W<QLabel>("stPoznamka")->text(), QStringLiteral("Poznámka 7."));
     }
 
+    // The number field's arrows and keys: each step puts a text in the field (none: as it is) and uses
+    // a control; then the field's text and the question shown, a number the bank lacks with the notice
+    // of a retired question. The arrows stop at 1 and 757 and do not skip retired numbers.
     void sipkyAEnter()
     {
         A("M1Prohlizet")->trigger();
-        W<TSpinTlacitko>("sb1")->Dolu()->click(); // at 1 down does nothing
-        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
-        W<TSpinTlacitko>("sb1")->Nahoru()->click();
-        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("2"));
-        QCOMPARE(Cislo(), 2);
-
-        Napsat(QStringLiteral("0"));
-        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("1"));
-        QCOMPARE(Cislo(), 1);
-        Napsat(QStringLiteral("900"));
-        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("757"));
-        QCOMPARE(Cislo(), 757);
-        W<TSpinTlacitko>("sb1")->Nahoru()->click(); // at 757 up does nothing
-        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("757"));
-        W<TSpinTlacitko>("sb1")->Dolu()->click();
-        QCOMPARE(Cislo(), 756);
-        Napsat(QStringLiteral("007"), Qt::Key_Enter);
-        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("007"));
-        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 7"));
-
-        W<QLineEdit>("eCisloO")->setText(QStringLiteral("0"));
-        W<TSpinTlacitko>("sb1")->Nahoru()->click();
-        QCOMPARE(Cislo(), 1);
-        W<QLineEdit>("eCisloO")->setText(QStringLiteral("900"));
-        W<TSpinTlacitko>("sb1")->Dolu()->click();
-        QCOMPARE(W<QLineEdit>("eCisloO")->text(), QStringLiteral("899"));
-        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 899"));
-        QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), Vyrazena);
-
-        // Retired numbers are not skipped: 9 is retired here, 8 exists.
-        W<QLineEdit>("eCisloO")->setText(QStringLiteral("10"));
-        W<TSpinTlacitko>("sb1")->Dolu()->click();
-        QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), Vyrazena);
-        W<TSpinTlacitko>("sb1")->Dolu()->click();
-        QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 8"));
-        QVERIFY(W<TPanelOtazky>("pOtazky")->Titulek().isEmpty());
-
-        // The spin button's keys.
-        W<TSpinTlacitko>("sb1")->setFocus();
-        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Up);
-        QCOMPARE(Cislo(), 9);
-        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Space);
-        QCOMPARE(Cislo(), 10);
-        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Down);
-        QTest::keyClick(W<TSpinTlacitko>("sb1"), Qt::Key_Space);
-        QCOMPARE(Cislo(), 8);
-        QCOMPARE(W<TSpinTlacitko>("sb1")->Nahoru()->autoRepeatDelay(), 400);
-        QCOMPARE(W<TSpinTlacitko>("sb1")->Nahoru()->autoRepeatInterval(), 100);
+        auto *sb1 = W<TSpinTlacitko>("sb1");
+        const std::function<void()> nahoru = [sb1] { sb1->Nahoru()->click(); }, dolu = [sb1] { sb1->Dolu()->click(); };
+        const std::function<void()> enter = [this] { QTest::keyClick(W("eCisloO"), Qt::Key_Return); };
+        const std::function<void()> enterBloku = [this] { QTest::keyClick(W("eCisloO"), Qt::Key_Enter); };
+        const QList<int> vBance{1, 2, 7, 8, 620, 621, 721, 756, 757};
+        struct Krok {
+            const char *text;
+            std::function<void()> akce;
+            const char *pole;
+            int cislo;
+        };
+        for (const Krok &k : std::initializer_list<Krok>{{nullptr, dolu, "1", 1},        {nullptr, nahoru, "2", 2},
+                                                         {"0", enter, "1", 1},            {"900", enter, "757", 757},
+                                                         {nullptr, nahoru, "757", 757},   {nullptr, dolu, "756", 756},
+                                                         {"007", enterBloku, "007", 7},   {"0", nahoru, "1", 1},
+                                                         {"900", dolu, "899", 899},       {"10", dolu, "9", 9},
+                                                         {nullptr, dolu, "8", 8}}) {
+            if (k.text)
+                W<QLineEdit>("eCisloO")->setText(QString::fromLatin1(k.text));
+            k.akce();
+            QCOMPARE(std::make_pair(W<QLineEdit>("eCisloO")->text(), Cislo()), std::make_pair(QString::fromLatin1(k.pole), k.cislo));
+            QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo %1").arg(k.cislo));
+            QCOMPARE(W<TPanelOtazky>("pOtazky")->Titulek(), vBance.contains(k.cislo) ? QString() : Vyrazena);
+        }
+        sb1->setFocus();
+        for (const auto &[klavesa, cislo] : {std::pair{Qt::Key_Up, 9}, std::pair{Qt::Key_Space, 10}, std::pair{Qt::Key_Down, 9},
+                                             std::pair{Qt::Key_Space, 8}}) {
+            QTest::keyClick(sb1, klavesa);
+            QCOMPARE(Cislo(), cislo);
+        }
+        QVERIFY(sb1->Nahoru()->autoRepeat() && sb1->Dolu()->autoRepeat()); // held down, the arrows go on
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
 
@@ -256,10 +243,7 @@ private slots:
                 QTest::keyClick(W<QLineEdit>("eCisloO"), Qt::Key_Return);
             else
                 (akce == 1 ? W<TSpinTlacitko>("sb1")->Nahoru() : W<TSpinTlacitko>("sb1")->Dolu())->click();
-            const auto zpravy = Dialogy::Test::Zobrazene();
-            QCOMPARE(zpravy.size(), 1);
-            QCOMPARE(zpravy[0].druh, Dialogy::Druh::Chyba);
-            QCOMPARE(zpravy[0].text, zprava);
+            QCOMPARE(Pomocnik::Zpravy(), QStringList{QStringLiteral("Chyba: ") + zprava});
             QCOMPARE(W<QLineEdit>("eCisloO")->text(), text);
             QCOMPARE(Cislo(), 7);
             QVERIFY(W<QLineEdit>("eCisloO")->hasFocus() || !QApplication::focusWindow());
@@ -268,9 +252,9 @@ private slots:
 
     // What the user sees of the information panel in a mode, at the program's own font: every label,
     // picture and line inside the panel and clear of every other, a text by 3 px more at its end (a
-    // letter's ink reaches past its advance), the counters with their widest texts; the lines the mode hides; where
-    // the mode's lines stand; the profile readable.
-    void PomocJakoVRezimu(const QStringList &skryte, QPoint konec, int topUzivatele)
+    // letter's ink reaches past its advance), the counters with their widest texts; the lines the
+    // mode hides; the profile readable.
+    void PomocJakoVRezimu(const QStringList &skryte)
     {
         auto *pomoc = W<TPanelPomoc>("pPomoc");
         QCOMPARE(QFontInfo(W<QLabel>("lbNic")->font()).family(), QStringLiteral("Liberation Sans"));
@@ -298,10 +282,6 @@ private slots:
 
         for (const char *jmeno : {"lbJakNaTo", "lbSkupina", "lbNapoveda", "lbCelkemOtazek", "lbZbyvaOtazek", "lbUspesnost", "Cara1"})
             QCOMPARE(Viditelny(W(jmeno)), !skryte.contains(QString::fromLatin1(jmeno)));
-        // As designed, moved right only as far as the font needs.
-        const QPoint k = W<QLabel>("lbKonecRezimu")->pos();
-        QVERIFY2(k.y() == konec.y() && k.x() >= konec.x() && k.x() <= konec.x() + 8, qPrintable(QString::number(k.x())));
-        QCOMPARE(W<QLabel>("lbUzivatel")->y(), topUzivatele);
         QCOMPARE(W<QLabel>("lbNic")->isEnabled(), !skryte.contains(QStringLiteral("Cara1"))); // greyed while browsing
         QVERIFY(W<QLabel>("lbAno")->isEnabled());
 
@@ -331,8 +311,7 @@ private slots:
         A("M1Prohlizet")->trigger();
         PomocJakoVRezimu({QStringLiteral("lbJakNaTo"), QStringLiteral("lbSkupina"), QStringLiteral("lbNapoveda"),
                           QStringLiteral("lbCelkemOtazek"), QStringLiteral("lbZbyvaOtazek"), QStringLiteral("lbUspesnost"),
-                          QStringLiteral("Cara1")},
-                         {284, 17}, 40);
+                          QStringLiteral("Cara1")});
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""));
         // The profile line stands centred under the end-of-mode line, with the whole name.
         QCOMPARE(W<QLabel>("lbUzivatel")->text(), QStringLiteral("Aktivní profil uživatele: ") + profil);
@@ -341,9 +320,7 @@ private slots:
         A("M2KonecRezimu")->trigger();
 
         O().ZacitOpravu({DruhBehu::Procvicovani, {7, 8}, QStringLiteral("B"), QStringLiteral("1")});
-        PomocJakoVRezimu({}, {212, 19}, 52);
-        QCOMPARE(W<QLabel>("lbSkupina")->y(), 52);
-        QVERIFY(W<QLabel>("lbSkupina")->x() >= 384);
+        PomocJakoVRezimu({});
         QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: B"));
         QVERIFY(A("M2OznacSpravne")->isVisible() && A("M1Procvicovat")->isChecked());
         QVERIFY(!A("M1Prohlizet")->isChecked() && !A("M1Zkouset")->isChecked());
@@ -357,16 +334,13 @@ private slots:
         QCOMPARE(W<QLabel>("lbCisloOtazky")->text(), QStringLiteral("Otázka číslo 7"));
         Dialogy::Test::Odpovedet(true);
         A("M2KonecRezimu")->trigger();
-        auto zpravy = Dialogy::Test::Zobrazene();
-        QCOMPARE(zpravy.size(), 2);
-        QCOMPARE(zpravy[0].text, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?"));
+        QCOMPARE(Pomocnik::Zpravy(), QStringList(2, QStringLiteral("Otázka: Opravdu chcete skončit, i když úlohy nejsou dokončeny?")));
         QVERIFY(!Viditelny(W<TPanelOtazky>("pOtazky")) && !A("M1Procvicovat")->isChecked());
         QCOMPARE(O().Stav().AktivniRezim, Rezim::Zadny);
 
         // An examination replay under another group: no hint, and the user's own group back at its end.
         O().ZacitOpravu({DruhBehu::Zkouseni, {7}, QStringLiteral("C"), QStringLiteral("1")});
-        PomocJakoVRezimu({QStringLiteral("lbNapoveda")}, {212, 28}, 48);
-        QCOMPARE(W<QLabel>("lbSkupina")->y(), 48);
+        PomocJakoVRezimu({QStringLiteral("lbNapoveda")});
         QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: C"));
         QVERIFY(!A("M2OznacSpravne")->isVisible() && A("M1Zkouset")->isChecked());
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
@@ -380,12 +354,12 @@ private slots:
     {
         QFile::remove(m_program->adresar.Soubor(QStringLiteral("obrazky/621.jpg")));
         A("M1Prohlizet")->trigger();
+        O().ZobrazitOtazku(7);
+        const int plna = W<QLabel>("stOtazka")->width();
         O().ZobrazitOtazku(621);
-        const auto zpravy = Dialogy::Test::Zobrazene();
-        QCOMPARE(zpravy.size(), 1);
-        QVERIFY2(zpravy[0].text.contains(QStringLiteral("obrazky/621.jpg")), qPrintable(zpravy[0].text));
+        Pomocnik::JednaZprava(Dialogy::Druh::Chyba, QStringLiteral("obrazky/621.jpg"));
         QVERIFY(!Viditelny(W<QLabel>("imgObrazek")));
-        QCOMPARE(W<QLabel>("stOtazka")->width(), 617);
+        QCOMPARE(W<QLabel>("stOtazka")->width(), plna); // the text keeps the room of the missing picture
         O().ZobrazitOtazku(7); // the view stays usable
         QCOMPARE(W<QLabel>("stOtazka")->text(), QStringLiteral("Otázka 7?"));
     }

@@ -2,6 +2,8 @@
 
 // A small question bank written through the table store alone, for tests of the data and logic
 // layers (the bank builder and its pictures belong to the tools).
+#include "adresar.h"
+
 #include "data/banka.h"
 #include "data/tabulka.h"
 
@@ -54,5 +56,16 @@ inline QList<OtazkaBanky> BankaTestu()
         otazky.append(Zaznam(n, n % 35 == 0 ? QStringLiteral("CD") : QStringLiteral("ABCD")));
     return otazky;
 }
+
+// The small bank of the given questions in a directory of its own, the working directory, opened.
+struct OtevrenaBanka {
+    Adresar adresar;
+    BankaOtazek banka;
+    explicit OtevrenaBanka(const QList<OtazkaBanky> &otazky)
+    {
+        ZapsatMalouBanku(otazky);
+        banka.Otevrit();
+    }
+};
 
 } // namespace Pomocnik

@@ -52,6 +52,24 @@ struct Odpovidani {
 
     void Napoveda() const { Prvek<QAction>(&okno, "M2OznacSpravne")->trigger(); }
 
+    // The numbers of a run's next questions as it asks them, each answered with the letters odpoved
+    // gives for its number, the hint when none.
+    QList<int> Projit(int pocet, const std::function<QString(int)> &odpoved) const
+    {
+        QList<int> polozene;
+        for (int i = 0; i < pocet; ++i) {
+            if (i > 0)
+                Pravym();
+            polozene << Cislo();
+            const QString pismena = odpoved(Cislo());
+            if (pismena.isEmpty())
+                Napoveda();
+            else
+                Odpovedet(pismena);
+        }
+        return polozene;
+    }
+
     // Past the last question: the evaluation shows and closes with the button.
     void Vyhodnotit(const char *tlacitko = "btnOK") const
     {

@@ -10,14 +10,20 @@
 #include "data/kategorie.h"
 #include "obrazky/znacky.h"
 #include "tabulky.h"
+#include "zdroje.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QObject>
+#include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace Pomocnik {
@@ -40,11 +46,7 @@ inline Banka::OtazkaZdroje Otazka(int cislo)
 
 inline QJsonObject PrvniScena()
 {
-    QFile f(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky/7-krizovatky.json"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonArray pole = QJsonDocument::fromJson(f.readAll()).array();
-    return pole.isEmpty() ? QJsonObject() : pole.first().toObject().value(QStringLiteral("krizovatka")).toObject();
+    return ZdrojBanky("7-krizovatky.json").at(0).toObject().value(QStringLiteral("krizovatka")).toObject();
 }
 
 // Writes the bank of the given questions, with their pictures and the answer marks, into dir.
@@ -87,26 +89,113 @@ inline QList<Banka::OtazkaZdroje> OtazkyTestu()
 
 // A window test's program: a directory of its own as the working directory, the dialog seam
 // answering from its queue, the bank of the given questions with their pictures and marks, and
-// the main window over it (not shown).
+// the main window over it (not shown; none with bezOkna, for a test that makes its own).
 struct Program {
     Adresar adresar;
     std::unique_ptr<THlavniFormular> okno;
 
     // konfigurace: the config.ini the program starts with, none when empty.
-    explicit Program(const QList<Banka::OtazkaZdroje> &otazky, const QByteArray &konfigurace = {})
+    explicit Program(const QList<Banka::OtazkaZdroje> &otazky, const QByteArray &konfigurace = {}, bool bezOkna = false)
     {
         Dialogy::Test::Zapnout();
         const QString chyba = ZapsatBanku(otazky, adresar.Cesta());
         if (!chyba.isEmpty())
             qFatal("bank not written: %s", qPrintable(chyba));
-        if (!konfigurace.isEmpty()) {
-            QFile f(adresar.Soubor(QStringLiteral("config.ini")));
-            if (!f.open(QIODevice::WriteOnly) || f.write(konfigurace) != konfigurace.size())
-                qFatal("config.ini not written");
-        }
-        okno = std::make_unique<THlavniFormular>();
+        if (!konfigurace.isEmpty() && !Zapsat(adresar.Soubor(QStringLiteral("config.ini")), konfigurace))
+            qFatal("config.ini not written");
+        if (!bezOkna)
+            okno = std::make_unique<THlavniFormular>();
     }
 };
+
+// The control of that name inside the window; a missing one ends the test program at once with
+// its name, so that a renamed control is reported, not dereferenced.
+template <typename T = QWidget>
+T *Prvek(const QObject *okno, const char *jmeno)
+{
+    T *p = okno->findChild<T *>(QString::fromLatin1(jmeno));
+    if (!p)
+        qFatal("no control named %s", jmeno);
+    return p;
+}
+
+inline QString Text(const QObject *okno, const char *jmeno) { return Prvek<QLabel>(okno, jmeno)->text(); }
+inline QAction *Akce(const QObject *okno, const char *jmeno) { return Prvek<QAction>(okno, jmeno); }
+inline void Kliknout(const QObject *okno, const char *jmeno, Qt::MouseButton tlacitko = Qt::LeftButton)
+{
+    QTest::mouseClick(Prvek<QWidget>(okno, jmeno), tlacitko);
+}
+
+// A message or dialog shown through the seam as "kind: text".
+inline QString Popis(const Dialogy::Zobrazeni &z)
+{
+    static const char *const druhy[] = {"Informace", "Otázka", "Chyba", "Vstup", "Uložit", "Tisk", "Adresa"};
+    return QString::fromUtf8(druhy[static_cast<int>(z.druh)]) + QStringLiteral(": ") + z.text;
+}
+
+// The messages and dialogs shown through the seam since the last look, as "kind: text".
+inline QStringList Zpravy()
+{
+    QStringList zpravy;
+    for (const Dialogy::Zobrazeni &z : Dialogy::Test::Zobrazene())
+        zpravy << Popis(z);
+    return zpravy;
+}
+
+// Exactly one message shown since the last look, of that kind and containing cast.
+inline void JednaZprava(Dialogy::Druh druh, const QString &cast)
+{
+    const QList<Dialogy::Zobrazeni> z = Dialogy::Test::Zobrazene();
+    QStringList vse;
+    for (const Dialogy::Zobrazeni &x : z)
+        vse << Popis(x);
+    QVERIFY2(z.size() == 1 && z[0].druh == druh && z[0].text.contains(cast), qPrintable(vse.join(u'\n')));
+}
+
+// Runs the modal window of type T that spustit opens through kontrola, then closes it if the check
+// left it open (a failed check must not leave the test blocked); whether such a window was shown.
+template <typename T>
+bool Otevrit(const std::function<void()> &spustit, const std::function<void(T *)> &kontrola = {})
+{
+    bool otevreno = false;
+    QTimer hlidka; // gone with this call when spustit opened nothing
+    hlidka.setSingleShot(true);
+    QObject::connect(&hlidka, &QTimer::timeout, [&] {
+        if (auto *okno = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            otevreno = true;
+            if (kontrola)
+                kontrola(okno);
+            if (okno->isVisible())
+                okno->done(QDialog::Rejected); // past any question the window's own closing asks
+        }
+    });
+    hlidka.start(0);
+    spustit();
+    return otevreno;
+}
+
+// The visible labels and buttons of the window that overlap another one, as "name / name": what
+// the user sees of texts drawn over each other.
+inline QStringList Prekryvy(const QWidget *okno)
+{
+    QList<QPair<QString, QRect>> videt;
+    for (QWidget *w : okno->findChildren<QWidget *>())
+        if ((qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)) && w->isVisibleTo(okno) && !w->size().isEmpty())
+            videt.append({w->objectName(), QRect(w->mapTo(okno, QPoint(0, 0)), w->size())});
+    QStringList prekryvy;
+    for (qsizetype i = 0; i < videt.size(); ++i)
+        for (qsizetype j = i + 1; j < videt.size(); ++j)
+            if (videt[i].second.intersects(videt[j].second))
+                prekryvy << videt[i].first + QStringLiteral(" / ") + videt[j].first;
+    return prekryvy;
+}
+
+// A window centred over its owner, up to the width of a window frame.
+inline bool Vycentrovano(const QWidget *okno, const QWidget *vlastnik)
+{
+    const QPoint rozdil = okno->frameGeometry().center() - vlastnik->frameGeometry().center();
+    return qAbs(rozdil.x()) <= 3 && qAbs(rozdil.y()) <= 3;
+}
 
 // Runs f on the modal dialog as soon as one is shown (a dialog that never shows ends the check
 // unrun, which the caller sees in what f left undone).
@@ -134,17 +223,6 @@ QString Zvetseny(F akce)
     hlidka.start(0);
     akce();
     return obrazek;
-}
-
-// The control of that name inside the window; a missing one ends the test program at once with
-// its name, so that a renamed control is reported, not dereferenced.
-template <typename T = QWidget>
-T *Prvek(const QObject *okno, const char *jmeno)
-{
-    T *p = okno->findChild<T *>(QString::fromLatin1(jmeno));
-    if (!p)
-        qFatal("no control named %s", jmeno);
-    return p;
 }
 
 // The items of the idle menu bar and of the menu bar of a running mode.
