@@ -1,0 +1,46 @@
+#pragma once
+
+// What the user reads in a window, several controls at a time, and the points-test protocols as
+// the program stored them.
+#include "pomocnik.h"
+
+#include "data/tabulka.h"
+#include "test/protokoltestu.h"
+
+#include <QAbstractButton>
+
+namespace Pomocnik {
+
+// The texts of the labels, buttons and menu items named (separated by spaces), joined by " | ":
+// one literal states a window's lines, and a failure shows them all side by side.
+inline QString Texty(const QObject *okno, const char *jmena)
+{
+    QStringList texty;
+    for (const QString &jmeno : QString::fromLatin1(jmena).split(u' ', Qt::SkipEmptyParts)) {
+        const QObject *prvek = Prvek<QObject>(okno, qPrintable(jmeno));
+        if (const auto *akce = qobject_cast<const QAction *>(prvek))
+            texty << akce->text();
+        else if (const auto *tlacitko = qobject_cast<const QAbstractButton *>(prvek))
+            texty << tlacitko->text();
+        else
+            texty << Text(okno, qPrintable(jmeno));
+    }
+    return texty.join(QStringLiteral(" | "));
+}
+
+// Every record of the points-test protocols, in its order.
+inline QList<ZaznamProtokolu> UlozeneProtokoly()
+{
+    QList<ZaznamProtokolu> z;
+    if (!Tabulka::Existuje(ProtokolTestu::JmenoTabulky))
+        return z;
+    Tabulka t(ProtokolTestu::JmenoTabulky);
+    t.Otevrit(true);
+    for (int i = 0; i < t.PocetZaznamu(); ++i) {
+        t.PrejitNa(i);
+        z << ProtokolTestu::Precist(t);
+    }
+    return z;
+}
+
+} // namespace Pomocnik
