@@ -152,7 +152,7 @@ private slots:
                 QVERIFY2(text->geometry().right() < obrazek->x()
                              && text->width() == (text == stOtazka ? otazka : odpoved) - velikost.width(),
                          qPrintable(text->objectName()));
-            QCOMPARE(poznamka->width(), sirkaPoznamky);
+            QVERIFY(poznamka->width() == sirkaPoznamky && poznamka->y() > obrazek->geometry().bottom());
         }
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
@@ -219,34 +219,24 @@ private slots:
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
 
-    void neplatnyText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("zprava");
-        QTest::newRow("písmeno") << QStringLiteral("12a") << QStringLiteral("\"12a\" není platná integer hodnota!");
-        QTest::newRow("mínus") << QStringLiteral("-3") << QStringLiteral("\"-3\" není platná integer hodnota!");
-        QTest::newRow("mezera") << QStringLiteral(" 3") << QStringLiteral("\" 3\" není platná integer hodnota!");
-        QTest::newRow("prázdný") << QString() << QStringLiteral("\"\" není platná integer hodnota!");
-        QTest::newRow("dlouhý") << QStringLiteral("99999999999") << QStringLiteral("\"99999999999\" není platná integer hodnota!");
-    }
-
+    // A text that is no number, whether Enter or an arrow meets it: the message, the text kept for
+    // correcting, the question unchanged.
     void neplatnyText()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, zprava);
         A("M1Prohlizet")->trigger();
         O().ZobrazitOtazku(7);
-        for (auto akce : {0, 1, 2}) {
-            W<QLineEdit>("eCisloO")->setText(text);
-            if (akce == 0)
-                QTest::keyClick(W<QLineEdit>("eCisloO"), Qt::Key_Return);
-            else
-                (akce == 1 ? W<TSpinTlacitko>("sb1")->Nahoru() : W<TSpinTlacitko>("sb1")->Dolu())->click();
-            QCOMPARE(Pomocnik::Zpravy(), QStringList{QStringLiteral("Chyba: ") + zprava});
-            QCOMPARE(W<QLineEdit>("eCisloO")->text(), text);
-            QCOMPARE(Cislo(), 7);
-            QVERIFY(W<QLineEdit>("eCisloO")->hasFocus() || !QApplication::focusWindow());
-        }
+        for (const QString &text : {QStringLiteral("12a"), QStringLiteral("-3"), QStringLiteral(" 3"), QString(), QStringLiteral("99999999999")})
+            for (auto akce : {0, 1, 2}) {
+                W<QLineEdit>("eCisloO")->setText(text);
+                if (akce == 0)
+                    QTest::keyClick(W<QLineEdit>("eCisloO"), Qt::Key_Return);
+                else
+                    (akce == 1 ? W<TSpinTlacitko>("sb1")->Nahoru() : W<TSpinTlacitko>("sb1")->Dolu())->click();
+                QCOMPARE(Pomocnik::Zpravy(), QStringList{QStringLiteral("Chyba: \"%1\" není platná integer hodnota!").arg(text)});
+                QCOMPARE(W<QLineEdit>("eCisloO")->text(), text);
+                QCOMPARE(Cislo(), 7);
+                QVERIFY(W<QLineEdit>("eCisloO")->hasFocus() || !QApplication::focusWindow());
+            }
     }
 
 private:
