@@ -123,30 +123,25 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&d));
         pocet->setValue(20);
         otazka->setValue(1);
-        const auto klavesy = [](std::initializer_list<Qt::Key> klavesy) {
+        QCOMPARE(QApplication::focusWidget(), pocet);
+        // Each step's keys; then the count and the start, and the bar with the focus.
+        using K = QList<Qt::Key>;
+        for (const auto &[klavesy, pocetPak, zacatekPak, fokus] :
+             {std::tuple{K{Qt::Key_End}, 25, 1, pocet},
+              std::tuple{K{Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, 22, 4, otazka}, // the count gives way
+              std::tuple{K{Qt::Key_PageDown}, 12, 14, otazka}, std::tuple{K{Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home}, 12, 1, otazka},
+              std::tuple{K{Qt::Key_End, Qt::Key_Backtab, Qt::Key_PageDown}, 11, 15, pocet}, // and the start to the count
+              std::tuple{K{Qt::Key_Home, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, 1, 15, pocet}}) {
             for (Qt::Key k : klavesy)
                 QTest::keyClick(QApplication::focusWidget(), k, k == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        };
-        const auto polohy = [&] { return std::make_pair(pocet->value(), otazka->value()); };
-        QCOMPARE(QApplication::focusWidget(), pocet);
-        klavesy({Qt::Key_End});
-        QCOMPARE(polohy(), std::make_pair(25, 1));
-        klavesy({Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}); // the count gives way to the start
-        QCOMPARE(QApplication::focusWidget(), otazka);
-        QCOMPARE(polohy(), std::make_pair(22, 4));
-        klavesy({Qt::Key_PageDown});
-        QCOMPARE(polohy(), std::make_pair(12, 14));
-        QCOMPARE(Text(&d, "lbOtazka"), QStringLiteral("Začít otázkou: 14*"));
-        klavesy({Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home});
-        QCOMPARE(polohy(), std::make_pair(12, 1));
-        klavesy({Qt::Key_End, Qt::Key_Backtab, Qt::Key_PageDown}); // and the start to the count
-        QCOMPARE(polohy(), std::make_pair(11, 15));
-        QCOMPARE(Text(&d, "lbPocet"), QStringLiteral("Počet otázek: 11"));
-        klavesy({Qt::Key_Home, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up});
-        QCOMPARE(polohy(), std::make_pair(1, 15));
-        klavesy({Qt::Key_Tab, Qt::Key_Tab});
+            QCOMPARE(std::make_tuple(pocet->value(), otazka->value(), QApplication::focusWidget()),
+                     std::make_tuple(pocetPak, zacatekPak, static_cast<QWidget *>(fokus)));
+        }
+        QCOMPARE(Pomocnik::Texty(&d, "lbPocet lbOtazka"), QStringLiteral("Počet otázek: 1 | Začít otázkou: 15*"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), Prvek<QPushButton>(&d, "btnPotvrdit"));
-        klavesy({Qt::Key_Return});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
 
