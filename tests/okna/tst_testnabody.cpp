@@ -160,7 +160,12 @@ private slots:
         QCOMPARE(Text(&okno, "PanelStavu3"), QStringLiteral("Čas do konce: 29:59"));
     }
 
-    void klepnutiNaTextOdpovedi()
+    // By the mouse: a click on an answer's text ticks its box and unticks it again; several boxes of
+    // one position may be ticked, and a click on one gives the pages the focus. From the keyboard: a
+    // box ticked with Space keeps the focus, so that Tab goes on from it; Z, as a click, enlarges the
+    // picture of the position the keyboard is at, else the page's first one; in the review Z enlarges
+    // the picture shown, and Enter closes the window.
+    void mysKlavesniceAObrazky()
     {
         TTestForm okno(m_nastaveni);
         okno.show();
@@ -170,29 +175,19 @@ private slots:
         QVERIFY(Pole(&okno, 5, u'B')->isChecked());
         Pomocnik::Kliknout(&okno, "st5B");
         QVERIFY(!Pole(&okno, 5, u'B')->isChecked());
-        // Several boxes of one position may be ticked; a click on one gives the pages the focus.
         pcTest->setCurrentIndex(0);
         QApplication::setActiveWindow(&okno);
         QTest::mouseClick(Pole(&okno, 1, u'D'), Qt::LeftButton);
         QTest::mouseClick(Pole(&okno, 1, u'A'), Qt::LeftButton);
         QVERIFY(Pole(&okno, 1, u'A')->isChecked() && Pole(&okno, 1, u'D')->isChecked());
         QCOMPARE(okno.focusWidget(), pcTest->tabBar()); // the page control's focus proxy
-    }
 
-    // From the keyboard: a box ticked with Space keeps the focus, so that Tab goes on from it; Z, as a
-    // click, enlarges the picture of the position the keyboard is at, else the page's first one; in
-    // the review Z enlarges the picture shown, and Enter closes the window.
-    void klavesniceAObrazky()
-    {
-        TTestForm okno(m_nastaveni);
-        okno.show();
         const auto klavesa = [&okno](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
             okno.activateWindow(); // the offscreen platform gives no window the focus back after a dialog
             QVERIFY(QTest::qWaitForWindowActive(&okno));
             QTest::keyClick(okno.focusWidget(), k, m);
         };
         const auto obrazek = [&okno](int p) { return Prvek<TObrazekOtazky>(&okno, qPrintable(QStringLiteral("img%1").arg(p)))->Obrazek(); };
-        auto *pcTest = Prvek<QTabWidget>(&okno, "pcTest");
         pcTest->setCurrentIndex(4); // List5: positions 17 to 20, each with a sign
         pcTest->tabBar()->setFocus();
         QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek(17));
