@@ -132,6 +132,7 @@ private slots:
         auto *stOtazka = W<QLabel>("stOtazka"), *stA = W<QLabel>("stA"), *stB = W<QLabel>("stB"), *stD = W<QLabel>("stD");
         auto *poznamka = W<QLabel>("stPoznamka"), *obrazek = W<QLabel>("imgObrazek");
         QCOMPARE(stA->height(), 3 * stOtazka->height());
+        QCOMPARE(Pomocnik::Prekryvy(W("pOtazky")), QStringList()); // no text over a letter or a mark
         QVERIFY(stA->y() > stOtazka->geometry().bottom());
         QCOMPARE(stB->y(), stA->geometry().bottom() + 1);
         QCOMPARE(std::make_pair(W<QLabel>("lbB")->y(), W<QLabel>("imgB")->y()), std::make_pair(stB->y(), stB->y()));
