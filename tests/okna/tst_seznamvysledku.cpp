@@ -12,6 +12,7 @@
 #include <QTableView>
 
 using Pomocnik::Prvek;
+using Pomocnik::Sloupec;
 using Pomocnik::Text;
 using Pomocnik::Vysledek;
 
@@ -27,14 +28,6 @@ void ZapsatDvaProfily()
 }
 
 QTableView *Grid(QWidget *okno) { return Prvek<QTableView>(okno, "DBGrid1"); }
-
-QStringList Sloupec(QWidget *okno, int sloupec)
-{
-    QStringList hodnoty;
-    for (int r = 0; r < Grid(okno)->model()->rowCount(); ++r)
-        hodnoty << Grid(okno)->model()->index(r, sloupec).data().toString();
-    return hodnoty;
-}
 
 QStringList PoctyVTabulce()
 {

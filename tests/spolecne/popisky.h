@@ -8,6 +8,7 @@
 #include "test/protokoltestu.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 
 namespace Pomocnik {
 
@@ -26,6 +27,16 @@ inline QString Texty(const QObject *okno, const char *jmena)
             texty << Text(okno, qPrintable(jmeno));
     }
     return texty.join(QStringLiteral(" | "));
+}
+
+// A column of the window's record list (DBGrid1) as the user reads it, row by row.
+inline QStringList Sloupec(const QObject *okno, int sloupec)
+{
+    const QAbstractItemModel *model = Prvek<QAbstractItemView>(okno, "DBGrid1")->model();
+    QStringList hodnoty;
+    for (int r = 0; r < model->rowCount(); ++r)
+        hodnoty << model->index(r, sloupec).data().toString();
+    return hodnoty;
 }
 
 // Every record of the points-test protocols, in its order.
