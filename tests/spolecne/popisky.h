@@ -1,11 +1,7 @@
 #pragma once
 
-// What the user reads in a window, several controls at a time, and the points-test protocols as
-// the program stored them.
+// What the user reads in a window, several controls at a time.
 #include "pomocnik.h"
-
-#include "data/tabulka.h"
-#include "test/protokoltestu.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -37,21 +33,6 @@ inline QStringList Sloupec(const QObject *okno, int sloupec)
     for (int r = 0; r < model->rowCount(); ++r)
         hodnoty << model->index(r, sloupec).data().toString();
     return hodnoty;
-}
-
-// Every record of the points-test protocols, in its order.
-inline QList<ZaznamProtokolu> UlozeneProtokoly()
-{
-    QList<ZaznamProtokolu> z;
-    if (!Tabulka::Existuje(ProtokolTestu::JmenoTabulky))
-        return z;
-    Tabulka t(ProtokolTestu::JmenoTabulky);
-    t.Otevrit(true);
-    for (int i = 0; i < t.PocetZaznamu(); ++i) {
-        t.PrejitNa(i);
-        z << ProtokolTestu::Precist(t);
-    }
-    return z;
 }
 
 } // namespace Pomocnik
