@@ -25,6 +25,15 @@ inline QString Texty(const QObject *okno, const char *jmena)
     return texty.join(QStringLiteral(" | "));
 }
 
+// Which of the controls named (separated by spaces) are enabled, one digit each: "110".
+inline QString Povolene(const QObject *okno, const char *jmena)
+{
+    QString stav;
+    for (const QString &jmeno : QString::fromLatin1(jmena).split(u' ', Qt::SkipEmptyParts))
+        stav += Prvek(okno, qPrintable(jmeno))->isEnabled() ? u'1' : u'0';
+    return stav;
+}
+
 // A column of the window's record list (DBGrid1) as the user reads it, row by row.
 inline QStringList Sloupec(const QObject *okno, int sloupec)
 {
