@@ -81,21 +81,14 @@ private slots:
     void souboryBalicku()
     {
         const QStringList soubory = Soubory(m_koren.path());
-        QStringList potreba{QStringLiteral("usr/bin/semaforix"),
-                            QStringLiteral("usr/share/semaforix/otazky.DB"),
-                            QStringLiteral("usr/share/semaforix/otazky.MB"),
-                            QStringLiteral("usr/share/semaforix/grafika/yes.jpg"),
-                            QStringLiteral("usr/share/semaforix/grafika/no.jpg"),
-                            QStringLiteral("usr/share/semaforix/grafika/mistake.jpg"),
-                            QStringLiteral("usr/share/semaforix/obrazky/621.jpg"),
-                            QStringLiteral("usr/share/semaforix/obrazky/757.jpg"),
-                            QStringLiteral("usr/share/semaforix/Help/index.htm"),
-                            QStringLiteral("usr/share/semaforix/Help/obrazky/procvicovani.png"),
-                            QStringLiteral("usr/" SEMAFORIX_MODULY "/prehled.so"),
-                            QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(m_id),
-                            QStringLiteral("usr/share/man/man1/semaforix.1.gz"),
-                            QStringLiteral("usr/share/doc/semaforix/copyright"),
-                            QStringLiteral("usr/share/doc/semaforix/changelog.gz")};
+        QStringList potreba;
+        for (const QString &s : QStringLiteral("otazky.DB otazky.MB grafika/yes.jpg grafika/no.jpg grafika/mistake.jpg obrazky/621.jpg "
+                                               "obrazky/757.jpg Help/index.htm Help/obrazky/procvicovani.png")
+                                    .split(u' '))
+            potreba << QStringLiteral("usr/share/semaforix/") + s;
+        potreba << QStringLiteral("usr/bin/semaforix") << QStringLiteral("usr/" SEMAFORIX_MODULY "/prehled.so")
+                << QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(m_id) << QStringLiteral("usr/share/man/man1/semaforix.1.gz")
+                << QStringLiteral("usr/share/doc/semaforix/copyright") << QStringLiteral("usr/share/doc/semaforix/changelog.gz");
         for (int v : {48, 128, 256}) {
             const QString ikona = QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(v).arg(m_id);
             potreba << ikona;

@@ -1,5 +1,7 @@
 // Qt's own dialogs in Czech: the save dialog's columns in the Czech locale and words, the print
 // dialog's options in Czech, and the environment of the programs started from here left alone.
+#include "popisky.h"
+
 #include "app/cestina.h"
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include <QFileSystemModel>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,14 +45,8 @@ private slots:
     {
         QPrinter tiskarna;
         QPrintDialog dialog(&tiskarna);
-        auto text = [&](const char *jmeno) {
-            auto *volba = dialog.findChild<QRadioButton *>(QString::fromLatin1(jmeno));
-            return volba ? volba->text() : QStringLiteral("chybí %1").arg(QString::fromLatin1(jmeno));
-        };
-        QCOMPARE(text("pagesRadioButton"), QStringLiteral("Strany"));
-        QCOMPARE(text("noDuplex"), QStringLiteral("Vypnuto"));
-        QCOMPARE(text("duplexLong"), QStringLiteral("Vazba na dlouhé straně"));
-        QCOMPARE(text("duplexShort"), QStringLiteral("Vazba na krátké straně"));
+        QCOMPARE(Pomocnik::Texty(&dialog, "pagesRadioButton noDuplex duplexLong duplexShort"),
+                 QStringLiteral("Strany | Vypnuto | Vazba na dlouhé straně | Vazba na krátké straně"));
     }
 };
 

@@ -186,39 +186,35 @@ private slots:
         for (const QString &tabulka : tabulky)
             TabulkaProfilu(tabulka, profily);
         ZapsatKonfiguraci("[Profily]\r\nPocet=3\r\n1=Default\r\n2=Jan's\r\n3=Petr\r\nAktivni=Default\r\n");
-        {
-            THlavniFormular okno;
-            okno.Stav().Profily = {QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan")};
-            okno.Stav().ZnameProfily << QStringLiteral("Jan"); // created in the settings and never saved
-            Akce(&okno, "M1UlozitNastaveni")->trigger(); // Petr's removal saved
-            okno.Stav().Profily.removeLast();
-            okno.close();
-        }
-        const QStringList zbyva{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Cizí"),
-                                QStringLiteral("Jan"), QStringLiteral("Default")};
-        for (const QString &tabulka : tabulky)
-            QCOMPARE(ProfilyTabulky(tabulka), zbyva);
-
+        // A run of the program, what the learner did in it, and the profiles of the records in every
+        // table after its close.
+        const auto beh = [&tabulky](const std::function<void(THlavniFormular &)> &zmena, const QStringList &zbyva) {
+            {
+                THlavniFormular okno;
+                zmena(okno);
+                okno.close();
+            }
+            for (const QString &tabulka : tabulky)
+                QCOMPARE(ProfilyTabulky(tabulka), zbyva);
+        };
+        beh(
+            [](THlavniFormular &okno) {
+                okno.Stav().Profily = {QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan")};
+                okno.Stav().ZnameProfily << QStringLiteral("Jan"); // created in the settings and never saved
+                Akce(&okno, "M1UlozitNastaveni")->trigger(); // Petr's removal saved
+                okno.Stav().Profily.removeLast();
+            },
+            {QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Cizí"), QStringLiteral("Jan"), QStringLiteral("Default")});
         // A profile created in the next run and never saved goes at that run's close.
-        {
-            THlavniFormular okno;
-            okno.Stav().ZnameProfily << QStringLiteral("Cizí");
-            okno.close();
-        }
-        const QStringList potom{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan"),
-                                QStringLiteral("Default")};
-        for (const QString &tabulka : tabulky)
-            QCOMPARE(ProfilyTabulky(tabulka), potom);
-
+        const QStringList potom{QStringLiteral("Default"), QStringLiteral("Jan's"), QStringLiteral("Jan"), QStringLiteral("Default")};
+        beh([](THlavniFormular &okno) { okno.Stav().ZnameProfily << QStringLiteral("Cizí"); }, potom);
         // A run whose list of saved profiles is empty deletes nothing, whatever it created.
-        {
-            THlavniFormular okno;
-            okno.Stav().ZnameProfily << QStringLiteral("Jan");
-            okno.Stav().UlozeneProfily.clear();
-            okno.close();
-        }
-        for (const QString &tabulka : tabulky)
-            QCOMPARE(ProfilyTabulky(tabulka), potom);
+        beh(
+            [](THlavniFormular &okno) {
+                okno.Stav().ZnameProfily << QStringLiteral("Jan");
+                okno.Stav().UlozeneProfily.clear();
+            },
+            potom);
     }
 
     // A config.ini the learner never touched on purpose must not cost anybody their results.
@@ -247,17 +243,15 @@ private slots:
         TabulkaProfilu(QStringLiteral("Protokoly"), profily);
         if (!obsah.isEmpty())
             ZapsatKonfiguraci(obsah);
-        QList<QByteArray> predtim;
-        for (const QString &soubor : Pomocnik::Soubory())
-            predtim << Pomocnik::Obsah(soubor);
-        {
-            THlavniFormular okno;
-            QVERIFY(okno.close());
-        }
-        QList<QByteArray> potom;
-        for (const QString &soubor : Pomocnik::Soubory())
-            potom << Pomocnik::Obsah(soubor);
-        QVERIFY(potom == predtim);
+        const auto obsahy = [] {
+            QList<QByteArray> vse;
+            for (const QString &soubor : Pomocnik::Soubory())
+                vse << Pomocnik::Obsah(soubor);
+            return vse;
+        };
+        const QList<QByteArray> predtim = obsahy();
+        QVERIFY(THlavniFormular().close());
+        QVERIFY(obsahy() == predtim);
         QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
 

@@ -2,7 +2,7 @@
 // mouse and the keyboard, the hint, the evaluation dialog with the record in Vysledky and the retry.
 // The replay of a stored result is tst_opravazvysledku's.
 #include "odpovidani.h"
-#include "pomocnik.h"
+#include "popisky.h"
 #include "zaznamy.h"
 
 #include "practice/dotaz.h"
@@ -91,20 +91,17 @@ private slots:
     {
         TDotazPZ d(DruhBehu::Procvicovani, 25, PoradiOtazek::PodleCisla);
         QCOMPARE(d.windowTitle(), QStringLiteral("Dotaz programu Semaforix"));
-        QCOMPARE(Text(&d, "lbNadpis"), QStringLiteral("Procvičování otázek"));
-        QCOMPARE(Prvek<QPushButton>(&d, "btnPotvrdit")->text(), QStringLiteral("Start Procvičování"));
         auto *pocet = Prvek<QScrollBar>(&d, "sbPocet");
         auto *otazka = Prvek<QScrollBar>(&d, "sbOtazka");
         QCOMPARE(std::make_tuple(pocet->minimum(), pocet->maximum(), pocet->value()), std::make_tuple(1, 25, 20));
         QCOMPARE(std::make_tuple(otazka->minimum(), otazka->maximum(), otazka->value()), std::make_tuple(1, 25, 1));
-        QCOMPARE(Text(&d, "lbPocet"), QStringLiteral("Počet otázek: 20"));
-        QCOMPARE(Text(&d, "lbOtazka"), QStringLiteral("Začít otázkou: 1*"));
-        QCOMPARE(Text(&d, "stHvezda"), QStringLiteral("Myslí se relativně vzhledem k možnosti výběru okruhu otázek"));
+        QCOMPARE(Pomocnik::Texty(&d, "lbNadpis btnPotvrdit lbPocet lbOtazka stHvezda"),
+                 QStringLiteral("Procvičování otázek | Start Procvičování | Počet otázek: 20 | Začít otázkou: 1* | "
+                                "Myslí se relativně vzhledem k možnosti výběru okruhu otázek"));
 
         otazka->setValue(10); // 20 + 10 > 26: the count gives way
         QCOMPARE(pocet->value(), 16);
-        QCOMPARE(Text(&d, "lbPocet"), QStringLiteral("Počet otázek: 16"));
-        QCOMPARE(Text(&d, "lbOtazka"), QStringLiteral("Začít otázkou: 10*"));
+        QCOMPARE(Pomocnik::Texty(&d, "lbPocet lbOtazka"), QStringLiteral("Počet otázek: 16 | Začít otázkou: 10*"));
         pocet->setValue(20); // and the start gives way to the count
         QCOMPARE(otazka->value(), 6);
         otazka->setValue(2); // nothing to adjust
@@ -115,8 +112,7 @@ private slots:
         QVERIFY(!d.isVisible());
 
         TDotazPZ nahodne(DruhBehu::Zkouseni, 5, PoradiOtazek::Nahodne);
-        QCOMPARE(Text(&nahodne, "lbNadpis"), QStringLiteral("Zkoušení otázek"));
-        QCOMPARE(Prvek<QPushButton>(&nahodne, "btnPotvrdit")->text(), QStringLiteral("Start Zkoušení"));
+        QCOMPARE(Pomocnik::Texty(&nahodne, "lbNadpis btnPotvrdit"), QStringLiteral("Zkoušení otázek | Start Zkoušení"));
         QCOMPARE(Prvek<QScrollBar>(&nahodne, "sbPocet")->value(), 5);
         for (const char *jmeno : {"sbOtazka", "lbOtazka", "lbHvezda", "stHvezda"})
             QVERIFY2(!Prvek<QWidget>(&nahodne, jmeno)->isEnabled(), jmeno);
@@ -127,30 +123,25 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&d));
         pocet->setValue(20);
         otazka->setValue(1);
-        const auto klavesy = [](std::initializer_list<Qt::Key> klavesy) {
+        QCOMPARE(QApplication::focusWidget(), pocet);
+        // Each step's keys; then the count and the start, and the bar with the focus.
+        using K = QList<Qt::Key>;
+        for (const auto &[klavesy, pocetPak, zacatekPak, fokus] :
+             {std::tuple{K{Qt::Key_End}, 25, 1, pocet},
+              std::tuple{K{Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, 22, 4, otazka}, // the count gives way
+              std::tuple{K{Qt::Key_PageDown}, 12, 14, otazka}, std::tuple{K{Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home}, 12, 1, otazka},
+              std::tuple{K{Qt::Key_End, Qt::Key_Backtab, Qt::Key_PageDown}, 11, 15, pocet}, // and the start to the count
+              std::tuple{K{Qt::Key_Home, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, 1, 15, pocet}}) {
             for (Qt::Key k : klavesy)
                 QTest::keyClick(QApplication::focusWidget(), k, k == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        };
-        const auto polohy = [&] { return std::make_pair(pocet->value(), otazka->value()); };
-        QCOMPARE(QApplication::focusWidget(), pocet);
-        klavesy({Qt::Key_End});
-        QCOMPARE(polohy(), std::make_pair(25, 1));
-        klavesy({Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}); // the count gives way to the start
-        QCOMPARE(QApplication::focusWidget(), otazka);
-        QCOMPARE(polohy(), std::make_pair(22, 4));
-        klavesy({Qt::Key_PageDown});
-        QCOMPARE(polohy(), std::make_pair(12, 14));
-        QCOMPARE(Text(&d, "lbOtazka"), QStringLiteral("Začít otázkou: 14*"));
-        klavesy({Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home});
-        QCOMPARE(polohy(), std::make_pair(12, 1));
-        klavesy({Qt::Key_End, Qt::Key_Backtab, Qt::Key_PageDown}); // and the start to the count
-        QCOMPARE(polohy(), std::make_pair(11, 15));
-        QCOMPARE(Text(&d, "lbPocet"), QStringLiteral("Počet otázek: 11"));
-        klavesy({Qt::Key_Home, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up});
-        QCOMPARE(polohy(), std::make_pair(1, 15));
-        klavesy({Qt::Key_Tab, Qt::Key_Tab});
+            QCOMPARE(std::make_tuple(pocet->value(), otazka->value(), QApplication::focusWidget()),
+                     std::make_tuple(pocetPak, zacatekPak, static_cast<QWidget *>(fokus)));
+        }
+        QCOMPARE(Pomocnik::Texty(&d, "lbPocet lbOtazka"), QStringLiteral("Počet otázek: 1 | Začít otázkou: 15*"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), Prvek<QPushButton>(&d, "btnPotvrdit"));
-        klavesy({Qt::Key_Return});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
 
@@ -159,32 +150,26 @@ private slots:
     {
         TResult r(Pomocnik::VysledekSChybami(), DruhBehu::Procvicovani, TResult::Protokol::Zapsan);
         QCOMPARE(r.windowTitle(), QStringLiteral("Vyhodnocení programu Semaforix"));
-        const QStringList texty{Text(&r, "lbTyp"),       Text(&r, "lbUzivatel"),   Text(&r, "lbSkupina"),
-                                Text(&r, "lbPocet"),     Text(&r, "lbSpravne"),    Text(&r, "lbSpatne"),
-                                Text(&r, "lbSNapovedou"), Text(&r, "lbUspesnost"), Text(&r, "lbSoubor")};
         QCOMPARE(Pomocnik::Prekryvy(&r), QStringList());
-        QCOMPARE(texty, (QStringList{QStringLiteral("Vyhodnocení procvičování"), QStringLiteral("Uživatel: Default"),
-                                     QStringLiteral("Skupina: C"), QStringLiteral("Počet otázek: 20"),
-                                     QStringLiteral("Správných odpovědí: 16"), QStringLiteral("Špatných odpovědí: 3"),
-                                     QStringLiteral("Použití nápovědy: 1"), QStringLiteral("Úspěšnost: 80%"),
-                                     QStringLiteral("Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z...")}));
+        QCOMPARE(Pomocnik::Texty(&r, "lbTyp lbUzivatel lbSkupina lbPocet lbSpravne lbSpatne lbSNapovedou lbUspesnost lbSoubor btnPrezkouset"),
+                 QStringLiteral("Vyhodnocení procvičování | Uživatel: Default | Skupina: C | Počet otázek: 20 | Správných odpovědí: 16 | "
+                                "Špatných odpovědí: 3 | Použití nápovědy: 1 | Úspěšnost: 80% | "
+                                "Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z... | Procvičit &špatné odpovědi"));
         QVERIFY(qAbs(Prvek<QWidget>(&r, "lbTyp")->geometry().center().x() - r.width() / 2) <= 1);
         QVERIFY(QFontInfo(Prvek<QLabel>(&r, "lbPocet")->font()).fixedPitch());
-        auto *prezkouset = Prvek<QPushButton>(&r, "btnPrezkouset");
-        QCOMPARE(prezkouset->text(), QStringLiteral("Procvičit &špatné odpovědi"));
-        prezkouset->click();
+        Prvek<QPushButton>(&r, "btnPrezkouset")->click();
         QCOMPARE(r.result(), TResult::Opakovat);
 
         // An examination: no hint line, its figures closed up, nothing to retry without mistakes.
         ZaznamVysledku cisty = Pomocnik::Vysledek(QStringLiteral("Zkoušení"));
         cisty.PocetOtazek = 5;
         TResult z(cisty, DruhBehu::Zkouseni, TResult::Protokol::Vypnuto);
-        QCOMPARE(Text(&z, "lbTyp"), QStringLiteral("Vyhodnocení zkoušení"));
+        QCOMPARE(Pomocnik::Texty(&z, "lbTyp btnPrezkouset lbSoubor"),
+                 QStringLiteral("Vyhodnocení zkoušení | Přezkoušet ze &špatných odpovědí | "
+                                "Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
         QVERIFY(!Prvek<QLabel>(&z, "lbSNapovedou")->isVisibleTo(&z));
         QCOMPARE(Pomocnik::Prekryvy(&z), QStringList());
-        QCOMPARE(Prvek<QPushButton>(&z, "btnPrezkouset")->text(), QStringLiteral("Přezkoušet ze &špatných odpovědí"));
         QVERIFY(!Prvek<QWidget>(&z, "btnPrezkouset")->isEnabled());
-        QCOMPARE(Text(&z, "lbSoubor"), QStringLiteral("Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"));
         for (auto [protokol, text] : {std::pair{TResult::Protokol::Odmitnut, "Protokol z opravy zkoušení nebyl vytvořen"},
                                       std::pair{TResult::Protokol::Chyba,
                                                 "Protokol nebyl vytvořen - výsledek nelze zapsat do souboru výsledků"}})
@@ -241,9 +226,8 @@ private slots:
         // The evaluation: 1 right, 1 wrong, 1 hint, the record written; then the retry of 2 and 3.
         Vyhodnotit(
             [](QWidget *d) {
-                QCOMPARE(Text(d, "lbSpravne"), QStringLiteral("Správných odpovědí: 1"));
-                QCOMPARE(Text(d, "lbSNapovedou"), QStringLiteral("Použití nápovědy: 1"));
-                QCOMPARE(Text(d, "lbUspesnost"), QStringLiteral("Úspěšnost: 50%"));
+                QCOMPARE(Pomocnik::Texty(d, "lbSpravne lbSNapovedou lbUspesnost"),
+                         QStringLiteral("Správných odpovědí: 1 | Použití nápovědy: 1 | Úspěšnost: 50%"));
                 QCOMPARE(Pomocnik::UlozeneVysledky().size(), 1); // written before the dialog shows
             },
             "btnPrezkouset");
@@ -266,8 +250,8 @@ private slots:
         Dialogy::Test::Odpovedet(false);
         Vyhodnotit(
             [](QWidget *d) {
-                QCOMPARE(Text(d, "lbPocet"), QStringLiteral("Počet otázek: 2"));
-                QCOMPARE(Text(d, "lbSoubor"), QStringLiteral("Protokol z opravy procvičování nebyl vytvořen"));
+                QCOMPARE(Pomocnik::Texty(d, "lbPocet lbSoubor"),
+                         QStringLiteral("Počet otázek: 2 | Protokol z opravy procvičování nebyl vytvořen"));
                 QVERIFY(!Prvek<QWidget>(d, "btnPrezkouset")->isEnabled());
             },
             "btnOK");

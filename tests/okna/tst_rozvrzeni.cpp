@@ -1,4 +1,5 @@
-// Layout of a question: widths by picture range, heights from wrapped lines, stacking and gaps.
+// Layout of a question: widths by picture range, the note beside a picture, lines of a wrapped text.
+// How the texts stack is checked on screen by tst_prohlizeni.
 #include "app/rozvrzeni.h"
 
 #include <QTest>
@@ -50,19 +51,6 @@ private slots:
         for (int i = A; i <= D; ++i)
             QCOMPARE(v.texty[i].sirka, odpoved);
         QCOMPARE(v.texty[Poznamka].sirka, 597); // the note is never narrowed
-    }
-
-    void skladaniPodSebe()
-    {
-        const auto v = Rozvrhnout(17, Texty(150, 250, 1, 0, 1, 30), 0, 0, Radky);
-        const auto &t = v.texty;
-        QCOMPARE(t[Otazka], (Obdelnik{8, 24, 617, 36}));
-        QCOMPARE(t[A], (Obdelnik{45, 24 + 36 + 10, 580, 54}));
-        QCOMPARE(t[B].y, t[A].y + 54);
-        QCOMPARE(t[C].y, t[B].y + 18);
-        QCOMPARE(t[C].vyska, 0);
-        QCOMPARE(t[D].y, t[C].y);
-        QCOMPARE(t[Poznamka], (Obdelnik{25, t[D].y + 18 + 10, 597, 18}));
     }
 
     void poznamkaPodObrazkem()

@@ -1,6 +1,6 @@
 // The list of points-test protocols and the protocol window: which records are listed and
 // deleted, the protocol text, printing it and saving it as a text file.
-#include "pomocnik.h"
+#include "popisky.h"
 #include "zaznamy.h"
 
 #include "test/protokoltext.h"
@@ -26,36 +26,22 @@ class TestSeznamTestu : public QObject {
     {
         ZaznamProtokolu p = Pomocnik::Protokol(profil);
         p.PocetBodu = body;
-        QStringList odpoved, spravna, cisla;
-        for (int i = 1; i <= 25; ++i) {
-            spravna << QStringLiteral("A");
-            odpoved << QStringLiteral("A");
+        QStringList odpoved(25, QStringLiteral("A")), cisla;
+        for (int i = 1; i <= 25; ++i)
             cisla << QString::number(i * 30);
-        }
+        p.SpravnaOdpoved = Tokeny::Spojit(odpoved);
         odpoved[11] = QStringLiteral("BC");
         odpoved[24] = QString();
         p.Odpoved = Tokeny::Spojit(odpoved);
-        p.SpravnaOdpoved = Tokeny::Spojit(spravna);
         p.SkutCis = Tokeny::Spojit(cisla);
         p.Spravne = 23;
         return p;
     }
 
-    static QStringList Body(QTableView *grid)
-    {
-        QStringList b;
-        for (int r = 0; r < grid->model()->rowCount(); ++r)
-            b << grid->model()->index(r, 2).data().toString();
-        return b;
-    }
-
     static QStringList ProfilyVTabulce() { return Pomocnik::ProfilyTabulky(QStringLiteral("Protokoly")); }
 
-    static QList<bool> Tlacitka(QWidget *okno)
-    {
-        return {Prvek(okno, "btnDetail")->isEnabled(), Prvek(okno, "btnVymaz")->isEnabled(), Prvek(okno, "btnVymazVse")->isEnabled()};
-    }
-    inline static const QList<bool> Povoleno{true, true, true}, Zakazano{false, false, false};
+    // Which of the list's action buttons are enabled.
+    static QString Tlacitka(QWidget *okno) { return Pomocnik::Povolene(okno, "btnDetail btnVymaz btnVymazVse"); }
 
     static StavProgramu Profil(const QString &jmeno)
     {
@@ -103,7 +89,7 @@ private slots:
         TSeznamTestu seznam(s);
         QCOMPARE(seznam.windowTitle(), QStringLiteral("Seznam testů,   Uživatel: O'Brien"));
         QTableView *grid = Prvek<QTableView>(&seznam, "DBGrid1");
-        QCOMPARE(Body(grid), (QStringList{QStringLiteral("50"), QStringLiteral("52")}));
+        QCOMPARE(Pomocnik::Sloupec(&seznam, 2), (QStringList{QStringLiteral("50"), QStringLiteral("52")}));
         QStringList sloupce;
         for (int i = 0; i < grid->model()->columnCount(); ++i)
             sloupce << grid->model()->headerData(i, Qt::Horizontal).toString() + QStringLiteral(": ")
@@ -111,9 +97,9 @@ private slots:
         QCOMPARE(sloupce, (QStringList{QStringLiteral("Datum a čas: 14.3.2026 10:05:07"), QStringLiteral("Skupina: B"),
                                        QStringLiteral("Počet bodů: 50"), QStringLiteral("Verdikt: Prošel")}));
         QCOMPARE(grid->currentIndex().row(), 0);
-        QCOMPARE(Tlacitka(&seznam), Povoleno);
+        QCOMPARE(Tlacitka(&seznam), QStringLiteral("111"));
         const StavProgramu jiny = Profil(QStringLiteral("Jiný"));
-        QCOMPARE(Tlacitka(std::make_unique<TSeznamTestu>(jiny).get()), Zakazano);
+        QCOMPARE(Tlacitka(std::make_unique<TSeznamTestu>(jiny).get()), QStringLiteral("000"));
     }
 
     void mazani()
@@ -125,22 +111,22 @@ private slots:
         QTableView *grid = Prvek<QTableView>(&seznam, "DBGrid1");
         grid->setCurrentIndex(grid->model()->index(1, 0));
         Prvek<QPushButton>(&seznam, "btnVymaz")->click();
-        QCOMPARE(Body(grid), (QStringList{QStringLiteral("50"), QStringLiteral("53")}));
+        QCOMPARE(Pomocnik::Sloupec(&seznam, 2), (QStringList{QStringLiteral("50"), QStringLiteral("53")}));
         QCOMPARE(grid->currentIndex().row(), 1); // the next record is current
         Dialogy::Test::Odpovedet(false);
         Prvek<QPushButton>(&seznam, "btnVymazVse")->click();
-        QCOMPARE(Body(grid).size(), 2);
+        QCOMPARE(Pomocnik::Sloupec(&seznam, 2).size(), 2);
         QCOMPARE(Pomocnik::Zpravy(), QStringList{QStringLiteral("Otázka: Opravdu chcete smazat všechny záznamy?")});
         Prvek<QPushButton>(&seznam, "btnVymaz")->click();
-        QCOMPARE(Tlacitka(&seznam), Povoleno);
+        QCOMPARE(Tlacitka(&seznam), QStringLiteral("111"));
         Prvek<QPushButton>(&seznam, "btnVymaz")->click(); // the last record: nothing left to act on
-        QCOMPARE(Body(grid), QStringList());
-        QCOMPARE(Tlacitka(&seznam), Zakazano);
+        QCOMPARE(Pomocnik::Sloupec(&seznam, 2), QStringList());
+        QCOMPARE(Tlacitka(&seznam), QStringLiteral("000"));
         QCOMPARE(ProfilyVTabulce(), QStringList{QStringLiteral("Škola")});
         Dialogy::Test::Odpovedet(true);
         TSeznamTestu seznamSkoly(skola);
         Prvek<QPushButton>(&seznamSkoly, "btnVymazVse")->click();
-        QCOMPARE(Body(Prvek<QTableView>(&seznamSkoly, "DBGrid1")), QStringList());
+        QCOMPARE(Pomocnik::Sloupec(&seznamSkoly, 2), QStringList());
         QVERIFY(!Tabulka::Existuje(QStringLiteral("Protokoly")) || ProfilyVTabulce().isEmpty());
     }
 
