@@ -44,28 +44,35 @@ class TestTabulka : public QObject {
 
     static QStringList Profily(Tabulka &t) { return Pomocnik::HodnotyPole(t, QStringLiteral("Profil")); }
 
-    static void Sql(const QString &soubor, const char *sql)
+    using Spojeni = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
+
+    // The engine's own connection to the file, closed with the object.
+    static Spojeni Pripojit(const QString &soubor, int priznaky = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
     {
         sqlite3 *db = nullptr;
-        QCOMPARE(sqlite3_open(QFile::encodeName(soubor).constData(), &db), SQLITE_OK);
+        sqlite3_open_v2(QFile::encodeName(soubor).constData(), &db, priznaky, nullptr);
+        return Spojeni(db, &sqlite3_close);
+    }
+
+    static void Sql(sqlite3 *db, const char *sql)
+    {
         char *chyba = nullptr;
         const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &chyba);
         const QByteArray text = chyba ? QByteArray(chyba) : QByteArray();
         sqlite3_free(chyba);
-        sqlite3_close(db);
         QVERIFY2(rc == SQLITE_OK, text.constData());
     }
+
+    static void Sql(const QString &soubor, const char *sql) { Sql(Pripojit(soubor).get(), sql); }
 
     // Many records at once, in one transaction of the engine's own: storing each through the table
     // would wait for the disk once per record. Record i gets the profile jmena[i % size], the count i
     // and the memo "memo i".
     static void Naplnit(const QString &tabulka, int pocet, const QStringList &jmena)
     {
-        sqlite3 *db = nullptr;
-        QCOMPARE(sqlite3_open(QFile::encodeName(tabulka + QStringLiteral(".DB")).constData(), &db), SQLITE_OK);
-        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> zavrit(db, &sqlite3_close);
-        const QByteArray pripojit = "ATTACH '" + QFile::encodeName(tabulka + QStringLiteral(".MB")) + "' AS mb; BEGIN";
-        QCOMPARE(sqlite3_exec(db, pripojit.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        const Spojeni spojeni = Pripojit(tabulka + QStringLiteral(".DB"));
+        sqlite3 *db = spojeni.get();
+        Sql(db, ("ATTACH '" + QFile::encodeName(tabulka + QStringLiteral(".MB")) + "' AS mb; BEGIN").constData());
         sqlite3_stmt *zaznam = nullptr, *memo = nullptr;
         QCOMPARE(sqlite3_prepare_v2(db, "INSERT INTO zaznamy(Profil, \"Počet\") VALUES(?, ?)", -1, &zaznam, nullptr), SQLITE_OK);
         QCOMPARE(sqlite3_prepare_v2(db, "INSERT INTO mb.memo(id, \"Poznámka\") VALUES(?, ?)", -1, &memo, nullptr), SQLITE_OK);
@@ -83,45 +90,33 @@ class TestTabulka : public QObject {
         }
         sqlite3_finalize(zaznam);
         sqlite3_finalize(memo);
-        QCOMPARE(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        Sql(db, "COMMIT");
     }
 
     static int PocetRadku(const QString &soubor, const char *tabulka)
     {
-        sqlite3 *db = nullptr;
-        sqlite3_open_v2(QFile::encodeName(soubor).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        const Spojeni db = Pripojit(soubor, SQLITE_OPEN_READONLY);
         sqlite3_stmt *s = nullptr;
-        sqlite3_prepare_v2(db, (QByteArray("SELECT count(*) FROM ") + tabulka).constData(), -1, &s, nullptr);
+        sqlite3_prepare_v2(db.get(), (QByteArray("SELECT count(*) FROM ") + tabulka).constData(), -1, &s, nullptr);
         const int pocet = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
         sqlite3_finalize(s);
-        sqlite3_close(db);
         return pocet;
-    }
-
-    // Every file of the working directory with its bytes.
-    static QMap<QString, QByteArray> Adresar()
-    {
-        QMap<QString, QByteArray> soubory;
-        for (const QString &jmeno : QDir().entryList(QDir::Files | QDir::Hidden))
-            soubory.insert(jmeno, Obsah(jmeno));
-        return soubory;
     }
 
     // Copies the database zdroj to cil in the middle of a write whose pages already reached the
     // file, together with its journal: the pair a writer killed half-way leaves behind.
     static void SHorkymZurnalem(const QString &zdroj, const char *vlozit, const QString &cil)
     {
-        sqlite3 *db = nullptr;
-        QCOMPARE(sqlite3_open(QFile::encodeName(zdroj).constData(), &db), SQLITE_OK);
-        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> zavrit(db, &sqlite3_close);
-        QCOMPARE(sqlite3_exec(db, "PRAGMA cache_size = 10; BEGIN", nullptr, nullptr, nullptr), SQLITE_OK);
+        const Spojeni spojeni = Pripojit(zdroj);
+        sqlite3 *db = spojeni.get();
+        Sql(db, "PRAGMA cache_size = 10; BEGIN");
         for (int i = 0; i < 300; ++i)
-            QCOMPARE(sqlite3_exec(db, vlozit, nullptr, nullptr, nullptr), SQLITE_OK);
+            Sql(db, vlozit);
         const QString zurnal = zdroj + QStringLiteral("-journal");
         QVERIFY(QFileInfo(zurnal).size() > 0);
         QVERIFY(QFile::copy(zdroj, cil));
         QVERIFY(QFile::copy(zurnal, cil + QStringLiteral("-journal")));
-        QCOMPARE(sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+        Sql(db, "ROLLBACK");
     }
 
 private slots:
@@ -342,7 +337,7 @@ private slots:
         QFETCH(Priprava, priprava);
         QFETCH(QString, zprava);
         priprava();
-        const QMap<QString, QByteArray> pred = Adresar();
+        const QMap<QString, QByteArray> pred = Pomocnik::Snimek();
         Tabulka t(QStringLiteral("Vysledky"));
         try {
             t.Otevrit();
@@ -353,7 +348,7 @@ private slots:
         QVERIFY(!t.Otevreno());
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, t.Otevrit(true));
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku()));
-        QCOMPARE(Adresar(), pred);
+        QCOMPARE(Pomocnik::Snimek(), pred);
     }
 
     void souborJenProCteni()
