@@ -110,7 +110,7 @@ private slots:
             const QString vse = k.chyby.join(u'\n');
             QVERIFY2(k.chyby.size() == 1 && vse.startsWith(QStringLiteral("%1: otázka %2: ").arg(q.soubor).arg(p.cislo))
                          && vse.contains(QString::fromUtf8(p.zprava)),
-                     qPrintable(vse));
+                     qPrintable(QString::fromUtf8(p.zprava) + QStringLiteral(": ") + vse));
             QVERIFY(!k.chybejici.isEmpty()); // an incomplete bank: no count or coverage check
         }
     }
