@@ -42,6 +42,17 @@ class TestTabulka : public QObject {
         t.Ulozit();
     }
 
+    // A new table of the result fields with a record of each profile given, record i counting i
+    // with the memo "memo i"; closed again.
+    static void Zalozit(const QString &jmeno, const QStringList &profily)
+    {
+        Tabulka::Vytvorit(jmeno, PoleVysledku());
+        Tabulka t(jmeno);
+        t.Otevrit();
+        for (int i = 0; i < profily.size(); ++i)
+            Pridat(t, profily[i], i, QStringLiteral("memo %1").arg(i));
+    }
+
     static QStringList Profily(Tabulka &t) { return Pomocnik::HodnotyPole(t, QStringLiteral("Profil")); }
 
     using Spojeni = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
@@ -188,13 +199,9 @@ private slots:
 
     void smazaniFiltrovanehoPohleduNechaOstatni()
     {
-        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        Zalozit(QStringLiteral("Vysledky"), QStringLiteral("a b a c a b").split(u' '));
         Tabulka t(QStringLiteral("Vysledky"));
         t.Otevrit();
-        const QStringList poradi{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("a"),
-                                 QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")};
-        for (int i = 0; i < poradi.size(); ++i)
-            Pridat(t, poradi[i], i, QStringLiteral("memo %1").arg(i));
         t.NastavitFiltr(QStringLiteral("Profil = 'a'"));
         t.NastavitFiltrovani(true);
         t.PrejitNa(1);
@@ -239,12 +246,7 @@ private slots:
 
     void prerusenyZapisNenechaPulZaznam()
     {
-        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
-        {
-            Tabulka t(QStringLiteral("Vysledky"));
-            t.Otevrit();
-            Pridat(t, QStringLiteral("celý"), 1, QStringLiteral("text"));
-        }
+        Zalozit(QStringLiteral("Vysledky"), {QStringLiteral("celý")});
         // Break the memo file so that the second half of the next record cannot be written.
         Sql(QStringLiteral("Vysledky.MB"), "CREATE TRIGGER zadny BEFORE INSERT ON memo BEGIN SELECT RAISE(ABORT, 'disk plný'); END");
         Tabulka t(QStringLiteral("Vysledky"));
@@ -305,16 +307,12 @@ private slots:
         QTest::newRow("cizí log vedle") << Priprava(tabulka([] {
             QVERIFY(Pomocnik::Zapsat(QStringLiteral("Vysledky.MB-wal"), QByteArray(4096, '\x37')));
         })) << QStringLiteral("Vysledky.MB-wal");
-        QTest::newRow("zaměněné") << Priprava(tabulka([] {
-            {
-                Tabulka t(QStringLiteral("Vysledky"));
-                t.Otevrit();
-                Pridat(t, QStringLiteral("Jan"), 1, QStringLiteral("memo"));
-            }
+        QTest::newRow("zaměněné") << Priprava([] {
+            Zalozit(QStringLiteral("Vysledky"), {QStringLiteral("Jan")});
             QVERIFY(QFile::rename(QStringLiteral("Vysledky.DB"), QStringLiteral("x")));
             QVERIFY(QFile::rename(QStringLiteral("Vysledky.MB"), QStringLiteral("Vysledky.DB")));
             QVERIFY(QFile::rename(QStringLiteral("x"), QStringLiteral("Vysledky.MB")));
-        })) << QStringLiteral("zaměněné");
+        }) << QStringLiteral("zaměněné");
         QTest::newRow("memo jiné tabulky") << Priprava(tabulka([] {
             Tabulka::Vytvorit(QStringLiteral("Protokoly"), {{QStringLiteral("Profil"), TypPole::Retezec, 30},
                                                            {QStringLiteral("Protokol"), TypPole::Memo, 0}});
@@ -353,12 +351,7 @@ private slots:
 
     void souborJenProCteni()
     {
-        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
-        {
-            Tabulka t(QStringLiteral("Vysledky"));
-            t.Otevrit();
-            Pridat(t, QStringLiteral("a"), 1);
-        }
+        Zalozit(QStringLiteral("Vysledky"), {QStringLiteral("a")});
         const QByteArray pred = Obsah(QStringLiteral("Vysledky.DB"));
         Tabulka t(QStringLiteral("Vysledky"));
         t.Otevrit(true);
@@ -371,13 +364,7 @@ private slots:
 
     void vlastniTabulkaSHorkymZurnalemSeVratiZpet()
     {
-        Tabulka::Vytvorit(QStringLiteral("Zdroj"), PoleVysledku());
-        {
-            Tabulka t(QStringLiteral("Zdroj"));
-            t.Otevrit();
-            for (int i = 0; i < 3; ++i)
-                Pridat(t, QStringLiteral("Jan"), i, QStringLiteral("memo %1").arg(i));
-        }
+        Zalozit(QStringLiteral("Zdroj"), QStringList(3, QStringLiteral("Jan")));
         SHorkymZurnalem(QStringLiteral("Zdroj.DB"),
                         "INSERT INTO zaznamy(Profil) VALUES('nedopsany ' || hex(randomblob(1000)))",
                         QStringLiteral("Vysledky.DB"));
