@@ -129,38 +129,23 @@ private slots:
         QTest::addColumn<QStringList>("kody");
         QTest::addColumn<QList<QPointF>>("body");
         QTest::addColumn<QString>("barva");
-
-        const QStringList vystrazne{QStringLiteral("A1a"), QStringLiteral("A3"),  QStringLiteral("A11"),
-                                    QStringLiteral("A22"), QStringLiteral("A30"), QStringLiteral("P1")};
-        QTest::newRow("trojúhelník: červený lem")
-            << vystrazne << QList<QPointF>{{50, 15}, {12, 85}, {88, 85}, {50, 85}} << Cervena;
-        QTest::newRow("trojúhelník: bílé rohy nahoře") << vystrazne << QList<QPointF>{{12, 20}, {88, 20}, {2, 2}} << Bila;
-
-        const QStringList dejPrednost{QStringLiteral("P4"), QStringLiteral("P5")};
-        QTest::newRow("obrácený trojúhelník: lem") << dejPrednost << QList<QPointF>{{12, 15}, {88, 15}, {50, 84}} << Cervena;
-        QTest::newRow("obrácený trojúhelník: rohy dole") << dejPrednost << QList<QPointF>{{12, 80}, {88, 80}} << Bila;
-
-        const QStringList zakazove{QStringLiteral("B1"), QStringLiteral("B4"), QStringLiteral("B20a"), QStringLiteral("B28"),
-                                   QStringLiteral("P7")};
-        QTest::newRow("zákazový kruh: červený prstenec")
-            << zakazove << QList<QPointF>{{50, 8}, {50, 92}, {8, 50}, {92, 50}} << Cervena;
-        QTest::newRow("zákazový kruh: bílé rohy") << zakazove << QList<QPointF>{{4, 4}, {96, 96}} << Bila;
-
-        const QStringList prikazove{QStringLiteral("C1"), QStringLiteral("C2a"), QStringLiteral("C6a"), QStringLiteral("C10a")};
-        QTest::newRow("příkazový kruh: modrý") << prikazove << QList<QPointF>{{8, 50}, {92, 50}, {22, 22}, {78, 78}} << Modra;
-        QTest::newRow("příkazový kruh: bílé rohy") << prikazove << QList<QPointF>{{4, 4}, {96, 4}} << Bila;
-
-        QTest::newRow("informativní čtverec")
-            << QStringList{QStringLiteral("IP2"), QStringLiteral("IP6"), QStringLiteral("IP11a"), QStringLiteral("P8"),
-                           QStringLiteral("IZ1a")}
-            << QList<QPointF>{{12, 50}, {88, 50}, {50, 88}} << Modra;
-
-        QTest::newRow("osmiúhelník STOP") << QStringList{QStringLiteral("P6")} << QList<QPointF>{{50, 12}, {12, 50}, {24, 24}}
-                                          << Cervena;
-        QTest::newRow("hlavní pozemní komunikace: žlutý střed")
-            << QStringList{QStringLiteral("P2")} << QList<QPointF>{{50, 50}, {40, 40}} << Zluta;
-        QTest::newRow("hlavní pozemní komunikace: bílý okraj")
-            << QStringList{QStringLiteral("P2")} << QList<QPointF>{{50, 12}, {2, 2}} << Bila;
+        const auto radek = [](const char *nazev, const char *kody, const QList<QPointF> &body, const QString &barva) {
+            QTest::newRow(nazev) << QString::fromLatin1(kody).split(u' ') << body << barva;
+        };
+        const char *vystrazne = "A1a A3 A11 A22 A30 P1", *dejPrednost = "P4 P5", *zakazove = "B1 B4 B20a B28 P7",
+                   *prikazove = "C1 C2a C6a C10a";
+        radek("trojúhelník: červený lem", vystrazne, {{50, 15}, {12, 85}, {88, 85}, {50, 85}}, Cervena);
+        radek("trojúhelník: bílé rohy nahoře", vystrazne, {{12, 20}, {88, 20}, {2, 2}}, Bila);
+        radek("obrácený trojúhelník: lem", dejPrednost, {{12, 15}, {88, 15}, {50, 84}}, Cervena);
+        radek("obrácený trojúhelník: rohy dole", dejPrednost, {{12, 80}, {88, 80}}, Bila);
+        radek("zákazový kruh: červený prstenec", zakazove, {{50, 8}, {50, 92}, {8, 50}, {92, 50}}, Cervena);
+        radek("zákazový kruh: bílé rohy", zakazove, {{4, 4}, {96, 96}}, Bila);
+        radek("příkazový kruh: modrý", prikazove, {{8, 50}, {92, 50}, {22, 22}, {78, 78}}, Modra);
+        radek("příkazový kruh: bílé rohy", prikazove, {{4, 4}, {96, 4}}, Bila);
+        radek("informativní čtverec", "IP2 IP6 IP11a P8 IZ1a", {{12, 50}, {88, 50}, {50, 88}}, Modra);
+        radek("osmiúhelník STOP", "P6", {{50, 12}, {12, 50}, {24, 24}}, Cervena);
+        radek("hlavní pozemní komunikace: žlutý střed", "P2", {{50, 50}, {40, 40}}, Zluta);
+        radek("hlavní pozemní komunikace: bílý okraj", "P2", {{50, 12}, {2, 2}}, Bila);
     }
 
     void ramecekOdpovidaRodine()
