@@ -164,21 +164,18 @@ private slots:
 
     void filtryAPocitani()
     {
-        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        Zalozit(QStringLiteral("Vysledky"), QStringLiteral("Jan's|Default|Jan's|Default|Jan's|Default").split(u'|'));
         Tabulka t(QStringLiteral("Vysledky"));
         t.Otevrit();
-        for (int i = 1; i <= 6; ++i)
-            Pridat(t, i % 2 ? QStringLiteral("Jan's") : QStringLiteral("Default"), i);
-
-        t.NastavitPredikat([](const Zaznam &z) { return z.Cislo(QStringLiteral("Počet")) > 2; });
+        t.NastavitPredikat([](const Zaznam &z) { return z.Cislo(QStringLiteral("Počet")) > 1; });
         QCOMPARE(t.PocetZaznamu(), 6); // filtering still off
         t.NastavitFiltrovani(true);
         QCOMPARE(t.PocetZaznamu(), 4);
-        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 3);
+        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 2);
         t.Posunout(2);
-        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 5);
+        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 4);
         t.Posunout(10);
-        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 6);
+        QCOMPARE(t.Cislo(QStringLiteral("Počet")), 5);
 
         t.NastavitPredikat({});
         t.NastavitFiltr(QStringLiteral("Profil = 'Jan''s'"));
