@@ -28,6 +28,16 @@ struct Radek {
 };
 const std::vector<Radek> Plan{{{1}, 10, 3}, {{2}, 4, 2}, {{3, 5}, 2, 1}, {{6}, 5, 2}, {{4}, 1, 3}, {{7}, 3, 4}};
 
+// Every question of the bank that group B may draw.
+QList<int> OtazkyB(const BankaOtazek &banka)
+{
+    QList<int> otazky;
+    for (int n = 1; n <= Kategorie::NejvyssiCislo; ++n)
+        if (banka.SkupinaOtazky(n).contains(u'B'))
+            otazky.append(n);
+    return otazky;
+}
+
 // The pass rate of tests composed and answered without the estimate's code: each row's questions
 // a uniform choice without repetition among the bank's questions of group B, each answered right
 // with its true chance, passed at 56 points.
@@ -38,9 +48,8 @@ double SimulovanaUspesnost(const BankaOtazek &banka, const Odhad::Sance &sance, 
     std::vector<std::vector<int>> zasoby;
     for (const Radek &r : Plan) {
         zasoby.emplace_back();
-        for (int n = 1; n <= Kategorie::NejvyssiCislo; ++n)
-            if (banka.SkupinaOtazky(n).contains(u'B')
-                && std::find(r.kategorie.begin(), r.kategorie.end(), Kategorie::KategorieOtazky(n)) != r.kategorie.end())
+        for (int n : OtazkyB(banka))
+            if (std::find(r.kategorie.begin(), r.kategorie.end(), Kategorie::KategorieOtazky(n)) != r.kategorie.end())
                 zasoby.back().push_back(n);
     }
     int prosle = 0;
@@ -69,16 +78,6 @@ Odhad::Sance BetaZak(double a, double b, quint64 seme)
         p = gx / (gx + y(g));
     }
     return sance;
-}
-
-// Every question of the bank that group B may draw.
-QList<int> OtazkyB(const BankaOtazek &banka)
-{
-    QList<int> otazky;
-    for (int n = 1; n <= Kategorie::NejvyssiCislo; ++n)
-        if (banka.SkupinaOtazky(n).contains(u'B'))
-            otazky.append(n);
-    return otazky;
 }
 
 void Vsechny(PametProfilu &pamet, const QList<int> &otazky, Odpovedi::Vysledek vysledek, const QDateTime &kdy)

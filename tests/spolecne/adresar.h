@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 
 namespace Pomocnik {
@@ -25,6 +26,15 @@ inline bool Zapsat(const QString &soubor, const QByteArray &obsah)
 inline QStringList Soubory(const QString &adresar = QStringLiteral("."))
 {
     return QDir(adresar).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Every file of a directory, the working one when none is named, with its bytes.
+inline QMap<QString, QByteArray> Snimek(const QString &adresar = QStringLiteral("."))
+{
+    QMap<QString, QByteArray> soubory;
+    for (const QString &jmeno : Soubory(adresar))
+        soubory.insert(jmeno, Obsah(QDir(adresar).filePath(jmeno)));
+    return soubory;
 }
 
 // Copies the directory z with everything under it into kam.
