@@ -33,7 +33,8 @@ std::optional<QDate> Precist(const QString &profil)
     if (t.PocetZaznamu() == 0)
         return std::nullopt;
     t.PrejitNa(t.PocetZaznamu() - 1);
-    const QDate den = t.Hodnota(DenZkousky).toDate();
+    QDate den;
+    t.Precist(DenZkousky, den);
     return den.isValid() ? std::optional<QDate>(den) : std::nullopt;
 }
 
