@@ -43,20 +43,26 @@ bool CasZKodu(qint64 kod, QDate &datum, QTime &cas)
     return datum.isValid() && cas.isValid();
 }
 
-void Zapsat(const QString &profil, const Odpoved &odpoved)
+void Zapsat(const QString &profil, const Odpoved &odpoved) { Zapsat(profil, QList<Odpoved>{odpoved}); }
+
+void Zapsat(const QString &profil, const QList<Odpoved> &odpovedi, const std::function<void(const Odpoved &)> &ulozena)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
         Tabulka::Zalozit(JmenoTabulky, PoleTabulky(), {RejstrikTabulky()});
     Tabulka t(JmenoTabulky);
     Otevrit(t);
     t.ZajistitRejstrik(RejstrikTabulky());
-    t.Vlozit();
-    t.Nastavit(Pole::Profil, profil);
-    t.Nastavit(Pole::Otazka, odpoved.otazka);
-    t.Nastavit(Pole::DatumACas, KodCasu(odpoved.datum, odpoved.cas));
-    t.Nastavit(Pole::Vysledek, static_cast<int>(odpoved.vysledek));
-    t.Nastavit(Pole::Zdroj, static_cast<int>(odpoved.zdroj));
-    t.Ulozit();
+    for (const Odpoved &odpoved : odpovedi) {
+        t.Vlozit();
+        t.Nastavit(Pole::Profil, profil);
+        t.Nastavit(Pole::Otazka, odpoved.otazka);
+        t.Nastavit(Pole::DatumACas, KodCasu(odpoved.datum, odpoved.cas));
+        t.Nastavit(Pole::Vysledek, static_cast<int>(odpoved.vysledek));
+        t.Nastavit(Pole::Zdroj, static_cast<int>(odpoved.zdroj));
+        t.Ulozit();
+        if (ulozena)
+            ulozena(odpoved);
+    }
 }
 
 void Precist(const QString &profil, const std::function<void(const Odpoved &)> &odpoved, int *preskoceno)
