@@ -159,9 +159,8 @@ void Tabulka::ZajistitRejstrik(const QStringList &pole)
         if (m_pole[IndexPoleNeboChyba(p)].typ == TypPole::Memo)
             throw ChybaTabulky(Zprava(m_jmeno, QStringLiteral("podle pole %1 nelze řadit").arg(p)));
     // Asked first, so that a table that has it is never written to for it.
-    Dotaz d = Pripravit(m_db, m_jmeno,
-                        QStringLiteral("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?"));
-    Navazat(d.get(), 1, JmenoRejstriku(pole));
+    Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("SELECT 1 FROM main.sqlite_master WHERE type = 'index' AND name = ?"),
+                        {JmenoRejstriku(pole)});
     const int krok = sqlite3_step(d.get());
     if (krok == SQLITE_ROW)
         return;
@@ -248,9 +247,7 @@ QString Tabulka::DotazNaPohled(const QString &sloupce, QVariantList &parametry, 
 void Tabulka::PrecistRadky(const QString &sql, const QVariantList &parametry,
                            const std::function<void(qint64, Hodnoty &)> &radek) const
 {
-    Dotaz d = Pripravit(m_db, m_jmeno, sql);
-    for (int i = 0; i < parametry.size(); ++i)
-        Navazat(d.get(), i + 1, parametry[i]);
+    Dotaz d = Pripravit(m_db, m_jmeno, sql, parametry);
     Hodnoty hodnoty(m_pole.size());
     int krok;
     while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {
@@ -307,11 +304,9 @@ void Tabulka::VybratPohled()
             pruchod.sloupecPole[i] = sloupec++;
         }
         QVariantList parametry;
-        Dotaz d = Pripravit(m_db, m_jmeno,
-                            posledni ? DotazNaPohled(sloupce, parametry, QStringLiteral("id > ?"), *posledni)
-                                     : DotazNaPohled(sloupce, parametry));
-        for (int i = 0; i < parametry.size(); ++i)
-            Navazat(d.get(), i + 1, parametry[i]);
+        const QString sql = posledni ? DotazNaPohled(sloupce, parametry, QStringLiteral("id > ?"), *posledni)
+                                     : DotazNaPohled(sloupce, parametry);
+        Dotaz d = Pripravit(m_db, m_jmeno, sql, parametry);
         pruchod.radek = d.get();
         pruchod.rozsirit = false;
         int krok;
@@ -335,9 +330,8 @@ const std::vector<qint64> &Tabulka::Pohled() const
 {
     if (!m_pohledPlatny && m_db) {
         QVariantList parametry;
-        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry));
-        for (int i = 0; i < parametry.size(); ++i)
-            Navazat(d.get(), i + 1, parametry[i]);
+        const QString sql = DotazNaPohled(QStringLiteral("id"), parametry);
+        Dotaz d = Pripravit(m_db, m_jmeno, sql, parametry);
         std::vector<qint64> ids;
         int krok;
         while ((krok = sqlite3_step(d.get())) == SQLITE_ROW)
@@ -492,9 +486,8 @@ void Tabulka::ProjitPohled(const QStringList &pole, const std::function<void(con
     if (ids && ids->empty())
         return;
     QVariantList parametry;
-    Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(sloupce, parametry));
-    for (int i = 0; i < parametry.size(); ++i)
-        Navazat(d.get(), i + 1, parametry[i]);
+    const QString sql = DotazNaPohled(sloupce, parametry);
+    Dotaz d = Pripravit(m_db, m_jmeno, sql, parametry);
     auto dalsi = ids ? ids->begin() : std::vector<qint64>::const_iterator();
     int krok;
     while ((krok = sqlite3_step(d.get())) == SQLITE_ROW) {

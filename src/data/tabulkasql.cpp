@@ -85,6 +85,8 @@ Dotaz Pripravit(sqlite3 *db, const QString &tabulka, const QString &sql)
     return Dotaz(s);
 }
 
+namespace {
+
 void Navazat(sqlite3_stmt *s, int i, const QVariant &v)
 {
     if (!v.isValid() || v.isNull()) {
@@ -95,6 +97,16 @@ void Navazat(sqlite3_stmt *s, int i, const QVariant &v)
         const QByteArray utf8 = v.toString().toUtf8();
         sqlite3_bind_text(s, i, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
     }
+}
+
+} // namespace
+
+Dotaz Pripravit(sqlite3 *db, const QString &tabulka, const QString &sql, const QVariantList &parametry)
+{
+    Dotaz d = Pripravit(db, tabulka, sql);
+    for (int i = 0; i < parametry.size(); ++i)
+        Navazat(d.get(), i + 1, parametry[i]);
+    return d;
 }
 
 QVariant Sloupec(sqlite3_stmt *s, int i)

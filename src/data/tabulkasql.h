@@ -46,7 +46,8 @@ QString ChybaEnginu(sqlite3 *db);
 // Runs one statement without results on a connection; throws with the engine's text.
 void Provest(sqlite3 *db, const QString &tabulka, const char *sql);
 Dotaz Pripravit(sqlite3 *db, const QString &tabulka, const QString &sql);
-void Navazat(sqlite3_stmt *s, int i, const QVariant &v);
+// The statement with its parameters bound in order, from the first.
+Dotaz Pripravit(sqlite3 *db, const QString &tabulka, const QString &sql, const QVariantList &parametry);
 QVariant Sloupec(sqlite3_stmt *s, int i);
 int PragmaCislo(sqlite3 *db, const QString &tabulka, const QString &sql);
 // The index over the fields is named after them.

@@ -45,9 +45,8 @@ bool Tabulka::Prijmout(const Zaznam &z) const
 {
     if (VyrazFiltrujePole()) {
         QVariantList parametry;
-        Dotaz d = Pripravit(m_db, m_jmeno, DotazNaPohled(QStringLiteral("id"), parametry, QStringLiteral("id = ?"), z.m_id));
-        for (int i = 0; i < parametry.size(); ++i)
-            Navazat(d.get(), i + 1, parametry[i]);
+        const QString sql = DotazNaPohled(QStringLiteral("id"), parametry, QStringLiteral("id = ?"), z.m_id);
+        Dotaz d = Pripravit(m_db, m_jmeno, sql, parametry);
         const int krok = sqlite3_step(d.get());
         if (krok != SQLITE_ROW && krok != SQLITE_DONE)
             throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
@@ -77,17 +76,15 @@ void Tabulka::Ulozit()
     Transakce t(m_db, m_jmeno);
     Dotaz vlozit = Pripravit(m_db, m_jmeno,
                              sloupce.isEmpty() ? QStringLiteral("INSERT INTO zaznamy DEFAULT VALUES")
-                                               : QStringLiteral("INSERT INTO zaznamy(%1) VALUES(%2)").arg(sloupce, otazniky));
-    for (int i = 0; i < hodnoty.size(); ++i)
-        Navazat(vlozit.get(), i + 1, hodnoty[i]);
+                                               : QStringLiteral("INSERT INTO zaznamy(%1) VALUES(%2)").arg(sloupce, otazniky),
+                             hodnoty);
     if (sqlite3_step(vlozit.get()) != SQLITE_DONE)
         throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
     const qint64 id = sqlite3_last_insert_rowid(m_db);
+    hodnotyMemo.prepend(QVariant(static_cast<qlonglong>(id)));
     Dotaz memo = Pripravit(m_db, m_jmeno,
-                           QStringLiteral("INSERT INTO mb.memo(id%1) VALUES(?%2)").arg(sloupceMemo, otaznikyMemo));
-    sqlite3_bind_int64(memo.get(), 1, id);
-    for (int i = 0; i < hodnotyMemo.size(); ++i)
-        Navazat(memo.get(), i + 2, hodnotyMemo[i]);
+                           QStringLiteral("INSERT INTO mb.memo(id%1) VALUES(?%2)").arg(sloupceMemo, otaznikyMemo),
+                           hodnotyMemo);
     if (sqlite3_step(memo.get()) != SQLITE_DONE)
         throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
     t.Potvrdit();
@@ -138,9 +135,8 @@ void Tabulka::SmazatPohled()
         for (const QString &tabulka : {QStringLiteral("mb.memo"), QStringLiteral("main.zaznamy")}) {
             QVariantList parametry;
             const QString vyber = DotazNaPohled(QStringLiteral("id"), parametry);
-            Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("DELETE FROM %1 WHERE id IN (%2)").arg(tabulka, vyber));
-            for (int i = 0; i < parametry.size(); ++i)
-                Navazat(d.get(), i + 1, parametry[i]);
+            Dotaz d = Pripravit(m_db, m_jmeno, QStringLiteral("DELETE FROM %1 WHERE id IN (%2)").arg(tabulka, vyber),
+                                parametry);
             if (sqlite3_step(d.get()) != SQLITE_DONE)
                 throw ChybaTabulky(Zprava(m_jmeno, ChybaEnginu(m_db)));
         }

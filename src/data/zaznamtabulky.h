@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/filtrvyraz.h"
 #include "data/tabulka.h"
 
 #include <QList>
@@ -9,6 +10,24 @@
 // fields, pole(z, f), which calls f(field name, member) for every field: the one list of fields
 // that writing and reading go by.
 namespace ZaznamTabulky {
+
+// The field Profil of every table that keeps records per profile: the name cut to this size.
+inline constexpr int DelkaProfilu = 30;
+
+// The expression filter on one profile's records, the name cut as the store cut it.
+inline QString FiltrProfilu(const QString &profil)
+{
+    return QStringLiteral("Profil = ") + LiteralFiltru(profil.left(DelkaProfilu));
+}
+
+// Opens the table and refuses it, before anything is read from it or written to it, when its fields
+// are not these; coDrzi names its records in the message ("odpovědí").
+inline void OtevritOverenou(Tabulka &t, const QList<DefinicePole> &pole, const QString &coDrzi)
+{
+    t.Otevrit();
+    if (t.Pole() != pole)
+        throw ChybaTabulky(QStringLiteral("Tabulka %1: pole tabulky nejsou pole %2").arg(t.Jmeno(), coDrzi));
+}
 
 // Appends z to the table, creating the table with its definitions first when there is none
 // (Tabulka::Zalozit). The record is stored whole or not at all; throws ChybaTabulky.

@@ -6,10 +6,18 @@ namespace Vysledky {
 
 QList<DefinicePole> PoleTabulky()
 {
-    return {{TypTestu, TypPole::Retezec, 15},   {Profil, TypPole::Retezec, 30},    {Datum, TypPole::Datum, 0},
-            {Cas, TypPole::Cas, 0},             {Skupina, TypPole::Retezec, 2},    {Kategorie, TypPole::Retezec, 7},
-            {PocetOtazek, TypPole::Cele, 0},    {Spatne, TypPole::Cele, 0},        {SpatneCisla, TypPole::Memo, 0},
-            {SNapovedou, TypPole::Cele, 0},     {SNapovedouCisla, TypPole::Memo, 0}, {Uspesnost, TypPole::Cele, 0}};
+    return {{TypTestu, TypPole::Retezec, 15},
+            {Profil, TypPole::Retezec, ZaznamTabulky::DelkaProfilu},
+            {Datum, TypPole::Datum, 0},
+            {Cas, TypPole::Cas, 0},
+            {Skupina, TypPole::Retezec, 2},
+            {Kategorie, TypPole::Retezec, 7},
+            {PocetOtazek, TypPole::Cele, 0},
+            {Spatne, TypPole::Cele, 0},
+            {SpatneCisla, TypPole::Memo, 0},
+            {SNapovedou, TypPole::Cele, 0},
+            {SNapovedouCisla, TypPole::Memo, 0},
+            {Uspesnost, TypPole::Cele, 0}};
 }
 
 QString TextTypu(DruhBehu druh)

@@ -19,7 +19,7 @@ QString JmenoPole(Pole pole)
 QList<DefinicePole> PoleTabulky()
 {
     return {
-        {JmenoPole(Profil), TypPole::Retezec, DelkaProfilu},
+        {JmenoPole(Profil), TypPole::Retezec, ZaznamTabulky::DelkaProfilu},
         {JmenoPole(DatumACas), TypPole::DatumCas, 0},
         {JmenoPole(Skupina), TypPole::Retezec, 2},
         {JmenoPole(DelkaTestu), TypPole::Retezec, 5},
@@ -54,7 +54,7 @@ std::array<QString, 4> Mema(const PolozkyTestu &polozky)
 ZaznamProtokolu Zaznam(const Udaje &u)
 {
     const std::array<QString, 4> mema = Mema(u.polozky);
-    return {u.profil.left(DelkaProfilu),
+    return {u.profil.left(ZaznamTabulky::DelkaProfilu),
             u.datumACas,
             u.skupina,
             VysledekTestu::CasNaText(PlanTestu::CasTestuSekund - u.zbyvaSekund),

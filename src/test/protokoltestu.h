@@ -36,8 +36,6 @@ QString JmenoPole(Pole pole);
 // The twelve fields in their stored order.
 QList<DefinicePole> PoleTabulky();
 
-inline constexpr int DelkaProfilu = 30;
-
 // "Prošel" when the points reach the minimum, otherwise "Neprošel".
 QString TextVerdiktu(int pocetBodu, int minPocetBodu);
 

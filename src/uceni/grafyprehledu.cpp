@@ -40,14 +40,6 @@ const QColor Seda(176, 176, 176), Oranzova(232, 163, 61), Zelena(76, 175, 80), M
 QString Datum(const QDate &d) { return d.toString(QStringLiteral("d. M. yyyy")); }
 QString Desetinne(double x) { return QLocale(QLocale::Czech).toString(x, 'f', 1); }
 
-QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text = {})
-{
-    auto *l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setWordWrap(true);
-    return l;
-}
-
 // A chart without animation, titled by its section; its description sums it up for a screen reader.
 QChartView *Graf(QWidget *rodic, const char *jmeno, QChart *graf)
 {
@@ -134,6 +126,14 @@ QString PocetSlovy(int pocet, const QString &jeden, const QString &dva, const QS
     return QStringLiteral("%1 %2").arg(pocet).arg(pocet == 1 ? jeden : pocet >= 2 && pocet <= 4 ? dva : pet);
 }
 
+QLabel *PopisekPrehledu(QWidget *rodic, const char *jmeno, const QString &text)
+{
+    auto *l = new QLabel(text, rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    l->setWordWrap(true);
+    return l;
+}
+
 TZnalostKategorii::TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKategorie, Kategorie::Pocet> &znalost,
                                      QWidget *rodic)
     : QGroupBox(QStringLiteral("Znalost otázek podle kategorií"), rodic)
@@ -182,9 +182,9 @@ TZnalostKategorii::TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKa
                                  {QStringLiteral("Kategorie"), QStringLiteral("Neodpovězeno"), QStringLiteral("Učím se"),
                                   QStringLiteral("Umím"), QStringLiteral("Celkem")},
                                  radky, Kategorie::Pocet + 1));
-    rozlozeni->addWidget(Popisek(this, "lbKategorieVysvetleni",
-                                 QStringLiteral("Umíte otázku, na kterou jste naposledy odpověděli správně a kterou si podle "
-                                                "vašich odpovědí vybavíte alespoň s 90% jistotou.")));
+    rozlozeni->addWidget(PopisekPrehledu(this, "lbKategorieVysvetleni",
+                                         QStringLiteral("Umíte otázku, na kterou jste naposledy odpověděli správně a kterou si podle "
+                                                        "vašich odpovědí vybavíte alespoň s 90% jistotou.")));
 }
 
 TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic)
@@ -192,7 +192,7 @@ TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic
 {
     setObjectName(QStringLiteral("gbPrubeh"));
     auto *rozlozeni = new QVBoxLayout(this);
-    auto *lbPrubeh = Popisek(this, "lbPrubeh");
+    auto *lbPrubeh = PopisekPrehledu(this, "lbPrubeh");
     if (prubeh.dny.isEmpty()) {
         lbPrubeh->setText(QStringLiteral("Pokrok se ukáže po vašich prvních odpovědích."));
         rozlozeni->addWidget(lbPrubeh);
@@ -271,7 +271,7 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
     : QGroupBox(QStringLiteral("Připravenost na test na body"), rodic), m_banka(banka), m_skupina(skupina), m_pamet(pamet)
 {
     setObjectName(QStringLiteral("gbPripravenost"));
-    auto *lbDenZkousky = Popisek(this, "lbDenZkousky", QStringLiteral("Den zkoušky:"));
+    auto *lbDenZkousky = PopisekPrehledu(this, "lbDenZkousky", QStringLiteral("Den zkoušky:"));
     lbDenZkousky->setWordWrap(false);
     m_eDenZkousky = new QDateEdit(this);
     m_eDenZkousky->setObjectName(QStringLiteral("eDenZkousky"));
@@ -283,14 +283,14 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
     m_eDenZkousky->setDate(std::max(denZkousky, dnes));
     lbDenZkousky->setBuddy(m_eDenZkousky);
 
-    m_lbOdhad = Popisek(this, "lbOdhad");
+    m_lbOdhad = PopisekPrehledu(this, "lbOdhad");
     QFont tucne = m_lbOdhad->font();
     tucne.setBold(true);
     tucne.setPointSize(tucne.pointSize() + 2);
     m_lbOdhad->setFont(tucne);
-    m_lbBody = Popisek(this, "lbBody");
-    m_lbNejviceZtracite = Popisek(this, "lbNejviceZtracite");
-    m_lbZtraty = Popisek(this, "lbZtraty");
+    m_lbBody = PopisekPrehledu(this, "lbBody");
+    m_lbNejviceZtracite = PopisekPrehledu(this, "lbNejviceZtracite");
+    m_lbZtraty = PopisekPrehledu(this, "lbZtraty");
 
     auto *ztraty = Sada(QStringLiteral("Průměrně ztracené body z testu"), Cervena);
     for (int k = 0; k < Kategorie::Pocet; ++k)
@@ -316,11 +316,11 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
     rozlozeni->addWidget(m_lbNejviceZtracite);
     rozlozeni->addWidget(m_grfZtraty, 1);
     rozlozeni->addWidget(m_lbZtraty);
-    rozlozeni->addWidget(Popisek(this, "lbOdhadVysvetleni",
-                                 QStringLiteral("Odhad počítá %1 testů sestavených jako u zkoušky z vašich dosavadních "
-                                                "odpovědí. Je to odhad, ne slib: zkouška vybere jiné otázky a den zkoušky "
-                                                "může dopadnout jinak.")
-                                     .arg(QLocale(QLocale::Czech).toString(Odhad::PocetTestu))));
+    rozlozeni->addWidget(PopisekPrehledu(this, "lbOdhadVysvetleni",
+                                         QStringLiteral("Odhad počítá %1 testů sestavených jako u zkoušky z vašich dosavadních "
+                                                        "odpovědí. Je to odhad, ne slib: zkouška vybere jiné otázky a den zkoušky "
+                                                        "může dopadnout jinak.")
+                                             .arg(QLocale(QLocale::Czech).toString(Odhad::PocetTestu))));
 
     connect(m_eDenZkousky, &QDateEdit::dateChanged, this, &TPripravenost::Odhadnout);
     Odhadnout();

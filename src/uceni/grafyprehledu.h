@@ -19,6 +19,9 @@ class QTableWidget;
 // and more or none).
 QString PocetSlovy(int pocet, const QString &jeden, const QString &dva, const QString &pet);
 
+// A label of the overview, its text wrapped to the section's width.
+QLabel *PopisekPrehledu(QWidget *rodic, const char *jmeno, const QString &text = {});
+
 // Never answered / learning / known per category: a horizontal stacked bar chart and a table.
 class TZnalostKategorii : public QGroupBox {
     Q_OBJECT

@@ -1,30 +1,21 @@
 #include "uceni/odpovedi.h"
 
-#include "data/filtrvyraz.h"
 #include "data/kategorie.h"
+#include "data/zaznamtabulky.h"
 
 namespace Odpovedi {
 
 namespace {
 
-constexpr int DelkaProfilu = 30;
-
 bool ZnamyKod(qint64 kod) { return kod >= 1 && kod <= 4; }
 
-// Opens the table and makes sure it holds answers: a table of other fields is refused before
-// anything is read from it or written to it.
-void Otevrit(Tabulka &t)
-{
-    t.Otevrit();
-    if (t.Pole() != PoleTabulky())
-        throw ChybaTabulky(QStringLiteral("Tabulka %1: pole tabulky nejsou pole odpovědí").arg(JmenoTabulky));
-}
+void Otevrit(Tabulka &t) { ZaznamTabulky::OtevritOverenou(t, PoleTabulky(), QStringLiteral("odpovědí")); }
 
 } // namespace
 
 QList<DefinicePole> PoleTabulky()
 {
-    return {{Pole::Profil, TypPole::Retezec, DelkaProfilu},
+    return {{Pole::Profil, TypPole::Retezec, ZaznamTabulky::DelkaProfilu},
             {Pole::Otazka, TypPole::Cele, 0},
             {Pole::DatumACas, TypPole::Cele, 0},
             {Pole::Vysledek, TypPole::Cele, 0},
@@ -52,20 +43,26 @@ bool CasZKodu(qint64 kod, QDate &datum, QTime &cas)
     return datum.isValid() && cas.isValid();
 }
 
-void Zapsat(const QString &profil, const Odpoved &odpoved)
+void Zapsat(const QString &profil, const Odpoved &odpoved) { Zapsat(profil, QList<Odpoved>{odpoved}); }
+
+void Zapsat(const QString &profil, const QList<Odpoved> &odpovedi, const std::function<void(const Odpoved &)> &ulozena)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
         Tabulka::Zalozit(JmenoTabulky, PoleTabulky(), {RejstrikTabulky()});
     Tabulka t(JmenoTabulky);
     Otevrit(t);
     t.ZajistitRejstrik(RejstrikTabulky());
-    t.Vlozit();
-    t.Nastavit(Pole::Profil, profil);
-    t.Nastavit(Pole::Otazka, odpoved.otazka);
-    t.Nastavit(Pole::DatumACas, KodCasu(odpoved.datum, odpoved.cas));
-    t.Nastavit(Pole::Vysledek, static_cast<int>(odpoved.vysledek));
-    t.Nastavit(Pole::Zdroj, static_cast<int>(odpoved.zdroj));
-    t.Ulozit();
+    for (const Odpoved &odpoved : odpovedi) {
+        t.Vlozit();
+        t.Nastavit(Pole::Profil, profil);
+        t.Nastavit(Pole::Otazka, odpoved.otazka);
+        t.Nastavit(Pole::DatumACas, KodCasu(odpoved.datum, odpoved.cas));
+        t.Nastavit(Pole::Vysledek, static_cast<int>(odpoved.vysledek));
+        t.Nastavit(Pole::Zdroj, static_cast<int>(odpoved.zdroj));
+        t.Ulozit();
+        if (ulozena)
+            ulozena(odpoved);
+    }
 }
 
 void Precist(const QString &profil, const std::function<void(const Odpoved &)> &odpoved, int *preskoceno)
@@ -76,8 +73,7 @@ void Precist(const QString &profil, const std::function<void(const Odpoved &)> &
         return;
     Tabulka t(JmenoTabulky);
     Otevrit(t);
-    // The records carry the name as the store cut it.
-    t.NastavitFiltr(Pole::Profil + QStringLiteral(" = ") + LiteralFiltru(profil.left(DelkaProfilu)));
+    t.NastavitFiltr(ZaznamTabulky::FiltrProfilu(profil));
     t.NastavitFiltrovani(true);
     t.ProjitPohled({Pole::Otazka, Pole::DatumACas, Pole::Vysledek, Pole::Zdroj}, [&](const RadekPohledu &radek) {
         Odpoved o;

@@ -70,6 +70,11 @@ bool CasZKodu(qint64 kod, QDate &datum, QTime &cas);
 // half a table. The record is stored whole or not at all; an existing file is never replaced.
 // Throws ChybaTabulky with the store's text.
 void Zapsat(const QString &profil, const Odpoved &odpoved);
+// The same for several answers in the order given, through one opening of the table: each is stored
+// whole or not at all, and ulozena (when given) is told of each once it is stored. The first that
+// cannot be stored ends the writing and is thrown; those before it stay stored.
+void Zapsat(const QString &profil, const QList<Odpoved> &odpovedi,
+            const std::function<void(const Odpoved &)> &ulozena = {});
 
 // Hands over the profile's answers in the order they were stored, in one pass of the engine over
 // them. Nothing when the table does not exist. A record that holds no valid answer (an unknown

@@ -15,9 +15,12 @@ void PametProfilu::Nacist()
 
 void PametProfilu::Zaznamenat(int otazka, Odpovedi::Vysledek vysledek, Odpovedi::Zdroj zdroj, const QDateTime &kdy)
 {
-    const Odpovedi::Odpoved odpoved{kdy.date(), kdy.time(), otazka, vysledek, zdroj};
-    Odpovedi::Zapsat(m_profil, odpoved);
-    Pridat(odpoved);
+    Zaznamenat({{kdy.date(), kdy.time(), otazka, vysledek, zdroj}});
+}
+
+void PametProfilu::Zaznamenat(const QList<Odpovedi::Odpoved> &odpovedi)
+{
+    Odpovedi::Zapsat(m_profil, odpovedi, [this](const Odpovedi::Odpoved &o) { Pridat(o); });
 }
 
 void PametProfilu::Pridat(const Odpovedi::Odpoved &odpoved)

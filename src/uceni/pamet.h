@@ -52,6 +52,10 @@ public:
     // Stores the answer in the table, then adds it to the memory. Throws ChybaTabulky when it cannot
     // be stored; the memory then stays as it was, and the caller reports the error.
     void Zaznamenat(int otazka, Odpovedi::Vysledek vysledek, Odpovedi::Zdroj zdroj, const QDateTime &kdy);
+    // Stores the answers in the order given through one opening of the table, each added to the memory
+    // once it is stored. The first that cannot be stored ends it and is thrown (ChybaTabulky); the
+    // memory then holds those stored before it.
+    void Zaznamenat(const QList<Odpovedi::Odpoved> &odpovedi);
 
     // Adds an answer to the memory alone, as Nacist does for each stored one. An answer to a number
     // outside 1..757 or without a valid date is no answer and is left out.

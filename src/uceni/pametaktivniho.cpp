@@ -2,8 +2,6 @@
 
 #include "uceni/pamet.h"
 
-#include <optional>
-
 PametAktivnihoProfilu::PametAktivnihoProfilu() = default;
 PametAktivnihoProfilu::~PametAktivnihoProfilu() = default;
 PametAktivnihoProfilu::PametAktivnihoProfilu(const PametAktivnihoProfilu &jina)
@@ -38,14 +36,19 @@ void PametAktivnihoProfilu::ZmenitProfil(const QString &profil)
         m_pamet.reset();
 }
 
-void PametAktivnihoProfilu::Zaznamenat(const QString &profil, int otazka, Odpovedi::Vysledek vysledek,
-                                       Odpovedi::Zdroj zdroj, const QDateTime &kdy)
+void PametAktivnihoProfilu::Zaznamenat(const QString &profil, const QList<Odpovedi::Odpoved> &odpovedi)
 {
     ZmenitProfil(profil);
     if (m_pamet)
-        m_pamet->Zaznamenat(otazka, vysledek, zdroj, kdy);
+        m_pamet->Zaznamenat(odpovedi);
     else
-        Odpovedi::Zapsat(profil, {kdy.date(), kdy.time(), otazka, vysledek, zdroj});
+        Odpovedi::Zapsat(profil, odpovedi);
+}
+
+void PametAktivnihoProfilu::Zaznamenat(const QString &profil, int otazka, Odpovedi::Vysledek vysledek,
+                                       Odpovedi::Zdroj zdroj, const QDateTime &kdy)
+{
+    Zaznamenat(profil, {{kdy.date(), kdy.time(), otazka, vysledek, zdroj}});
 }
 
 void PametAktivnihoProfilu::Zaznamenat(const QString &profil, const PosouzenaOdpoved &odpoved, const QDateTime &kdy)
@@ -63,18 +66,12 @@ void PametAktivnihoProfilu::Zaznamenat(const QString &profil, const PosouzenaOdp
 
 void PametAktivnihoProfilu::ZaznamenatTest(const QString &profil, const PolozkyTestu &polozky, const QDateTime &kdy)
 {
-    std::optional<ChybaTabulky> prvni;
+    QList<Odpovedi::Odpoved> odpovedi;
     for (const PolozkaTestu &p : polozky) {
-        const Odpovedi::Vysledek vysledek = !p.Chybne          ? Odpovedi::Vysledek::Spravne
+        const Odpovedi::Vysledek vysledek = !p.Chybne             ? Odpovedi::Vysledek::Spravne
                                             : p.Odpoved.isEmpty() ? Odpovedi::Vysledek::Nezodpovezeno
                                                                   : Odpovedi::Vysledek::Spatne;
-        try {
-            Zaznamenat(profil, p.SkutCis, vysledek, Odpovedi::Zdroj::Test, kdy);
-        } catch (const ChybaTabulky &e) {
-            if (!prvni)
-                prvni = e;
-        }
+        odpovedi.append({kdy.date(), kdy.time(), p.SkutCis, vysledek, Odpovedi::Zdroj::Test});
     }
-    if (prvni)
-        throw *prvni;
+    Zaznamenat(profil, odpovedi);
 }

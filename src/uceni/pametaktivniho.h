@@ -40,10 +40,13 @@ public:
     // A judged answer of a practice or examination run.
     void Zaznamenat(const QString &profil, const PosouzenaOdpoved &odpoved, const QDateTime &kdy);
     // Every position of an evaluated points test, in position order: right, wrong, or left
-    // unanswered (wrong with no box ticked). Each is tried even after one failed; the first failure
-    // is thrown at the end.
+    // unanswered (wrong with no box ticked), stored through one opening of the table. The first
+    // position that cannot be stored ends it and is thrown; those before it stay stored: a table
+    // that is locked or full would refuse the others all the same, each after its own wait.
     void ZaznamenatTest(const QString &profil, const PolozkyTestu &polozky, const QDateTime &kdy);
 
 private:
+    void Zaznamenat(const QString &profil, const QList<Odpovedi::Odpoved> &odpovedi);
+
     std::unique_ptr<PametProfilu> m_pamet;
 };

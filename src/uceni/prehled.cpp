@@ -26,14 +26,6 @@ namespace {
 // The numbers listed in the due section; the practice run takes them all.
 constexpr int VypsanychCisel = 40;
 
-QLabel *Popisek(QWidget *rodic, const char *jmeno, const QString &text)
-{
-    auto *l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->setWordWrap(true);
-    return l;
-}
-
 QPushButton *Tlacitko(QWidget *rodic, const char *jmeno, const QString &text)
 {
     auto *b = new QPushButton(text, rodic);
@@ -82,16 +74,16 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
     auto *btnProcvicit = Tlacitko(gbKOpakovani, "btnProcvicit", QStringLiteral("Procvičit otázky k opakování"));
     btnProcvicit->setEnabled(pocet > 0);
     auto *opakovani = new QVBoxLayout(gbKOpakovani);
-    opakovani->addWidget(Popisek(gbKOpakovani, "lbKOpakovani",
-                                 pocet ? QStringLiteral("Dnes k opakování: ") + Otazek(pocet)
-                                       : QStringLiteral("Dnes nemáte žádnou otázku k opakování.")));
-    opakovani->addWidget(Popisek(gbKOpakovani, "lbKOpakovaniRozpis",
-                                 QStringLiteral("Naposledy zodpovězené špatně nebo s nápovědou: %1. Zapomínané (vybavíte si "
-                                                "je s menší než 90% jistotou): %2.")
-                                     .arg(k.chybne)
-                                     .arg(k.zapominane)));
-    opakovani->addWidget(Popisek(gbKOpakovani, "lbCislaKOpakovani",
-                                 pocet ? QStringLiteral("Čísla otázek: ") + cisla.join(QStringLiteral(", ")) : QString()));
+    opakovani->addWidget(PopisekPrehledu(gbKOpakovani, "lbKOpakovani",
+                                         pocet ? QStringLiteral("Dnes k opakování: ") + Otazek(pocet)
+                                               : QStringLiteral("Dnes nemáte žádnou otázku k opakování.")));
+    opakovani->addWidget(PopisekPrehledu(gbKOpakovani, "lbKOpakovaniRozpis",
+                                         QStringLiteral("Naposledy zodpovězené špatně nebo s nápovědou: %1. Zapomínané (vybavíte si "
+                                                        "je s menší než 90% jistotou): %2.")
+                                             .arg(k.chybne)
+                                             .arg(k.zapominane)));
+    opakovani->addWidget(PopisekPrehledu(gbKOpakovani, "lbCislaKOpakovani",
+                                         pocet ? QStringLiteral("Čísla otázek: ") + cisla.join(QStringLiteral(", ")) : QString()));
     opakovani->addWidget(btnProcvicit, 0, Qt::AlignLeft);
     opakovani->addStretch();
 

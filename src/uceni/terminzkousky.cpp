@@ -1,29 +1,28 @@
 #include "uceni/terminzkousky.h"
 
-#include "data/filtrvyraz.h"
+#include "data/zaznamtabulky.h"
 
 namespace TerminZkousky {
 
 namespace {
 
-constexpr int DelkaProfilu = 30;
 const QString Profil = QStringLiteral("Profil");
 const QString DenZkousky = QStringLiteral("DenZkousky");
 
-// The table opened on the profile's records (its name as the store cut it), refused before anything
-// is read or written when its fields are not these.
+// The table opened on the profile's records.
 void OtevritProfil(Tabulka &t, const QString &profil)
 {
-    t.Otevrit();
-    if (t.Pole() != PoleTabulky())
-        throw ChybaTabulky(QStringLiteral("Tabulka %1: pole tabulky nejsou pole termínů zkoušky").arg(JmenoTabulky));
-    t.NastavitFiltr(Profil + QStringLiteral(" = ") + LiteralFiltru(profil.left(DelkaProfilu)));
+    ZaznamTabulky::OtevritOverenou(t, PoleTabulky(), QStringLiteral("termínů zkoušky"));
+    t.NastavitFiltr(ZaznamTabulky::FiltrProfilu(profil));
     t.NastavitFiltrovani(true);
 }
 
 } // namespace
 
-QList<DefinicePole> PoleTabulky() { return {{Profil, TypPole::Retezec, DelkaProfilu}, {DenZkousky, TypPole::Datum, 0}}; }
+QList<DefinicePole> PoleTabulky()
+{
+    return {{Profil, TypPole::Retezec, ZaznamTabulky::DelkaProfilu}, {DenZkousky, TypPole::Datum, 0}};
+}
 
 std::optional<QDate> Precist(const QString &profil)
 {
@@ -34,7 +33,8 @@ std::optional<QDate> Precist(const QString &profil)
     if (t.PocetZaznamu() == 0)
         return std::nullopt;
     t.PrejitNa(t.PocetZaznamu() - 1);
-    const QDate den = t.Hodnota(DenZkousky).toDate();
+    QDate den;
+    t.Precist(DenZkousky, den);
     return den.isValid() ? std::optional<QDate>(den) : std::nullopt;
 }
 
