@@ -39,7 +39,6 @@ constexpr int PocetOdpovedi = 1000000;
 constexpr int PocetProfilu = 30;
 constexpr int Aktivnich = 200000;
 
-QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'0')); }
 const QString Aktivni = Profil(7);
 
 // Every profile's history, interleaved as at a school: every fifth answer the active learner's.
