@@ -21,7 +21,6 @@
 #endif
 #if __has_include("practice/dotaz.h") && __has_include("practice/vyhodnoceni.h")
 #define SNIMKY_BEH 1
-#include "data/hodiny.h"
 #include "practice/vyhodnoceni.h"
 #include "practice/vysledky.h"
 #endif
