@@ -14,6 +14,7 @@
 // answers over 30 days, for looking at it.
 #include "historie.h"
 #include "odpovedi_sql.h"
+#include "tichyoffscreen.h"
 
 #include "app/dialogy.h"
 #include "data/adresare.h"
@@ -91,6 +92,7 @@ int Okno(const BankaOtazek &banka)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    const TTichyOffscreen ticho;
     BankaOtazek banka;
     QTemporaryDir adresar;
     Adresare::Nastavit({QDir::currentPath(), adresar.path(), false});
