@@ -1,8 +1,8 @@
 #pragma once
 
-// Shared by the benchmarks of the memory of answers: Odpovedi filled at the size of a school through
-// plain SQLite statements in one transaction (the store would take a transaction per answer), the
-// floor of reading one profile's answers, and medians of timed runs.
+// Shared by the benchmarks of the memory of answers: the learners' names, Odpovedi filled at the size
+// of a school through plain SQLite statements in one transaction (the store would take a transaction
+// per answer), the floor of reading one profile's answers, and medians of timed runs.
 #include "data/adresare.h"
 #include "uceni/odpovedi.h"
 
@@ -18,6 +18,9 @@
 #include <vector>
 
 namespace BenchOdpovedi {
+
+// The i-th learner of the school: "Žák 07".
+inline QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'0')); }
 
 struct ZavritDb {
     void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }

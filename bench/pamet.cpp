@@ -25,7 +25,6 @@ constexpr int PocetProfilu = 30;
 constexpr int PodilAktivniho = 5; // every fifth answer is the active profile's: 200,000
 constexpr int DelkaBehu = 25;
 
-QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'0')); }
 const QString Aktivni = Profil(7);
 const QDate Dnes(2026, 6, 1);
 

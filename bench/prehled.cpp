@@ -14,6 +14,7 @@
 // answers over 30 days, for looking at it.
 #include "historie.h"
 #include "odpovedi_sql.h"
+#include "tichyoffscreen.h"
 
 #include "app/dialogy.h"
 #include "data/adresare.h"
@@ -39,7 +40,6 @@ constexpr int PocetOdpovedi = 1000000;
 constexpr int PocetProfilu = 30;
 constexpr int Aktivnich = 200000;
 
-QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'0')); }
 const QString Aktivni = Profil(7);
 
 // Every profile's history, interleaved as at a school: every fifth answer the active learner's.
@@ -92,6 +92,7 @@ int Okno(const BankaOtazek &banka)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    const TTichyOffscreen ticho;
     BankaOtazek banka;
     QTemporaryDir adresar;
     Adresare::Nastavit({QDir::currentPath(), adresar.path(), false});

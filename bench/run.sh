@@ -10,9 +10,9 @@ prog="$(cd "$build" && pwd)"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 # The start is measured as a user starts the program: from a program folder that holds the program,
-# its bank, pictures, help and modules, and nothing of a learner's. Benchmarks that read the bank run
-# in the build's program directory.
-# The figures go there too, so that runs of several checkouts at once keep apart.
+# its bank, pictures, help and modules, and nothing of a learner's. The folder and the figures go to
+# a temporary directory of this run, so that runs of several checkouts at once keep apart; the
+# benchmarks that read the bank run in the build's program directory.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 folder="$work/semaforix"

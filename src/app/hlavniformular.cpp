@@ -13,10 +13,14 @@
 #include "kresby/kresby.h"
 #include "practice/protokol.h"
 #include "practice/rizenibehu.h"
+#include "practice/vysledky.h"
+#include "test/protokoltestu.h"
 #include "test/test.h"
 #include "test/testtab.h"
-#include "uceni/pamet.h"
 #include "uceni/modulprehledu.h"
+#include "uceni/odpovedi.h"
+#include "uceni/pamet.h"
+#include "uceni/terminzkousky.h"
 
 #include <QAction>
 #include <QApplication>
@@ -233,7 +237,7 @@ void THlavniFormular::smZkouClick() { OtevritVysledky(true, QStringLiteral("Prot
 
 void THlavniFormular::OtevritVysledky(bool zkouseni, const QString &bezTabulky)
 {
-    Vzhled::OtevritSeznam(this, SouborExistuje(Adresare::Uzivatele(QStringLiteral("Vysledky.DB"))), bezTabulky, [this, zkouseni] {
+    Vzhled::OtevritSeznam(this, Tabulka::Existuje(Vysledky::JmenoTabulky), bezTabulky, [this, zkouseni] {
         m_stav.SeznamZkouseni = zkouseni;
         auto seznam = std::make_unique<TProtocol>(m_stav, this);
         connect(seznam.get(), &TProtocol::PrehratOtazky, this, &THlavniFormular::ZacitOpravu);
@@ -243,7 +247,7 @@ void THlavniFormular::OtevritVysledky(bool zkouseni, const QString &bezTabulky)
 
 void THlavniFormular::M1VysledekTestuClick()
 {
-    Vzhled::OtevritSeznam(this, SouborExistuje(Adresare::Uzivatele(QStringLiteral("Protokoly.DB"))),
+    Vzhled::OtevritSeznam(this, Tabulka::Existuje(ProtokolTestu::JmenoTabulky),
                           QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"),
                           [this] { return std::make_unique<TSeznamTestu>(m_stav, this); });
 }
@@ -376,8 +380,8 @@ void THlavniFormular::VycistitVysledky()
     if (m_stav.UlozeneProfily.isEmpty())
         return;
     const QStringList smazat = ProfilyKeSmazani(m_stav.ZnameProfily, m_stav.UlozeneProfily);
-    for (const QString &tabulka : {QStringLiteral("Vysledky"), QStringLiteral("Protokoly"), QStringLiteral("Odpovedi"),
-                                   QStringLiteral("TerminyZkousek")}) {
+    for (const QString &tabulka :
+         {Vysledky::JmenoTabulky, ProtokolTestu::JmenoTabulky, Odpovedi::JmenoTabulky, TerminZkousky::JmenoTabulky}) {
         try {
             for (const QString &profil : smazat)
                 SmazatZaznamyProfilu(tabulka, profil);

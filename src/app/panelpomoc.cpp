@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -17,6 +18,8 @@ const RozvrzeniPomoci Zkouseni{{212, 28}, {212, 48}, {384, 48}, {212, 8}, false,
 
 const QPoint Cara1{205, 5}, Cara2{514, 5};
 const QPoint Napoveda{212, 35};
+// The counters as designed: total, remaining, success.
+const QPoint Celkem{520, 8}, Zbyva{559, 28}, Uspesnost{539, 48};
 // Room every label keeps from its neighbours, the lines and the panel's edge; the group keeps more
 // from the profile before it.
 constexpr int Mezera = 4;
@@ -85,9 +88,9 @@ TPanelPomoc::TPanelPomoc(QWidget *rodic) : QFrame(rodic)
     m_lbNapoveda = Popisek("lbNapoveda", QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), Napoveda);
     m_lbUzivatel = Popisek("lbUzivatel", TextUzivatele, Navrh.uzivatel);
     m_lbSkupina = Popisek("lbSkupina", QStringLiteral("Skupina:"), Navrh.skupina);
-    m_lbCelkemOtazek = Popisek("lbCelkemOtazek", QStringLiteral("Celkem otázek:"), {520, 8});
-    m_lbZbyvaOtazek = Popisek("lbZbyvaOtazek", QStringLiteral("Zbývá:"), {559, 28});
-    m_lbUspesnost = Popisek("lbUspesnost", QStringLiteral("Úspěšnost: 0%"), {539, 48});
+    m_lbCelkemOtazek = Popisek("lbCelkemOtazek", QStringLiteral("Celkem otázek:"), Celkem);
+    m_lbZbyvaOtazek = Popisek("lbZbyvaOtazek", QStringLiteral("Zbývá:"), Zbyva);
+    m_lbUspesnost = Popisek("lbUspesnost", QStringLiteral("Úspěšnost: 0%"), Uspesnost);
 }
 
 void TPanelPomoc::Rozvrhnout(Rezim rezim, const QString &profil, const QString &skupina)
@@ -131,17 +134,16 @@ void TPanelPomoc::RozvrhnoutSloupce(const RozvrzeniPomoci &r)
 
     // Placed for their widest texts: the counters change while the run goes on.
     const int pravo = contentsRect().right() + 1 - Mezera;
-    const std::pair<QLabel *, QString> pocitadla[] = {{m_lbCelkemOtazek, QStringLiteral("Celkem otázek: 757")},
-                                                      {m_lbZbyvaOtazek, QStringLiteral("Zbývá: 757")},
-                                                      {m_lbUspesnost, QStringLiteral("Úspěšnost: 100%")}};
-    const QPoint navrh[] = {{520, 8}, {559, 28}, {539, 48}};
-    for (size_t i = 0; i < std::size(pocitadla); ++i) {
-        QLabel *l = pocitadla[i].first;
+    const std::tuple<QLabel *, QString, QPoint> pocitadla[] = {
+        {m_lbCelkemOtazek, QStringLiteral("Celkem otázek: 757"), Celkem},
+        {m_lbZbyvaOtazek, QStringLiteral("Zbývá: 757"), Zbyva},
+        {m_lbUspesnost, QStringLiteral("Úspěšnost: 100%"), Uspesnost}};
+    for (const auto &[l, nejdelsi, navrh] : pocitadla) {
         const QString text = l->text();
-        Text(l, pocitadla[i].second);
-        const int x = std::min(navrh[i].x() + posun2.x(), pravo - l->width());
+        Text(l, nejdelsi);
+        const int x = std::min(navrh.x() + posun2.x(), pravo - l->width());
         Text(l, text);
-        l->move(x, navrh[i].y());
+        l->move(x, navrh.y());
     }
 }
 

@@ -14,6 +14,7 @@
 #include "uceni/prehled.h"
 
 #include "historie.h"
+#include "tichyoffscreen.h"
 
 // Windows of the other parts of the program, each pictured once it is part of the build.
 #if __has_include("app/setup.h")
@@ -21,7 +22,6 @@
 #endif
 #if __has_include("practice/dotaz.h") && __has_include("practice/vyhodnoceni.h")
 #define SNIMKY_BEH 1
-#include "data/hodiny.h"
 #include "practice/vyhodnoceni.h"
 #include "practice/vysledky.h"
 #endif
@@ -42,24 +42,10 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace Snimky {
 
 namespace {
-
-QtMessageHandler PredchoziZpravy = nullptr;
-
-// The offscreen platform says so for every popup it cannot raise; the build log stays readable.
-void Zprava(QtMsgType druh, const QMessageLogContext &kontext, const QString &text)
-{
-    if (druh == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    if (PredchoziZpravy)
-        PredchoziZpravy(druh, kontext, text);
-    else
-        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(druh, kontext, text)));
-}
 
 TPanelOtazky &Otazky(THlavniFormular &o) { return *o.findChild<TPanelOtazky *>(QStringLiteral("pOtazky")); }
 TPanelPomoc &Pomoc(THlavniFormular &o) { return *o.findChild<TPanelPomoc *>(QStringLiteral("pPomoc")); }
@@ -341,7 +327,7 @@ QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
 
     const QString puvodni = QDir::currentPath();
     QDir::setCurrent(kopie.path());
-    PredchoziZpravy = qInstallMessageHandler(Zprava);
+    const TTichyOffscreen ticho;
     Dialogy::Test::Zapnout();
     // What the points test tells every user; any other message is a problem of the picture.
     const QStringList ocekavane{QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut"),
@@ -362,7 +348,6 @@ QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
         if (obrazek.isNull() || !obrazek.save(QDir(cil).filePath(s.soubor), "PNG"))
             chyby.append(QStringLiteral("%1: not written").arg(s.soubor));
     }
-    qInstallMessageHandler(PredchoziZpravy);
     QDir::setCurrent(puvodni);
     return chyby;
 }
