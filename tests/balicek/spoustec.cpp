@@ -2,6 +2,7 @@
 // saves the settings and opens the knowledge overview (its module loaded) as the menu commands do,
 // and tells the package's check what it found. Exits with 1 when the bank did not open, the overview
 // did not or the program said anything.
+#include "app/cestina.h"
 #include "app/dialogy.h"
 #include "app/hlavniformular.h"
 #include "app/start.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    Cestina::PredSpustenim();
     QApplication app(argc, argv);
     QTranslator preklad;
     Start::Pripravit(preklad);
