@@ -51,6 +51,8 @@ QList<DefinicePole> BankaOtazek::PoleTabulky()
         {JmenoPole(Skupina), TypPole::Retezec, 4},
         {JmenoPole(Obrazek), TypPole::Retezec, 64},
         {JmenoPole(Poznamka), TypPole::Memo, 0},
+        {JmenoPole(Okruh), TypPole::Retezec, 4},
+        {JmenoPole(Odpovedi), TypPole::Cele, 0},
     };
 }
 
@@ -60,7 +62,7 @@ QString BankaOtazek::JmenoPole(Pole pole)
         QStringLiteral("Číslo"), QStringLiteral("OTÁZKA"),  QStringLiteral("A"),
         QStringLiteral("B"),     QStringLiteral("C"),       QStringLiteral("D"),
         QStringLiteral("SPRÁVNĚ"), QStringLiteral("Skupina"), QStringLiteral("OBRÁZEK"),
-        QStringLiteral("POZNÁMKA")};
+        QStringLiteral("POZNÁMKA"), QStringLiteral("OKRUH"),  QStringLiteral("ODPOVĚDÍ")};
     return jmena[pole];
 }
 
@@ -74,12 +76,26 @@ void BankaOtazek::Otevrit()
     m_tabulka.Otevrit(true);
     m_index.fill(Polozka{});
     try {
+        // The topic and the count of answers are read by name: a bank built before they existed
+        // has neither and is read all the same.
+        QStringList pole{JmenoPole(Cislo), JmenoPole(Spravne), JmenoPole(Skupina)};
+        bool noveSloupce = false;
+        for (const DefinicePole &p : m_tabulka.Pole())
+            noveSloupce = noveSloupce || p.jmeno == JmenoPole(Okruh);
+        if (noveSloupce)
+            pole << JmenoPole(Okruh) << JmenoPole(Odpovedi);
         // Read field by field as the rows pass, at every start: no list of rows in between.
         int pozice = 0;
-        m_tabulka.ProjitPohled({JmenoPole(Cislo), JmenoPole(Spravne), JmenoPole(Skupina)}, [&](const RadekPohledu &radek) {
+        m_tabulka.ProjitPohled(pole, [&](const RadekPohledu &radek) {
             const qint64 n = radek.Cele(0);
-            if (n >= 1 && n <= Kategorie::NejvyssiCislo)
-                m_index[static_cast<size_t>(n)] = Polozka{pozice, radek.Text(1), radek.Text(2)};
+            if (n >= 1 && n <= Kategorie::NejvyssiCislo) {
+                Polozka &p = m_index[static_cast<size_t>(n)];
+                p = Polozka{pozice, radek.Text(1), radek.Text(2), std::nullopt, 0};
+                if (noveSloupce) {
+                    p.okruh = Okruhy::ZKodu(radek.Text(3));
+                    p.odpovedi = static_cast<int>(radek.Cele(4));
+                }
+            }
             ++pozice;
         });
     } catch (...) {
@@ -118,6 +134,7 @@ OtazkaBanky BankaOtazek::Nacist(int n)
     o.skupina = p->skupina;
     o.obrazek = m_tabulka.Text(Obrazek);
     o.poznamka = m_tabulka.Text(Poznamka);
+    o.okruh = p->okruh;
     return o;
 }
 
@@ -131,6 +148,18 @@ QString BankaOtazek::SkupinaOtazky(int n) const
 {
     const Polozka *p = Najit(n);
     return p ? p->skupina : QString();
+}
+
+std::optional<Okruhy::Okruh> BankaOtazek::OkruhOtazky(int n) const
+{
+    const Polozka *p = Najit(n);
+    return p ? p->okruh : std::nullopt;
+}
+
+int BankaOtazek::PocetOdpovedi(int n) const
+{
+    const Polozka *p = Najit(n);
+    return p ? p->odpovedi : 0;
 }
 
 QList<int> BankaOtazek::CislaKategorie(int k, const QString &skupina) const

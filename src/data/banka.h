@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/kategorie.h"
+#include "data/okruhy.h"
 #include "data/tabulka.h"
 
 #include <QList>
@@ -35,6 +36,7 @@ struct OtazkaBanky {
     QString skupina;                 // group letters, "ABCD"
     QString obrazek;                 // picture path relative to the data directory, or empty
     QString poznamka;
+    std::optional<Okruhy::Okruh> okruh; // nothing in a bank built before questions had topics
 };
 
 // Every question picture has a large version for looking at it closely, drawn at build time from
@@ -52,7 +54,9 @@ QString VelkaVerze(const QString &obrazek);
 class BankaOtazek {
 public:
     // Field names and positions of the bank's records.
-    enum Pole { Cislo, Otazka, A, B, C, D, Spravne, Skupina, Obrazek, Poznamka, PocetPoli };
+    // Okruh (the topic's code) and Odpovedi (how many answers are not empty, 3 or 4) are short
+    // fields after the note, so the index knows them without reading the answers' texts.
+    enum Pole { Cislo, Otazka, A, B, C, D, Spravne, Skupina, Obrazek, Poznamka, Okruh, Odpovedi, PocetPoli };
     static QList<DefinicePole> PoleTabulky();
     static QString JmenoPole(Pole pole);
     static inline const QString JmenoTabulky = QStringLiteral("otazky");
@@ -70,6 +74,11 @@ public:
     // Short fields from the index, without reading the table; empty for a number without a record.
     QString SpravneOdpovedi(int n) const;
     QString SkupinaOtazky(int n) const;
+    // The question's topic; nothing for a number without a record or a bank without topics.
+    std::optional<Okruhy::Okruh> OkruhOtazky(int n) const;
+    // How many of its answers a) to d) are not empty; 0 for a number without a record or a bank
+    // built before the count was kept.
+    int PocetOdpovedi(int n) const;
 
     // Numbers of category k's questions that suit the group by the counting rule, ascending.
     QList<int> CislaKategorie(int k, const QString &skupina) const;
@@ -79,6 +88,8 @@ private:
     struct Polozka {
         int pozice = -1; // position in the table's view, -1: no record
         QString spravne, skupina;
+        std::optional<Okruhy::Okruh> okruh;
+        int odpovedi = 0;
     };
 
     const Polozka *Najit(int n) const;

@@ -28,6 +28,13 @@ private slots:
         QCOMPARE(banka.SpravneOdpovedi(3), QStringLiteral("BD"));
         QCOMPARE(banka.SkupinaOtazky(3), QStringLiteral("CD"));
         QCOMPARE(banka.SpravneOdpovedi(2), QString());
+        // Topic and count of answers come from the index, for the composition of a test by topics.
+        QCOMPARE(banka.OkruhOtazky(3), std::optional(Okruhy::Okruh::PP));
+        QCOMPARE(banka.OkruhOtazky(757), std::optional(Okruhy::Okruh::DS));
+        QCOMPARE(banka.OkruhOtazky(2), std::nullopt);
+        QCOMPARE(banka.PocetOdpovedi(3), 4);
+        QCOMPARE(banka.PocetOdpovedi(1), 3);
+        QCOMPARE(banka.PocetOdpovedi(2), 0);
 
         const OtazkaBanky o = banka.Nacist(3);
         QCOMPARE(o.cislo, 3);
@@ -36,12 +43,39 @@ private slots:
         QCOMPARE(o.spravne, QStringLiteral("BD"));
         QCOMPARE(banka.Nacist(757).obrazek, QStringLiteral("obrazky/757.jpg"));
         QCOMPARE(banka.Nacist(1).poznamka, QStringLiteral("Poznámka 1."));
+        QCOMPARE(banka.Nacist(757).okruh, std::optional(Okruhy::Okruh::DS));
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, banka.Nacist(2));
 
         banka.Zavrit();
         QVERIFY(!banka.OtazkaExistuje(1));
         banka.Otevrit(); // again after the points test
         QCOMPARE(banka.Nacist(1).otazka, QStringLiteral("Otázka 1?"));
+    }
+
+    void bankaBezOkruhu()
+    {
+        // A bank built before questions had topics opens; its questions have none.
+        QList<DefinicePole> pole = BankaOtazek::PoleTabulky();
+        pole.resize(BankaOtazek::Okruh);
+        Tabulka::Vytvorit(BankaOtazek::JmenoTabulky, pole);
+        {
+            Tabulka t(BankaOtazek::JmenoTabulky);
+            t.Otevrit();
+            t.Vlozit();
+            t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Cislo), 5);
+            t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Spravne), QStringLiteral("B"));
+            t.Ulozit();
+        }
+        BankaOtazek banka;
+        banka.Otevrit();
+        QCOMPARE(banka.SpravneOdpovedi(5), QStringLiteral("B"));
+        QCOMPARE(banka.OkruhOtazky(5), std::nullopt);
+        QCOMPARE(banka.PocetOdpovedi(5), 0);
+        // Every code reads back to its topic; anything else is none.
+        for (Okruhy::Okruh o : Okruhy::Vsechny)
+            QCOMPARE(Okruhy::ZKodu(Okruhy::Kod(o)), std::optional(o));
+        for (const QString &kod : {QString(), QStringLiteral("pp"), QStringLiteral("ZBJ "), QStringLiteral("X")})
+            QCOMPARE(Okruhy::ZKodu(kod), std::nullopt);
     }
 
     void pocitaniNaMezichKategorii()

@@ -99,7 +99,8 @@ private slots:
                  {17, &Q::skupina, "DC", "skupina \"DC\""}, {17, &Q::c, "", "odpověď c) je prázdná"},
                  {17, &Q::b, "Odpověď a", "odpovědi a) a b) jsou stejné"},
                  {100, &Q::znacka, "A1a", "obrázek smějí mít jen otázky 621 až 757"}, {650, nullptr, "", "chybí obrázek"},
-                 {730, nullptr, "", "chybí obrázek"}, {650, &Q::znacka, "X99", "neznámá dopravní značka \"X99\""}}) {
+                 {730, nullptr, "", "chybí obrázek"}, {650, &Q::znacka, "X99", "neznámá dopravní značka \"X99\""},
+                 {17, &Q::okruh, "pp", "okruh \"pp\""}}) {
             OtazkaZdroje q = Otazka(p.cislo);
             if (p.pole) {
                 q.*p.pole = QString::fromUtf8(p.hodnota);
@@ -197,6 +198,7 @@ private slots:
         otazky[0].d = QStringLiteral("Čtvrtá");
         otazky[0].spravne = QStringLiteral("BD");
         otazky[0].skupina = QStringLiteral("CD");
+        otazky[0].okruh = QStringLiteral("DZ");
         QCOMPARE(Pomocnik::ZapsatBanku(otazky, dir.path()), QString());
 
         for (const char *s : {"grafika/yes.jpg", "grafika/no.jpg", "grafika/mistake.jpg"}) {
@@ -220,7 +222,7 @@ private slots:
         QCOMPARE(Pomocnik::JmenaPoli(t), (QStringList{QStringLiteral("Číslo"), QStringLiteral("OTÁZKA"), QStringLiteral("A"),
                                      QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
                                      QStringLiteral("SPRÁVNĚ"), QStringLiteral("Skupina"), QStringLiteral("OBRÁZEK"),
-                                     QStringLiteral("POZNÁMKA")}));
+                                     QStringLiteral("POZNÁMKA"), QStringLiteral("OKRUH"), QStringLiteral("ODPOVĚDÍ")}));
         QCOMPARE(Pomocnik::HodnotyPole(t, QStringLiteral("Číslo")),
                  (QStringList{QStringLiteral("5"), QStringLiteral("620"), QStringLiteral("621"), QStringLiteral("721")}));
         t.PrejitNa(1);
@@ -229,6 +231,8 @@ private slots:
         QCOMPARE(t.Text(BankaOtazek::Spravne), QStringLiteral("BD"));
         QCOMPARE(t.Text(BankaOtazek::Skupina), QStringLiteral("CD"));
         QCOMPARE(t.Text(BankaOtazek::Obrazek), QString());
+        QCOMPARE(t.Text(BankaOtazek::Okruh), QStringLiteral("DZ"));
+        QCOMPARE(t.Cislo(BankaOtazek::JmenoPole(BankaOtazek::Odpovedi)), 4);
         t.PrejitNa(2);
         QCOMPARE(t.Text(BankaOtazek::Obrazek), QStringLiteral("obrazky/621.jpg"));
         t.Zavrit();

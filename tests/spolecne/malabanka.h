@@ -11,6 +11,15 @@
 
 namespace Pomocnik {
 
+// The topic a question of the category most often has.
+inline Okruhy::Okruh OkruhKategorie(int cislo)
+{
+    using Okruhy::Okruh;
+    static constexpr std::array<Okruh, Kategorie::Pocet> okruhy{Okruh::PP,  Okruh::SP, Okruh::SP, Okruh::ZP,
+                                                                 Okruh::PPV, Okruh::DZ, Okruh::DS};
+    return okruhy[static_cast<size_t>(Kategorie::KategorieOtazky(cislo) - 1)];
+}
+
 inline OtazkaBanky Zaznam(int cislo, const QString &skupina = QStringLiteral("ABCD"),
                           const QString &spravne = QStringLiteral("A"))
 {
@@ -23,6 +32,7 @@ inline OtazkaBanky Zaznam(int cislo, const QString &skupina = QStringLiteral("AB
     if (Kategorie::MaObrazek(cislo))
         o.obrazek = QStringLiteral("obrazky/%1.jpg").arg(cislo);
     o.poznamka = QStringLiteral("Poznámka %1.").arg(cislo);
+    o.okruh = OkruhKategorie(cislo);
     return o;
 }
 
@@ -43,6 +53,11 @@ inline void ZapsatMalouBanku(const QList<OtazkaBanky> &otazky)
         t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Skupina), o.skupina);
         t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Obrazek), o.obrazek);
         t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Poznamka), o.poznamka);
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Okruh), o.okruh ? Okruhy::Kod(*o.okruh) : QString());
+        int odpovedi = 0;
+        for (const QString &odpoved : o.odpovedi)
+            odpovedi += odpoved.isEmpty() ? 0 : 1;
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Odpovedi), odpovedi);
         t.Ulozit();
     }
 }

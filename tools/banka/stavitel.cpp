@@ -108,6 +108,7 @@ QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola)
             q.spravne = o.value(QStringLiteral("spravne")).toString();
             q.skupina = o.value(QStringLiteral("skupina")).toString();
             q.poznamka = o.value(QStringLiteral("poznamka")).toString();
+            q.okruh = o.value(QStringLiteral("okruh")).toString();
             q.maZnacku = o.contains(QStringLiteral("znacka"));
             q.maKrizovatku = o.contains(QStringLiteral("krizovatka"));
             q.znacka = o.value(QStringLiteral("znacka")).toString();
@@ -150,6 +151,8 @@ void Zkontrolovat(const QList<OtazkaZdroje> &otazky, Kontrola &kontrola)
 
         if (!VzestupnaPismena(q.skupina))
             chyba(QStringLiteral("skupina \"%1\" musí být písmena A až D vzestupně bez oddělovačů").arg(q.skupina));
+        if (!q.okruh.isEmpty() && !Okruhy::ZKodu(q.okruh))
+            chyba(QStringLiteral("okruh \"%1\" není žádný z kódů PP, DZ, ZBJ, DS, PPV, SP, ZP").arg(q.okruh));
 
         const bool obrazek = Kategorie::MaObrazek(q.cislo);
         const bool jeZnacka = Kategorie::KategorieOtazky(q.cislo) == Kategorie::KategorieZnacek;
@@ -325,8 +328,12 @@ QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil)
                 }
             }
             t.Vlozit();
+            int odpovedi = 0;
+            for (const QString *odpoved : {&q.a, &q.b, &q.c, &q.d})
+                odpovedi += odpoved->trimmed().isEmpty() ? 0 : 1;
             const std::array<QString, BankaOtazek::PocetPoli> hodnoty{
-                QString::number(q.cislo), q.otazka, q.a, q.b, q.c, q.d, q.spravne, q.skupina, obrazek, q.poznamka};
+                QString::number(q.cislo), q.otazka, q.a, q.b, q.c, q.d, q.spravne, q.skupina, obrazek, q.poznamka,
+                q.okruh, QString::number(odpovedi)};
             for (int i = 0; i < BankaOtazek::PocetPoli; ++i)
                 t.Nastavit(BankaOtazek::JmenoPole(static_cast<BankaOtazek::Pole>(i)), hodnoty[static_cast<size_t>(i)]);
             t.Ulozit();

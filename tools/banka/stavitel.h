@@ -12,9 +12,10 @@
 //
 // Sources: one UTF-8 JSON file per category, "<k>-<name>.json" (k = 1..7), an array of
 //   {"cislo": 17, "otazka": "...", "a": "...", "b": "...", "c": "...", "d": "",
-//    "spravne": "B", "skupina": "ABCD", "poznamka": "..."}
+//    "spravne": "B", "skupina": "ABCD", "okruh": "PP", "poznamka": "..."}
 // in ascending numbers. Answers a) to c) are required, d) may be empty; "spravne" and "skupina"
-// are upper-case letters A to D in ascending order. Questions 621-720 carry "znacka" (a road
+// are upper-case letters A to D in ascending order; "okruh" is the code of the exam topic the
+// question belongs to (data/okruhy.h). Questions 621-720 carry "znacka" (a road
 // sign code of the catalogue in obrazky/znacky.h), 721-757 carry "krizovatka" (a scene, see
 // obrazky/krizovatky_scena.h); no other question has a picture. Retired numbers have no record.
 namespace Banka {
@@ -23,6 +24,7 @@ struct OtazkaZdroje {
     QString soubor; // source file name, for messages
     int cislo = 0;
     QString otazka, a, b, c, d, spravne, skupina, poznamka;
+    QString okruh;          // the topic's code as written, "PP"
     QString znacka;         // road sign code of a category 6 picture
     QJsonObject krizovatka; // scene of a category 7 picture
     bool maZnacku = false, maKrizovatku = false;
