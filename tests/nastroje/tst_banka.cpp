@@ -13,11 +13,15 @@ using Banka::OtazkaZdroje;
 
 namespace {
 
+// Three answers, the topic of rules of the road; from 801 a question of safe driving.
 OtazkaZdroje Otazka(int cislo)
 {
     OtazkaZdroje q = Pomocnik::Otazka(cislo);
-    q.soubor = QStringLiteral("%1-test.json").arg(Kategorie::KategorieOtazky(cislo));
+    const bool bezpecnaJizda = Kategorie::BezpecnaJizda(cislo);
+    q.soubor = QStringLiteral("%1-test.json").arg(bezpecnaJizda ? Kategorie::KategorieBezpecneJizdy
+                                                                : Kategorie::KategorieOtazky(cislo));
     q.d.clear();
+    q.okruh = bezpecnaJizda ? QStringLiteral("ZBJ") : QStringLiteral("PP");
     return q;
 }
 
@@ -48,7 +52,7 @@ QJsonObject Json(const OtazkaZdroje &q)
     return {{QStringLiteral("cislo"), q.cislo}, {QStringLiteral("otazka"), q.otazka}, {QStringLiteral("a"), q.a},
             {QStringLiteral("b"), q.b}, {QStringLiteral("c"), q.c}, {QStringLiteral("d"), q.d},
             {QStringLiteral("spravne"), q.spravne}, {QStringLiteral("skupina"), q.skupina},
-            {QStringLiteral("poznamka"), q.poznamka}};
+            {QStringLiteral("okruh"), q.okruh}, {QStringLiteral("poznamka"), q.poznamka}};
 }
 
 // Mean difference of two pictures of one size, 0 to 255 a channel.
@@ -100,7 +104,9 @@ private slots:
                  {17, &Q::b, "Odpověď a", "odpovědi a) a b) jsou stejné"},
                  {100, &Q::znacka, "A1a", "obrázek smějí mít jen otázky 621 až 757"}, {650, nullptr, "", "chybí obrázek"},
                  {730, nullptr, "", "chybí obrázek"}, {650, &Q::znacka, "X99", "neznámá dopravní značka \"X99\""},
-                 {17, &Q::okruh, "pp", "okruh \"pp\""}}) {
+                 {17, &Q::okruh, "pp", "okruh \"pp\""}, {17, &Q::okruh, "", "chybí okruh"},
+                 {801, &Q::d, "Čtvrtá", "právě tři odpovědi"}, {801, &Q::spravne, "AB", "právě jednu správnou"},
+                 {801, &Q::okruh, "DS", "patří do okruhu ZBJ"}, {801, &Q::znacka, "A1a", "obrázek smějí mít jen"}}) {
             OtazkaZdroje q = Otazka(p.cislo);
             if (p.pole) {
                 q.*p.pole = QString::fromUtf8(p.hodnota);
@@ -123,14 +129,22 @@ private slots:
                        {Json(Otazka(430)), Json(Otazka(17)), Json(Otazka(440)), Json(Otazka(435))}));
         QVERIFY(Zapsat(dir.filePath(QStringLiteral("3-zakon.json")), {Json(Otazka(480)), Json(Otazka(480))}));
         QVERIFY(Zapsat(dir.filePath(QStringLiteral("4-zdravoveda.json")), QJsonArray{QJsonObject{{QStringLiteral("cislo"), 501}}}));
+        QVERIFY(Zapsat(dir.filePath(QStringLiteral("8-bezpecna-jizda.json")),
+                       {Json(Otazka(700)), Json(Otazka(801)), Json(Otazka(1000))}));
+        QVERIFY(Zapsat(dir.filePath(QStringLiteral("9-jine.json")), {Json(Otazka(801))}));
         Banka::Kontrola k;
         const auto otazky = Banka::NacistZdroje(dir.path(), k);
         Banka::Zkontrolovat(otazky, k);
         const QString vse = k.chyby.join(u'\n');
         for (const char *chyba : {"2-opravneni.json: otázka 17: číslo nepatří do kategorie 2 (421 až 475)",
                                   "2-opravneni.json: otázka 435: čísla v souboru musí vzestupně růst",
-                                  "3-zakon.json: otázka 480: číslo je v bance dvakrát", "4-zdravoveda.json: otázka 501: chybí text \"otazka\""})
+                                  "3-zakon.json: otázka 480: číslo je v bance dvakrát", "4-zdravoveda.json: otázka 501: chybí text \"otazka\"",
+                                  "8-bezpecna-jizda.json: otázka 700: číslo nepatří do kategorie 8 (801 až 999)",
+                                  "8-bezpecna-jizda.json: otázka 1000: číslo musí být celé číslo 1 až 757 nebo 801 až 999",
+                                  "9-jine.json: jméno souboru musí mít tvar <kategorie 1-8>"})
             QVERIFY2(vse.contains(QString::fromUtf8(chyba)), qPrintable(vse));
+        const auto q801 = std::find_if(otazky.begin(), otazky.end(), [](const OtazkaZdroje &q) { return q.cislo == 801; });
+        QVERIFY(q801 != otazky.end() && q801->okruh == QStringLiteral("ZBJ"));
     }
 
     void pokrytiTestuNaBody()
@@ -138,7 +152,8 @@ private slots:
         const QJsonObject scena = Pomocnik::PrvniScena();
         if (scena.isEmpty() || Znacky::Kody().isEmpty())
             QSKIP("the bank has no crossroad scene yet");
-        QList<OtazkaZdroje> otazky = UplnaBanka(scena);
+        // Safe driving is counted apart from the 729 and never fills a row of the points test.
+        QList<OtazkaZdroje> otazky = UplnaBanka(scena) << Otazka(801) << Otazka(802) << Otazka(999);
         Banka::Kontrola dobra;
         Banka::Zkontrolovat(otazky, dobra);
         QVERIFY2(dobra.Uspech(), qPrintable(dobra.chyby.join(u'\n')));
@@ -180,7 +195,8 @@ private slots:
         QVERIFY2(malo.chyby[0].contains(QStringLiteral("pro skupinu D: pozice 15 až 16 potřebují 2 otázek, banka má 1")),
                  qPrintable(malo.chyby[0]));
 
-        otazky.removeLast();
+        otazky.erase(std::remove_if(otazky.begin(), otazky.end(), [](const OtazkaZdroje &q) { return q.cislo > 756; }),
+                     otazky.end());
         Banka::Kontrola neuplna;
         Banka::Zkontrolovat(otazky, neuplna);
         QCOMPARE(neuplna.chybejici, QList<int>{757});
@@ -243,7 +259,7 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("otazky-nova.DB"))));
     }
 
-    // Length and letter cues: the counting rules on a few questions, then the project's own bank.
+    // Length and letter cues, topics per group: the counting rules on a few questions, then the project's own bank.
     void napovedy()
     {
         auto otazka = [](int cislo, const char *spravne, QStringList odpovedi) {
@@ -284,6 +300,21 @@ private slots:
                  qPrintable(vady[0]));
         QVERIFY2(vady[1].contains(QStringLiteral("nejkratší: 2 z 4")), qPrintable(vady[1]));
         QVERIFY2(vady[2].contains(QStringLiteral("správná d): 2 z 3")), qPrintable(vady[2]));
+
+        // Topics per group: T counts only the questions common to all four groups; a question
+        // without a known topic is counted nowhere.
+        QList<OtazkaZdroje> sOkruhy{Otazka(1), Otazka(2), Otazka(801), Otazka(802)};
+        sOkruhy[1].skupina = QStringLiteral("AB");
+        sOkruhy[1].okruh = QStringLiteral("DS");
+        sOkruhy[2].skupina = QStringLiteral("CD");
+        sOkruhy[3].okruh = QStringLiteral("X");
+        const Banka::OkruhySkupin okruhy = Banka::SecistOkruhy(sOkruhy);
+        using Radek = std::array<int, Okruhy::Pocet>; // PP, DZ, ZBJ, DS, PPV, SP, ZP
+        QCOMPARE(okruhy.pocty, (std::array<Radek, 5>{Radek{1, 0, 0, 1}, Radek{1, 0, 0, 1}, Radek{1, 0, 1}, Radek{1, 0, 1},
+                                                     Radek{1}}));
+        QCOMPARE(okruhy.bezpecneJizdy, 2);
+        QVERIFY2(okruhy.Tabulka().contains(QStringLiteral("\nC           1     0     1     0     0     0     0       2\n")),
+                 qPrintable(okruhy.Tabulka()));
 
         Banka::Kontrola k;
         const auto banka = Banka::NacistZdroje(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky"), k);
