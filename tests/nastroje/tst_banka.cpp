@@ -259,7 +259,7 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("otazky-nova.DB"))));
     }
 
-    // Length and letter cues, topics per group: the counting rules on a few questions, then the project's own bank.
+    // Cues by length, letter and form: the counting rules on a few questions, then the project's own bank.
     void napovedy()
     {
         auto otazka = [](int cislo, const char *spravne, QStringList odpovedi) {
@@ -293,13 +293,43 @@ private slots:
         QCOMPARE(n.ctveric, 3);
         QCOMPARE(n.pismena, (std::array<int, 4>{1, 0, 0, 2}));
         // 1 of 4 much longer, 2 of 4 shortest and 2 of 3 on d) break their limits; 1 of 4 longest
-        // (25 %) and 1 of 3 on a) (33 %) do not.
+        // (25 %) and 1 of 3 on a) (33 %) do not. Questions 2 and 4 have an odd one out by its first word.
         const QStringList vady = n.Prekroceni();
-        QCOMPARE(vady.size(), 3);
+        QCOMPARE(vady.size(), 4);
+        QVERIFY2(vady[3].contains(QStringLiteral("lichá odpověď podle prvního slova správná: 1 z 2")), qPrintable(vady[3]));
         QVERIFY2(vady[0].contains(QStringLiteral("1 z 4 (25.0 %)")) && vady[0].endsWith(QStringLiteral("(otázky 2)")),
                  qPrintable(vady[0]));
         QVERIFY2(vady[1].contains(QStringLiteral("nejkratší: 2 z 4")), qPrintable(vady[1]));
         QVERIFY2(vady[2].contains(QStringLiteral("správná d): 2 z 3")), qPrintable(vady[2]));
+
+        // First words without punctuation and case: the odd one out right in 2 of 4 (question 13
+        // has three different words), the lone "ano"/"ne" right in 1 of 2 (question 13 has one of
+        // each, neither alone). Phrases as whole words in any case: "Jenom" is not "jen".
+        const Banka::Napovedy tvar = Banka::ZmeritNapovedy({
+            otazka(11, "A", {QStringLiteral("Ano, smí."), QStringLiteral("Ne, nesmí."), QStringLiteral("Ne, ale jen v obci.")}),
+            otazka(12, "B", {QStringLiteral("Vždy, bez ohledu na značky."), QStringLiteral("Vždy jen za tmy a v mlze."),
+                             QStringLiteral("Nikdy; JEN ve dne.")}),
+            otazka(13, "C", {QStringLiteral("Ano, smí."), QStringLiteral("Ne, nesmí."), QStringLiteral("Jenom tehdy, protože musí.")}),
+            otazka(14, "B", {QStringLiteral("Ne: smí."), QStringLiteral("Ano, nesmí."), QStringLiteral("ANO, jinak ne.")}),
+            otazka(15, "A", {QStringLiteral("Vpravo."), QStringLiteral("Vlevo, kde je místo."), QStringLiteral("Vlevo.")}),
+        });
+        QCOMPARE(std::pair(tvar.lichych, tvar.lichaSpravna), std::pair(4, 2));
+        QCOMPARE(std::pair(tvar.anoNe, tvar.anoNeSpravna), std::pair(2, 1));
+        QList<std::pair<int, int>> fraze; // wrong, right
+        for (const Banka::Napovedy::Fraze &f : tvar.fraze)
+            fraze << std::pair(f.spatnych, f.spravnych);
+        QCOMPARE(fraze, (QList<std::pair<int, int>>{{1, 0}, {1, 0}, {0, 1}, {1, 0}, {0, 0}, {2, 1}}));
+        // 50 % odd ones out right is over 45 %, 50 % lone ones is not over 50 %; a phrase that no
+        // right answer has may be in no wrong one; "jen" in 2 of 10 wrong and 1 of 5 right holds.
+        const QStringList vadyTvaru = tvar.Prekroceni();
+        QCOMPARE(vadyTvaru.size(), 4);
+        QVERIFY2(vadyTvaru[0].contains(QStringLiteral("lichá odpověď podle prvního slova správná: 2 z 4 (50.0 %)")),
+                 qPrintable(vadyTvaru[0]));
+        for (int i = 1; i < 4; ++i)
+            QVERIFY2(vadyTvaru[i].startsWith(QStringLiteral("„%1“ ve špatných odpovědích 1 z 10")
+                                                 .arg(tvar.fraze[i == 3 ? 3 : i - 1].text)),
+                     qPrintable(vadyTvaru[i]));
+        QVERIFY(tvar.Souhrn().contains(QStringLiteral("„jen“ 2 : 1")));
 
         // Topics per group: T counts only the questions common to all four groups; a question
         // without a known topic is counted nowhere.

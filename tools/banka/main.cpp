@@ -45,5 +45,8 @@ int main(int argc, char *argv[])
     out << QStringLiteral("Banka otázek: %1 otázek (z nich %2 bezpečné jízdy) zapsáno do %3\n")
                .arg(otazky.size()).arg(okruhy.bezpecneJizdy).arg(argumenty[2])
         << okruhy.Tabulka() << napovedy.Souhrn() << '\n';
+    // The limits fail the bank's test, not the build: a source being rewritten still builds.
+    for (const QString &vada : napovedy.Prekroceni())
+        out << QStringLiteral("Upozornění: odpovědi napovídají tvarem: %1\n").arg(vada);
     return 0;
 }

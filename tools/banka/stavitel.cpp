@@ -284,9 +284,86 @@ QString OkruhySkupin::Tabulka() const
     return text;
 }
 
+namespace {
+
+// The first whitespace-separated token of the trimmed text, without trailing punctuation, in lower case.
+QString PrvniSlovo(const QString &odpoved)
+{
+    const QString text = odpoved.trimmed();
+    qsizetype konec = 0;
+    while (konec < text.size() && !text[konec].isSpace())
+        ++konec;
+    QString slovo = text.left(konec);
+    while (!slovo.isEmpty() && QStringLiteral(",.;:!?").contains(slovo.back()))
+        slovo.chop(1);
+    return slovo.toLower();
+}
+
+// The phrases with their patterns: whole words, any case.
+const QList<std::pair<QString, QRegularExpression>> &FrazeSpatnych()
+{
+    static const QList<std::pair<QString, QRegularExpression>> fraze = [] {
+        QList<std::pair<QString, QRegularExpression>> seznam;
+        for (const QString &text : {QStringLiteral("ale jen"), QStringLiteral("bez ohledu"), QStringLiteral("protože"),
+                                    QStringLiteral("jinak ne"), QStringLiteral("jinde ne"), QStringLiteral("jen")})
+            seznam.append({text, QRegularExpression(QStringLiteral("(?<!\\w)%1(?!\\w)").arg(QRegularExpression::escape(text)),
+                                                    QRegularExpression::CaseInsensitiveOption
+                                                        | QRegularExpression::UseUnicodePropertiesOption)});
+        return seznam;
+    }();
+    return fraze;
+}
+
+// The cues of the form of three answers a question with one right answer (0..2) gives.
+void ZmeritTvar(const std::array<QString, 3> &odpovedi, int spravna, Napovedy &n)
+{
+    std::array<QString, 3> slova;
+    for (size_t i = 0; i < 3; ++i)
+        slova[i] = PrvniSlovo(odpovedi[i]);
+    auto vyskyty = [&slova](const QString &slovo) { return std::count(slova.begin(), slova.end(), slovo); };
+
+    // Exactly two alike: the one word that occurs once is the odd one out.
+    int licha = -1, osamocenych = 0;
+    for (int i = 0; i < 3; ++i)
+        if (vyskyty(slova[static_cast<size_t>(i)]) == 1) {
+            licha = i;
+            ++osamocenych;
+        }
+    if (osamocenych == 1) {
+        ++n.lichych;
+        n.lichaSpravna += licha == spravna;
+    }
+
+    const auto anoNe = [](const QString &slovo) { return slovo == u"ano" || slovo == u"ne"; };
+    int anoNeOdpovedi = 0, osamocena = -1, osamocenychAnoNe = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QString &slovo = slova[static_cast<size_t>(i)];
+        if (!anoNe(slovo))
+            continue;
+        ++anoNeOdpovedi;
+        if (vyskyty(slovo) == 1) {
+            osamocena = i;
+            ++osamocenychAnoNe;
+        }
+    }
+    if (anoNeOdpovedi >= 2 && osamocenychAnoNe == 1) {
+        ++n.anoNe;
+        n.anoNeSpravna += osamocena == spravna;
+    }
+
+    for (qsizetype f = 0; f < FrazeSpatnych().size(); ++f)
+        for (int i = 0; i < 3; ++i)
+            if (FrazeSpatnych()[f].second.match(odpovedi[static_cast<size_t>(i)]).hasMatch())
+                ++(i == spravna ? n.fraze[f].spravnych : n.fraze[f].spatnych);
+}
+
+} // namespace
+
 Napovedy ZmeritNapovedy(const QList<OtazkaZdroje> &otazky)
 {
     Napovedy n;
+    for (const auto &[text, vzor] : FrazeSpatnych())
+        n.fraze.append({text, 0, 0});
     for (const OtazkaZdroje &q : otazky) {
         if (q.spravne.size() != 1 || !VzestupnaPismena(q.spravne))
             continue;
@@ -313,6 +390,7 @@ Napovedy ZmeritNapovedy(const QList<OtazkaZdroje> &otazky)
             continue;
         }
         ++n.trojic;
+        ZmeritTvar({q.a, q.b, q.c}, spravna, n);
         n.nejkratsi += kratsi;
         n.nejdelsi += delsi;
         if (mnohemDelsi) {
@@ -351,6 +429,16 @@ QStringList Napovedy::Prekroceni() const
         if (pismena[static_cast<size_t>(i)] * 10 > 4 * ctveric)
             vady << QStringLiteral("ve čtyřech odpovědích je správná %1): %2, limit 40 %")
                         .arg(QChar(u'a' + i)).arg(Podil(pismena[static_cast<size_t>(i)], ctveric));
+    if (lichaSpravna * 100 > 45 * lichych)
+        vady << QStringLiteral("lichá odpověď podle prvního slova správná: %1, limit 45 %").arg(Podil(lichaSpravna, lichych));
+    if (anoNeSpravna * 2 > anoNe)
+        vady << QStringLiteral("osamocené „ano“ nebo „ne“ správné: %1, limit 50 %").arg(Podil(anoNeSpravna, anoNe));
+    // Each three-answer question has one right and two wrong answers: a share among the wrong ones
+    // at most twice the share among the right ones is at most four times as many answers.
+    for (const Fraze &f : fraze)
+        if (f.spatnych > 4 * f.spravnych)
+            vady << QStringLiteral("„%1“ ve špatných odpovědích %2, ve správných %3, limit dvojnásobek podílu ve správných")
+                        .arg(f.text, Podil(f.spatnych, 2 * trojic), Podil(f.spravnych, trojic));
     return vady;
 }
 
@@ -359,10 +447,16 @@ QString Napovedy::Souhrn() const
     QStringList pismenaCtveric;
     for (int i = 0; i < 4; ++i)
         pismenaCtveric << QStringLiteral("%1) %2").arg(QChar(u'a' + i)).arg(pismena[static_cast<size_t>(i)]);
+    QStringList frazeVOdpovedich;
+    for (const Fraze &f : fraze)
+        frazeVOdpovedich << QStringLiteral("„%1“ %2 : %3").arg(f.text).arg(f.spatnych).arg(f.spravnych);
     return QStringLiteral("Otázky s jednou správnou ze tří odpovědí: obě špatné mnohem delší %1, správná nejkratší %2, "
-                          "nejdelší %3; ze čtyř odpovědí správná %4.")
+                          "nejdelší %3; ze čtyř odpovědí správná %4.\n"
+                          "Lichá odpověď podle prvního slova správná %5; osamocené „ano“ nebo „ne“ správné %6; "
+                          "fráze ve špatných : správných odpovědích %7.")
         .arg(Podil(obeDelsi, trojic), Podil(nejkratsi, trojic), Podil(nejdelsi, trojic),
-             pismenaCtveric.join(QStringLiteral(", ")));
+             pismenaCtveric.join(QStringLiteral(", ")), Podil(lichaSpravna, lichych), Podil(anoNeSpravna, anoNe),
+             frazeVOdpovedich.join(QStringLiteral(", ")));
 }
 
 QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil)

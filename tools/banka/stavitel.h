@@ -67,6 +67,8 @@ OkruhySkupin SecistOkruhy(const QList<OtazkaZdroje> &otazky);
 // Cues by which a test-wise learner could pick the right answer without knowing the rule.
 // Counted over single-answer questions only (a question with more right answers has no one
 // right answer to set against the wrong ones); lengths are characters of the trimmed texts.
+// An answer's first word is the first whitespace-separated token of its trimmed text, without
+// trailing , . ; : ! ? and in lower case.
 struct Napovedy {
     int trojic = 0;    // single-answer questions with three answers
     int obeDelsi = 0;  // of them: both wrong answers more than 30 % longer than the right one
@@ -76,9 +78,26 @@ struct Napovedy {
     std::array<int, 4> pismena{}; // of them: how often a) to d) is the right one
     QList<int> cislaObeDelsi;
 
+    // Of the three-answer questions: exactly two answers begin with the same word, and how often
+    // the third, the odd one out, is the right one.
+    int lichych = 0, lichaSpravna = 0;
+    // Of the three-answer questions: at least two answers begin with "ano" or "ne" and exactly
+    // one of those words occurs once among them, and how often that lone one is the right one.
+    int anoNe = 0, anoNeSpravna = 0;
+    // Phrases that tend to mark a wrong answer, matched as whole words in any case: in how many
+    // right and wrong answers of the three-answer questions each occurs.
+    struct Fraze {
+        QString text;
+        int spravnych = 0, spatnych = 0;
+    };
+    QList<Fraze> fraze;
+
     // The limits a bank keeps: both wrong answers much longer in under 4 % of the three-answer
     // questions, the right answer strictly shortest or strictly longest in at most 30 % each, no
-    // letter right in more than 40 % of the four-answer questions. Empty when all hold.
+    // letter right in more than 40 % of the four-answer questions; the odd one out right in at
+    // most 45 % of its questions, the lone "ano"/"ne" in at most 50 %; each phrase's share among
+    // the wrong answers at most twice its share among the right ones (none at all in a wrong
+    // answer when no right one has it). Empty when all hold.
     QStringList Prekroceni() const;
     QString Souhrn() const;
 };
