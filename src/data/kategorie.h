@@ -30,6 +30,13 @@ inline constexpr int KategorieZnacek = 6;
 inline constexpr int KategorieKrizovatek = 7;
 constexpr bool MaObrazek(int n) { return n >= Prvni(KategorieZnacek) && n <= NejvyssiCislo; }
 
+// Safe driving and vehicle control, numbered apart from the seven: three answers, one right, no
+// picture. The bank holds it beside them; the seven and the points test's plan end at 757.
+inline constexpr int KategorieBezpecneJizdy = 8;
+inline constexpr int PrvniBezpecneJizdy = 801;
+inline constexpr int PosledniBezpecneJizdy = 999;
+constexpr bool BezpecnaJizda(int n) { return n >= PrvniBezpecneJizdy && n <= PosledniBezpecneJizdy; }
+
 // Key in the "Kategorie otazek" section of config.ini.
 QString Klic(int k);
 // Name shown to the user.

@@ -13,11 +13,15 @@ using Banka::OtazkaZdroje;
 
 namespace {
 
+// Three answers, the topic of rules of the road; from 801 a question of safe driving.
 OtazkaZdroje Otazka(int cislo)
 {
     OtazkaZdroje q = Pomocnik::Otazka(cislo);
-    q.soubor = QStringLiteral("%1-test.json").arg(Kategorie::KategorieOtazky(cislo));
+    const bool bezpecnaJizda = Kategorie::BezpecnaJizda(cislo);
+    q.soubor = QStringLiteral("%1-test.json").arg(bezpecnaJizda ? Kategorie::KategorieBezpecneJizdy
+                                                                : Kategorie::KategorieOtazky(cislo));
     q.d.clear();
+    q.okruh = bezpecnaJizda ? QStringLiteral("ZBJ") : QStringLiteral("PP");
     return q;
 }
 
@@ -48,7 +52,7 @@ QJsonObject Json(const OtazkaZdroje &q)
     return {{QStringLiteral("cislo"), q.cislo}, {QStringLiteral("otazka"), q.otazka}, {QStringLiteral("a"), q.a},
             {QStringLiteral("b"), q.b}, {QStringLiteral("c"), q.c}, {QStringLiteral("d"), q.d},
             {QStringLiteral("spravne"), q.spravne}, {QStringLiteral("skupina"), q.skupina},
-            {QStringLiteral("poznamka"), q.poznamka}};
+            {QStringLiteral("okruh"), q.okruh}, {QStringLiteral("poznamka"), q.poznamka}};
 }
 
 // Mean difference of two pictures of one size, 0 to 255 a channel.
@@ -100,7 +104,9 @@ private slots:
                  {17, &Q::b, "Odpověď a", "odpovědi a) a b) jsou stejné"},
                  {100, &Q::znacka, "A1a", "obrázek smějí mít jen otázky 621 až 757"}, {650, nullptr, "", "chybí obrázek"},
                  {730, nullptr, "", "chybí obrázek"}, {650, &Q::znacka, "X99", "neznámá dopravní značka \"X99\""},
-                 {17, &Q::okruh, "pp", "okruh \"pp\""}}) {
+                 {17, &Q::okruh, "pp", "okruh \"pp\""}, {17, &Q::okruh, "", "chybí okruh"},
+                 {801, &Q::d, "Čtvrtá", "právě tři odpovědi"}, {801, &Q::spravne, "AB", "právě jednu správnou"},
+                 {801, &Q::okruh, "DS", "patří do okruhu ZBJ"}, {801, &Q::znacka, "A1a", "obrázek smějí mít jen"}}) {
             OtazkaZdroje q = Otazka(p.cislo);
             if (p.pole) {
                 q.*p.pole = QString::fromUtf8(p.hodnota);
@@ -123,14 +129,22 @@ private slots:
                        {Json(Otazka(430)), Json(Otazka(17)), Json(Otazka(440)), Json(Otazka(435))}));
         QVERIFY(Zapsat(dir.filePath(QStringLiteral("3-zakon.json")), {Json(Otazka(480)), Json(Otazka(480))}));
         QVERIFY(Zapsat(dir.filePath(QStringLiteral("4-zdravoveda.json")), QJsonArray{QJsonObject{{QStringLiteral("cislo"), 501}}}));
+        QVERIFY(Zapsat(dir.filePath(QStringLiteral("8-bezpecna-jizda.json")),
+                       {Json(Otazka(700)), Json(Otazka(801)), Json(Otazka(1000))}));
+        QVERIFY(Zapsat(dir.filePath(QStringLiteral("9-jine.json")), {Json(Otazka(801))}));
         Banka::Kontrola k;
         const auto otazky = Banka::NacistZdroje(dir.path(), k);
         Banka::Zkontrolovat(otazky, k);
         const QString vse = k.chyby.join(u'\n');
         for (const char *chyba : {"2-opravneni.json: otázka 17: číslo nepatří do kategorie 2 (421 až 475)",
                                   "2-opravneni.json: otázka 435: čísla v souboru musí vzestupně růst",
-                                  "3-zakon.json: otázka 480: číslo je v bance dvakrát", "4-zdravoveda.json: otázka 501: chybí text \"otazka\""})
+                                  "3-zakon.json: otázka 480: číslo je v bance dvakrát", "4-zdravoveda.json: otázka 501: chybí text \"otazka\"",
+                                  "8-bezpecna-jizda.json: otázka 700: číslo nepatří do kategorie 8 (801 až 999)",
+                                  "8-bezpecna-jizda.json: otázka 1000: číslo musí být celé číslo 1 až 757 nebo 801 až 999",
+                                  "9-jine.json: jméno souboru musí mít tvar <kategorie 1-8>"})
             QVERIFY2(vse.contains(QString::fromUtf8(chyba)), qPrintable(vse));
+        const auto q801 = std::find_if(otazky.begin(), otazky.end(), [](const OtazkaZdroje &q) { return q.cislo == 801; });
+        QVERIFY(q801 != otazky.end() && q801->okruh == QStringLiteral("ZBJ"));
     }
 
     void pokrytiTestuNaBody()
@@ -138,7 +152,8 @@ private slots:
         const QJsonObject scena = Pomocnik::PrvniScena();
         if (scena.isEmpty() || Znacky::Kody().isEmpty())
             QSKIP("the bank has no crossroad scene yet");
-        QList<OtazkaZdroje> otazky = UplnaBanka(scena);
+        // Safe driving is counted apart from the 729 and never fills a row of the points test.
+        QList<OtazkaZdroje> otazky = UplnaBanka(scena) << Otazka(801) << Otazka(802) << Otazka(999);
         Banka::Kontrola dobra;
         Banka::Zkontrolovat(otazky, dobra);
         QVERIFY2(dobra.Uspech(), qPrintable(dobra.chyby.join(u'\n')));
@@ -180,7 +195,8 @@ private slots:
         QVERIFY2(malo.chyby[0].contains(QStringLiteral("pro skupinu D: pozice 15 až 16 potřebují 2 otázek, banka má 1")),
                  qPrintable(malo.chyby[0]));
 
-        otazky.removeLast();
+        otazky.erase(std::remove_if(otazky.begin(), otazky.end(), [](const OtazkaZdroje &q) { return q.cislo > 756; }),
+                     otazky.end());
         Banka::Kontrola neuplna;
         Banka::Zkontrolovat(otazky, neuplna);
         QCOMPARE(neuplna.chybejici, QList<int>{757});
@@ -243,7 +259,7 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("otazky-nova.DB"))));
     }
 
-    // Length and letter cues: the counting rules on a few questions, then the project's own bank.
+    // Cues by length, letter and form: the counting rules on a few questions, then the project's own bank.
     void napovedy()
     {
         auto otazka = [](int cislo, const char *spravne, QStringList odpovedi) {
@@ -277,13 +293,58 @@ private slots:
         QCOMPARE(n.ctveric, 3);
         QCOMPARE(n.pismena, (std::array<int, 4>{1, 0, 0, 2}));
         // 1 of 4 much longer, 2 of 4 shortest and 2 of 3 on d) break their limits; 1 of 4 longest
-        // (25 %) and 1 of 3 on a) (33 %) do not.
+        // (25 %) and 1 of 3 on a) (33 %) do not. Questions 2 and 4 have an odd one out by its first word.
         const QStringList vady = n.Prekroceni();
-        QCOMPARE(vady.size(), 3);
+        QCOMPARE(vady.size(), 4);
+        QVERIFY2(vady[3].contains(QStringLiteral("lichá odpověď podle prvního slova správná: 1 z 2")), qPrintable(vady[3]));
         QVERIFY2(vady[0].contains(QStringLiteral("1 z 4 (25.0 %)")) && vady[0].endsWith(QStringLiteral("(otázky 2)")),
                  qPrintable(vady[0]));
         QVERIFY2(vady[1].contains(QStringLiteral("nejkratší: 2 z 4")), qPrintable(vady[1]));
         QVERIFY2(vady[2].contains(QStringLiteral("správná d): 2 z 3")), qPrintable(vady[2]));
+
+        // First words without punctuation and case: the odd one out right in 2 of 4 (question 13
+        // has three different words), the lone "ano"/"ne" right in 1 of 2 (question 13 has one of
+        // each, neither alone). Phrases as whole words in any case: "Jenom" is not "jen".
+        const Banka::Napovedy tvar = Banka::ZmeritNapovedy({
+            otazka(11, "A", {QStringLiteral("Ano, smí."), QStringLiteral("Ne, nesmí."), QStringLiteral("Ne, ale jen v obci.")}),
+            otazka(12, "B", {QStringLiteral("Vždy, bez ohledu na značky."), QStringLiteral("Vždy jen za tmy a v mlze."),
+                             QStringLiteral("Nikdy; JEN ve dne.")}),
+            otazka(13, "C", {QStringLiteral("Ano, smí."), QStringLiteral("Ne, nesmí."), QStringLiteral("Jenom tehdy, protože musí.")}),
+            otazka(14, "B", {QStringLiteral("Ne: smí."), QStringLiteral("Ano, nesmí."), QStringLiteral("ANO, jinak ne.")}),
+            otazka(15, "A", {QStringLiteral("Vpravo."), QStringLiteral("Vlevo, kde je místo."), QStringLiteral("Vlevo.")}),
+        });
+        QCOMPARE(std::pair(tvar.lichych, tvar.lichaSpravna), std::pair(4, 2));
+        QCOMPARE(std::pair(tvar.anoNe, tvar.anoNeSpravna), std::pair(2, 1));
+        QList<std::pair<int, int>> fraze; // wrong, right
+        for (const Banka::Napovedy::Fraze &f : tvar.fraze)
+            fraze << std::pair(f.spatnych, f.spravnych);
+        QCOMPARE(fraze, (QList<std::pair<int, int>>{{1, 0}, {1, 0}, {0, 1}, {1, 0}, {0, 0}, {2, 1}}));
+        // 50 % odd ones out right is over 45 %, 50 % lone ones is not over 50 %; a phrase that no
+        // right answer has may be in no wrong one; "jen" in 2 of 10 wrong and 1 of 5 right holds.
+        const QStringList vadyTvaru = tvar.Prekroceni();
+        QCOMPARE(vadyTvaru.size(), 4);
+        QVERIFY2(vadyTvaru[0].contains(QStringLiteral("lichá odpověď podle prvního slova správná: 2 z 4 (50.0 %)")),
+                 qPrintable(vadyTvaru[0]));
+        for (int i = 1; i < 4; ++i)
+            QVERIFY2(vadyTvaru[i].startsWith(QStringLiteral("„%1“ ve špatných odpovědích 1 z 10")
+                                                 .arg(tvar.fraze[i == 3 ? 3 : i - 1].text)),
+                     qPrintable(vadyTvaru[i]));
+        QVERIFY(tvar.Souhrn().contains(QStringLiteral("„jen“ 2 : 1")));
+
+        // Topics per group: T counts only the questions common to all four groups; a question
+        // without a known topic is counted nowhere.
+        QList<OtazkaZdroje> sOkruhy{Otazka(1), Otazka(2), Otazka(801), Otazka(802)};
+        sOkruhy[1].skupina = QStringLiteral("AB");
+        sOkruhy[1].okruh = QStringLiteral("DS");
+        sOkruhy[2].skupina = QStringLiteral("CD");
+        sOkruhy[3].okruh = QStringLiteral("X");
+        const Banka::OkruhySkupin okruhy = Banka::SecistOkruhy(sOkruhy);
+        using Radek = std::array<int, Okruhy::Pocet>; // PP, DZ, ZBJ, DS, PPV, SP, ZP
+        QCOMPARE(okruhy.pocty, (std::array<Radek, 5>{Radek{1, 0, 0, 1}, Radek{1, 0, 0, 1}, Radek{1, 0, 1}, Radek{1, 0, 1},
+                                                     Radek{1}}));
+        QCOMPARE(okruhy.bezpecneJizdy, 2);
+        QVERIFY2(okruhy.Tabulka().contains(QStringLiteral("\nC           1     0     1     0     0     0     0       2\n")),
+                 qPrintable(okruhy.Tabulka()));
 
         Banka::Kontrola k;
         const auto banka = Banka::NacistZdroje(QStringLiteral(SEMAFORIX_ZDROJ "/data/otazky"), k);

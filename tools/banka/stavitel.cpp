@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 #include <set>
 
@@ -33,14 +34,38 @@ bool VzestupnaPismena(const QString &s)
     return !s.isEmpty() && vzor.match(s).hasMatch();
 }
 
+// Category 1..7 of a question number, 8 for safe driving, 0 for a number of none.
+int KategorieCisla(int cislo)
+{
+    return Kategorie::BezpecnaJizda(cislo) ? Kategorie::KategorieBezpecneJizdy : Kategorie::KategorieOtazky(cislo);
+}
+
+int PrvniCislo(int k) { return k == Kategorie::KategorieBezpecneJizdy ? Kategorie::PrvniBezpecneJizdy : Kategorie::Prvni(k); }
+int PosledniCislo(int k)
+{
+    return k == Kategorie::KategorieBezpecneJizdy ? Kategorie::PosledniBezpecneJizdy : Kategorie::Posledni(k);
+}
+
 } // namespace
 
 bool Vyrazena(int cislo) { return Vyrazene.count(cislo) > 0; }
 
+namespace {
+
+QString KodyOkruhu()
+{
+    QStringList kody;
+    for (Okruhy::Okruh o : Okruhy::Vsechny)
+        kody << Okruhy::Kod(o);
+    return kody.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola)
 {
     QList<OtazkaZdroje> otazky;
-    static const QRegularExpression jmenoSouboru(QStringLiteral("^([1-7])-[^/]+\\.json$"));
+    static const QRegularExpression jmenoSouboru(QStringLiteral("^([1-8])-[^/]+\\.json$"));
     const QDir dir(adresar);
     if (!dir.exists()) {
         kontrola.chyby << QStringLiteral("Adresář se zdroji %1 neexistuje.").arg(adresar);
@@ -51,7 +76,7 @@ QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola)
     for (const QString &soubor : soubory) {
         const auto shoda = jmenoSouboru.match(soubor);
         if (!shoda.hasMatch()) {
-            kontrola.chyby << QStringLiteral("%1: jméno souboru musí mít tvar <kategorie 1-7>-<název>.json").arg(soubor);
+            kontrola.chyby << QStringLiteral("%1: jméno souboru musí mít tvar <kategorie 1-8>-<název>.json").arg(soubor);
             continue;
         }
         const int kategorie = shoda.captured(1).toInt();
@@ -87,14 +112,15 @@ QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola)
                     spravnyTvar = false;
                 }
             }
-            if (q.cislo < 1 || q.cislo > Kategorie::NejvyssiCislo) {
-                kontrola.chyby << QStringLiteral("%1: číslo musí být celé číslo 1 až 757").arg(kde);
+            if (KategorieCisla(q.cislo) == 0) {
+                kontrola.chyby << QStringLiteral("%1: číslo musí být celé číslo 1 až %2 nebo %3 až %4")
+                                      .arg(kde).arg(Kategorie::NejvyssiCislo)
+                                      .arg(Kategorie::PrvniBezpecneJizdy).arg(Kategorie::PosledniBezpecneJizdy);
                 continue;
             }
-            if (Kategorie::KategorieOtazky(q.cislo) != kategorie)
+            if (KategorieCisla(q.cislo) != kategorie)
                 kontrola.chyby << QStringLiteral("%1: číslo nepatří do kategorie %2 (%3 až %4)")
-                                      .arg(kde).arg(kategorie)
-                                      .arg(Kategorie::Meze[kategorie - 1] + 1).arg(Kategorie::Meze[kategorie]);
+                                      .arg(kde).arg(kategorie).arg(PrvniCislo(kategorie)).arg(PosledniCislo(kategorie));
             if (q.cislo <= predchozi)
                 kontrola.chyby << QStringLiteral("%1: čísla v souboru musí vzestupně růst").arg(kde);
             predchozi = std::max(predchozi, q.cislo);
@@ -151,8 +177,19 @@ void Zkontrolovat(const QList<OtazkaZdroje> &otazky, Kontrola &kontrola)
 
         if (!VzestupnaPismena(q.skupina))
             chyba(QStringLiteral("skupina \"%1\" musí být písmena A až D vzestupně bez oddělovačů").arg(q.skupina));
-        if (!q.okruh.isEmpty() && !Okruhy::ZKodu(q.okruh))
-            chyba(QStringLiteral("okruh \"%1\" není žádný z kódů PP, DZ, ZBJ, DS, PPV, SP, ZP").arg(q.okruh));
+        if (q.okruh.isEmpty())
+            chyba(QStringLiteral("chybí okruh: jeden z kódů %1").arg(KodyOkruhu()));
+        else if (!Okruhy::ZKodu(q.okruh))
+            chyba(QStringLiteral("okruh \"%1\" není žádný z kódů %2").arg(q.okruh, KodyOkruhu()));
+
+        if (Kategorie::BezpecnaJizda(q.cislo)) {
+            if (!q.d.isEmpty())
+                chyba(QStringLiteral("otázka bezpečné jízdy má právě tři odpovědi: d) musí být prázdná"));
+            if (q.spravne.size() != 1)
+                chyba(QStringLiteral("otázka bezpečné jízdy má právě jednu správnou odpověď, ne \"%1\"").arg(q.spravne));
+            if (!q.okruh.isEmpty() && q.okruh != Okruhy::Kod(Okruhy::Okruh::ZBJ))
+                chyba(QStringLiteral("otázka bezpečné jízdy patří do okruhu ZBJ, ne \"%1\"").arg(q.okruh));
+        }
 
         const bool obrazek = Kategorie::MaObrazek(q.cislo);
         const bool jeZnacka = Kategorie::KategorieOtazky(q.cislo) == Kategorie::KategorieZnacek;
@@ -181,8 +218,9 @@ void Zkontrolovat(const QList<OtazkaZdroje> &otazky, Kontrola &kontrola)
     if (!kontrola.chybejici.isEmpty())
         return;
 
-    if (static_cast<int>(cisla.size()) != PocetZaznamu)
-        kontrola.chyby << QStringLiteral("banka musí mít %1 otázek, má %2").arg(PocetZaznamu).arg(cisla.size());
+    const auto sedmKategorii = std::count_if(cisla.begin(), cisla.end(), [](int n) { return n <= Kategorie::NejvyssiCislo; });
+    if (sedmKategorii != PocetZaznamu)
+        kontrola.chyby << QStringLiteral("kategorie 1 až 7 musí mít %1 otázek, mají %2").arg(PocetZaznamu).arg(sedmKategorii);
     // Every row of the points test's plan must be fillable for every group.
     for (const QString &skupina : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                                    QStringLiteral("D"), QStringLiteral("T")}) {
@@ -200,9 +238,132 @@ void Zkontrolovat(const QList<OtazkaZdroje> &otazky, Kontrola &kontrola)
     }
 }
 
+namespace {
+
+const std::array<QString, OkruhySkupin::PocetRadku> &RadkySkupin()
+{
+    static const std::array<QString, OkruhySkupin::PocetRadku> radky{
+        QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("T")};
+    return radky;
+}
+
+} // namespace
+
+OkruhySkupin SecistOkruhy(const QList<OtazkaZdroje> &otazky)
+{
+    OkruhySkupin soucty;
+    for (const OtazkaZdroje &q : otazky) {
+        soucty.bezpecneJizdy += Kategorie::BezpecnaJizda(q.cislo);
+        const auto okruh = Okruhy::ZKodu(q.okruh);
+        if (!okruh)
+            continue;
+        for (size_t r = 0; r < RadkySkupin().size(); ++r)
+            if (Skupiny::OtazkaProSkupinu(q.skupina, RadkySkupin()[r]))
+                ++soucty.pocty[r][static_cast<size_t>(Okruhy::Index(*okruh))];
+    }
+    return soucty;
+}
+
+QString OkruhySkupin::Tabulka() const
+{
+    QString text = QStringLiteral("Okruhy podle skupin (T: otázky společné všem skupinám; s %1 otázkami bezpečné jízdy):\n")
+                       .arg(bezpecneJizdy);
+    text += QStringLiteral("skupina");
+    for (Okruhy::Okruh o : Okruhy::Vsechny)
+        text += QStringLiteral("%1").arg(Okruhy::Kod(o), 6);
+    text += QStringLiteral("%1\n").arg(QStringLiteral("celkem"), 8);
+    for (size_t r = 0; r < RadkySkupin().size(); ++r) {
+        text += QStringLiteral("%1").arg(RadkySkupin()[r], -7);
+        int celkem = 0;
+        for (int pocet : pocty[r]) {
+            text += QStringLiteral("%1").arg(pocet, 6);
+            celkem += pocet;
+        }
+        text += QStringLiteral("%1\n").arg(celkem, 8);
+    }
+    return text;
+}
+
+namespace {
+
+// The first whitespace-separated token of the trimmed text, without trailing punctuation, in lower case.
+QString PrvniSlovo(const QString &odpoved)
+{
+    const QString text = odpoved.trimmed();
+    qsizetype konec = 0;
+    while (konec < text.size() && !text[konec].isSpace())
+        ++konec;
+    QString slovo = text.left(konec);
+    while (!slovo.isEmpty() && QStringLiteral(",.;:!?").contains(slovo.back()))
+        slovo.chop(1);
+    return slovo.toLower();
+}
+
+// The phrases with their patterns: whole words, any case.
+const QList<std::pair<QString, QRegularExpression>> &FrazeSpatnych()
+{
+    static const QList<std::pair<QString, QRegularExpression>> fraze = [] {
+        QList<std::pair<QString, QRegularExpression>> seznam;
+        for (const QString &text : {QStringLiteral("ale jen"), QStringLiteral("bez ohledu"), QStringLiteral("protože"),
+                                    QStringLiteral("jinak ne"), QStringLiteral("jinde ne"), QStringLiteral("jen")})
+            seznam.append({text, QRegularExpression(QStringLiteral("(?<!\\w)%1(?!\\w)").arg(QRegularExpression::escape(text)),
+                                                    QRegularExpression::CaseInsensitiveOption
+                                                        | QRegularExpression::UseUnicodePropertiesOption)});
+        return seznam;
+    }();
+    return fraze;
+}
+
+// The cues of the form of three answers a question with one right answer (0..2) gives.
+void ZmeritTvar(const std::array<QString, 3> &odpovedi, int spravna, Napovedy &n)
+{
+    std::array<QString, 3> slova;
+    for (size_t i = 0; i < 3; ++i)
+        slova[i] = PrvniSlovo(odpovedi[i]);
+    auto vyskyty = [&slova](const QString &slovo) { return std::count(slova.begin(), slova.end(), slovo); };
+
+    // Exactly two alike: the one word that occurs once is the odd one out.
+    int licha = -1, osamocenych = 0;
+    for (int i = 0; i < 3; ++i)
+        if (vyskyty(slova[static_cast<size_t>(i)]) == 1) {
+            licha = i;
+            ++osamocenych;
+        }
+    if (osamocenych == 1) {
+        ++n.lichych;
+        n.lichaSpravna += licha == spravna;
+    }
+
+    const auto anoNe = [](const QString &slovo) { return slovo == u"ano" || slovo == u"ne"; };
+    int anoNeOdpovedi = 0, osamocena = -1, osamocenychAnoNe = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QString &slovo = slova[static_cast<size_t>(i)];
+        if (!anoNe(slovo))
+            continue;
+        ++anoNeOdpovedi;
+        if (vyskyty(slovo) == 1) {
+            osamocena = i;
+            ++osamocenychAnoNe;
+        }
+    }
+    if (anoNeOdpovedi >= 2 && osamocenychAnoNe == 1) {
+        ++n.anoNe;
+        n.anoNeSpravna += osamocena == spravna;
+    }
+
+    for (qsizetype f = 0; f < FrazeSpatnych().size(); ++f)
+        for (int i = 0; i < 3; ++i)
+            if (FrazeSpatnych()[f].second.match(odpovedi[static_cast<size_t>(i)]).hasMatch())
+                ++(i == spravna ? n.fraze[f].spravnych : n.fraze[f].spatnych);
+}
+
+} // namespace
+
 Napovedy ZmeritNapovedy(const QList<OtazkaZdroje> &otazky)
 {
     Napovedy n;
+    for (const auto &[text, vzor] : FrazeSpatnych())
+        n.fraze.append({text, 0, 0});
     for (const OtazkaZdroje &q : otazky) {
         if (q.spravne.size() != 1 || !VzestupnaPismena(q.spravne))
             continue;
@@ -229,6 +390,7 @@ Napovedy ZmeritNapovedy(const QList<OtazkaZdroje> &otazky)
             continue;
         }
         ++n.trojic;
+        ZmeritTvar({q.a, q.b, q.c}, spravna, n);
         n.nejkratsi += kratsi;
         n.nejdelsi += delsi;
         if (mnohemDelsi) {
@@ -267,6 +429,16 @@ QStringList Napovedy::Prekroceni() const
         if (pismena[static_cast<size_t>(i)] * 10 > 4 * ctveric)
             vady << QStringLiteral("ve čtyřech odpovědích je správná %1): %2, limit 40 %")
                         .arg(QChar(u'a' + i)).arg(Podil(pismena[static_cast<size_t>(i)], ctveric));
+    if (lichaSpravna * 100 > 45 * lichych)
+        vady << QStringLiteral("lichá odpověď podle prvního slova správná: %1, limit 45 %").arg(Podil(lichaSpravna, lichych));
+    if (anoNeSpravna * 2 > anoNe)
+        vady << QStringLiteral("osamocené „ano“ nebo „ne“ správné: %1, limit 50 %").arg(Podil(anoNeSpravna, anoNe));
+    // Each three-answer question has one right and two wrong answers: a share among the wrong ones
+    // at most twice the share among the right ones is at most four times as many answers.
+    for (const Fraze &f : fraze)
+        if (f.spatnych > 4 * f.spravnych)
+            vady << QStringLiteral("„%1“ ve špatných odpovědích %2, ve správných %3, limit dvojnásobek podílu ve správných")
+                        .arg(f.text, Podil(f.spatnych, 2 * trojic), Podil(f.spravnych, trojic));
     return vady;
 }
 
@@ -275,10 +447,16 @@ QString Napovedy::Souhrn() const
     QStringList pismenaCtveric;
     for (int i = 0; i < 4; ++i)
         pismenaCtveric << QStringLiteral("%1) %2").arg(QChar(u'a' + i)).arg(pismena[static_cast<size_t>(i)]);
+    QStringList frazeVOdpovedich;
+    for (const Fraze &f : fraze)
+        frazeVOdpovedich << QStringLiteral("„%1“ %2 : %3").arg(f.text).arg(f.spatnych).arg(f.spravnych);
     return QStringLiteral("Otázky s jednou správnou ze tří odpovědí: obě špatné mnohem delší %1, správná nejkratší %2, "
-                          "nejdelší %3; ze čtyř odpovědí správná %4.")
+                          "nejdelší %3; ze čtyř odpovědí správná %4.\n"
+                          "Lichá odpověď podle prvního slova správná %5; osamocené „ano“ nebo „ne“ správné %6; "
+                          "fráze ve špatných : správných odpovědích %7.")
         .arg(Podil(obeDelsi, trojic), Podil(nejkratsi, trojic), Podil(nejdelsi, trojic),
-             pismenaCtveric.join(QStringLiteral(", ")));
+             pismenaCtveric.join(QStringLiteral(", ")), Podil(lichaSpravna, lichych), Podil(anoNeSpravna, anoNe),
+             frazeVOdpovedich.join(QStringLiteral(", ")));
 }
 
 QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil)
