@@ -3,6 +3,14 @@
 #include <algorithm>
 #include <limits>
 
+int OvereniVybavitelnosti::Odpovedi() const
+{
+    int n = 0;
+    for (const Kos &k : kose)
+        n += k.odpovedi;
+    return n;
+}
+
 PametProfilu::PametProfilu(const QString &profil) : m_profil(profil) {}
 
 void PametProfilu::Nacist()
@@ -33,8 +41,17 @@ void PametProfilu::Pridat(const Odpovedi::Odpoved &odpoved)
     if (q.posledni < 0) {
         q.model = Fsrs::PrvniOdpoved(znamka);
     } else {
+        const Odpovedi::Odpoved &predchozi = m_odpovedi[static_cast<size_t>(q.posledni)];
         // Whole calendar days; an answer stamped before the one before counts as the same day.
-        const qint64 dny = m_odpovedi[static_cast<size_t>(q.posledni)].datum.daysTo(odpoved.datum);
+        const qint64 dny = predchozi.datum.daysTo(odpoved.datum);
+        if (dny >= 1 && predchozi.vysledek == Odpovedi::Vysledek::Spravne) {
+            const double r = Fsrs::Vybavitelnost(static_cast<double>(dny), q.model.stabilita);
+            OvereniVybavitelnosti::Kos &kos = m_overeni.kose[static_cast<size_t>(
+                std::clamp(static_cast<int>(r * OvereniVybavitelnosti::PocetKosu), 0, OvereniVybavitelnosti::PocetKosu - 1))];
+            ++kos.odpovedi;
+            kos.spravne += odpoved.vysledek == Odpovedi::Vysledek::Spravne;
+            kos.vybavitelnost += r;
+        }
         q.model = Fsrs::DalsiOdpoved(q.model, znamka,
                                      static_cast<int>(std::clamp<qint64>(dny, 0, std::numeric_limits<int>::max())));
     }
