@@ -176,7 +176,7 @@ int main(int argc, char **argv)
         for (int i = 0; i < Behu("ESTIMATE_RUNS", 51); ++i)
             hruby.push_back(Ms([&] { soucet += OdhadZkousky::ZPameti(bankaZkousky, BenchZkouska::Skupina, novy, dnes)->hruby; }));
         const double mz = Median(zkouska), mh = Median(hruby);
-        std::printf("readiness estimate for today's exam on %s (every exam worked out exactly): median %.2f ms, ratio to the "
+        std::printf("readiness estimate for today's exam (every exam worked out exactly) on %s: median %.2f ms, ratio to the "
                     "floor above %.1f; a new learner's rough estimate with its range from %d draws %.2f ms; goal 30 ms\n",
                     qPrintable(popis), mz, mz / mn, OdhadZkousky::PocetVzorku, mh);
 

@@ -43,17 +43,17 @@ void PametProfilu::Pridat(const Odpovedi::Odpoved &odpoved)
     } else {
         const Odpovedi::Odpoved &predchozi = m_odpovedi[static_cast<size_t>(q.posledni)];
         // Whole calendar days; an answer stamped before the one before counts as the same day.
-        const qint64 dny = predchozi.datum.daysTo(odpoved.datum);
+        const int dny = static_cast<int>(std::clamp<qint64>(predchozi.datum.daysTo(odpoved.datum), 0,
+                                                            std::numeric_limits<int>::max()));
+        double r = 1;
+        q.model = Fsrs::DalsiOdpoved(q.model, znamka, dny, &r);
         if (dny >= 1 && predchozi.vysledek == Odpovedi::Vysledek::Spravne) {
-            const double r = Fsrs::Vybavitelnost(static_cast<double>(dny), q.model.stabilita);
             OvereniVybavitelnosti::Kos &kos = m_overeni.kose[static_cast<size_t>(
                 std::clamp(static_cast<int>(r * OvereniVybavitelnosti::PocetKosu), 0, OvereniVybavitelnosti::PocetKosu - 1))];
             ++kos.odpovedi;
             kos.spravne += odpoved.vysledek == Odpovedi::Vysledek::Spravne;
             kos.vybavitelnost += r;
         }
-        q.model = Fsrs::DalsiOdpoved(q.model, znamka,
-                                     static_cast<int>(std::clamp<qint64>(dny, 0, std::numeric_limits<int>::max())));
     }
     q.posledni = static_cast<int>(m_odpovedi.size());
     m_odpovedi.push_back(odpoved);
