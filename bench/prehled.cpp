@@ -4,6 +4,8 @@
 //   opening the window: every section computed, the window shown and all its charts drawn, after the
 //   profile's answers were read into the memory  against one plain SQLite pass over the same rows
 //   the readiness estimate of 10,000 tests       against 10,000 × 25 random draws
+//   the estimate for today's exam                against the same floor (on a stand-in bank with
+//                                                topics while the program's has none: bankazkousky.h)
 //   choosing a learning run of 25 questions      against the goal of 1 ms
 // The window is timed on the memory as the program keeps it (read once per profile) and, for the
 // first opening, with the reading before it, as the menu command does both. Prints medians and
@@ -12,6 +14,7 @@
 //
 // `bench_prehled --okno` instead opens the window on the display with a history of a few hundred
 // answers over 30 days, for looking at it.
+#include "bankazkousky.h"
 #include "historie.h"
 #include "odpovedi_sql.h"
 #include "tichyoffscreen.h"
@@ -23,6 +26,7 @@
 #include "logika/nahoda.h"
 #include "logika/stav.h"
 #include "uceni/odhad.h"
+#include "uceni/odhadzkousky.h"
 #include "uceni/pamet.h"
 #include "uceni/pametaktivniho.h"
 #include "uceni/poradiuceni.h"
@@ -153,6 +157,28 @@ int main(int argc, char **argv)
         std::printf("readiness estimate of %d tests: median %.2f ms; floor (%d × 25 random draws) %.2f ms; ratio %.1f; "
                     "goal 30 ms\n",
                     Odhad::PocetTestu, me, Odhad::PocetTestu, mn, me / mn);
+
+        // Today's exam on the same memory: exact over every exam, with its range.
+        QTemporaryDir nahradniAdresar;
+        BankaOtazek nahradni;
+        QString popis;
+        const BankaOtazek &bankaZkousky = BenchZkouska::Banka(banka, nahradni, nahradniAdresar.path(), &popis);
+        std::vector<double> zkouska;
+        for (int i = 0; i < Behu("ESTIMATE_RUNS", 51); ++i)
+            zkouska.push_back(Ms([&] {
+                soucet += OdhadZkousky::ZPameti(bankaZkousky, BenchZkouska::Skupina, *pamet, dnes)->otazek;
+            }));
+        // A new learner: the first 60 answers of the same history, a rough estimate with its range.
+        PametProfilu novy(Aktivni);
+        for (size_t i = 0; i < 60; ++i)
+            novy.Pridat(pamet->Odpovedi()[i]);
+        std::vector<double> hruby;
+        for (int i = 0; i < Behu("ESTIMATE_RUNS", 51); ++i)
+            hruby.push_back(Ms([&] { soucet += OdhadZkousky::ZPameti(bankaZkousky, BenchZkouska::Skupina, novy, dnes)->hruby; }));
+        const double mz = Median(zkouska), mh = Median(hruby);
+        std::printf("readiness estimate for today's exam (every exam worked out exactly) on %s: median %.2f ms, ratio to the "
+                    "floor above %.1f; a new learner's rough estimate with its range from %d draws %.2f ms; goal 30 ms\n",
+                    qPrintable(popis), mz, mz / mn, OdhadZkousky::PocetVzorku, mh);
 
         // Group B, every category: the most questions the order arranges.
         std::vector<double> volba;

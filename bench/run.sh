@@ -67,6 +67,10 @@ echo
 echo
 "$prog/bench/bench_test_na_body"
 
+# Composing a mock exam against one pass over the bank's index and the points test's composition.
+echo
+"$prog/bench/bench_zkouska"
+
 # The data layer at scale: config.ini reading and the record tables, each against its floor.
 echo
 "$prog/bench/bench_ini"

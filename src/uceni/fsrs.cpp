@@ -57,7 +57,7 @@ Stav PrvniOdpoved(Znamka znamka)
             Omezit(PocatecniObtiznost(znamka))};
 }
 
-Stav DalsiOdpoved(const Stav &stav, Znamka znamka, int dny)
+Stav DalsiOdpoved(const Stav &stav, Znamka znamka, int dny, double *vybavitelnost)
 {
     const double s = std::max(stav.stabilita, NejmensiStabilita), d = Omezit(stav.obtiznost);
     const int g = Cislo(znamka);
@@ -70,6 +70,8 @@ Stav DalsiOdpoved(const Stav &stav, Znamka znamka, int dny)
         nova = s * narust;
     } else {
         const double r = Vybavitelnost(dny, s);
+        if (vybavitelnost)
+            *vybavitelnost = r;
         if (znamka == Znamka::Znovu) {
             nova = std::min(W[11] * std::pow(d, -W[12]) * (std::pow(s + 1, W[13]) - 1) * std::exp(W[14] * (1 - r)),
                             s * NejvyssiPoZapomenuti);

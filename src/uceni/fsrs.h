@@ -34,8 +34,9 @@ double Vybavitelnost(double dny, double stabilita);
 // The memory after the first answer of a question.
 Stav PrvniOdpoved(Znamka znamka);
 
-// The memory after a further answer given dny whole days after the one before.
-Stav DalsiOdpoved(const Stav &stav, Znamka znamka, int dny);
+// The memory after a further answer given dny whole days after the one before; the recall it had
+// then into *vybavitelnost when given and dny is 1 or more.
+Stav DalsiOdpoved(const Stav &stav, Znamka znamka, int dny, double *vybavitelnost = nullptr);
 
 // Whole days after the last answer on which the question falls due: the first day on which its
 // recall is below 0.9, ⌊S⌋ + 1 (R < 0.9 exactly when t > S), at most NejdelsiInterval.

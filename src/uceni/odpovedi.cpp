@@ -7,7 +7,8 @@ namespace Odpovedi {
 
 namespace {
 
-bool ZnamyKod(qint64 kod) { return kod >= 1 && kod <= 4; }
+bool ZnamyVysledek(qint64 kod) { return kod >= 1 && kod <= static_cast<int>(Vysledek::Nezodpovezeno); }
+bool ZnamyZdroj(qint64 kod) { return kod >= 1 && kod <= static_cast<int>(Zdroj::Zkouska); }
 
 void Otevrit(Tabulka &t) { ZaznamTabulky::OtevritOverenou(t, PoleTabulky(), QStringLiteral("odpovědí")); }
 
@@ -78,7 +79,7 @@ void Precist(const QString &profil, const std::function<void(const Odpoved &)> &
     t.ProjitPohled({Pole::Otazka, Pole::DatumACas, Pole::Vysledek, Pole::Zdroj}, [&](const RadekPohledu &radek) {
         Odpoved o;
         const qint64 otazka = radek.Cele(0), vysledek = radek.Cele(2), zdroj = radek.Cele(3);
-        if (otazka < 1 || otazka > Kategorie::NejvyssiCislo || !ZnamyKod(vysledek) || !ZnamyKod(zdroj)
+        if (otazka < 1 || otazka > Kategorie::NejvyssiCislo || !ZnamyVysledek(vysledek) || !ZnamyZdroj(zdroj)
             || !CasZKodu(radek.Cele(1), o.datum, o.cas)) {
             if (preskoceno)
                 ++*preskoceno;

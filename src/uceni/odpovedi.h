@@ -38,14 +38,15 @@ enum class Vysledek : quint8 {
     Spravne = 1,       // right
     Spatne = 2,        // wrong
     SNapovedou = 3,    // right after the hint was shown
-    Nezodpovezeno = 4, // a position of the points test left unanswered
+    Nezodpovezeno = 4, // a position of the points test or the mock exam left unanswered
 };
 
 enum class Zdroj : quint8 {
     Procvicovani = 1,
     Zkouseni = 2,
-    Test = 3,   // the points test
-    Oprava = 4, // a replay of the wrong questions
+    Test = 3,    // the points test
+    Oprava = 4,  // a replay of the wrong questions
+    Zkouska = 5, // the mock exam
 };
 
 // One answer, as the writer stores it and the readers get it (the profile is the table's filter).

@@ -3,6 +3,14 @@
 #include <algorithm>
 #include <limits>
 
+int OvereniVybavitelnosti::Odpovedi() const
+{
+    int n = 0;
+    for (const Kos &k : kose)
+        n += k.odpovedi;
+    return n;
+}
+
 PametProfilu::PametProfilu(const QString &profil) : m_profil(profil) {}
 
 void PametProfilu::Nacist()
@@ -33,10 +41,19 @@ void PametProfilu::Pridat(const Odpovedi::Odpoved &odpoved)
     if (q.posledni < 0) {
         q.model = Fsrs::PrvniOdpoved(znamka);
     } else {
+        const Odpovedi::Odpoved &predchozi = m_odpovedi[static_cast<size_t>(q.posledni)];
         // Whole calendar days; an answer stamped before the one before counts as the same day.
-        const qint64 dny = m_odpovedi[static_cast<size_t>(q.posledni)].datum.daysTo(odpoved.datum);
-        q.model = Fsrs::DalsiOdpoved(q.model, znamka,
-                                     static_cast<int>(std::clamp<qint64>(dny, 0, std::numeric_limits<int>::max())));
+        const int dny = static_cast<int>(std::clamp<qint64>(predchozi.datum.daysTo(odpoved.datum), 0,
+                                                            std::numeric_limits<int>::max()));
+        double r = 1;
+        q.model = Fsrs::DalsiOdpoved(q.model, znamka, dny, &r);
+        if (dny >= 1 && predchozi.vysledek == Odpovedi::Vysledek::Spravne) {
+            OvereniVybavitelnosti::Kos &kos = m_overeni.kose[static_cast<size_t>(
+                std::clamp(static_cast<int>(r * OvereniVybavitelnosti::PocetKosu), 0, OvereniVybavitelnosti::PocetKosu - 1))];
+            ++kos.odpovedi;
+            kos.spravne += odpoved.vysledek == Odpovedi::Vysledek::Spravne;
+            kos.vybavitelnost += r;
+        }
     }
     q.posledni = static_cast<int>(m_odpovedi.size());
     m_odpovedi.push_back(odpoved);

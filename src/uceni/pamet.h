@@ -26,6 +26,20 @@ struct StavOtazky {
     int poradiPosledni = -1;     // its position among the profile's answers, for answers stamped alike
 };
 
+// How well the model's recall held in the learner's own answers: every answer to a question whose
+// previous answer was right, given a day or more after it, counted by the recall the model gave it
+// then (bins of 1/PocetKosu) with whether it was right. The readiness estimate for today's exam
+// adjusts the model's forgetting to the learner by it.
+struct OvereniVybavitelnosti {
+    static constexpr int PocetKosu = 20;
+    struct Kos {
+        int odpovedi = 0, spravne = 0;
+        double vybavitelnost = 0; // the sum of the recalls given
+    };
+    std::array<Kos, PocetKosu> kose{};
+    int Odpovedi() const;
+};
+
 // The memory of one profile: every answer it gave, and for every question its model state, kept
 // up to date answer by answer.
 //
@@ -66,6 +80,7 @@ public:
     const std::vector<Odpovedi::Odpoved> &Odpovedi() const { return m_odpovedi; }
     // Records of the table that Nacist left out because they hold no valid answer.
     int Preskoceno() const { return m_preskoceno; }
+    const OvereniVybavitelnosti &Overeni() const { return m_overeni; }
 
 private:
     struct Otazka {
@@ -77,4 +92,5 @@ private:
     std::vector<Odpovedi::Odpoved> m_odpovedi;
     std::array<Otazka, Kategorie::NejvyssiCislo + 1> m_otazky{};
     int m_preskoceno = 0;
+    OvereniVybavitelnosti m_overeni;
 };

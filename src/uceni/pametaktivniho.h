@@ -45,8 +45,10 @@ public:
     // that is locked or full would refuse the others all the same, each after its own wait.
     void ZaznamenatTest(const QString &profil, const PolozkyTestu &polozky, const QDateTime &kdy);
 
-private:
+    // Answers of the profile in the order given (a mock exam's: uceni/odpovedizkousky.h), stored through
+    // one opening of the table, as ZaznamenatTest stores them.
     void Zaznamenat(const QString &profil, const QList<Odpovedi::Odpoved> &odpovedi);
 
+private:
     std::unique_ptr<PametProfilu> m_pamet;
 };
