@@ -16,8 +16,8 @@
 // in ascending numbers. Answers a) to c) are required, d) may be empty; "spravne" and "skupina"
 // are upper-case letters A to D in ascending order; "okruh" is the code of the exam topic the
 // question belongs to (data/okruhy.h). Questions 621-720 carry "znacka" (a road
-// sign code of the catalogue in obrazky/znacky.h), 721-757 carry "krizovatka" (a scene, see
-// obrazky/krizovatky_scena.h); no other question has a picture. Retired numbers have no record.
+// sign code of the catalogue in kresby/znacky.h), 721-757 carry "krizovatka" (a scene, see
+// logika/krizovatky_scena.h); no other question has a picture. Retired numbers have no record.
 namespace Banka {
 
 struct OtazkaZdroje {
@@ -38,6 +38,10 @@ struct Kontrola {
 
 inline constexpr int PocetZaznamu = 729;
 bool Vyrazena(int cislo);
+
+// A crossroad question against the order of passing its scene gives: empty when the rules (or the
+// order the scene gives where they cannot decide) agree with its marked answers, else why not.
+QString OveritKrizovatku(const OtazkaZdroje &q);
 
 // Reads every <k>-<name>.json of the directory; form errors go to kontrola.chyby.
 QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola);

@@ -3,11 +3,9 @@
 #include "obrazy.h"
 #include "zdroje.h"
 
-#include "obrazky/krizovatky.h"
-#include "obrazky/krizovatky_geometrie.h"
-#include "obrazky/krizovatky_scena.h"
-#include "obrazky/krizovatky_silnice.h"
-#include "obrazky/krizovatky_vozidla.h"
+#include "kresby/krizovatky.h"
+#include "kresby/krizovatky_silnice.h"
+#include "kresby/krizovatky_vozidla.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -376,14 +374,14 @@ private slots:
         krizovatka.ramena = {Rameno::Sever, Rameno::Vychod, Rameno::Jih, Rameno::Zapad};
         // From the south a left turn ends in the west arm's leaving lane, north of its axis; a
         // right turn in the east arm's, south of it.
-        const QPointF vlevo = G::Trasa(krizovatka, Rameno::Jih, Smer::Vlevo).pointAtPercent(1.0);
+        const QPointF vlevo = NaCestu(G::Trasa(krizovatka, Rameno::Jih, Smer::Vlevo)).pointAtPercent(1.0);
         QVERIFY(vlevo.x() < G::Stred.x() - G::Okraj && vlevo.y() < G::Stred.y());
-        const QPointF vpravo = G::Trasa(krizovatka, Rameno::Jih, Smer::Vpravo).pointAtPercent(1.0);
+        const QPointF vpravo = NaCestu(G::Trasa(krizovatka, Rameno::Jih, Smer::Vpravo)).pointAtPercent(1.0);
         QVERIFY(vpravo.x() > G::Stred.x() + G::Okraj && vpravo.y() > G::Stred.y());
         // On a roundabout even a left turn goes anticlockwise, round by the east and north.
         Scena objezd = krizovatka;
         objezd.okruzni = true;
-        const QPainterPath kolem = G::Trasa(objezd, Rameno::Jih, Smer::Vlevo);
+        const QPainterPath kolem = NaCestu(G::Trasa(objezd, Rameno::Jih, Smer::Vlevo));
         QVERIFY(kolem.pointAtPercent(0.3).x() > G::Stred.x());
         QVERIFY(kolem.pointAtPercent(0.6).y() < G::Stred.y());
         QVERIFY(kolem.pointAtPercent(1.0).x() < G::Stred.x() - G::OkruhVnejsi);
