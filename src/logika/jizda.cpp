@@ -16,7 +16,7 @@ namespace {
 constexpr double Krok = 0.5;            // spacing of a course's points, in picture units
 constexpr double Pauza = 0.6;           // s of stillness, indicators blinking, before the first group
 constexpr double Mezera = 0.15;         // s between a group clearing the crossroads and the next setting off
-constexpr double ZmenaSvetel = 0.7;     // s of red and yellow before a waiting group's green
+constexpr int ZmenaSvetel = 42;         // frames of red and yellow before a waiting group's green
 constexpr double Dojezd = 0.3;          // s after the last vehicle has left, before the still picture
 constexpr double Rychlost = 55.0;       // units a second
 constexpr double Zrychleni = 110.0;     // units a second squared
@@ -120,8 +120,8 @@ Jizda::Jizda(const Scena &s, const Reseni &r) : m_scena(s), m_reseni(r)
     for (int pokus = 0; pokus < 4 && (delka > NejdelsiDelka || delka < NejkratsiDelka); ++pokus) {
         // The motion takes 1 / f of its time at f times the speed; the pauses stay.
         double pevne = Pauza + Dojezd + double(m_kroky.size()) * Mezera;
-        for (double z : std::as_const(m_zmenaSvetel))
-            pevne += z >= 0 ? ZmenaSvetel : 0;
+        for (int z : std::as_const(m_zmenaSvetel))
+            pevne += z >= 0 ? double(ZmenaSvetel) / SnimkuZaSekundu : 0;
         const double cil = std::clamp(delka, NejkratsiDelka + 0.3, NejdelsiDelka - 0.3);
         const double f = std::max(0.1, delka - pevne) / std::max(0.1, cil - pevne);
         m_rychlost *= f;
@@ -216,12 +216,15 @@ double Jizda::Naplanovat()
         const QList<qsizetype> &skupina = m_reseni.skupiny[k];
         // A group that waits for its way gets it first: red and yellow, then green.
         const bool ceka = std::any_of(skupina.cbegin(), skupina.cend(), [this](qsizetype i) { return !m_reseni.smiNyni.value(i); });
-        m_zmenaSvetel << (ceka && rizeno ? start : -1.0);
+        // Groups set off on a whole frame, so that a frame shows the lights they set off on.
+        int snimek = int(std::ceil(start * SnimkuZaSekundu - 1e-6));
+        m_zmenaSvetel << (ceka && rizeno ? snimek : -1);
         if (ceka && rizeno)
-            start += ZmenaSvetel;
+            snimek += ZmenaSvetel;
+        start = double(snimek) / SnimkuZaSekundu;
         KrokJizdy krok;
         krok.vozidla = skupina;
-        krok.zacatek = int(std::lround(start * SnimkuZaSekundu));
+        krok.zacatek = snimek;
         QStringList casti;
         for (qsizetype i : skupina) {
             // A vehicle of the group whose course would touch another's waits a moment.
@@ -269,14 +272,14 @@ Snimek Jizda::SnimekCislo(int snimek) const
     // Each waiting group's way: the lights of its arms go red and yellow, then green, the
     // others yellow (where they were green), then red; the officer turns his side to it.
     for (qsizetype k = 0; k < m_kroky.size(); ++k) {
-        const double zmena = m_zmenaSvetel.value(k, -1);
-        if (zmena < 0 || t < zmena)
+        const int zmena = m_zmenaSvetel.value(k, -1);
+        if (zmena < 0 || snimek < zmena)
             continue;
         QList<Rameno> cekaji;
         for (qsizetype i : m_kroky[k].vozidla)
             if (!m_reseni.smiNyni.value(i))
                 cekaji << m_scena.vozidla[i].rameno;
-        const bool prechod = t < zmena + ZmenaSvetel;
+        const bool prechod = snimek < zmena + ZmenaSvetel;
         for (qsizetype m = 0; m < m_scena.semafory.size(); ++m) {
             if (!Ridi(sn.semafory[m]))
                 continue;

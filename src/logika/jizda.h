@@ -80,7 +80,7 @@ private:
     Reseni m_reseni;
     QList<Pohyb> m_pohyby;
     QList<KrokJizdy> m_kroky;
-    QList<double> m_zmenaSvetel;  // for each step: when signals or the officer change for it, or -1
+    QList<int> m_zmenaSvetel;     // for each step: the frame the signals or the officer change for it, or -1
     double m_rychlost = 0, m_zrychleni = 0;
     int m_pocetSnimku = 0;
 };

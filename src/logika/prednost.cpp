@@ -301,8 +301,10 @@ private:
             return Duvod::PolicistaVolno;
         if (Signal(v))
             return Sipka(v) ? Duvod::ZelenaSipka : Duvod::Zelena;
-        if (m_s.okruzni)
-            return v.naOkruhu ? Duvod::NaOkruhu : Duvod::Volno;
+        if (m_s.okruzni) {
+            const bool oznacen = m_s.maZnacku(v.rameno, u"P4"_s) || m_s.maZnacku(v.rameno, u"P6"_s);
+            return v.naOkruhu ? Duvod::NaOkruhu : oznacen ? Duvod::Volno : Duvod::NikdoZprava;
+        }
         if (Hlavni(v))
             return Duvod::Hlavni;
         const Rameno zprava = Cil(v.rameno, Smer::Vpravo);
