@@ -43,8 +43,8 @@ QImage Nakreslit(const Scena &s, int meritko)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.scale(meritko, meritko);
     KreslitSilnice(p, s);
-    KreslitPolicistu(p, s.policista);
     KreslitVozidla(p, s);
+    KreslitPolicistu(p, s.policista); // over the arrows that cross where he stands
     KreslitVybaveni(p, s, meritko);
     return obr;
 }

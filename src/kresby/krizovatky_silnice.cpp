@@ -144,18 +144,24 @@ void KreslitPolicistu(QPainter &p, const std::optional<Policista> &policista)
     p.save();
     p.translate(G::Stred);
     p.rotate(G::Natoceni(G::Vektor(policista->celem)));
-    p.setPen(QPen(QColor(0xf4, 0xf4, 0xf4), 1.6, Qt::SolidLine, Qt::RoundCap));
+    // A dark rim round the white sleeves keeps them plain on the asphalt and on the arrows.
+    const auto ruka = [&p](QPointF od, QPointF po) {
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), 3.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(od, po);
+        p.setPen(QPen(QColor(0xf4, 0xf4, 0xf4), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(od, po);
+    };
     if (policista->predpazeni) {
-        p.drawLine(QPointF(3.2, 0), QPointF(3.2, -7.0));  // the right arm forward
-        p.drawLine(QPointF(-3.2, 0), QPointF(-8.5, 0)); // the left one sideways
+        ruka(QPointF(4.5, 0), QPointF(4.5, -10.0)); // the right arm forward
+        ruka(QPointF(-4.5, 0), QPointF(-12.0, 0));  // the left one sideways
     } else {
-        p.drawLine(QPointF(-8.5, 0), QPointF(8.5, 0));
+        ruka(QPointF(-12.0, 0), QPointF(12.0, 0));
     }
-    p.setPen(QPen(Qt::black, 0.6));
+    p.setPen(QPen(Qt::black, 0.8));
     p.setBrush(QColor(0x1e, 0x2a, 0x5a));
-    p.drawEllipse(QPointF(0, 0), 4.2, 2.6);
+    p.drawEllipse(QPointF(0, 0), 6.0, 3.8);
     p.setBrush(QColor(0xf4, 0xf4, 0xf4)); // the white cap
-    p.drawEllipse(QPointF(0, 0), 2.0, 2.0);
+    p.drawEllipse(QPointF(0, 0), 2.8, 2.8);
     p.restore();
 }
 

@@ -35,9 +35,9 @@ void SnimkyKrizovatky::Nakreslit(QPainter &p, int snimek) const
     p.scale(m_meritko, m_meritko);
     const Scena &s = m_jizda.Zadani();
     KreslitSemafory(p, s, sn.semafory);
-    KreslitPolicistu(p, sn.policista);
     for (qsizetype i = 0; i < s.vozidla.size(); ++i)
         KreslitVozidlo(p, s.vozidla[i], sn.vozidla[i].clanky, {sn.vozidla[i].smerovka, sn.vozidla[i].majak});
+    KreslitPolicistu(p, sn.policista);
     p.restore();
 }
 

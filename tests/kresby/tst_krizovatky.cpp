@@ -255,7 +255,16 @@ private slots:
         QJsonArray dve = z.value(u"vozidla"_s).toArray();
         dve.append(Vozidlo(z, u"rameno"_s, u"sever"_s).value(u"vozidla"_s).toArray().first());
         QTest::newRow("dvě stejná vozidla") << Udaj(z, u"vozidla"_s, dve) << u"rozlišit"_s;
+        dve.replace(1, Vozidlo(Vozidlo(z, u"rameno"_s, u"sever"_s), u"barva"_s, u"zluta"_s).value(u"vozidla"_s).toArray().first());
+        const QJsonObject dvaRuzna = Udaj(z, u"vozidla"_s, dve);
         QTest::newRow("bez vozidel") << Udaj(z, u"vozidla"_s, QJsonArray()) << u"vozidla"_s;
+        QTest::newRow("policista na objezdu")
+            << Udaj(Udaj(z, u"typ"_s, u"okruzni"_s), u"policista"_s, QJsonObject{{u"celem"_s, u"jih"_s}}) << u"objezd"_s;
+        QTest::newRow("řešení bez důvodu") << Udaj(z, u"reseni"_s, pole(R"([{"vozidla": [1], "duvod": " "}])")) << u"důvod"_s;
+        QTest::newRow("řešení s cizím vozidlem")
+            << Udaj(z, u"reseni"_s, pole(R"([{"vozidla": [1, 2], "duvod": "x"}])")) << u"č. 2"_s;
+        QTest::newRow("řešení bez vozidla scény")
+            << Udaj(dvaRuzna, u"reseni"_s, pole(R"([{"vozidla": [2], "duvod": "x"}])")) << u"každé vozidlo"_s;
     }
 
     void chybnaScenaJmenujeChybu()
@@ -291,6 +300,9 @@ private slots:
         QTest::newRow("při zelené červená ne") << semafor(u"zelena"_s) << vypnuto << u"cervena"_s << 0;
         QTest::newRow("vypnutý: červená ne") << vypnuto << Zaklad() << u"cervena"_s << 0;
         QTest::newRow("vypnutý: zelená ne") << vypnuto << Zaklad() << u"zelena"_s << 0;
+        // The officer's white cap and sleeves in the middle of the crossroads.
+        QTest::newRow("policista") << Udaj(Zaklad(), u"policista"_s, QJsonObject{{u"celem"_s, u"jih"_s}}) << Zaklad() << u"bila"_s
+                                   << 15;
     }
 
     void castJeVidet()
