@@ -10,26 +10,13 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "casprocesoru.h"
+
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
-namespace {
-
-double CasMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2;
-}
-
-} // namespace
+using Bench::CasMs;
+using Bench::Median;
 
 int main(int argc, char *argv[])
 {

@@ -233,7 +233,7 @@ double Jizda::Naplanovat()
                 t += 2.0 / SnimkuZaSekundu;
             m_pohyby[i].start = t;
             naplanovano[i] = true;
-            casti << u"%1 – %2"_s.arg(JmenoVozidla(m_scena, i), TextDuvodu(m_reseni, i));
+            casti << u"%1 – %2"_s.arg(JmenoVozidla(m_scena, i), TextDuvodu(m_scena, m_reseni, i));
         }
         krok.popisek = u"%1. %2"_s.arg(k + 1).arg(casti.join(u"; "_s));
         m_kroky << krok;

@@ -384,16 +384,19 @@ QString JmenoVozidla(const Scena &s, qsizetype i)
     return {};
 }
 
-QString TextDuvodu(const Reseni &r, qsizetype i)
+QString TextDuvodu(const Scena &s, const Reseni &r, qsizetype i)
 {
+    // "Sanitka" and "tramvaj" are feminine, the other names masculine or neuter.
+    const Vozidlo &v = s.vozidla[i];
+    const QString mu = !v.moje && (v.druh == Druh::Sanitka || v.druh == Druh::Tramvaj) ? u"jí"_s : u"mu"_s;
     switch (r.duvody.value(i, Duvod::Volno)) {
-    case Duvod::PrednostniJizda: return u"jede se zvláštním výstražným světlem, ostatní mu dávají přednost"_s;
+    case Duvod::PrednostniJizda: return u"jede se zvláštním výstražným světlem, ostatní %1 dávají přednost"_s.arg(mu);
     case Duvod::DavaPrednostPrednostni: return u"dává přednost vozidlu se zvláštním výstražným světlem"_s;
     case Duvod::Zelena: return u"má zelenou"_s;
     case Duvod::ZelenaSipka: return u"jede na zelenou šipku a dává přednost vozidlům, která mají zelenou"_s;
-    case Duvod::CekaNaSignal: return u"jede, až mu naskočí zelená"_s;
-    case Duvod::PolicistaVolno: return u"policista mu dává volno"_s;
-    case Duvod::CekaNaPolicistu: return u"jede, až mu policista dá volno"_s;
+    case Duvod::CekaNaSignal: return u"jede, až %1 naskočí zelená"_s.arg(mu);
+    case Duvod::PolicistaVolno: return u"policista %1 dává volno"_s.arg(mu);
+    case Duvod::CekaNaPolicistu: return u"jede, až %1 policista dá volno"_s.arg(mu);
     case Duvod::Hlavni: return u"jede po hlavní pozemní komunikaci"_s;
     case Duvod::Vedlejsi: return u"přijíždí po vedlejší a dává přednost vozidlům na hlavní"_s;
     case Duvod::VedlejsiStuj: return u"zastaví u značky Stůj a dává přednost vozidlům na hlavní"_s;
@@ -403,7 +406,7 @@ QString TextDuvodu(const Reseni &r, qsizetype i)
     case Duvod::Zprava: return u"dává přednost vozidlu zprava"_s;
     case Duvod::OdbocujeVlevo: return u"odbočuje vlevo a dává přednost protijedoucím"_s;
     case Duvod::Fronta: return u"jede za vozidlem před sebou"_s;
-    case Duvod::Volno: return u"nikdo mu nekříží cestu"_s;
+    case Duvod::Volno: return u"nikdo %1 nekříží cestu"_s.arg(mu);
     case Duvod::Stanovene: return r.texty.value(r.Skupina(i));
     }
     return {};

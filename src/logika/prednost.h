@@ -4,7 +4,8 @@
 // vehicles that may go together, each vehicle with the rule that puts it where it is.
 //
 // The rules, in the order they weigh (zákon č. 361/2000 Sb.):
-// - a vehicle with its blue lights on goes first; every other waits for it (§ 41 odst. 1);
+// - a vehicle with its blue lights on goes first, bound by neither § 21 odst. 5 nor § 22; every
+//   other waits for it (§ 41);
 // - a police officer's signals decide who may go now (§ 75 odst. 1), else working traffic
 //   lights do; who has to wait goes when his direction is given way;
 // - between vehicles that may go now: on green or on the officer's "Volno" a driver turning left
@@ -68,7 +69,7 @@ Reseni Vyresit(const Scena &s);
 QString JmenoVozidla(const Scena &s, qsizetype i);
 // What the rule says of the vehicle, as a caption follows its name: "jede po hlavní pozemní
 // komunikaci". For an order given by hand, the group's reason.
-QString TextDuvodu(const Reseni &r, qsizetype i);
+QString TextDuvodu(const Scena &s, const Reseni &r, qsizetype i);
 // The order in words, groups joined by " → ", vehicles of one group by " + ".
 QString PopisPoradi(const Scena &s, const Reseni &r);
 

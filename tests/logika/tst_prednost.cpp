@@ -164,10 +164,16 @@ private slots:
         QVERIFY2(s, qPrintable(chyba));
         const Krizovatky::Reseni r = Krizovatky::Vyresit(*s);
         QCOMPARE(Krizovatky::PopisPoradi(*s, r), u"tramvaj → vaše vozidlo → červený motocykl"_s);
-        QCOMPARE(Krizovatky::TextDuvodu(r, 0), u"jede po hlavní pozemní komunikaci"_s);
-        QCOMPARE(Krizovatky::TextDuvodu(r, 1), u"odbočuje vlevo a dává přednost protijedoucím"_s);
-        QCOMPARE(Krizovatky::TextDuvodu(r, 2), u"zastaví u značky Stůj a dává přednost vozidlům na hlavní"_s);
+        QCOMPARE(Krizovatky::TextDuvodu(*s, r, 0), u"jede po hlavní pozemní komunikaci"_s);
+        QCOMPARE(Krizovatky::TextDuvodu(*s, r, 1), u"odbočuje vlevo a dává přednost protijedoucím"_s);
+        QCOMPARE(Krizovatky::TextDuvodu(*s, r, 2), u"zastaví u značky Stůj a dává přednost vozidlům na hlavní"_s);
         QCOMPARE(Krizovatky::JmenoVozidla(*s, 2), u"červený motocykl"_s);
+        // A name of feminine gender takes its pronoun.
+        const std::optional<Krizovatky::Scena> sanitka = Krizovatky::Nacist(
+            Json(R"({"vozidla": [{"druh": "sanitka", "rameno": "jih", "smer": "rovne", "majak": true}]})"), &chyba);
+        QVERIFY2(sanitka, qPrintable(chyba));
+        QCOMPARE(Krizovatky::TextDuvodu(*sanitka, Krizovatky::Vyresit(*sanitka), 0),
+                 u"jede se zvláštním výstražným světlem, ostatní jí dávají přednost"_s);
     }
 };
 
