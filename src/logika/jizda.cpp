@@ -283,7 +283,11 @@ Snimek Jizda::SnimekCislo(int snimek) const
         for (qsizetype m = 0; m < m_scena.semafory.size(); ++m) {
             if (!Ridi(sn.semafory[m]))
                 continue;
-            const bool jeho = cekaji.contains(m_scena.semafory[m].rameno);
+            // The opposite arm that showed the same shares the phase, an empty arm too.
+            const Rameno r = m_scena.semafory[m].rameno;
+            const Semafor *protejsi = m_scena.semafor(Cil(r, Smer::Rovne));
+            const bool jeho = cekaji.contains(r) || (protejsi && cekaji.contains(protejsi->rameno) &&
+                                                     protejsi->stav == m_scena.semafory[m].stav);
             if (prechod)
                 sn.semafory[m] = jeho ? Svetlo::CervenaZluta : sn.semafory[m] == Svetlo::Zelena ? Svetlo::Zluta : Svetlo::Cervena;
             else
