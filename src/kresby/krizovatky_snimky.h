@@ -3,7 +3,6 @@
 #include "logika/jizda.h"
 
 #include <QImage>
-#include <QSize>
 
 class QPainter;
 
@@ -19,12 +18,10 @@ public:
 
     const Jizda &Pohyb() const { return m_jizda; }
     int PocetSnimku() const { return m_jizda.PocetSnimku(); }
-    QSize Velikost() const { return m_stojici.size(); }
 
     // Paints the frame with its top left corner at the painter's origin.
     void Nakreslit(QPainter &p, int snimek) const;
     QImage Snimek(int snimek) const;
-    const QImage &Stojici() const { return m_stojici; }
 
 private:
     Jizda m_jizda;

@@ -394,11 +394,6 @@ const Semafor *Scena::semafor(Rameno r) const
     return nullptr;
 }
 
-QString JmenoBarvy(Barva b)
-{
-    return TabulkaBarev()[int(b)].jmeno;
-}
-
 QString KmenBarvy(Barva b)
 {
     return TabulkaBarev()[int(b)].kmen;

@@ -148,9 +148,8 @@ std::optional<Scena> NacistText(const QString &json, QString *chyba);
 // The arm a driver coming from `odkud` reaches by going `smer`.
 Rameno Cil(Rameno odkud, Smer smer);
 
-// The name of a colour in the scene form ("modra") and the stem of its Czech adjective ("modr"),
-// which a question's text inflects: "modré auto", "modrému vozidlu", "modrý autobus".
-QString JmenoBarvy(Barva b);
+// The stem of a colour's Czech adjective ("modr"), which a question's text inflects: "modré auto",
+// "modrému vozidlu", "modrý autobus".
 QString KmenBarvy(Barva b);
 
 } // namespace Krizovatky
