@@ -71,6 +71,10 @@ echo
 echo
 "$prog/bench/bench_zkouska"
 
+# Crossroads in motion: a frame against the still scene, a scene's frames against its playing time.
+echo
+RUNS=${CROSSROAD_RUNS:-5} "$prog/bench/bench_krizovatky"
+
 # The data layer at scale: config.ini reading and the record tables, each against its floor.
 echo
 "$prog/bench/bench_ini"

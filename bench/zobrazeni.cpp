@@ -5,6 +5,8 @@
 #include "app/rozvrzeni.h"
 #include "data/banka.h"
 
+#include "casprocesoru.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,25 +15,12 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 namespace {
 
-// Processor time of this thread in milliseconds: on a shared machine the wall clock also counts
-// the time other processes had the processor.
-double CasMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2;
-}
+using Bench::CasMs;
+using Bench::Median;
 
 double Percentil(std::vector<double> v, double p)
 {

@@ -53,6 +53,7 @@ QList<DefinicePole> BankaOtazek::PoleTabulky()
         {JmenoPole(Poznamka), TypPole::Memo, 0},
         {JmenoPole(Okruh), TypPole::Retezec, 4},
         {JmenoPole(Odpovedi), TypPole::Cele, 0},
+        {JmenoPole(Krizovatka), TypPole::Memo, 0},
     };
 }
 
@@ -62,7 +63,8 @@ QString BankaOtazek::JmenoPole(Pole pole)
         QStringLiteral("Číslo"), QStringLiteral("OTÁZKA"),  QStringLiteral("A"),
         QStringLiteral("B"),     QStringLiteral("C"),       QStringLiteral("D"),
         QStringLiteral("SPRÁVNĚ"), QStringLiteral("Skupina"), QStringLiteral("OBRÁZEK"),
-        QStringLiteral("POZNÁMKA"), QStringLiteral("OKRUH"),  QStringLiteral("ODPOVĚDÍ")};
+        QStringLiteral("POZNÁMKA"), QStringLiteral("OKRUH"),  QStringLiteral("ODPOVĚDÍ"),
+        QStringLiteral("KŘIŽOVATKA")};
     return jmena[pole];
 }
 
@@ -80,8 +82,11 @@ void BankaOtazek::Otevrit()
         // has neither and is read all the same.
         QStringList pole{JmenoPole(Cislo), JmenoPole(Spravne), JmenoPole(Skupina)};
         bool noveSloupce = false;
-        for (const DefinicePole &p : m_tabulka.Pole())
+        m_sceny = false;
+        for (const DefinicePole &p : m_tabulka.Pole()) {
             noveSloupce = noveSloupce || p.jmeno == JmenoPole(Okruh);
+            m_sceny = m_sceny || p.jmeno == JmenoPole(Krizovatka);
+        }
         if (noveSloupce)
             pole << JmenoPole(Okruh) << JmenoPole(Odpovedi);
         // Read field by field as the rows pass, at every start: no list of rows in between.
@@ -135,6 +140,8 @@ OtazkaBanky BankaOtazek::Nacist(int n)
     o.obrazek = m_tabulka.Text(Obrazek);
     o.poznamka = m_tabulka.Text(Poznamka);
     o.okruh = p->okruh;
+    if (m_sceny)
+        o.krizovatka = m_tabulka.Text(Krizovatka);
     return o;
 }
 

@@ -37,6 +37,10 @@ struct OtazkaBanky {
     QString obrazek;                 // picture path relative to the data directory, or empty
     QString poznamka;
     std::optional<Okruhy::Okruh> okruh; // nothing in a bank built before questions had topics
+    // The description of a crossroad question's scene (the source's "krizovatka" object as JSON
+    // text), from which its picture was drawn; empty for other questions and in a bank built
+    // before scenes were stored.
+    QString krizovatka;
 };
 
 // Every question picture has a large version for looking at it closely, drawn at build time from
@@ -56,7 +60,8 @@ public:
     // Field names and positions of the bank's records.
     // Okruh (the topic's code) and Odpovedi (how many answers are not empty, 3 or 4) are short
     // fields after the note, so the index knows them without reading the answers' texts.
-    enum Pole { Cislo, Otazka, A, B, C, D, Spravne, Skupina, Obrazek, Poznamka, Okruh, Odpovedi, PocetPoli };
+    // Krizovatka, a memo, holds a crossroad question's scene, read with the question's texts.
+    enum Pole { Cislo, Otazka, A, B, C, D, Spravne, Skupina, Obrazek, Poznamka, Okruh, Odpovedi, Krizovatka, PocetPoli };
     static QList<DefinicePole> PoleTabulky();
     static QString JmenoPole(Pole pole);
     static inline const QString JmenoTabulky = QStringLiteral("otazky");
@@ -96,4 +101,5 @@ private:
 
     Tabulka m_tabulka;
     std::array<Polozka, Kategorie::NejvyssiCislo + 1> m_index;
+    bool m_sceny = false; // the bank stores the scenes of crossroad questions
 };

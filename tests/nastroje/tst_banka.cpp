@@ -5,7 +5,7 @@
 #include "data/banka.h"
 #include "data/kategorie.h"
 #include "data/tabulka.h"
-#include "obrazky/znacky.h"
+#include "kresby/znacky.h"
 
 #include <QImage>
 
@@ -26,7 +26,24 @@ OtazkaZdroje Otazka(int cislo)
 }
 
 // Every number of the bank, with the pictures that categories 6 and 7 need.
-QList<OtazkaZdroje> UplnaBanka(const QJsonObject &scena)
+// A crossroad question numbered cislo with the texts and scene of a question's source.
+OtazkaZdroje Krizovatka(int cislo, const QJsonObject &zdroj)
+{
+    OtazkaZdroje q = Otazka(cislo);
+    q.maKrizovatku = true;
+    q.krizovatka = zdroj.value(QStringLiteral("krizovatka")).toObject();
+    q.otazka = zdroj.value(QStringLiteral("otazka")).toString();
+    q.a = zdroj.value(QStringLiteral("a")).toString();
+    q.b = zdroj.value(QStringLiteral("b")).toString();
+    q.c = zdroj.value(QStringLiteral("c")).toString();
+    q.d = zdroj.value(QStringLiteral("d")).toString();
+    q.spravne = zdroj.value(QStringLiteral("spravne")).toString();
+    return q;
+}
+
+// Every question of the bank; the crossroad ones are all the first crossroad question of the
+// project's sources, its texts and its scene.
+QList<OtazkaZdroje> UplnaBanka(const QJsonObject &krizovatka)
 {
     QList<OtazkaZdroje> otazky;
     for (int n = 1; n <= 757; ++n) {
@@ -37,8 +54,7 @@ QList<OtazkaZdroje> UplnaBanka(const QJsonObject &scena)
             q.maZnacku = true;
             q.znacka = Znacky::Kody().value(0);
         } else if (n > 720) {
-            q.maKrizovatku = true;
-            q.krizovatka = scena;
+            q = Krizovatka(n, krizovatka);
         }
         otazky.append(q);
     }
@@ -122,6 +138,41 @@ private slots:
         }
     }
 
+    // The builder holds each crossroad question to the order of passing: a marked answer that
+    // disagrees, or a scene the rules cannot decide and that gives no order of its own, is
+    // refused; an order the scene gives is held to the answers as the rules' own would be.
+    void krizovatkyProtiPoradi()
+    {
+        const auto vady = [](const OtazkaZdroje &q) {
+            Banka::Kontrola k;
+            Banka::Zkontrolovat({q}, k);
+            return k.chyby.join(u'\n');
+        };
+        OtazkaZdroje q = Krizovatka(721, Pomocnik::ZdrojBanky("7-krizovatky.json").at(0).toObject());
+        QCOMPARE(vady(q), QString());
+        q.spravne = q.spravne == QStringLiteral("A") ? QStringLiteral("B") : QStringLiteral("A");
+        QVERIFY2(vady(q).contains(QStringLiteral("otázka 721: křižovatka: odpověď")), qPrintable(vady(q)));
+
+        q.otazka = QStringLiteral("V jakém pořadí projedou vozidla křižovatkou?");
+        q.a = QStringLiteral("Červené, modré, zelené, žluté.");
+        q.b = QStringLiteral("Modré, červené, zelené, žluté.");
+        q.c = QStringLiteral("Žluté, zelené, modré, červené.");
+        q.spravne = QStringLiteral("A");
+        q.krizovatka = QJsonDocument::fromJson(R"({"vozidla": [
+            {"druh": "osobni", "barva": "cervena", "rameno": "jih", "smer": "rovne"},
+            {"druh": "osobni", "barva": "modra", "rameno": "zapad", "smer": "rovne"},
+            {"druh": "osobni", "barva": "zelena", "rameno": "sever", "smer": "rovne"},
+            {"druh": "osobni", "barva": "zluta", "rameno": "vychod", "smer": "rovne"}]})").object();
+        QVERIFY2(vady(q).contains(QStringLiteral("„reseni“")), qPrintable(vady(q)));
+        q.krizovatka.insert(QStringLiteral("reseni"), QJsonDocument::fromJson(R"([
+            {"vozidla": [1], "duvod": "řidiči se dohodli"}, {"vozidla": [2], "duvod": "za červeným"},
+            {"vozidla": [3], "duvod": "za modrým"}, {"vozidla": [4], "duvod": "poslední"}])").array());
+        QCOMPARE(vady(q), QString());
+        q.spravne = QStringLiteral("B");
+        QVERIFY2(vady(q).contains(QStringLiteral("křižovatka: odpověď a) „Červené, modré, zelené, žluté.“ uvádí pořadí")),
+                 qPrintable(vady(q)));
+    }
+
     void zdrojoveSoubory()
     {
         QTemporaryDir dir;
@@ -149,11 +200,11 @@ private slots:
 
     void pokrytiTestuNaBody()
     {
-        const QJsonObject scena = Pomocnik::PrvniScena();
-        if (scena.isEmpty() || Znacky::Kody().isEmpty())
+        const QJsonObject krizovatka = Pomocnik::ZdrojBanky("7-krizovatky.json").at(0).toObject();
+        if (krizovatka.isEmpty() || Znacky::Kody().isEmpty())
             QSKIP("the bank has no crossroad scene yet");
         // Safe driving is counted apart from the 729 and never fills a row of the points test.
-        QList<OtazkaZdroje> otazky = UplnaBanka(scena) << Otazka(801) << Otazka(802) << Otazka(999);
+        QList<OtazkaZdroje> otazky = UplnaBanka(krizovatka) << Otazka(801) << Otazka(802) << Otazka(999);
         Banka::Kontrola dobra;
         Banka::Zkontrolovat(otazky, dobra);
         QVERIFY2(dobra.Uspech(), qPrintable(dobra.chyby.join(u'\n')));
@@ -238,7 +289,8 @@ private slots:
         QCOMPARE(Pomocnik::JmenaPoli(t), (QStringList{QStringLiteral("Číslo"), QStringLiteral("OTÁZKA"), QStringLiteral("A"),
                                      QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
                                      QStringLiteral("SPRÁVNĚ"), QStringLiteral("Skupina"), QStringLiteral("OBRÁZEK"),
-                                     QStringLiteral("POZNÁMKA"), QStringLiteral("OKRUH"), QStringLiteral("ODPOVĚDÍ")}));
+                                     QStringLiteral("POZNÁMKA"), QStringLiteral("OKRUH"), QStringLiteral("ODPOVĚDÍ"),
+                                     QStringLiteral("KŘIŽOVATKA")}));
         QCOMPARE(Pomocnik::HodnotyPole(t, QStringLiteral("Číslo")),
                  (QStringList{QStringLiteral("5"), QStringLiteral("620"), QStringLiteral("621"), QStringLiteral("721")}));
         t.PrejitNa(1);
@@ -249,8 +301,12 @@ private slots:
         QCOMPARE(t.Text(BankaOtazek::Obrazek), QString());
         QCOMPARE(t.Text(BankaOtazek::Okruh), QStringLiteral("DZ"));
         QCOMPARE(t.Cislo(BankaOtazek::JmenoPole(BankaOtazek::Odpovedi)), 4);
+        QCOMPARE(t.Text(BankaOtazek::Krizovatka), QString());
         t.PrejitNa(2);
         QCOMPARE(t.Text(BankaOtazek::Obrazek), QStringLiteral("obrazky/621.jpg"));
+        t.PrejitNa(3);
+        // The scene is stored whole, so that the program can play it.
+        QCOMPARE(QJsonDocument::fromJson(t.Text(BankaOtazek::Krizovatka).toUtf8()).object(), Pomocnik::PrvniScena());
         t.Zavrit();
 
         QCOMPARE(Banka::Zapsat({Otazka(7)}, dir.path()), QString());

@@ -67,6 +67,7 @@ inline void ZapsatMalouBanku(const QList<OtazkaBanky> &otazky)
         for (const QString &odpoved : o.odpovedi)
             odpovedi += odpoved.isEmpty() ? 0 : 1;
         t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Odpovedi), odpovedi);
+        t.Nastavit(BankaOtazek::JmenoPole(BankaOtazek::Krizovatka), o.krizovatka);
         t.Ulozit();
     }
 }

@@ -8,7 +8,7 @@
 #include "app/zvetseni.h"
 #include "banka/stavitel.h"
 #include "data/kategorie.h"
-#include "obrazky/znacky.h"
+#include "kresby/znacky.h"
 #include "tabulky.h"
 #include "zdroje.h"
 

@@ -1,6 +1,6 @@
 # The layers of the program, checked on their sources: a file of the data layer includes only data
-# headers, a file of the logic layer only data and logic headers, and no window of practice/,
-# test/ or info/ includes the main window. Run by CTest:
+# headers, a file of the logic layer only data and logic headers, a file of the pictures no window's
+# header, and no window of practice/, test/ or info/ includes the main window. Run by CTest:
 #   cmake -DZDROJ=<src> -DDATA=<files> -DLOGIKA=<files> -DKRESBY=<files> -DOKNA=<files> -P vrstvy.cmake
 # (the file lists separated by "|").
 
@@ -17,6 +17,7 @@ endforeach()
 
 set(povoleno_DATA DATA)
 set(povoleno_LOGIKA DATA LOGIKA)
+set(povoleno_KRESBY DATA LOGIKA KRESBY)
 
 set(chyby "")
 foreach(vrstva ${vrstvy})

@@ -1,8 +1,8 @@
 // semaforix-arch: a contact sheet of every question picture of one source file, so that the
 // generated signs and scenes can be looked over at a glance.
 //   semaforix-arch <questions.json> <out.png>
-#include "obrazky/krizovatky.h"
-#include "obrazky/znacky.h"
+#include "kresby/krizovatky.h"
+#include "kresby/znacky.h"
 
 #include <QFile>
 #include <QGuiApplication>

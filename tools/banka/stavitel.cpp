@@ -4,8 +4,9 @@
 #include "data/kategorie.h"
 #include "data/tabulka.h"
 #include "kresby/znamky.h"
-#include "obrazky/krizovatky.h"
-#include "obrazky/znacky.h"
+#include "kresby/krizovatky.h"
+#include "logika/krizovatky_odpovedi.h"
+#include "kresby/znacky.h"
 #include "test/plan.h"
 
 #include <QDir>
@@ -61,6 +62,17 @@ QString KodyOkruhu()
 }
 
 } // namespace
+
+QString OveritKrizovatku(const OtazkaZdroje &q)
+{
+    const std::optional<Krizovatky::Scena> scena = Krizovatky::Nacist(q.krizovatka, nullptr);
+    if (!scena)
+        return QStringLiteral("scénu nelze přečíst");
+    const Krizovatky::Reseni reseni = Krizovatky::Vyresit(*scena);
+    if (!reseni.Rozhodnuto())
+        return QStringLiteral("%1 Scéna musí uvést pořadí s důvodem v údaji „reseni“.").arg(reseni.chyba);
+    return Krizovatky::OveritOdpovedi(*scena, reseni, q.otazka, {q.a, q.b, q.c, q.d}, q.spravne);
+}
 
 QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola)
 {
@@ -209,6 +221,8 @@ void Zkontrolovat(const QList<OtazkaZdroje> &otazky, Kontrola &kontrola)
             const QString vada = Krizovatky::Zkontrolovat(q.krizovatka);
             if (!vada.isEmpty())
                 chyba(QStringLiteral("chybná křižovatka: %1").arg(vada));
+            else if (const QString nesouhlas = OveritKrizovatku(q); !nesouhlas.isEmpty())
+                chyba(QStringLiteral("křižovatka: %1").arg(nesouhlas));
         }
     }
 
@@ -511,7 +525,8 @@ QString Zapsat(const QList<OtazkaZdroje> &otazky, const QString &cil)
                 odpovedi += odpoved->trimmed().isEmpty() ? 0 : 1;
             const std::array<QString, BankaOtazek::PocetPoli> hodnoty{
                 QString::number(q.cislo), q.otazka, q.a, q.b, q.c, q.d, q.spravne, q.skupina, obrazek, q.poznamka,
-                q.okruh, QString::number(odpovedi)};
+                q.okruh, QString::number(odpovedi),
+                q.maKrizovatku ? QString::fromUtf8(QJsonDocument(q.krizovatka).toJson(QJsonDocument::Compact)) : QString()};
             for (int i = 0; i < BankaOtazek::PocetPoli; ++i)
                 t.Nastavit(BankaOtazek::JmenoPole(static_cast<BankaOtazek::Pole>(i)), hodnoty[static_cast<size_t>(i)]);
             t.Ulozit();

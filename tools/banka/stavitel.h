@@ -20,8 +20,8 @@
 // are upper-case letters A to D in ascending order; "okruh" is required: the code of the topic of
 // today's exam the question belongs to (PP, DZ, ZBJ, DS, PPV, SP, ZP; data/okruhy.h), decided by
 // its content, so one category may hold several topics. Questions 621-720 carry "znacka" (a road
-// sign code of the catalogue in obrazky/znacky.h), 721-757 carry "krizovatka" (a scene, see
-// obrazky/krizovatky_scena.h); no other question has a picture. Retired numbers have no record.
+// sign code of the catalogue in kresby/znacky.h), 721-757 carry "krizovatka" (a scene, see
+// logika/krizovatky_scena.h); no other question has a picture. Retired numbers have no record.
 // Category 8, safe driving (8-bezpecna-jizda.json, numbers 801-999), has exactly three answers,
 // exactly one right, no picture and the topic ZBJ; it is counted apart from the 729 records of
 // categories 1-7, and the points test never draws from it.
@@ -46,6 +46,10 @@ struct Kontrola {
 // Records of categories 1-7; category 8 is counted apart.
 inline constexpr int PocetZaznamu = 729;
 bool Vyrazena(int cislo);
+
+// A crossroad question against the order of passing its scene gives: empty when the rules (or the
+// order the scene gives where they cannot decide) agree with its marked answers, else why not.
+QString OveritKrizovatku(const OtazkaZdroje &q);
 
 // Reads every <k>-<name>.json of the directory; form errors go to kontrola.chyby.
 QList<OtazkaZdroje> NacistZdroje(const QString &adresar, Kontrola &kontrola);

@@ -1,7 +1,7 @@
-#include "krizovatky_silnice.h"
+#include "kresby/krizovatky_silnice.h"
 
-#include "krizovatky.h"
-#include "krizovatky_geometrie.h"
+#include "kresby/krizovatky.h"
+#include "logika/krizovatky_geometrie.h"
 
 #include <QPainter>
 
@@ -72,7 +72,7 @@ void KreslitKoleje(QPainter &p, const Scena &s)
 {
     QList<QPainterPath> koleje;
     for (const auto &[a, b] : s.koleje)
-        koleje << G::Spojeni(a, b) << G::Spojeni(b, a);
+        koleje << NaCestu(G::Spojeni(a, b)) << NaCestu(G::Spojeni(b, a));
     // A wide light stroke less a narrower road-coloured one leaves the two rails; drawing all
     // outer strokes first lets tracks that share a stretch merge cleanly.
     for (const QPainterPath &k : std::as_const(koleje)) {
@@ -85,22 +85,6 @@ void KreslitKoleje(QPainter &p, const Scena &s)
     }
 }
 
-bool MaZnacku(const Scena &s, Rameno r, const QString &kod)
-{
-    for (const Znacka &z : s.znacky)
-        if (z.rameno == r && z.kod == kod)
-            return true;
-    return false;
-}
-
-bool MaSemafor(const Scena &s, Rameno r)
-{
-    for (const Semafor &m : s.semafory)
-        if (m.rameno == r)
-            return true;
-    return false;
-}
-
 void KreslitVodorovne(QPainter &p, const Scena &s)
 {
     const double vstup = G::Vstup(s);
@@ -110,10 +94,10 @@ void KreslitVodorovne(QPainter &p, const Scena &s)
         p.drawLine(G::Bod(r, vstup, 0), G::Bod(r, 400, 0));
         // Stop line (P6 or signals) or give-way line (P4) across the approach lane.
         const QLineF pricna(G::Bod(r, vstup, 0.5), G::Bod(r, vstup, G::Okraj - 0.5));
-        if (MaZnacku(s, r, u"P6"_s) || MaSemafor(s, r)) {
+        if (s.maZnacku(r, u"P6"_s) || s.semafor(r)) {
             p.setPen(Cara(3.0));
             p.drawLine(pricna.translated(G::Vektor(r) * 1.5));
-        } else if (MaZnacku(s, r, u"P4"_s)) {
+        } else if (s.maZnacku(r, u"P4"_s)) {
             p.setPen(Cara(2.5, 1.2, 0.8));
             p.drawLine(pricna.translated(G::Vektor(r) * 1.25));
         }
@@ -149,6 +133,36 @@ void KreslitSilnice(QPainter &p, const Scena &s)
     KreslitVodorovne(p, s);
     if (s.okruzni)
         KreslitOstruvek(p);
+}
+
+void KreslitPolicistu(QPainter &p, const std::optional<Policista> &policista)
+{
+    if (!policista)
+        return;
+    // Drawn facing up, so that his right hand is on the right, then turned to look out along the
+    // arm he faces.
+    p.save();
+    p.translate(G::Stred);
+    p.rotate(G::Natoceni(G::Vektor(policista->celem)));
+    // A dark rim round the white sleeves keeps them plain on the asphalt and on the arrows.
+    const auto ruka = [&p](QPointF od, QPointF po) {
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), 3.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(od, po);
+        p.setPen(QPen(QColor(0xf4, 0xf4, 0xf4), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(od, po);
+    };
+    if (policista->predpazeni) {
+        ruka(QPointF(4.5, 0), QPointF(4.5, -10.0)); // the right arm forward
+        ruka(QPointF(-4.5, 0), QPointF(-12.0, 0));  // the left one sideways
+    } else {
+        ruka(QPointF(-12.0, 0), QPointF(12.0, 0));
+    }
+    p.setPen(QPen(Qt::black, 0.8));
+    p.setBrush(QColor(0x1e, 0x2a, 0x5a));
+    p.drawEllipse(QPointF(0, 0), 6.0, 3.8);
+    p.setBrush(QColor(0xf4, 0xf4, 0xf4)); // the white cap
+    p.drawEllipse(QPointF(0, 0), 2.8, 2.8);
+    p.restore();
 }
 
 } // namespace Krizovatky

@@ -1,8 +1,8 @@
 // Public face of the sign catalogue: look-up by code and rendering onto a white square.
-#include "znacky.h"
+#include "kresby/znacky.h"
 
-#include "znacky_dily.h"
-#include "znacky_katalog.h"
+#include "kresby/znacky_dily.h"
+#include "kresby/znacky_katalog.h"
 
 #include <QPainter>
 

@@ -3,11 +3,9 @@
 #include "obrazy.h"
 #include "zdroje.h"
 
-#include "obrazky/krizovatky.h"
-#include "obrazky/krizovatky_geometrie.h"
-#include "obrazky/krizovatky_scena.h"
-#include "obrazky/krizovatky_silnice.h"
-#include "obrazky/krizovatky_vozidla.h"
+#include "kresby/krizovatky.h"
+#include "kresby/krizovatky_silnice.h"
+#include "kresby/krizovatky_vozidla.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -257,7 +255,16 @@ private slots:
         QJsonArray dve = z.value(u"vozidla"_s).toArray();
         dve.append(Vozidlo(z, u"rameno"_s, u"sever"_s).value(u"vozidla"_s).toArray().first());
         QTest::newRow("dvě stejná vozidla") << Udaj(z, u"vozidla"_s, dve) << u"rozlišit"_s;
+        dve.replace(1, Vozidlo(Vozidlo(z, u"rameno"_s, u"sever"_s), u"barva"_s, u"zluta"_s).value(u"vozidla"_s).toArray().first());
+        const QJsonObject dvaRuzna = Udaj(z, u"vozidla"_s, dve);
         QTest::newRow("bez vozidel") << Udaj(z, u"vozidla"_s, QJsonArray()) << u"vozidla"_s;
+        QTest::newRow("policista na objezdu")
+            << Udaj(Udaj(z, u"typ"_s, u"okruzni"_s), u"policista"_s, QJsonObject{{u"celem"_s, u"jih"_s}}) << u"objezd"_s;
+        QTest::newRow("řešení bez důvodu") << Udaj(z, u"reseni"_s, pole(R"([{"vozidla": [1], "duvod": " "}])")) << u"důvod"_s;
+        QTest::newRow("řešení s cizím vozidlem")
+            << Udaj(z, u"reseni"_s, pole(R"([{"vozidla": [1, 2], "duvod": "x"}])")) << u"č. 2"_s;
+        QTest::newRow("řešení bez vozidla scény")
+            << Udaj(dvaRuzna, u"reseni"_s, pole(R"([{"vozidla": [2], "duvod": "x"}])")) << u"každé vozidlo"_s;
     }
 
     void chybnaScenaJmenujeChybu()
@@ -293,6 +300,9 @@ private slots:
         QTest::newRow("při zelené červená ne") << semafor(u"zelena"_s) << vypnuto << u"cervena"_s << 0;
         QTest::newRow("vypnutý: červená ne") << vypnuto << Zaklad() << u"cervena"_s << 0;
         QTest::newRow("vypnutý: zelená ne") << vypnuto << Zaklad() << u"zelena"_s << 0;
+        // The officer's white cap and sleeves in the middle of the crossroads.
+        QTest::newRow("policista") << Udaj(Zaklad(), u"policista"_s, QJsonObject{{u"celem"_s, u"jih"_s}}) << Zaklad() << u"bila"_s
+                                   << 15;
     }
 
     void castJeVidet()
@@ -376,14 +386,14 @@ private slots:
         krizovatka.ramena = {Rameno::Sever, Rameno::Vychod, Rameno::Jih, Rameno::Zapad};
         // From the south a left turn ends in the west arm's leaving lane, north of its axis; a
         // right turn in the east arm's, south of it.
-        const QPointF vlevo = G::Trasa(krizovatka, Rameno::Jih, Smer::Vlevo).pointAtPercent(1.0);
+        const QPointF vlevo = NaCestu(G::Trasa(krizovatka, Rameno::Jih, Smer::Vlevo)).pointAtPercent(1.0);
         QVERIFY(vlevo.x() < G::Stred.x() - G::Okraj && vlevo.y() < G::Stred.y());
-        const QPointF vpravo = G::Trasa(krizovatka, Rameno::Jih, Smer::Vpravo).pointAtPercent(1.0);
+        const QPointF vpravo = NaCestu(G::Trasa(krizovatka, Rameno::Jih, Smer::Vpravo)).pointAtPercent(1.0);
         QVERIFY(vpravo.x() > G::Stred.x() + G::Okraj && vpravo.y() > G::Stred.y());
         // On a roundabout even a left turn goes anticlockwise, round by the east and north.
         Scena objezd = krizovatka;
         objezd.okruzni = true;
-        const QPainterPath kolem = G::Trasa(objezd, Rameno::Jih, Smer::Vlevo);
+        const QPainterPath kolem = NaCestu(G::Trasa(objezd, Rameno::Jih, Smer::Vlevo));
         QVERIFY(kolem.pointAtPercent(0.3).x() > G::Stred.x());
         QVERIFY(kolem.pointAtPercent(0.6).y() < G::Stred.y());
         QVERIFY(kolem.pointAtPercent(1.0).x() < G::Stred.x() - G::OkruhVnejsi);

@@ -1,5 +1,5 @@
 // Pictograms the signs share: arrows, vehicles, persons, animals and text.
-#include "znacky_dily.h"
+#include "kresby/znacky_dily.h"
 
 #include <QFont>
 #include <QPolygonF>

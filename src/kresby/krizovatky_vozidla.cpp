@@ -1,7 +1,6 @@
-#include "krizovatky_vozidla.h"
+#include "kresby/krizovatky_vozidla.h"
 
-#include "krizovatky.h"
-#include "krizovatky_geometrie.h"
+#include "kresby/krizovatky.h"
 
 #include <QFont>
 #include <QPainter>
@@ -17,20 +16,30 @@ namespace G = Geometrie;
 
 namespace {
 
+// Saturated, well separated hues, so that each colour a question names is plain to see.
+QColor Odstin(Barva b)
+{
+    switch (b) {
+    case Barva::Cervena: return {0xd7, 0x1e, 0x1e};
+    case Barva::Modra: return {0x1d, 0x4e, 0xd8};
+    case Barva::Zelena: return {0x1c, 0x9a, 0x2e};
+    case Barva::Zluta: return {0xf5, 0xd0, 0x00};
+    case Barva::Oranzova: return {0xf0, 0x7a, 0x00};
+    case Barva::Fialova: return {0x8e, 0x2d, 0xb8};
+    case Barva::Bila: return {0xf8, 0xf8, 0xf8};
+    case Barva::Cerna: return {0x20, 0x20, 0x20};
+    case Barva::Seda: return {0x9a, 0x9a, 0x9a};
+    case Barva::Hneda: return {0x7a, 0x48, 0x1e};
+    }
+    return {};
+}
+
 const QColor Sklo(0x26, 0x30, 0x3c);
 const QColor Oranzova(0xff, 0xa2, 0x00);
 const QColor Modra(0x30, 0x70, 0xff);
 
-constexpr double MezeraVeFronte = 4.0;
 constexpr double SirkaStitku = 20.0;
 constexpr double VyskaStitku = 13.0;
-
-bool JePrvni(const Scena &s, const Vozidlo &v)
-{
-    return std::none_of(s.vozidla.cbegin(), s.vozidla.cend(), [&v](const Vozidlo &jine) {
-        return !jine.naOkruhu && jine.rameno == v.rameno && jine.poradi < v.poradi;
-    });
-}
 
 const QColor Obrys(0, 0, 0, 170);
 
@@ -126,27 +135,34 @@ void Autobus(QPainter &p, QSizeF z, QColor barva)
     p.drawRect(QRectF(-2.5, y - 14.0, 5.0, 6.0));
 }
 
-void Tramvaj(QPainter &p, QSizeF z, QColor barva)
+// A tram's two sections, each drawn where it stands; the coordinates are the whole tram's.
+void Tramvaj(QPainter &p, QSizeF z, QColor barva, int clanek)
 {
     const double x = z.width() / 2, y = z.height() / 2;
     const double pul = z.height() / 2 - 1.0;
-    Karoserie(p, QRectF(-x, -y, z.width(), pul), barva, 4.0);
+    if (clanek == 0) {
+        Karoserie(p, QRectF(-x, -y, z.width(), pul), barva, 4.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xf0, 0xe6, 0xc8));
+        p.drawRect(QRectF(-x + 2.5, -y + 6.0, z.width() - 5.0, pul - 9.0));
+        p.setBrush(Sklo);
+        p.drawRect(QRectF(-x + 1.5, -y + 1.5, z.width() - 3.0, 2.5));
+        // Pantograph: a small frame with a cross, nothing that could pass for a sign.
+        const QRectF sberac(-3.5, -y + 10.0, 7.0, 6.0);
+        p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(sberac);
+        p.drawLine(sberac.topLeft(), sberac.bottomRight());
+        p.drawLine(sberac.topRight(), sberac.bottomLeft());
+        return;
+    }
     Karoserie(p, QRectF(-x, 1.0, z.width(), pul), barva, 2.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xf0, 0xe6, 0xc8));
-    p.drawRect(QRectF(-x + 2.5, -y + 6.0, z.width() - 5.0, pul - 9.0));
     p.drawRect(QRectF(-x + 2.5, 4.0, z.width() - 5.0, pul - 7.0));
-    p.setBrush(Sklo);
-    p.drawRect(QRectF(-x + 1.5, -y + 1.5, z.width() - 3.0, 2.5));
+    // The joint between the sections.
     p.setBrush(QColor(0x40, 0x40, 0x40));
     p.drawRect(QRectF(-x + 1.0, -1.0, z.width() - 2.0, 2.0));
-    // Pantograph: a small frame with a cross, nothing that could pass for a sign.
-    const QRectF sberac(-3.5, -y + 10.0, 7.0, 6.0);
-    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(sberac);
-    p.drawLine(sberac.topLeft(), sberac.bottomRight());
-    p.drawLine(sberac.topRight(), sberac.bottomLeft());
 }
 
 void Motocykl(QPainter &p, QSizeF z, QColor barva)
@@ -258,7 +274,8 @@ void Majak(QPainter &p, QSizeF z, bool sviti)
         p.drawEllipse(QPointF(x, y), 1.5, 1.5);
 }
 
-void Smerovka(QPainter &p, QSizeF z, Smerovka s)
+// The lit indicator's front and rear lamps, or only those of one end (a tram's sections).
+void KreslitSmerovku(QPainter &p, QSizeF z, Smerovka s, bool predni, bool zadni)
 {
     if (s == Smerovka::Zadna)
         return;
@@ -270,6 +287,8 @@ void Smerovka(QPainter &p, QSizeF z, Smerovka s)
     zare.setAlpha(120);
     p.setPen(Qt::NoPen);
     for (const QPointF b : {QPointF(x, -y), QPointF(x, y)}) {
+        if (!(b.y() < 0 ? predni : zadni))
+            continue;
         p.setBrush(zare);
         p.drawEllipse(b, 4.2 * r, 4.2 * r);
         p.setBrush(Oranzova);
@@ -277,44 +296,21 @@ void Smerovka(QPainter &p, QSizeF z, Smerovka s)
     }
 }
 
-void Telo(QPainter &p, const Vozidlo &v)
+void Telo(QPainter &p, const Vozidlo &v, int clanek)
 {
     const QSizeF z = Rozmer(v.druh);
-    const QColor b = Barva(v);
+    const QColor b = BarvaVozidla(v);
     switch (v.druh) {
     case Druh::Osobni: Osobni(p, z, b); break;
     case Druh::Nakladni: Nakladni(p, z, b); break;
     case Druh::Autobus: Autobus(p, z, b); break;
-    case Druh::Tramvaj: Tramvaj(p, z, b); break;
+    case Druh::Tramvaj: Tramvaj(p, z, b, clanek); break;
     case Druh::Motocykl: Motocykl(p, z, b); break;
     case Druh::Kolo: Kolo(p, z, b); break;
     case Druh::Sanitka: Sanitka(p, z, b); break;
     case Druh::Hasici: Hasici(p, z, b); break;
     case Druh::Policie: Policie(p, z, b); break;
     }
-}
-
-void KreslitVozidlo(QPainter &p, const Vozidlo &v, const Poloha &kde)
-{
-    const QSizeF z = Rozmer(v.druh);
-    p.save();
-    p.translate(kde.stred);
-    p.rotate(G::Natoceni(kde.smer));
-    if (v.moje) {
-        // A white rim sets the driver's own vehicle apart.
-        p.setPen(QPen(Qt::white, 2.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(QPointF(-z.width() / 2 - 1.8, -z.height() / 2 - 1.8),
-                                 z + QSizeF(3.6, 3.6)),
-                          3.5, 3.5);
-    }
-    if (v.majak)
-        ZareMajaku(p, z);
-    Telo(p, v);
-    if (JeZachranne(v.druh) || v.majak)
-        Majak(p, z, v.majak);
-    Smerovka(p, z, v.smerovka);
-    p.restore();
 }
 
 bool MaNekohoZaSebou(const Scena &s, const Vozidlo &v)
@@ -357,47 +353,46 @@ void KreslitStitek(QPainter &p, const Scena &s, const Vozidlo &v, const Poloha &
 
 } // namespace
 
-QSizeF Rozmer(Druh d)
+void KreslitVozidlo(QPainter &p, const Vozidlo &v, const QList<Poloha> &clanky, const Svetla &svetla)
 {
-    switch (d) {
-    case Druh::Osobni: return {11, 22};
-    case Druh::Nakladni: return {14, 32};
-    case Druh::Autobus: return {14, 38};
-    case Druh::Tramvaj: return {13, 52};
-    case Druh::Motocykl: return {8, 19};
-    case Druh::Kolo: return {7, 18};
-    case Druh::Sanitka: return {13, 28};
-    case Druh::Hasici: return {15, 34};
-    case Druh::Policie: return {12, 24};
+    const QSizeF z = Rozmer(v.druh);
+    const qsizetype n = clanky.size();
+    const double delka = z.height() / double(n);
+    for (qsizetype k = 0; k < n; ++k) {
+        p.save();
+        p.translate(clanky[k].stred);
+        p.rotate(G::Natoceni(clanky[k].smer));
+        // The section's centre in the whole vehicle's coordinates, which the shapes are drawn in.
+        const double stred = -z.height() / 2 + delka * (double(k) + 0.5);
+        p.translate(0, -stred);
+        if (v.moje) {
+            // A white rim sets the driver's own vehicle apart.
+            p.setPen(QPen(Qt::white, 2.0));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(QRectF(QPointF(-z.width() / 2 - 1.8, stred - delka / 2 - 1.8),
+                                     QSizeF(z.width() + 3.6, delka + 3.6)),
+                              3.5, 3.5);
+        }
+        if (svetla.majak && k == 0)
+            ZareMajaku(p, z);
+        Telo(p, v, int(k));
+        if (k == 0 && (JeZachranne(v.druh) || v.majak))
+            Majak(p, z, svetla.majak);
+        KreslitSmerovku(p, z, svetla.smerovka, k == 0, k == n - 1);
+        p.restore();
     }
-    return {};
 }
 
-QColor Barva(const Vozidlo &v)
+QColor BarvaVozidla(const Vozidlo &v)
 {
     if (v.barva)
-        return *v.barva;
+        return Odstin(*v.barva);
     switch (v.druh) {
     case Druh::Sanitka: return {0xf4, 0xe2, 0x00};
     case Druh::Hasici: return {0xc8, 0x14, 0x14};
     case Druh::Policie: return {0xe8, 0xec, 0xf0};
     default: return {0xc2, 0x1c, 0x22}; // a tram's own red
     }
-}
-
-Poloha Umisteni(const Scena &s, const Vozidlo &v)
-{
-    if (v.naOkruhu) {
-        const double u = G::UhelNaOkruhu(v.rameno);
-        return {G::BodNaOkruhu(u), G::SmerNaOkruhu(u)};
-    }
-    // Queued behind the vehicles of the same arm that stand nearer the crossroads.
-    double podel = G::Vstup(s) + 4.5;
-    for (const Vozidlo &jine : s.vozidla)
-        if (!jine.naOkruhu && jine.rameno == v.rameno && jine.poradi < v.poradi)
-            podel += Rozmer(jine.druh).height() + MezeraVeFronte;
-    podel += Rozmer(v.druh).height() / 2;
-    return {G::Bod(v.rameno, podel, G::Pruh / 2), -G::Vektor(v.rameno)};
 }
 
 QList<Sipka> Sipky(const Scena &s)
@@ -410,9 +405,9 @@ QList<Sipka> Sipky(const Scena &s)
     QList<Sipka> vysledek;
     for (const qsizetype i : std::as_const(sipky)) {
         const Vozidlo &v = s.vozidla[i];
-        Sipka sipka{i, {}, {}, Barva(v)};
+        Sipka sipka{i, {}, {}, BarvaVozidla(v)};
         if (v.naOkruhu) {
-            sipka.trasa = G::TrasaPoOkruhu(v.rameno, v.smer);
+            sipka.trasa = NaCestu(G::TrasaPoOkruhu(v.rameno, v.smer));
         } else {
             const Rameno cil = Cil(v.rameno, v.smer);
             QList<qsizetype> doCile;
@@ -427,7 +422,7 @@ QList<Sipka> Sipky(const Scena &s)
             const double posun = (double(k) - double(n - 1) / 2.0) * RozestupVeVyjezdu;
             // The arrow nearest the kerb reaches furthest, so the heads stand apart.
             const double delka = PresahVyjezdu + double(n - 1 - k) * OdstupHrotu;
-            sipka.trasa = G::Trasa(s, v.rameno, v.smer, posun, delka);
+            sipka.trasa = NaCestu(G::Trasa(s, v.rameno, v.smer, posun, delka));
         }
         sipka.hrot = Hrot(sipka.trasa);
         vysledek << sipka;
@@ -447,7 +442,7 @@ void KreslitVozidla(QPainter &p, const Scena &s)
     for (const Sipka &sipka : sipky)
         KreslitHrot(p, sipka);
     for (const Vozidlo &v : s.vozidla)
-        KreslitVozidlo(p, v, Umisteni(s, v));
+        KreslitVozidlo(p, v, ClankyRovne(v.druh, Umisteni(s, v)), {v.smerovka, v.majak});
     for (const Vozidlo &v : s.vozidla)
         if (v.moje)
             KreslitStitek(p, s, v, Umisteni(s, v));

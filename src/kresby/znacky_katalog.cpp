@@ -1,7 +1,7 @@
 // The catalogue: every sign is a short description put together from the shared parts.
-#include "znacky_katalog.h"
+#include "kresby/znacky_katalog.h"
 
-#include "znacky_dily.h"
+#include "kresby/znacky_dily.h"
 
 #include <QPolygonF>
 

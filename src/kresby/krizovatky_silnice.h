@@ -1,6 +1,6 @@
 #pragma once
 
-#include "krizovatky_scena.h"
+#include "logika/krizovatky_scena.h"
 
 class QPainter;
 
@@ -10,5 +10,9 @@ namespace Krizovatky {
 // markings: lane lines, stop and give-way lines, and the edge line that shows the course of
 // the main road.
 void KreslitSilnice(QPainter &p, const Scena &s);
+
+// A police officer directing the traffic from the middle of a crossroads, seen from above: facing
+// the arm "celem", arms held out sideways or the right one forward. Nothing without one.
+void KreslitPolicistu(QPainter &p, const std::optional<Policista> &policista);
 
 } // namespace Krizovatky

@@ -1,8 +1,7 @@
-#include "krizovatky_scena.h"
-
-#include "znacky.h"
+#include "logika/krizovatky_scena.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -65,15 +64,32 @@ const QList<Nazev<Svetlo>> &NazvySvetel()
     return n;
 }
 
-// Saturated, well separated hues, so that each colour a question names is plain to see.
-const QList<Nazev<QColor>> &NazvyBarev()
+// Each colour with its name in the form and the stem of its Czech adjective.
+struct JmenoBarvy {
+    QString jmeno;
+    Barva barva;
+    QString kmen;
+};
+
+const QList<JmenoBarvy> &TabulkaBarev()
 {
-    static const QList<Nazev<QColor>> n = {
-        {u"cervena"_s, QColor(0xd7, 0x1e, 0x1e)}, {u"modra"_s, QColor(0x1d, 0x4e, 0xd8)},
-        {u"zelena"_s, QColor(0x1c, 0x9a, 0x2e)}, {u"zluta"_s, QColor(0xf5, 0xd0, 0x00)},
-        {u"oranzova"_s, QColor(0xf0, 0x7a, 0x00)}, {u"fialova"_s, QColor(0x8e, 0x2d, 0xb8)},
-        {u"bila"_s, QColor(0xf8, 0xf8, 0xf8)}, {u"cerna"_s, QColor(0x20, 0x20, 0x20)},
-        {u"seda"_s, QColor(0x9a, 0x9a, 0x9a)}, {u"hneda"_s, QColor(0x7a, 0x48, 0x1e)}};
+    static const QList<JmenoBarvy> n = {
+        {u"cervena"_s, Barva::Cervena, u"červen"_s}, {u"modra"_s, Barva::Modra, u"modr"_s},
+        {u"zelena"_s, Barva::Zelena, u"zelen"_s},    {u"zluta"_s, Barva::Zluta, u"žlut"_s},
+        {u"oranzova"_s, Barva::Oranzova, u"oranžov"_s}, {u"fialova"_s, Barva::Fialova, u"fialov"_s},
+        {u"bila"_s, Barva::Bila, u"bíl"_s},          {u"cerna"_s, Barva::Cerna, u"čern"_s},
+        {u"seda"_s, Barva::Seda, u"šed"_s},          {u"hneda"_s, Barva::Hneda, u"hněd"_s}};
+    return n;
+}
+
+const QList<Nazev<Barva>> &NazvyBarev()
+{
+    static const QList<Nazev<Barva>> n = [] {
+        QList<Nazev<Barva>> nazvy;
+        for (const JmenoBarvy &b : TabulkaBarev())
+            nazvy.append({b.jmeno, b.barva});
+        return nazvy;
+    }();
     return n;
 }
 
@@ -203,8 +219,6 @@ void CtiZnacky(const QJsonObject &json, Scena &s)
         Znacka z;
         z.rameno = CtiRameno(Text(o, u"rameno"_s, kde), s);
         z.kod = Text(o, u"kod"_s, kde);
-        if (!Znacky::Existuje(z.kod))
-            throw Chyba{u"Neznámá dopravní značka %1."_s.arg(Uvozovky(z.kod))};
         if (z.kod == KodTvaruKrizovatky && (s.hlavni.isEmpty() || s.okruzni))
             throw Chyba{u"Tabulka %1 %2 potřebuje křižovatku s údajem „hlavni“."_s.arg(
                 Uvozovky(z.kod), kde)};
@@ -308,8 +322,7 @@ void CtiVozidla(const QJsonObject &json, Scena &s)
     for (qsizetype i = 0; i < pole.size(); ++i) {
         const QString kde = u"u vozidla č. %1"_s.arg(i + 1);
         const Vozidlo v = CtiVozidlo(Objekt(pole[i], kde), kde, s);
-        const QString podoba =
-            u"%1/%2"_s.arg(int(v.druh)).arg(v.barva ? v.barva->name() : QString());
+        const QString podoba = u"%1/%2"_s.arg(int(v.druh)).arg(v.barva ? int(*v.barva) : -1);
         if (podoby.contains(podoba))
             throw Chyba{u"Vozidlo č. %1 má druh i barvu jako jiné, nedá se rozlišit."_s.arg(i + 1)};
         podoby.insert(podoba);
@@ -323,7 +336,68 @@ void CtiVozidla(const QJsonObject &json, Scena &s)
     }
 }
 
+void CtiPolicistu(const QJsonObject &json, Scena &s)
+{
+    if (!json.contains(u"policista"_s))
+        return;
+    const QString kde = u"u policisty"_s;
+    const QJsonObject o = Objekt(json.value(u"policista"_s), kde);
+    JenZnameKlice(o, {u"celem"_s, u"predpazeni"_s}, kde);
+    if (s.okruzni)
+        throw Chyba{u"Policista řídí provoz jen na křižovatce, ne na kruhovém objezdu."_s};
+    s.policista = Policista{CtiRameno(Text(o, u"celem"_s, kde), s), Priznak(o, u"predpazeni"_s, kde)};
+}
+
+void CtiReseni(const QJsonObject &json, Scena &s)
+{
+    const QJsonArray pole = Pole(json, u"reseni"_s);
+    QSet<qsizetype> uvedena;
+    for (qsizetype i = 0; i < pole.size(); ++i) {
+        const QString kde = u"v řešení, skupina č. %1"_s.arg(i + 1);
+        const QJsonObject o = Objekt(pole[i], kde);
+        JenZnameKlice(o, {u"vozidla"_s, u"duvod"_s}, kde);
+        SkupinaReseni skupina;
+        skupina.duvod = Text(o, u"duvod"_s, kde).trimmed();
+        if (skupina.duvod.isEmpty())
+            throw Chyba{u"Chybí důvod %1."_s.arg(kde)};
+        for (const QJsonValue &v : Pole(o, u"vozidla"_s)) {
+            const int cislo = v.toInt(0);
+            if (cislo < 1 || cislo > s.vozidla.size() || uvedena.contains(cislo - 1))
+                throw Chyba{u"Vozidlo č. %1 %2 není ve scéně nebo je uvedeno dvakrát."_s.arg(
+                    v.toVariant().toString(), kde)};
+            uvedena.insert(cislo - 1);
+            skupina.vozidla << cislo - 1;
+        }
+        if (skupina.vozidla.isEmpty())
+            throw Chyba{u"Skupina %1 nemá žádné vozidlo."_s.arg(kde)};
+        s.reseni << skupina;
+    }
+    if (!pole.isEmpty() && uvedena.size() != s.vozidla.size())
+        throw Chyba{u"Řešení musí uvést každé vozidlo scény."_s};
+}
+
 } // namespace
+
+bool Scena::maZnacku(Rameno r, const QString &kod) const
+{
+    for (const Znacka &z : znacky)
+        if (z.rameno == r && z.kod == kod)
+            return true;
+    return false;
+}
+
+const Semafor *Scena::semafor(Rameno r) const
+{
+    for (const Semafor &m : semafory)
+        if (m.rameno == r)
+            return &m;
+    return nullptr;
+}
+
+QString KmenBarvy(Barva b)
+{
+    return TabulkaBarev()[int(b)].kmen;
+}
 
 Rameno Cil(Rameno odkud, Smer smer)
 {
@@ -337,7 +411,7 @@ std::optional<Scena> Nacist(const QJsonObject &json, QString *chyba)
     try {
         JenZnameKlice(json,
                       {u"typ"_s, u"ramena"_s, u"hlavni"_s, u"koleje"_s, u"znacky"_s,
-                       u"semafory"_s, u"vozidla"_s},
+                       u"semafory"_s, u"policista"_s, u"vozidla"_s, u"reseni"_s},
                       u"ve scéně"_s);
         Scena s;
         const QString typ =
@@ -350,15 +424,29 @@ std::optional<Scena> Nacist(const QJsonObject &json, QString *chyba)
         CtiKoleje(json, s);
         CtiZnacky(json, s);
         CtiSemafory(json, s);
+        CtiPolicistu(json, s);
         CtiVozidla(json, s);
         if (s.vozidla.isEmpty())
             throw Chyba{u"Ve scéně chybí vozidla."_s};
+        CtiReseni(json, s);
         return s;
     } catch (const Chyba &c) {
         if (chyba)
             *chyba = c.zprava;
         return std::nullopt;
     }
+}
+
+std::optional<Scena> NacistText(const QString &json, QString *chyba)
+{
+    QJsonParseError vada;
+    const QJsonDocument d = QJsonDocument::fromJson(json.toUtf8(), &vada);
+    if (!d.isObject()) {
+        if (chyba)
+            *chyba = u"Popis křižovatky není objekt JSON (%1)."_s.arg(vada.errorString());
+        return std::nullopt;
+    }
+    return Nacist(d.object(), chyba);
 }
 
 } // namespace Krizovatky

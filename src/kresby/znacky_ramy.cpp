@@ -1,5 +1,5 @@
 // Frames of the sign families: shapes, borders and background colours.
-#include "znacky_dily.h"
+#include "kresby/znacky_dily.h"
 
 #include <QPolygonF>
 

@@ -28,6 +28,11 @@
 //                                          // "cervena_zluta", "zelena", "zluta",
 //                                          // "zluta_blikajici", "vypnuto". Optional "sipka"
 //                                          // ("vlevo" | "vpravo"): a lit green arrow beside it.
+//   "policista": {"celem": "jih", "predpazeni": false},
+//                                          // optional: a police officer directing the traffic
+//                                          // from the middle of a crossroads, facing the arm
+//                                          // "celem", arms held out sideways; "predpazeni": his
+//                                          // right arm held forward instead.
 //   "vozidla": [{
 //     "druh": "osobni",                    // osobni, nakladni, autobus, tramvaj, motocykl, kolo,
 //                                          // sanitka, hasici, policie
@@ -49,16 +54,21 @@
 //     "poradi": 0,                         // optional place in the queue of its arm, 0 = first
 //     "na_okruhu": true,                   // optional, roundabout only: the vehicle is on the
 //                                          // ring just before the arm "rameno"; "smer" is then
-//                                          // "vpravo" (leaves there) or "rovne" (goes on round)
+//                                          // "vpravo" (leaves there) or "rovne" (goes on round
+//                                          // and leaves by the next arm)
 //     "majak": true,                       // optional: blue lights on (emergency vehicles)
 //     "moje": true                         // optional: "your vehicle", labelled VY (at most one)
-//   }]
+//   }],
+//   "reseni": [{"vozidla": [2], "duvod": "..."}, {"vozidla": [1, 3], "duvod": "..."}]
+//                                          // optional, only for a scene the rules of right of way
+//                                          // cannot decide: the order of passing given by hand,
+//                                          // groups of vehicles (numbered from 1 as listed) that
+//                                          // go together, each with the reason in Czech.
 // }
 //
 // Every vehicle of a scene differs from the others in kind or colour, so a question can
 // name each one ("červené auto", "tramvaj", "sanitka").
 
-#include <QColor>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -71,15 +81,17 @@ namespace Krizovatky {
 // The plate whose drawing follows the scene's own arms and main road.
 inline const QString KodTvaruKrizovatky = QStringLiteral("E2b");
 
+// Arms are numbered clockwise from the north.
 enum class Rameno { Sever, Vychod, Jih, Zapad };
 enum class Smer { Rovne, Vlevo, Vpravo };
 enum class Smerovka { Zadna, Vlevo, Vpravo };
 enum class Druh { Osobni, Nakladni, Autobus, Tramvaj, Motocykl, Kolo, Sanitka, Hasici, Policie };
 enum class Svetlo { Cervena, CervenaZluta, Zelena, Zluta, ZlutaBlikajici, Vypnuto };
+enum class Barva { Cervena, Modra, Zelena, Zluta, Oranzova, Fialova, Bila, Cerna, Seda, Hneda };
 
 struct Vozidlo {
     Druh druh = Druh::Osobni;
-    std::optional<QColor> barva;  // empty: the kind's own livery
+    std::optional<Barva> barva;  // empty: the kind's own livery
     Rameno rameno = Rameno::Jih;
     Smer smer = Smer::Rovne;
     Smerovka smerovka = Smerovka::Zadna;
@@ -100,6 +112,17 @@ struct Semafor {
     std::optional<Smer> sipka;
 };
 
+struct Policista {
+    Rameno celem = Rameno::Jih;
+    bool predpazeni = false;
+};
+
+// A group of the order given by hand: indices into Scena::vozidla and the reason.
+struct SkupinaReseni {
+    QList<qsizetype> vozidla;
+    QString duvod;
+};
+
 struct Scena {
     bool okruzni = false;
     QList<Rameno> ramena;
@@ -107,15 +130,26 @@ struct Scena {
     QList<std::pair<Rameno, Rameno>> koleje;
     QList<Znacka> znacky;
     QList<Semafor> semafory;
+    std::optional<Policista> policista;
     QList<Vozidlo> vozidla;
+    QList<SkupinaReseni> reseni;
 
     bool maRameno(Rameno r) const { return ramena.contains(r); }
+    bool maZnacku(Rameno r, const QString &kod) const;
+    const Semafor *semafor(Rameno r) const;
 };
 
-// The scene read from its JSON form, or empty with a Czech message in *chyba.
+// The scene read from its JSON form, or empty with a Czech message in *chyba. Sign codes are
+// taken as written; whether the sign catalogue knows them is the picture's check.
 std::optional<Scena> Nacist(const QJsonObject &json, QString *chyba);
+// The same from the description's text, as the question bank stores it.
+std::optional<Scena> NacistText(const QString &json, QString *chyba);
 
 // The arm a driver coming from `odkud` reaches by going `smer`.
 Rameno Cil(Rameno odkud, Smer smer);
+
+// The stem of a colour's Czech adjective ("modr"), which a question's text inflects: "modré auto",
+// "modrému vozidlu", "modrý autobus".
+QString KmenBarvy(Barva b);
 
 } // namespace Krizovatky

@@ -1,7 +1,7 @@
-#include "krizovatky_vybaveni.h"
+#include "kresby/krizovatky_vybaveni.h"
 
-#include "krizovatky_geometrie.h"
-#include "znacky.h"
+#include "kresby/znacky.h"
+#include "logika/krizovatky_geometrie.h"
 
 #include <QPainter>
 
@@ -115,7 +115,7 @@ double SirkaSemaforu(const Semafor &m)
     return SemaforSirka + (m.sipka ? 11.0 : 0.0);
 }
 
-void KreslitSemafor(QPainter &p, const Semafor &m, QPointF stred)
+void KreslitSemafor(QPainter &p, const Semafor &m, Svetlo stav, QPointF stred)
 {
     const QPointF hlava = stred - QPointF(m.sipka ? 5.5 : 0.0, 0);
     p.setPen(QPen(Qt::black, 1.0));
@@ -123,20 +123,24 @@ void KreslitSemafor(QPainter &p, const Semafor &m, QPointF stred)
     p.drawRoundedRect(QRectF(hlava - QPointF(SemaforSirka / 2, SemaforVyska / 2),
                              QSizeF(SemaforSirka, SemaforVyska)),
                       2, 2);
-    const bool c = m.stav == Svetlo::Cervena || m.stav == Svetlo::CervenaZluta;
-    const bool z = m.stav == Svetlo::Zluta || m.stav == Svetlo::CervenaZluta ||
-                   m.stav == Svetlo::ZlutaBlikajici;
+    const bool c = stav == Svetlo::Cervena || stav == Svetlo::CervenaZluta;
+    const bool z = stav == Svetlo::Zluta || stav == Svetlo::CervenaZluta || stav == Svetlo::ZlutaBlikajici;
     Lampa(p, hlava + QPointF(0, -8), Cervena, c, false);
-    Lampa(p, hlava, Zluta, z, m.stav == Svetlo::ZlutaBlikajici);
-    Lampa(p, hlava + QPointF(0, 8), Zelena, m.stav == Svetlo::Zelena, false);
+    Lampa(p, hlava, Zluta, z, stav == Svetlo::ZlutaBlikajici);
+    Lampa(p, hlava + QPointF(0, 8), Zelena, stav == Svetlo::Zelena, false);
     if (m.sipka)
         Sipka(p, hlava + QPointF(11, 8), *m.sipka);
 }
 
-} // namespace
+// Where each device of the scene stands: the signal first, then the signs in the scene's order.
+struct Mista {
+    QList<QPointF> semafory; // for each of Scena::semafory
+    QList<QPointF> znacky;   // for each of Scena::znacky
+};
 
-void KreslitVybaveni(QPainter &p, const Scena &s, int meritko)
+Mista Rozmistit(const Scena &s)
 {
+    Mista m{QList<QPointF>(s.semafory.size()), QList<QPointF>(s.znacky.size())};
     for (Rameno r : s.ramena) {
         // North and south arms: the row runs out from the kerb; east and west arms: along the
         // kerb, away from the crossroads. Either way it runs across the picture's width.
@@ -151,17 +155,40 @@ void KreslitVybaveni(QPainter &p, const Scena &s, int meritko)
             kraj += QPointF(smer * (sirka + Mezera), 0);
             return stred;
         };
-        for (const Semafor &m : s.semafory)
-            if (m.rameno == r)
-                KreslitSemafor(p, m, misto(SirkaSemaforu(m)));
-        for (const Znacka &z : s.znacky) {
-            if (z.rameno != r)
-                continue;
-            const QPointF pul(VelikostZnacky / 2.0, VelikostZnacky / 2.0);
-            const QPointF stred = misto(VelikostZnacky);
-            p.drawImage(QRectF(stred - pul, stred + pul), ZnackaMala(s, z, meritko));
-        }
+        for (qsizetype i = 0; i < s.semafory.size(); ++i)
+            if (s.semafory[i].rameno == r)
+                m.semafory[i] = misto(SirkaSemaforu(s.semafory[i]));
+        for (qsizetype i = 0; i < s.znacky.size(); ++i)
+            if (s.znacky[i].rameno == r)
+                m.znacky[i] = misto(VelikostZnacky);
     }
+    return m;
+}
+
+} // namespace
+
+void KreslitZnacky(QPainter &p, const Scena &s, int meritko)
+{
+    const Mista m = Rozmistit(s);
+    const QPointF pul(VelikostZnacky / 2.0, VelikostZnacky / 2.0);
+    for (qsizetype i = 0; i < s.znacky.size(); ++i)
+        p.drawImage(QRectF(m.znacky[i] - pul, m.znacky[i] + pul), ZnackaMala(s, s.znacky[i], meritko));
+}
+
+void KreslitSemafory(QPainter &p, const Scena &s, const QList<Svetlo> &stavy)
+{
+    const Mista m = Rozmistit(s);
+    for (qsizetype i = 0; i < s.semafory.size(); ++i)
+        KreslitSemafor(p, s.semafory[i], stavy.value(i, s.semafory[i].stav), m.semafory[i]);
+}
+
+void KreslitVybaveni(QPainter &p, const Scena &s, int meritko)
+{
+    QList<Svetlo> stavy;
+    for (const Semafor &m : s.semafory)
+        stavy << m.stav;
+    KreslitSemafory(p, s, stavy);
+    KreslitZnacky(p, s, meritko);
 }
 
 } // namespace Krizovatky

@@ -2,7 +2,7 @@
 #include "obrazy.h"
 #include "zdroje.h"
 
-#include "obrazky/znacky.h"
+#include "kresby/znacky.h"
 
 #include <QJsonObject>
 #include <QSet>

@@ -8,7 +8,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "znacky.h"
+#include "kresby/znacky.h"
 
 #include <initializer_list>
 #include <utility>
