@@ -4,12 +4,14 @@
 // record may be partial. A second phase kills the very first write, which creates the table, and
 // checks that the next write still succeeds.
 //
-// The results table takes run results; the answers table takes answers as a learner gives them:
-// the child reads the profile's memory once, then stores answer after answer through it.
+// The results table takes run results, the protocols table points-test protocols with their four
+// memos; the answers table takes answers as a learner gives them: the child reads the profile's
+// memory once, then stores answer after answer through it.
 //
-// Usage: vysledky_kill [kills=1000] [directory=a new temporary one] [Vysledky|Odpovedi]
+// Usage: vysledky_kill [kills=1000] [directory=a new temporary one] [Vysledky|Protokoly|Odpovedi]
 #include "practice/seznamcisel.h"
 #include "practice/vysledky.h"
+#include "test/protokoltestu.h"
 #include "uceni/pamet.h"
 
 #include <QDir>
@@ -55,6 +57,31 @@ ZaznamVysledku Vysledek(int n)
     return v;
 }
 
+// Every field of the protocol numbered n follows from n; its points identify it. The moment stays at
+// midday, so that no change of daylight saving time makes two texts of one moment.
+ZaznamProtokolu Protokol(int n)
+{
+    QStringList body, odpovedi, spravne, cisla;
+    for (int i = 0; i < 25; ++i) {
+        body << QString::number((n + i) % 4);
+        odpovedi << QStringLiteral("ABCD").mid((n + i) % 4, 1 + i % 2);
+        spravne << QStringLiteral("ABCD").mid((n * 3 + i) % 4, 1);
+        cisla << QString::number((n + i * 31) % 757 + 1);
+    }
+    return {QStringLiteral("Profil č. %1").arg(n % 30),
+            QDateTime(QDate(2026, 1, 1).addDays(n % 365), QTime(12, 0).addSecs(n % 3600)),
+            QStringLiteral("B"),
+            QStringLiteral("%1:%2").arg(n % 30, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0')),
+            n % 26,
+            n,
+            43,
+            ProtokolTestu::TextVerdiktu(n, 43),
+            body.join(u' '),
+            odpovedi.join(u' '),
+            spravne.join(u' '),
+            cisla.join(u' ')};
+}
+
 // Every field of the answer numbered n follows from n too; its moment identifies it.
 const QString ProfilOdpovedi = QStringLiteral("Žák č. 1");
 const QDateTime ZacatekOdpovedi(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc());
@@ -85,6 +112,21 @@ Cil CilVysledky()
                     const int n = t.Cislo(Vysledky::PocetOtazek);
                     ++nalezene[n];
                     if (!(Vysledky::Precist(t) == Vysledek(n)))
+                        ++poskozenych;
+                }
+            }};
+}
+
+Cil CilProtokoly()
+{
+    return {ProtokolTestu::JmenoTabulky,
+            [] { return std::function<void(int)>([](int n) { ProtokolTestu::Zapsat(Protokol(n)); }); },
+            [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
+                for (int i = 0; i < t.PocetZaznamu(); ++i) {
+                    t.PrejitNa(i);
+                    const ZaznamProtokolu z = ProtokolTestu::Precist(t);
+                    ++nalezene[z.PocetBodu];
+                    if (!(z == Protokol(z.PocetBodu)))
                         ++poskozenych;
                 }
             }};
@@ -204,11 +246,14 @@ int main(int argc, char *argv[])
     QTemporaryDir docasny;
     const QString adresar = argc > 2 && *argv[2] ? QString::fromLocal8Bit(argv[2]) : docasny.path();
     const QString tabulka = argc > 3 ? QString::fromLocal8Bit(argv[3]) : Vysledky::JmenoTabulky;
-    if (tabulka != Vysledky::JmenoTabulky && tabulka != Odpovedi::JmenoTabulky) {
-        std::fprintf(stderr, "the table is Vysledky or Odpovedi, not %s\n", qPrintable(tabulka));
+    const std::map<QString, Cil> cile{{Vysledky::JmenoTabulky, CilVysledky()},
+                                      {ProtokolTestu::JmenoTabulky, CilProtokoly()},
+                                      {Odpovedi::JmenoTabulky, CilOdpovedi()}};
+    if (!cile.count(tabulka)) {
+        std::fprintf(stderr, "the table is Vysledky, Protokoly or Odpovedi, not %s\n", qPrintable(tabulka));
         return 2;
     }
-    const Cil cil = tabulka == Vysledky::JmenoTabulky ? CilVysledky() : CilOdpovedi();
+    const Cil &cil = cile.at(tabulka);
     if (!QDir().mkpath(adresar) || !QDir::setCurrent(adresar)) {
         std::fprintf(stderr, "cannot work in %s\n", qPrintable(adresar));
         return 2;

@@ -1,5 +1,6 @@
 #include "uceni/terminzkousky.h"
 
+#include "data/profily.h"
 #include "data/zaznamtabulky.h"
 
 namespace TerminZkousky {
@@ -13,7 +14,7 @@ const QString DenZkousky = QStringLiteral("DenZkousky");
 void OtevritProfil(Tabulka &t, const QString &profil)
 {
     ZaznamTabulky::OtevritOverenou(t, PoleTabulky(), QStringLiteral("termínů zkoušky"));
-    t.NastavitFiltr(ZaznamTabulky::FiltrProfilu(profil));
+    t.NastavitFiltr(FiltrProfilu(profil));
     t.NastavitFiltrovani(true);
 }
 
