@@ -89,7 +89,10 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
 
     QDate ulozenyDen = dnes;
     try {
-        ulozenyDen = TerminZkousky::Precist(m_profil).value_or(dnes);
+        QString vyhrada;
+        ulozenyDen = TerminZkousky::Precist(m_profil, dnes, &vyhrada).value_or(dnes);
+        if (!vyhrada.isEmpty())
+            Dialogy::Informace(rodic, vyhrada);
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(rodic, e.Text());
     }

@@ -139,8 +139,8 @@ private slots:
         }
         TerminZkousky::Zapsat(k30, QDate(2026, 7, 1));
         for (int i = 1; i < profily.size(); ++i)
-            QCOMPARE(TerminZkousky::Precist(profily[i]), QDate(2026, 6, i + 1));
-        QCOMPARE(TerminZkousky::Precist(k30), QDate(2026, 7, 1));
+            QCOMPARE(TerminZkousky::Precist(profily[i], QDate(2026, 5, 1)), QDate(2026, 6, i + 1));
+        QCOMPARE(TerminZkousky::Precist(k30, QDate(2026, 5, 1)), QDate(2026, 7, 1));
         PametProfilu pamet(k30);
         pamet.Nacist();
         QCOMPARE(pamet.Odpovedi().size(), size_t(1));
