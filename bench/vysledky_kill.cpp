@@ -194,6 +194,7 @@ struct Hlaseni {
 
 struct Prubeh {
     int zabiti = 0, behemZapisu = 0, chybyZapisu = 0;
+    int seZurnalem = 0, seSuperZurnalem = 0; // kills that left a journal, and a super-journal, behind
     std::set<int> hlasene;
 };
 
@@ -225,6 +226,13 @@ bool Zabit(int prvni, qint64 nejdele, const Cil &cil, Prubeh &v)
         ++v.chybyZapisu;
     else
         ++v.zabiti;
+    // What the next opening meets: a journal, and a super-journal while a save of both files had
+    // not reached its commit.
+    const QDir adresar(QDir::currentPath());
+    if (!adresar.entryList({cil.tabulka + QStringLiteral(".*-journal")}, QDir::Files).isEmpty())
+        ++v.seZurnalem;
+    if (!adresar.entryList({cil.tabulka + QStringLiteral(".DB-mj*")}, QDir::Files).isEmpty())
+        ++v.seSuperZurnalem;
     Hlaseni h{};
     bool rozepsano = false;
     while (read(roura[0], &h, sizeof h) == sizeof h) {
@@ -323,6 +331,9 @@ int main(int argc, char *argv[])
                 qPrintable(cil.tabulka), static_cast<long long>(zapis), static_cast<long long>(6 * zapis));
     std::printf("kills: %d (%d in the middle of an append), children that failed to write: %d\n", v.zabiti,
                 v.behemZapisu, v.chybyZapisu);
+    std::printf("kills that left a journal: %d, a super-journal too (a save of both files caught before its "
+                "commit): %d\n",
+                v.seZurnalem, v.seSuperZurnalem);
     std::printf("records reported stored: %zu, in the table: %d\n", ulozene.size(), zaznamu);
     std::printf("reported but missing: %d, damaged or partial: %d, duplicated: %d, stored but killed before "
                 "reporting: %d\n",
