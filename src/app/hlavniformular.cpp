@@ -148,7 +148,7 @@ void THlavniFormular::Spustit()
                 return;
         }
         if (!vyhrady.isEmpty())
-            Dialogy::Chyba(this, vyhrady.join(u'\n'));
+            Dialogy::Chyba(this, vyhrady.join(QStringLiteral("\n\n")));
         static_cast<Konfigurace &>(m_stav) = k;
         m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
         m_stavovyRadek->setVisible(m_stav.StavovyRadek);
