@@ -102,34 +102,33 @@ struct Cil {
     std::function<void(Tabulka &, std::map<int, int> &nalezene, int &poskozenych)> projit;
 };
 
-Cil CilVysledky()
+// A table of whole records: record n is zaznam(n), known again by its number cislo(record).
+template <typename Z>
+Cil CilZaznamu(const QString &tabulka, void (*zapsat)(const Z &), Z (*precist)(const Tabulka &), Z (*zaznam)(int),
+               int (*cislo)(const Z &))
 {
-    return {Vysledky::JmenoTabulky,
-            [] { return std::function<void(int)>([](int n) { Vysledky::Zapsat(Vysledek(n)); }); },
-            [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
+    return {tabulka, [=] { return std::function<void(int)>([=](int n) { zapsat(zaznam(n)); }); },
+            [=](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
                 for (int i = 0; i < t.PocetZaznamu(); ++i) {
                     t.PrejitNa(i);
-                    const int n = t.Cislo(Vysledky::PocetOtazek);
-                    ++nalezene[n];
-                    if (!(Vysledky::Precist(t) == Vysledek(n)))
+                    const Z z = precist(t);
+                    ++nalezene[cislo(z)];
+                    if (!(z == zaznam(cislo(z))))
                         ++poskozenych;
                 }
             }};
 }
 
+Cil CilVysledky()
+{
+    return CilZaznamu<ZaznamVysledku>(Vysledky::JmenoTabulky, Vysledky::Zapsat, Vysledky::Precist, Vysledek,
+                                      [](const ZaznamVysledku &z) { return z.PocetOtazek; });
+}
+
 Cil CilProtokoly()
 {
-    return {ProtokolTestu::JmenoTabulky,
-            [] { return std::function<void(int)>([](int n) { ProtokolTestu::Zapsat(Protokol(n)); }); },
-            [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
-                for (int i = 0; i < t.PocetZaznamu(); ++i) {
-                    t.PrejitNa(i);
-                    const ZaznamProtokolu z = ProtokolTestu::Precist(t);
-                    ++nalezene[z.PocetBodu];
-                    if (!(z == Protokol(z.PocetBodu)))
-                        ++poskozenych;
-                }
-            }};
+    return CilZaznamu<ZaznamProtokolu>(ProtokolTestu::JmenoTabulky, ProtokolTestu::Zapsat, ProtokolTestu::Precist,
+                                       Protokol, [](const ZaznamProtokolu &z) { return z.PocetBodu; });
 }
 
 Cil CilOdpovedi()
