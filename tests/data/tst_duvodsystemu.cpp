@@ -19,17 +19,12 @@ private slots:
 
     void duvody()
     {
-        QCOMPARE(DuvodSystemu::Text(EACCES), QStringLiteral("nemáte oprávnění"));
-        QCOMPARE(DuvodSystemu::Text(ENOSPC), QStringLiteral("na disku není dost místa"));
         QCOMPARE(DuvodSystemu::Text(EROFS), QStringLiteral("médium je jen pro čtení"));
-        QCOMPARE(DuvodSystemu::Text(ENOENT), QStringLiteral("složka nebo soubor neexistuje"));
         QCOMPARE(DuvodSystemu::Text(EIO), qt_error_string(EIO));
         // In a text of Qt's only the reason changes.
-        QCOMPARE(DuvodSystemu::Text(QStringLiteral("Cannot load library p.so: (p.so: cannot open shared object file: ")
-                                    + qt_error_string(ENOENT) + u')'),
-                 QStringLiteral("Cannot load library p.so: (p.so: cannot open shared object file: složka nebo soubor "
-                                "neexistuje)"));
-        QCOMPARE(DuvodSystemu::Text(qt_error_string(EROFS)), QStringLiteral("médium je jen pro čtení"));
+        QCOMPARE(DuvodSystemu::Text(QStringLiteral("Cannot load p.so: (") + qt_error_string(EACCES) + u')'),
+                 QStringLiteral("Cannot load p.so: (nemáte oprávnění)"));
+        QCOMPARE(DuvodSystemu::Text(qt_error_string(ENOSPC)), QStringLiteral("na disku není dost místa"));
         QCOMPARE(DuvodSystemu::Text(qt_error_string(EIO)), qt_error_string(EIO));
     }
 

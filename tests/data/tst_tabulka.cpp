@@ -25,42 +25,23 @@ Q_DECLARE_METATYPE(Priprava)
 
 namespace {
 
-// A writer stopped in the middle of a commit: the engine's writes go through these, and the second
-// page written to a .MB file tells the parent through the pipe and waits there to be killed.
-int g_roura = -1;
-int g_zapisuMemo = 0;
-sqlite3_syscall_ptr g_puvodni[3];
+// A writer killed in the middle of a commit: the engine writes its pages through Zapsat, which
+// stops at the second page written to a .MB file, tells the parent through the pipe and waits there.
+int g_roura = -1, g_zapisuMemo = 0;
+sqlite3_syscall_ptr g_pwrite64 = nullptr;
 
-void Zastavit(int fd)
+ssize_t Zapsat(int fd, const void *b, size_t n, off64_t o)
 {
     char cesta[4096];
-    const ssize_t n = readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), cesta, sizeof cesta);
-    if (n > 3 && QByteArray(cesta, n).endsWith(".MB") && ++g_zapisuMemo == 2) {
-        if (write(g_roura, "!", 1) == 1)
-            for (;;)
-                pause();
-        _exit(2);
-    }
+    const ssize_t delka = readlink(("/proc/self/fd/" + QByteArray::number(fd)).constData(), cesta, sizeof cesta);
+    if (delka > 3 && QByteArray(cesta, delka).endsWith(".MB") && ++g_zapisuMemo == 2 && write(g_roura, "!", 1) == 1)
+        for (;;)
+            pause();
+    return reinterpret_cast<ssize_t (*)(int, const void *, size_t, off64_t)>(g_pwrite64)(fd, b, n, o);
 }
 
-ssize_t Pwrite(int fd, const void *b, size_t n, off_t o)
-{
-    Zastavit(fd);
-    return reinterpret_cast<ssize_t (*)(int, const void *, size_t, off_t)>(g_puvodni[0])(fd, b, n, o);
-}
-ssize_t Pwrite64(int fd, const void *b, size_t n, off64_t o)
-{
-    Zastavit(fd);
-    return reinterpret_cast<ssize_t (*)(int, const void *, size_t, off64_t)>(g_puvodni[1])(fd, b, n, o);
-}
-ssize_t Write(int fd, const void *b, size_t n)
-{
-    Zastavit(fd);
-    return reinterpret_cast<ssize_t (*)(int, const void *, size_t)>(g_puvodni[2])(fd, b, n);
-}
-
-// Runs zapsat in a child process whose writes stop as above, and kills it there with SIGKILL.
-// False when the child never got there.
+// Runs zapsat in a child process stopped as above and kills it there with SIGKILL; false when the
+// child never got there.
 bool ZabitUprostredZapisu(const std::function<void()> &zapsat)
 {
     int roura[2];
@@ -68,17 +49,10 @@ bool ZabitUprostredZapisu(const std::function<void()> &zapsat)
         return false;
     const pid_t pid = fork();
     if (pid == 0) {
-        close(roura[0]);
         g_roura = roura[1];
         sqlite3_vfs *vfs = sqlite3_vfs_find(nullptr);
-        const char *volani[] = {"pwrite", "pwrite64", "write"};
-        const sqlite3_syscall_ptr nahrady[] = {reinterpret_cast<sqlite3_syscall_ptr>(Pwrite),
-                                               reinterpret_cast<sqlite3_syscall_ptr>(Pwrite64),
-                                               reinterpret_cast<sqlite3_syscall_ptr>(Write)};
-        for (int i = 0; i < 3; ++i) {
-            g_puvodni[i] = vfs->xGetSystemCall(vfs, volani[i]);
-            vfs->xSetSystemCall(vfs, volani[i], nahrady[i]);
-        }
+        g_pwrite64 = vfs->xGetSystemCall(vfs, "pwrite64");
+        vfs->xSetSystemCall(vfs, "pwrite64", reinterpret_cast<sqlite3_syscall_ptr>(Zapsat));
         try {
             zapsat();
         } catch (...) {
