@@ -45,10 +45,11 @@ std::optional<QByteArray> Hlavicka(const QString &soubor, QString *chyba)
     return f.read(100);
 }
 
-bool HlavickaSQLite(const QByteArray &hlavicka)
+// An SQLite file that says it is one of our tables.
+bool NaseHlavicka(const QByteArray &hlavicka)
 {
     static const QByteArray Magie("SQLite format 3", 16); // with its closing NUL
-    return hlavicka.size() >= 100 && hlavicka.startsWith(Magie);
+    return hlavicka.size() >= 100 && hlavicka.startsWith(Magie) && Cislo32(hlavicka, 68) == IdentitaSouboru;
 }
 
 // What the header says against using the file; empty when it looks like one of our tables.
@@ -58,7 +59,7 @@ QString ChybaHlavicky(const QString &soubor)
     const std::optional<QByteArray> hlavicka = Hlavicka(soubor, &chyba);
     if (!hlavicka)
         return chyba;
-    if (!HlavickaSQLite(*hlavicka) || Cislo32(*hlavicka, 68) != IdentitaSouboru)
+    if (!NaseHlavicka(*hlavicka))
         return Cizi(soubor);
     // Bytes 18 and 19: 1 for a rollback journal, 2 for write-ahead logging, higher for formats to come.
     if ((*hlavicka)[18] == 2 || (*hlavicka)[19] == 2)
@@ -81,10 +82,11 @@ QString ChybaHlavicky(const QString &soubor)
 void VratitPrerusenyZapis(const QString &tabulka, const QString &soubor)
 {
     const QString zurnal = soubor + QStringLiteral("-journal");
-    QString chyba;
-    const std::optional<QByteArray> hlavicka = QFileInfo::exists(zurnal) ? Hlavicka(soubor, &chyba) : std::nullopt;
-    if (!hlavicka || !HlavickaSQLite(*hlavicka) || Cislo32(*hlavicka, 68) != IdentitaSouboru || (*hlavicka)[18] != 1
-        || (*hlavicka)[19] != 1)
+    if (!QFileInfo::exists(zurnal))
+        return;
+    QString nelzeCist; // said by the check below
+    const std::optional<QByteArray> hlavicka = Hlavicka(soubor, &nelzeCist);
+    if (!hlavicka || !NaseHlavicka(*hlavicka) || (*hlavicka)[18] != 1 || (*hlavicka)[19] != 1)
         return;
     sqlite3 *surove = nullptr;
     const int rc = sqlite3_open_v2(UriSouboru(soubor, false).constData(), &surove,

@@ -67,9 +67,10 @@ void TProtocol::FormCreate()
     m_grid->NastavitSirky({90, 50, 51, 73, 91, 92, 62, 0, 0, 0, 0, 0});
 
     // Only this profile's records of this kind; the filter runs inside the store.
-    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, FiltrProfilu(profil) + QStringLiteral(" AND ") + Vysledky::TypTestu
-                                                    + QStringLiteral(" = ")
-                                                    + LiteralFiltru(Vysledky::TextTypu(m_zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani)));
+    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, FiltrProfilu(profil)
+                                                       + QStringLiteral(" AND ")
+                                                       + Vysledky::TypTestu + QStringLiteral(" = ")
+                                                       + LiteralFiltru(Vysledky::TextTypu(m_zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani)));
     Obnovit();
 }
 
