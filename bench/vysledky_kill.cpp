@@ -4,12 +4,14 @@
 // record may be partial. A second phase kills the very first write, which creates the table, and
 // checks that the next write still succeeds.
 //
-// The results table takes run results; the answers table takes answers as a learner gives them:
-// the child reads the profile's memory once, then stores answer after answer through it.
+// The results table takes run results, the protocols table points-test protocols with their four
+// memos; the answers table takes answers as a learner gives them: the child reads the profile's
+// memory once, then stores answer after answer through it.
 //
-// Usage: vysledky_kill [kills=1000] [directory=a new temporary one] [Vysledky|Odpovedi]
+// Usage: vysledky_kill [kills=1000] [directory=a new temporary one] [Vysledky|Protokoly|Odpovedi]
 #include "practice/seznamcisel.h"
 #include "practice/vysledky.h"
+#include "test/protokoltestu.h"
 #include "uceni/pamet.h"
 
 #include <QDir>
@@ -55,6 +57,31 @@ ZaznamVysledku Vysledek(int n)
     return v;
 }
 
+// Every field of the protocol numbered n follows from n; its points identify it. The moment stays at
+// midday, so that no change of daylight saving time makes two texts of one moment.
+ZaznamProtokolu Protokol(int n)
+{
+    QStringList body, odpovedi, spravne, cisla;
+    for (int i = 0; i < 25; ++i) {
+        body << QString::number((n + i) % 4);
+        odpovedi << QStringLiteral("ABCD").mid((n + i) % 4, 1 + i % 2);
+        spravne << QStringLiteral("ABCD").mid((n * 3 + i) % 4, 1);
+        cisla << QString::number((n + i * 31) % 757 + 1);
+    }
+    return {QStringLiteral("Profil č. %1").arg(n % 30),
+            QDateTime(QDate(2026, 1, 1).addDays(n % 365), QTime(12, 0).addSecs(n % 3600)),
+            QStringLiteral("B"),
+            QStringLiteral("%1:%2").arg(n % 30, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0')),
+            n % 26,
+            n,
+            43,
+            ProtokolTestu::TextVerdiktu(n, 43),
+            body.join(u' '),
+            odpovedi.join(u' '),
+            spravne.join(u' '),
+            cisla.join(u' ')};
+}
+
 // Every field of the answer numbered n follows from n too; its moment identifies it.
 const QString ProfilOdpovedi = QStringLiteral("Žák č. 1");
 const QDateTime ZacatekOdpovedi(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc());
@@ -75,19 +102,33 @@ struct Cil {
     std::function<void(Tabulka &, std::map<int, int> &nalezene, int &poskozenych)> projit;
 };
 
-Cil CilVysledky()
+// A table of whole records: record n is zaznam(n), known again by its number cislo(record).
+template <typename Z>
+Cil CilZaznamu(const QString &tabulka, void (*zapsat)(const Z &), Z (*precist)(const Tabulka &), Z (*zaznam)(int),
+               int (*cislo)(const Z &))
 {
-    return {Vysledky::JmenoTabulky,
-            [] { return std::function<void(int)>([](int n) { Vysledky::Zapsat(Vysledek(n)); }); },
-            [](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
+    return {tabulka, [=] { return std::function<void(int)>([=](int n) { zapsat(zaznam(n)); }); },
+            [=](Tabulka &t, std::map<int, int> &nalezene, int &poskozenych) {
                 for (int i = 0; i < t.PocetZaznamu(); ++i) {
                     t.PrejitNa(i);
-                    const int n = t.Cislo(Vysledky::PocetOtazek);
-                    ++nalezene[n];
-                    if (!(Vysledky::Precist(t) == Vysledek(n)))
+                    const Z z = precist(t);
+                    ++nalezene[cislo(z)];
+                    if (!(z == zaznam(cislo(z))))
                         ++poskozenych;
                 }
             }};
+}
+
+Cil CilVysledky()
+{
+    return CilZaznamu<ZaznamVysledku>(Vysledky::JmenoTabulky, Vysledky::Zapsat, Vysledky::Precist, Vysledek,
+                                      [](const ZaznamVysledku &z) { return z.PocetOtazek; });
+}
+
+Cil CilProtokoly()
+{
+    return CilZaznamu<ZaznamProtokolu>(ProtokolTestu::JmenoTabulky, ProtokolTestu::Zapsat, ProtokolTestu::Precist,
+                                       Protokol, [](const ZaznamProtokolu &z) { return z.PocetBodu; });
 }
 
 Cil CilOdpovedi()
@@ -152,6 +193,7 @@ struct Hlaseni {
 
 struct Prubeh {
     int zabiti = 0, behemZapisu = 0, chybyZapisu = 0;
+    int seZurnalem = 0, seSuperZurnalem = 0; // kills that left a journal, and a super-journal, behind
     std::set<int> hlasene;
 };
 
@@ -183,6 +225,13 @@ bool Zabit(int prvni, qint64 nejdele, const Cil &cil, Prubeh &v)
         ++v.chybyZapisu;
     else
         ++v.zabiti;
+    // What the next opening meets: a journal, and a super-journal while a save of both files had
+    // not reached its commit.
+    const QDir adresar(QDir::currentPath());
+    if (!adresar.entryList({cil.tabulka + QStringLiteral(".*-journal")}, QDir::Files).isEmpty())
+        ++v.seZurnalem;
+    if (!adresar.entryList({cil.tabulka + QStringLiteral(".DB-mj*")}, QDir::Files).isEmpty())
+        ++v.seSuperZurnalem;
     Hlaseni h{};
     bool rozepsano = false;
     while (read(roura[0], &h, sizeof h) == sizeof h) {
@@ -204,11 +253,14 @@ int main(int argc, char *argv[])
     QTemporaryDir docasny;
     const QString adresar = argc > 2 && *argv[2] ? QString::fromLocal8Bit(argv[2]) : docasny.path();
     const QString tabulka = argc > 3 ? QString::fromLocal8Bit(argv[3]) : Vysledky::JmenoTabulky;
-    if (tabulka != Vysledky::JmenoTabulky && tabulka != Odpovedi::JmenoTabulky) {
-        std::fprintf(stderr, "the table is Vysledky or Odpovedi, not %s\n", qPrintable(tabulka));
+    const std::map<QString, Cil> cile{{Vysledky::JmenoTabulky, CilVysledky()},
+                                      {ProtokolTestu::JmenoTabulky, CilProtokoly()},
+                                      {Odpovedi::JmenoTabulky, CilOdpovedi()}};
+    if (!cile.count(tabulka)) {
+        std::fprintf(stderr, "the table is Vysledky, Protokoly or Odpovedi, not %s\n", qPrintable(tabulka));
         return 2;
     }
-    const Cil cil = tabulka == Vysledky::JmenoTabulky ? CilVysledky() : CilOdpovedi();
+    const Cil &cil = cile.at(tabulka);
     if (!QDir().mkpath(adresar) || !QDir::setCurrent(adresar)) {
         std::fprintf(stderr, "cannot work in %s\n", qPrintable(adresar));
         return 2;
@@ -278,6 +330,9 @@ int main(int argc, char *argv[])
                 qPrintable(cil.tabulka), static_cast<long long>(zapis), static_cast<long long>(6 * zapis));
     std::printf("kills: %d (%d in the middle of an append), children that failed to write: %d\n", v.zabiti,
                 v.behemZapisu, v.chybyZapisu);
+    std::printf("kills that left a journal: %d, a super-journal too (a save of both files caught before its "
+                "commit): %d\n",
+                v.seZurnalem, v.seSuperZurnalem);
     std::printf("records reported stored: %zu, in the table: %d\n", ulozene.size(), zaznamu);
     std::printf("reported but missing: %d, damaged or partial: %d, duplicated: %d, stored but killed before "
                 "reporting: %d\n",

@@ -141,11 +141,14 @@ void THlavniFormular::Spustit()
     if (SouborExistuje(konfigurace)) {
         Konfigurace k;
         QString chyba;
-        if (!NacistKonfiguraci(konfigurace, k, &chyba)) {
+        QStringList vyhrady;
+        if (!NacistKonfiguraci(konfigurace, k, &chyba, &vyhrady)) {
             Dialogy::Chyba(this, chyba);
             if (!KonfiguraceJePrilisVelka(konfigurace))
                 return;
         }
+        if (!vyhrady.isEmpty())
+            Dialogy::Chyba(this, vyhrady.join(QStringLiteral("\n\n")));
         static_cast<Konfigurace &>(m_stav) = k;
         m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
         m_stavovyRadek->setVisible(m_stav.StavovyRadek);

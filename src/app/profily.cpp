@@ -1,6 +1,7 @@
 #include "app/profily.h"
 
 #include "data/konfigurace.h"
+#include "data/profily.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -17,10 +18,7 @@ void SeznamProfilu::Seradit()
                      [&razeni](const QString &a, const QString &b) { return razeni.compare(a, b) < 0; });
 }
 
-bool SeznamProfilu::StejnaJmena(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool SeznamProfilu::StejnaJmena(const QString &a, const QString &b) { return StejnyProfil(a, b); }
 
 std::optional<QString> SeznamProfilu::Najit(const QString &jmeno) const
 {

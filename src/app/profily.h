@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/zaznamtabulky.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,7 +19,7 @@ public:
 
     inline static const QString ZakladniProfil = QStringLiteral("Default");
     // The input box takes no more, so that a name always equals what the result tables keep.
-    static constexpr int MaxDelkaJmena = 30;
+    static constexpr int MaxDelkaJmena = ZaznamTabulky::DelkaProfilu;
 
     explicit SeznamProfilu(const QStringList &jmena = {});
 

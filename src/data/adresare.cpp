@@ -1,6 +1,7 @@
 #include "data/adresare.h"
 
 #include "data/banka.h"
+#include "data/duvodsystemu.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,7 +93,7 @@ bool PripravitAdresarUzivatele(QString *chyba)
         *chyba = QStringLiteral("Složku „%1“ pro vaše nastavení a výsledky nelze vytvořit (%2). Program můžete dál "
                                 "používat, ale nastavení ani výsledky se neuloží.")
                      .arg(QDir::toNativeSeparators(adresar),
-                          e ? QString::fromLocal8Bit(e.message()) : QStringLiteral("v cestě stojí soubor"));
+                          e ? DuvodSystemu::Text(e.value()) : QStringLiteral("v cestě stojí soubor"));
     return false;
 }
 

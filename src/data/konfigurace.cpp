@@ -1,6 +1,8 @@
 #include "data/konfigurace.h"
 
+#include "data/duvodsystemu.h"
 #include "data/ini.h"
+#include "data/profily.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +76,7 @@ std::optional<QByteArray> nactiSoubor(const QString &cesta, QString *chyba)
     }
     if (chyba)
         *chyba = QStringLiteral("Soubor s nastavením „%1“ nelze přečíst: %2")
-                     .arg(zobrazenaCesta(cesta), soubor.errorString());
+                     .arg(zobrazenaCesta(cesta), DuvodSystemu::Text(soubor.errorString()));
     return std::nullopt;
 }
 
@@ -134,7 +136,7 @@ std::optional<QString> ProfilNelzeUlozit(const QString &jmeno)
     return nelzeUlozit(QStringLiteral("Profil"), jmeno);
 }
 
-bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba)
+bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba, QStringList *vyhrady)
 {
     if (!QFile::exists(cesta)) {
         k = Konfigurace{};
@@ -160,12 +162,17 @@ bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba)
     // more than MaxProfilu names, and the settings dialog relies on at least one (the base profile
     // cannot be removed), so a count of 0 or less reads the single name under key 1.
     const int pocet = std::clamp(ini.ReadInteger(SekceProfily, KlicPocet, 1), 1, MaxProfilu);
-    nova.Profily.clear();
+    QStringList jmena, vyhradyProfilu;
     for (int i = 1; i <= pocet; ++i)
-        nova.Profily.append(ini.ReadString(SekceProfily, QString::number(i), QString()));
-    nova.AktivniProfil = ini.ReadString(SekceProfily, KlicAktivni, QString());
+        jmena.append(ini.ReadString(SekceProfily, QString::number(i), QString()));
+    const Konfigurace vychozi;
+    nova.Profily = PouzitelnaJmena(jmena, vychozi.AktivniProfil, &vyhradyProfilu);
+    nova.AktivniProfil = PouzitelnyAktivni(ini.ReadString(SekceProfily, KlicAktivni, QString()), vychozi.AktivniProfil,
+                                           &vyhradyProfilu);
 
     k = nova;
+    if (vyhrady)
+        *vyhrady += vyhradyProfilu;
     return true;
 }
 
@@ -220,6 +227,6 @@ bool UlozitKonfiguraci(const QString &cesta, const Konfigurace &k, QString *chyb
     if (!soubor.open(QIODevice::WriteOnly) || soubor.write(*bajty) != bajty->size() || !soubor.flush()
         || !soubor.commit())
         return selhani(QStringLiteral("Soubor s nastavením „%1“ nelze uložit: %2")
-                           .arg(zobrazenaCesta(cesta), soubor.errorString()));
+                           .arg(zobrazenaCesta(cesta), DuvodSystemu::Text(soubor.errorString())));
     return true;
 }

@@ -44,9 +44,12 @@ std::optional<QString> ProfilNelzeUlozit(const QString &jmeno);
 // protocols on, status bar shown, number order, one profile, empty names, empty active profile. The
 // order by memory is read only together with number order off: a file whose number order is on was
 // last saved by a program that knew no order by memory, after the learner chose number order there.
+// Profile names go through the profiles' rule (data/profily.h, PouzitelnaJmena and PouzitelnyAktivni):
+// a name longer than the tables keep, or a second name of one profile, is not read as a profile of its
+// own, and a Czech message naming it is appended to *vyhrady (when given) for the start to show.
 // Returns false with a Czech message in *chyba (when given) if the file exists but cannot be read or
 // is too large (KonfiguraceJePrilisVelka); k is then left unchanged.
-bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba);
+bool NacistKonfiguraci(const QString &cesta, Konfigurace &k, QString *chyba, QStringList *vyhrady = nullptr);
 
 // Stores k in the file at cesta. Sections and keys the program does not know survive; the section
 // Profily is rewritten as the last one. The file is replaced atomically, so a failure leaves the

@@ -108,10 +108,11 @@ public:
     static void Zalozit(const QString &jmeno, const QList<DefinicePole> &pole,
                         const QList<QStringList> &rejstriky = {});
 
-    // Checks both files before anything may write to them (their headers, then their schema through a
-    // connection that can neither write nor add a file): a foreign, damaged, newer, WAL-mode or
-    // swapped pair is reported and left exactly as it is. Only then is the pair opened for real, so
-    // that a journal left by a crash of our own writer is rolled back.
+    // A save of this table that a crash cut short is rolled back first: the engine restores each file
+    // from its hot journal (and the super-journal of a save of both files). Then both files are
+    // checked before anything may write to them (their headers, then their schema through connections
+    // that can neither write nor add a file): a foreign, damaged, newer, WAL-mode or swapped pair is
+    // reported, naming the file at fault, and left exactly as it is. Only then is the pair opened.
     void Otevrit(bool jenCteni = false);
     void Zavrit();
     bool Otevreno() const { return m_db != nullptr; }

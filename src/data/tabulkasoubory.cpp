@@ -2,6 +2,7 @@
 #include "data/tabulkasql.h"
 
 #include "data/adresare.h"
+#include "data/duvodsystemu.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <optional>
 
 using namespace TabulkaSql;
 
@@ -31,35 +33,93 @@ qint32 Cislo32(const QByteArray &bajty, int od)
                                | (quint32(quint8(bajty[od + 2])) << 8) | quint32(quint8(bajty[od + 3])));
 }
 
-// What the first 100 bytes of the file say against using it, read as plain bytes so that nothing
-// can touch the file yet; empty when it looks like one of our tables.
-QString ChybaHlavicky(const QString &soubor)
+// The first 100 bytes of the file, read as plain bytes so that nothing can touch the file yet; nothing
+// with the reason in *chyba when the file cannot be read.
+std::optional<QByteArray> Hlavicka(const QString &soubor, QString *chyba)
 {
     QFile f(soubor);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("soubor %1 nelze číst: %2").arg(soubor, f.errorString());
-    const QByteArray hlavicka = f.read(100);
+    if (!f.open(QIODevice::ReadOnly)) {
+        *chyba = QStringLiteral("soubor %1 nelze číst: %2").arg(soubor, DuvodSystemu::Text(f.errorString()));
+        return std::nullopt;
+    }
+    return f.read(100);
+}
+
+// An SQLite file that says it is one of our tables.
+bool NaseHlavicka(const QByteArray &hlavicka)
+{
     static const QByteArray Magie("SQLite format 3", 16); // with its closing NUL
-    if (hlavicka.size() < 100 || !hlavicka.startsWith(Magie) || Cislo32(hlavicka, 68) != IdentitaSouboru)
+    return hlavicka.size() >= 100 && hlavicka.startsWith(Magie) && Cislo32(hlavicka, 68) == IdentitaSouboru;
+}
+
+// What the header says against using the file; empty when it looks like one of our tables.
+QString ChybaHlavicky(const QString &soubor)
+{
+    QString chyba;
+    const std::optional<QByteArray> hlavicka = Hlavicka(soubor, &chyba);
+    if (!hlavicka)
+        return chyba;
+    if (!NaseHlavicka(*hlavicka))
         return Cizi(soubor);
     // Bytes 18 and 19: 1 for a rollback journal, 2 for write-ahead logging, higher for formats to come.
-    if (hlavicka[18] == 2 || hlavicka[19] == 2)
+    if ((*hlavicka)[18] == 2 || (*hlavicka)[19] == 2)
         return QStringLiteral("soubor %1 je v režimu WAL, který program nepoužívá").arg(soubor);
-    if (hlavicka[18] != 1 || hlavicka[19] != 1)
+    if ((*hlavicka)[18] != 1 || (*hlavicka)[19] != 1)
         return Poskozeny(soubor, QStringLiteral("neznámá verze zápisu"));
-    if (Cislo32(hlavicka, 60) > VerzeFormatu)
+    if (Cislo32(*hlavicka, 60) > VerzeFormatu)
         return QStringLiteral("soubor %1 pochází z novější verze programu").arg(soubor);
     return {};
 }
 
-// A URI for a connection that can neither write the file nor add a journal, log or lock file
-// beside it: immutable means no journal is looked at, rolled back or created.
-QByteArray UriNemenne(const QString &soubor)
+// A writer killed in the middle of a save leaves the file's pages half written and the old ones in
+// its journal; a save of both files also leaves the super-journal that the two journals name, while
+// the save had not yet committed. Such a journal is hot, and the engine rolls it back on the first
+// read of the file by an ordinary connection (the file is then as the last committed save left it;
+// the second file's rollback removes the super-journal). Only one of our files in rollback-journal
+// mode is given to the engine: a foreign file is refused below exactly as it is, and the engine
+// would add files beside one in another mode. A file the engine cannot roll back (a read-only medium,
+// a journal it may not read) is refused with the reason; one it rolls back is judged afterwards.
+void VratitPrerusenyZapis(const QString &tabulka, const QString &soubor)
 {
-    return "file:" + QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/") + "?mode=ro&immutable=1";
+    const QString zurnal = soubor + QStringLiteral("-journal");
+    if (!QFileInfo::exists(zurnal))
+        return;
+    QString nelzeCist; // said by the check below
+    const std::optional<QByteArray> hlavicka = Hlavicka(soubor, &nelzeCist);
+    if (!hlavicka || !NaseHlavicka(*hlavicka) || (*hlavicka)[18] != 1 || (*hlavicka)[19] != 1)
+        return;
+    sqlite3 *surove = nullptr;
+    const int rc = sqlite3_open_v2(UriSouboru(soubor, false).constData(), &surove,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
+    const std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(spojeni.get(), 2000);
+        if (sqlite3_exec(spojeni.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK
+            || !QFileInfo::exists(zurnal))
+            return;
+    }
+    throw ChybaTabulky(Zprava(tabulka, QStringLiteral("zápis do souboru %1 přerušený pádem programu nelze vrátit zpět (%2)")
+                                           .arg(soubor, surove ? ChybaEnginu(surove)
+                                                               : QString::fromUtf8(sqlite3_errstr(rc)))));
 }
 
-// The texts of the first column of every row of a query on a checking connection.
+// A connection to the one file that can neither write it nor add a journal, log or lock file beside
+// it: immutable means no journal is looked at, rolled back or created. One connection per file, so
+// that the engine's failure is told of the file it read.
+std::unique_ptr<sqlite3, ZavritDb> OtevritKeKontrole(const QString &tabulka, const QString &soubor)
+{
+    const QByteArray uri = "file:" + QUrl::toPercentEncoding(QFileInfo(soubor).absoluteFilePath(), "/")
+                           + "?mode=ro&immutable=1";
+    sqlite3 *surove = nullptr;
+    const int rc = sqlite3_open_v2(uri.constData(), &surove, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
+    if (rc != SQLITE_OK)
+        throw ChybaTabulky(Zprava(tabulka, Poskozeny(soubor, surove ? ChybaEnginu(surove)
+                                                                    : QString::fromUtf8(sqlite3_errstr(rc)))));
+    return spojeni;
+}
+
+// The texts of the first column of every row of a query on the checking connection to soubor.
 QStringList Texty(sqlite3 *db, const QString &tabulka, const QString &soubor, const char *sql)
 {
     sqlite3_stmt *surovy = nullptr;
@@ -87,12 +147,9 @@ void PripravitAdresar(const QString &tabulka)
 
 void TabulkaSql::ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QString &mb)
 {
-    for (const QString &soubor : {db, mb}) {
-        const QString chyba = ChybaHlavicky(soubor);
-        if (!chyba.isEmpty())
-            throw ChybaTabulky(Zprava(tabulka, chyba));
-        // The program never uses write-ahead logging: such a file beside ours is foreign, and the
-        // engine would read it into our table.
+    // The program never uses write-ahead logging: such a file beside ours is foreign, and the engine
+    // would read it into our table.
+    for (const QString &soubor : {db, mb})
         for (const char *pripona : {"-wal", "-shm"}) {
             const QString vedle = soubor + QString::fromLatin1(pripona);
             if (QFileInfo::exists(vedle))
@@ -100,26 +157,17 @@ void TabulkaSql::ZkontrolovatDvojici(const QString &tabulka, const QString &db, 
                                                                      "nevytváří; odstraňte ho nebo přesuňte")
                                                        .arg(soubor, vedle)));
         }
-    }
+    for (const QString &soubor : {db, mb})
+        VratitPrerusenyZapis(tabulka, soubor);
+    for (const QString &soubor : {db, mb})
+        if (const QString chyba = ChybaHlavicky(soubor); !chyba.isEmpty())
+            throw ChybaTabulky(Zprava(tabulka, chyba));
 
-    sqlite3 *surove = nullptr;
-    const int rc = sqlite3_open_v2(UriNemenne(db).constData(), &surove, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-    const std::unique_ptr<sqlite3, ZavritDb> spojeni(surove);
-    if (rc != SQLITE_OK)
-        throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, surove ? ChybaEnginu(surove)
-                                                                : QString::fromUtf8(sqlite3_errstr(rc)))));
-    {
-        sqlite3_stmt *surovy = nullptr;
-        sqlite3_prepare_v2(spojeni.get(), "ATTACH DATABASE ? AS mb", -1, &surovy, nullptr);
-        Dotaz pripojit(surovy);
-        const QByteArray uri = UriNemenne(mb);
-        sqlite3_bind_text(pripojit.get(), 1, uri.constData(), static_cast<int>(uri.size()), SQLITE_TRANSIENT);
-        if (!pripojit || sqlite3_step(pripojit.get()) != SQLITE_DONE)
-            throw ChybaTabulky(Zprava(tabulka, Poskozeny(mb, ChybaEnginu(spojeni.get()))));
-    }
-    sqlite3 *kontrola = spojeni.get();
-    const QStringList vDb = Texty(kontrola, tabulka, db, "SELECT name FROM main.sqlite_master WHERE type = 'table'");
-    const QStringList vMb = Texty(kontrola, tabulka, mb, "SELECT name FROM mb.sqlite_master WHERE type = 'table'");
+    const auto kontrolaDb = OtevritKeKontrole(tabulka, db);
+    const auto kontrolaMb = OtevritKeKontrole(tabulka, mb);
+    const char *tabulky = "SELECT name FROM sqlite_master WHERE type = 'table'";
+    const QStringList vDb = Texty(kontrolaDb.get(), tabulka, db, tabulky);
+    const QStringList vMb = Texty(kontrolaMb.get(), tabulka, mb, tabulky);
     const auto sZaznamy = [](const QStringList &t) {
         return t.contains(QStringLiteral("pole")) && t.contains(QStringLiteral("zaznamy"));
     };
@@ -135,17 +183,17 @@ void TabulkaSql::ZkontrolovatDvojici(const QString &tabulka, const QString &db, 
 
     // The columns must be those of the field list, the records' in .DB and the memos' in .MB.
     QStringList zaznamy{QStringLiteral("id")}, mema{QStringLiteral("id")};
-    const QStringList jmena = Texty(kontrola, tabulka, db, "SELECT jmeno FROM main.pole ORDER BY pozice");
-    const QStringList typy = Texty(kontrola, tabulka, db, "SELECT typ FROM main.pole ORDER BY pozice");
+    const QStringList jmena = Texty(kontrolaDb.get(), tabulka, db, "SELECT jmeno FROM pole ORDER BY pozice");
+    const QStringList typy = Texty(kontrolaDb.get(), tabulka, db, "SELECT typ FROM pole ORDER BY pozice");
     for (int i = 0; i < jmena.size() && i < typy.size(); ++i) {
         const auto typ = TypZNazvu(typy[i].toUtf8());
         if (!typ)
             throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QStringLiteral("neznámý typ pole %1").arg(jmena[i]))));
         (*typ == TypPole::Memo ? mema : zaznamy) << jmena[i];
     }
-    if (Texty(kontrola, tabulka, db, "SELECT name FROM pragma_table_info('zaznamy', 'main')") != zaznamy)
+    if (Texty(kontrolaDb.get(), tabulka, db, "SELECT name FROM pragma_table_info('zaznamy')") != zaznamy)
         throw ChybaTabulky(Zprava(tabulka, Poskozeny(db, QStringLiteral("záznamy neodpovídají seznamu polí"))));
-    if (Texty(kontrola, tabulka, mb, "SELECT name FROM pragma_table_info('memo', 'mb')") != mema)
+    if (Texty(kontrolaMb.get(), tabulka, mb, "SELECT name FROM pragma_table_info('memo')") != mema)
         throw ChybaTabulky(Zprava(tabulka, QStringLiteral("soubor %1 nepatří k souboru %2").arg(mb, db)));
 }
 
@@ -237,7 +285,7 @@ void Tabulka::Zalozit(const QString &jmeno, const QList<DefinicePole> &pole, con
         QFile soubor(z);
         if (!soubor.rename(kam))
             throw ChybaTabulky(Zprava(jmeno, QStringLiteral("soubor %1 nelze přejmenovat na %2: %3")
-                                                 .arg(z, kam, soubor.errorString())));
+                                                 .arg(z, kam, DuvodSystemu::Text(soubor.errorString()))));
     };
     if (QFileInfo::exists(db))
         throw ChybaTabulky(Zprava(jmeno, QStringLiteral("tabulka již existuje")));

@@ -1,7 +1,9 @@
 #include "data/tabulkasql.h"
 
 #include "data/adresare.h"
+#include "data/duvodsystemu.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -60,9 +62,52 @@ QString Zprava(const QString &tabulka, const QString &co)
     return QStringLiteral("Tabulka %1: %2").arg(QFileInfo(ZakladniJmeno(tabulka)).fileName(), co);
 }
 
+namespace {
+
+// The file of the pair the engine finds damaged, or nothing: asked only after a failure, so that no
+// use of a sound table pays for the check.
+QString PoskozenySoubor(sqlite3 *db)
+{
+    for (const char *schema : {"main", "mb"}) {
+        const char *soubor = sqlite3_db_filename(db, schema);
+        if (!soubor || !*soubor)
+            continue;
+        sqlite3_stmt *surovy = nullptr;
+        const QByteArray sql = QByteArray("PRAGMA ") + schema + ".quick_check(1)";
+        const bool prelozeno = sqlite3_prepare_v2(db, sql.constData(), -1, &surovy, nullptr) == SQLITE_OK;
+        const Dotaz d(surovy);
+        if (!prelozeno || sqlite3_step(d.get()) != SQLITE_ROW
+            || qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(d.get(), 0)), "ok") != 0)
+            return QFile::decodeName(soubor);
+    }
+    return {};
+}
+
+} // namespace
+
 QString ChybaEnginu(sqlite3 *db)
 {
-    return QString::fromUtf8(sqlite3_errmsg(db));
+    const QString text = QString::fromUtf8(sqlite3_errmsg(db));
+    switch (sqlite3_extended_errcode(db) & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        if (const int cislo = sqlite3_system_errno(db))
+            return text + QStringLiteral(" (") + DuvodSystemu::Text(cislo) + u')';
+        break;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        // On a connection to both files of a table the text alone does not tell which one it is.
+        if (sqlite3_db_filename(db, "mb"))
+            if (const QString soubor = PoskozenySoubor(db); !soubor.isEmpty())
+                return QStringLiteral("soubor %1 je poškozený (%2)").arg(soubor, text);
+        break;
+    default:
+        break;
+    }
+    return text;
 }
 
 // Runs one statement without results on a connection; throws with the engine's text.

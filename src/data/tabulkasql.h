@@ -54,8 +54,9 @@ int PragmaCislo(sqlite3 *db, const QString &tabulka, const QString &sql);
 QString JmenoRejstriku(const QStringList &pole);
 QString PrikazRejstriku(const QStringList &pole, bool jenNeniLi = false);
 
-// Recognises the pair before anything may write to it: the headers, then the schema through
-// connections that change nothing. Throws with the reason for a pair that is not one of ours.
+// Rolls back a save of ours that a crash cut short, then recognises the pair before anything may
+// write to it: the headers, then the schema through connections that change nothing. Throws with the
+// reason, naming the file, for a pair that is not one of ours or cannot be used.
 void ZkontrolovatDvojici(const QString &tabulka, const QString &db, const QString &mb);
 
 // Deletes the super-journals beside the records file db: a commit of both files killed before either

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/filtrvyraz.h"
 #include "data/tabulka.h"
 
 #include <QList>
@@ -13,12 +12,6 @@ namespace ZaznamTabulky {
 
 // The field Profil of every table that keeps records per profile: the name cut to this size.
 inline constexpr int DelkaProfilu = 30;
-
-// The expression filter on one profile's records, the name cut as the store cut it.
-inline QString FiltrProfilu(const QString &profil)
-{
-    return QStringLiteral("Profil = ") + LiteralFiltru(profil.left(DelkaProfilu));
-}
 
 // Opens the table and refuses it, before anything is read from it or written to it, when its fields
 // are not these; coDrzi names its records in the message ("odpovědí").

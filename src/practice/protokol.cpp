@@ -4,6 +4,7 @@
 #include "app/mrizka.h"
 #include "app/vzhled.h"
 #include "data/filtrvyraz.h"
+#include "data/profily.h"
 #include "data/tabulkamodel.h"
 #include "logika/stav.h"
 #include "practice/podrobnosti.h"
@@ -66,7 +67,7 @@ void TProtocol::FormCreate()
     m_grid->NastavitSirky({90, 50, 51, 73, 91, 92, 62, 0, 0, 0, 0, 0});
 
     // Only this profile's records of this kind; the filter runs inside the store.
-    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, Vysledky::Profil + QStringLiteral(" = ") + LiteralFiltru(profil)
+    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, FiltrProfilu(profil)
                                                        + QStringLiteral(" AND ")
                                                        + Vysledky::TypTestu + QStringLiteral(" = ")
                                                        + LiteralFiltru(Vysledky::TextTypu(m_zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani)));

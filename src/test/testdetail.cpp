@@ -2,6 +2,7 @@
 
 #include "app/dialogy.h"
 #include "app/vzhled.h"
+#include "data/duvodsystemu.h"
 
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -73,5 +74,6 @@ void TTestDetailForm::btnUlozClick()
     QSaveFile soubor(jmeno);
     const QByteArray obsah = ProtokolText::ObsahSouboru(m_mProtokol->toPlainText().split(u'\n'));
     if (!soubor.open(QIODevice::WriteOnly) || soubor.write(obsah) != obsah.size() || !soubor.commit())
-        Dialogy::Chyba(this, QStringLiteral("Protokol nelze uložit do souboru „%1“: %2").arg(jmeno, soubor.errorString()));
+        Dialogy::Chyba(this, QStringLiteral("Protokol nelze uložit do souboru „%1“: %2")
+                                 .arg(jmeno, DuvodSystemu::Text(soubor.errorString())));
 }

@@ -3,7 +3,7 @@
 #include "app/dialogy.h"
 #include "app/mrizka.h"
 #include "app/vzhled.h"
-#include "data/filtrvyraz.h"
+#include "data/profily.h"
 #include "data/tabulkamodel.h"
 #include "logika/stav.h"
 #include "test/protokoltestu.h"
@@ -55,7 +55,7 @@ void TSeznamTestu::FormCreate()
     m_grid->NastavitSirky({118, 80, 90, 80});
 
     // Only the active profile's protocols; the filter runs inside the store.
-    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_stav.AktivniProfil));
+    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, FiltrProfilu(m_stav.AktivniProfil));
     Obnovit();
 }
 

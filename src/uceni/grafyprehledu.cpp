@@ -3,6 +3,7 @@
 #include "practice/beh.h"
 #include "test/plan.h"
 #include "uceni/pamet.h"
+#include "uceni/terminzkousky.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -279,7 +280,7 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
     m_eDenZkousky->setDisplayFormat(QStringLiteral("d. M. yyyy"));
     m_eDenZkousky->setCalendarPopup(true);
     // The estimate looks forward: recall decays towards the exam, never back to a past day.
-    m_eDenZkousky->setDateRange(dnes, dnes.addYears(5));
+    m_eDenZkousky->setDateRange(dnes, dnes.addYears(TerminZkousky::NejviceLet));
     m_eDenZkousky->setDate(std::max(denZkousky, dnes));
     lbDenZkousky->setBuddy(m_eDenZkousky);
 

@@ -1,6 +1,7 @@
 #include "uceni/modulprehledu.h"
 
 #include "data/adresare.h"
+#include "data/duvodsystemu.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ std::unique_ptr<TOknoPrehledu> Vytvorit(const StavProgramu &stav, const BankaOta
             // told, and not later in the middle of the window.
             knihovna.setLoadHints(QLibrary::ResolveAllSymbolsHint);
             tovarna = knihovna.load() ? reinterpret_cast<Tovarna>(knihovna.resolve(JmenoTovarny)) : nullptr;
-            duvod = knihovna.errorString();
+            duvod = DuvodSystemu::Text(knihovna.errorString());
         }
         if (!tovarna) {
             if (chyba)

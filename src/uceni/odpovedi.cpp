@@ -1,6 +1,7 @@
 #include "uceni/odpovedi.h"
 
 #include "data/kategorie.h"
+#include "data/profily.h"
 #include "data/zaznamtabulky.h"
 
 namespace Odpovedi {
@@ -74,7 +75,7 @@ void Precist(const QString &profil, const std::function<void(const Odpoved &)> &
         return;
     Tabulka t(JmenoTabulky);
     Otevrit(t);
-    t.NastavitFiltr(ZaznamTabulky::FiltrProfilu(profil));
+    t.NastavitFiltr(FiltrProfilu(profil));
     t.NastavitFiltrovani(true);
     t.ProjitPohled({Pole::Otazka, Pole::DatumACas, Pole::Vysledek, Pole::Zdroj}, [&](const RadekPohledu &radek) {
         Odpoved o;

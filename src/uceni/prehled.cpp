@@ -3,6 +3,7 @@
 #include "app/dialogy.h"
 #include "app/vzhled.h"
 #include "data/banka.h"
+#include "data/duvodsystemu.h"
 #include "data/hodiny.h"
 #include "logika/stav.h"
 #include "uceni/grafyprehledu.h"
@@ -89,7 +90,10 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
 
     QDate ulozenyDen = dnes;
     try {
-        ulozenyDen = TerminZkousky::Precist(m_profil).value_or(dnes);
+        QString vyhrada;
+        ulozenyDen = TerminZkousky::Precist(m_profil, dnes, &vyhrada).value_or(dnes);
+        if (!vyhrada.isEmpty())
+            Dialogy::Informace(rodic, vyhrada);
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(rodic, e.Text());
     }
@@ -167,5 +171,5 @@ void TPrehled::btnUlozitObrazekClick()
     QSaveFile soubor(jmeno);
     const QImage obrazek = m_pPrehled->grab().toImage();
     if (!soubor.open(QIODevice::WriteOnly) || !obrazek.save(&soubor, "PNG") || !soubor.commit())
-        Dialogy::Chyba(this, QStringLiteral("Obrázek nelze uložit do souboru „%1“: %2").arg(jmeno, soubor.errorString()));
+        Dialogy::Chyba(this, QStringLiteral("Obrázek nelze uložit do souboru „%1“: %2").arg(jmeno, DuvodSystemu::Text(soubor.errorString())));
 }

@@ -1,5 +1,6 @@
 #include "uceni/terminzkousky.h"
 
+#include "data/profily.h"
 #include "data/zaznamtabulky.h"
 
 namespace TerminZkousky {
@@ -13,7 +14,7 @@ const QString DenZkousky = QStringLiteral("DenZkousky");
 void OtevritProfil(Tabulka &t, const QString &profil)
 {
     ZaznamTabulky::OtevritOverenou(t, PoleTabulky(), QStringLiteral("termínů zkoušky"));
-    t.NastavitFiltr(ZaznamTabulky::FiltrProfilu(profil));
+    t.NastavitFiltr(FiltrProfilu(profil));
     t.NastavitFiltrovani(true);
 }
 
@@ -24,7 +25,7 @@ QList<DefinicePole> PoleTabulky()
     return {{Profil, TypPole::Retezec, ZaznamTabulky::DelkaProfilu}, {DenZkousky, TypPole::Datum, 0}};
 }
 
-std::optional<QDate> Precist(const QString &profil)
+std::optional<QDate> Precist(const QString &profil, const QDate &dnes, QString *vyhrada)
 {
     if (!Tabulka::Existuje(JmenoTabulky))
         return std::nullopt;
@@ -35,7 +36,14 @@ std::optional<QDate> Precist(const QString &profil)
     t.PrejitNa(t.PocetZaznamu() - 1);
     QDate den;
     t.Precist(DenZkousky, den);
-    return den.isValid() ? std::optional<QDate>(den) : std::nullopt;
+    // A day that has passed is the learner's own, shown as today; one beyond the choice is not.
+    if (den.isValid() && den <= dnes.addYears(NejviceLet))
+        return den;
+    if (vyhrada)
+        *vyhrada = QStringLiteral("Uložený den zkoušky „%1“ není platný den, a proto nebyl použit. Zvolte den zkoušky; "
+                                  "uloží se, až ho vyberete.")
+                       .arg(t.Text(DenZkousky));
+    return std::nullopt;
 }
 
 void Zapsat(const QString &profil, const QDate &den)

@@ -21,9 +21,15 @@ inline const QString JmenoTabulky = QStringLiteral("TerminyZkousek");
 
 QList<DefinicePole> PoleTabulky();
 
-// The profile's exam day, or nothing when none is stored. Throws ChybaTabulky when the table cannot
-// be read or is not this table.
-std::optional<QDate> Precist(const QString &profil);
+// How far ahead an exam day may be chosen.
+inline constexpr int NejviceLet = 5;
+
+// The profile's exam day, or nothing when none is stored. A stored value that is no day the learner
+// could have chosen by dnes (not a date at all, or more than NejviceLet years ahead) is not used:
+// nothing is returned and *vyhrada (when given) gets a Czech message saying so, naming the value;
+// the record stays as it is until the learner chooses a day. Throws ChybaTabulky when the table
+// cannot be read or is not this table.
+std::optional<QDate> Precist(const QString &profil, const QDate &dnes, QString *vyhrada = nullptr);
 
 // Stores the day for the profile, creating the table crash-safe when there is none, then removes the
 // profile's older days; a crash between the two leaves the new day as the latest one. Throws

@@ -217,8 +217,9 @@ private slots:
         QTest::newRow("jen skupina") << QByteArray("[Skupina]\r\nSkupina=D\r\n") << QStringLiteral("1111111 111 110 D 1: ");
         QTest::newRow("chybí skupina") << "[Protokoly]\r\nTest=0\r\n" + profil
                                        << QStringLiteral("1111111 110 110  1:Default Default");
+        // The missing names read as empty ones, the second of them one profile with the first.
         QTest::newRow("počet bez jmen") << QByteArray("[Profily]\r\nPocet=3\r\n1=Jana\r\n4=navic\r\n")
-                                        << QStringLiteral("1111111 111 110  3:Jana|| ");
+                                        << QStringLiteral("1111111 111 110  2:Jana| ");
         QByteArray ctyricet;
         QStringList jmena;
         for (int i = 1; i <= 40; ++i) {

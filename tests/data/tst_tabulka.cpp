@@ -15,9 +15,62 @@
 #include <functional>
 #include <memory>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using Pomocnik::Obsah;
 using Priprava = std::function<void()>;
 Q_DECLARE_METATYPE(Priprava)
+
+namespace {
+
+// A writer killed in the middle of a commit: the engine writes its pages through Zapsat, which
+// stops at the second page written to a .MB file, tells the parent through the pipe and waits there.
+int g_roura = -1, g_zapisuMemo = 0;
+sqlite3_syscall_ptr g_pwrite64 = nullptr;
+
+ssize_t Zapsat(int fd, const void *b, size_t n, off64_t o)
+{
+    char cesta[4096];
+    const ssize_t delka = readlink(("/proc/self/fd/" + QByteArray::number(fd)).constData(), cesta, sizeof cesta);
+    if (delka > 3 && QByteArray(cesta, delka).endsWith(".MB") && ++g_zapisuMemo == 2 && write(g_roura, "!", 1) == 1)
+        for (;;)
+            pause();
+    return reinterpret_cast<ssize_t (*)(int, const void *, size_t, off64_t)>(g_pwrite64)(fd, b, n, o);
+}
+
+// Runs zapsat in a child process stopped as above and kills it there with SIGKILL; false when the
+// child never got there.
+bool ZabitUprostredZapisu(const std::function<void()> &zapsat)
+{
+    int roura[2];
+    if (pipe(roura) != 0)
+        return false;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        g_roura = roura[1];
+        sqlite3_vfs *vfs = sqlite3_vfs_find(nullptr);
+        g_pwrite64 = vfs->xGetSystemCall(vfs, "pwrite64");
+        vfs->xSetSystemCall(vfs, "pwrite64", reinterpret_cast<sqlite3_syscall_ptr>(Zapsat));
+        try {
+            zapsat();
+        } catch (...) {
+        }
+        _exit(1);
+    }
+    close(roura[1]);
+    char znak = 0;
+    const bool zastaven = pid > 0 && read(roura[0], &znak, 1) == 1;
+    close(roura[0]);
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    return zastaven;
+}
+
+} // namespace
 
 class TestTabulka : public QObject {
     Q_OBJECT
@@ -326,6 +379,12 @@ private slots:
             QVERIFY(QFile::remove(QStringLiteral("Vysledky.MB")));
             QVERIFY(QFile::copy(QStringLiteral("Protokoly.MB"), QStringLiteral("Vysledky.MB")));
         })) << QStringLiteral("nepatří");
+        // The message names the file the engine could not read, not the other one of the pair.
+        QTest::newRow("uříznutý .DB") << Priprava(tabulka([] {
+            Naplnit(QStringLiteral("Vysledky"), 700, {QStringLiteral("Jan")});
+            QFile db(QStringLiteral("Vysledky.DB"));
+            QVERIFY(db.resize(db.size() / 2));
+        })) << QStringLiteral("soubor Vysledky.DB je poškozený");
         QTest::newRow("novější formát") << Priprava(tabulka([] { Sql(QStringLiteral("Vysledky.DB"), "PRAGMA user_version = 2"); }))
                                         << QStringLiteral("novější verze");
         QTest::newRow("cizí s horkým žurnálem") << Priprava([] {
@@ -384,6 +443,58 @@ private slots:
         QCOMPARE(t.PocetZaznamu(), 4);
         t.PrejitNa(3);
         QCOMPARE(t.Text(QStringLiteral("Poznámka")), QStringLiteral("nový"));
+    }
+
+    // A save of both files killed after the first page of the .MB reached the file: the .MB alone
+    // is unreadable, both journals are hot and name their super-journal. Opening the table rolls the
+    // save back and every committed record is there; the table takes new records again.
+    void zapisZabityUprostredSeVratiZpet()
+    {
+        const QStringList ulozene{QStringLiteral("Jan"), QStringLiteral("Eva"), QStringLiteral("Petr")};
+        Zalozit(QStringLiteral("Vysledky"), ulozene);
+        QVERIFY(ZabitUprostredZapisu([] {
+            Tabulka t(QStringLiteral("Vysledky"));
+            t.Otevrit();
+            Pridat(t, QStringLiteral("nedopsaný"), 9, QString(20000, u'x')); // the .MB grows by pages
+        }));
+        const auto superZurnaly = [] { return Pomocnik::Soubory().filter(QStringLiteral("-mj")); };
+        QVERIFY(QFile::exists(QStringLiteral("Vysledky.MB-journal")));
+        QCOMPARE(superZurnaly().size(), 1);
+
+        Tabulka t(QStringLiteral("Vysledky"));
+        t.Otevrit();
+        QCOMPARE(Profily(t), ulozene);
+        for (int i = 0; i < ulozene.size(); ++i) {
+            t.PrejitNa(i);
+            QCOMPARE(t.Text(QStringLiteral("Poznámka")), QStringLiteral("memo %1").arg(i));
+        }
+        QCOMPARE(Pomocnik::Soubory(), (QStringList{QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB")}));
+        Pridat(t, QStringLiteral("Ida"), 4, QStringLiteral("memo 3"));
+        t.Zavrit();
+        t.Otevrit(true);
+        QCOMPARE(Profily(t), ulozene + QStringList{QStringLiteral("Ida")});
+    }
+
+    // Damage the check cannot see, met while reading: the message names the damaged file.
+    void poskozenaStrankaJmenujeSoubor()
+    {
+        Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
+        Naplnit(QStringLiteral("Vysledky"), 700, {QStringLiteral("Jan")});
+        QFile mb(QStringLiteral("Vysledky.MB"));
+        QVERIFY(mb.open(QIODevice::ReadWrite) && mb.seek(mb.size() / 2 / 4096 * 4096));
+        QVERIFY(mb.write(QByteArray(4096, '\xff')) == 4096);
+        mb.close();
+        Tabulka t(QStringLiteral("Vysledky"));
+        t.Otevrit();
+        try {
+            for (int i = 0; i < t.PocetZaznamu(); ++i) {
+                t.PrejitNa(i);
+                t.Text(QStringLiteral("Poznámka"));
+            }
+            QFAIL("the damaged page should have been met");
+        } catch (const ChybaTabulky &e) {
+            QVERIFY2(e.Text().contains(QStringLiteral("Vysledky.MB je poškozený")), qPrintable(e.Text()));
+        }
     }
 
     void velkyPohledCtenyPoBlocich()

@@ -48,7 +48,7 @@ private slots:
     {
         QVERIFY(Pomocnik::Zapsat(QStringLiteral("Odpovedi-nova.DB"), "zbytek zalozeni po padu"));
         PametProfilu sarka(QStringLiteral("Šárka")), obrien(QStringLiteral("O'Brien")),
-            dlouhy(QString(31, u'ž') + QStringLiteral("x"));
+            dlouhy(QString(30, u'ž'));
         sarka.Nacist(); // no table yet: an empty memory, and nothing created
         QVERIFY(sarka.Odpovedi().empty());
         QVERIFY(!Tabulka::Existuje(Odpovedi::JmenoTabulky));

@@ -11,6 +11,8 @@
 
 #include <QTest>
 
+#include <sqlite3.h>
+
 using Pomocnik::Kdy;
 using V = Odpovedi::Vysledek;
 
@@ -95,33 +97,56 @@ private slots:
         QVERIFY(PrehledZnalosti::PrubehUceni(PametProfilu(QStringLiteral("Nikdo")), Dnes).dny.isEmpty());
     }
 
-    // The latest day per profile, one record each, names the store cuts and quotes matched; the
-    // clean-up's deletion takes one profile's day alone; a foreign table is refused untouched.
+    // The latest day per profile, one record each, names of the longest size and quotes matched; the
+    // clean-up's deletion takes one profile's day alone; a stored value that is no day is not used; a
+    // foreign table is refused untouched.
     void terminZkousky()
     {
         Pomocnik::Adresar adresar;
-        const QString dlouhe = QStringLiteral("O'Brien a jeho velmi dlouhé jméno profilu");
-        QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana")));
+        const QString dlouhe = QStringLiteral("O'Brien a jeho dlouhé jméno pr");
+        QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana"), Dnes));
         TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1));
         TerminZkousky::Zapsat(dlouhe, QDate(2026, 7, 1));
         TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 15));
-        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), QDate(2026, 6, 15));
-        QCOMPARE(TerminZkousky::Precist(dlouhe), QDate(2026, 7, 1));
-        QVERIFY(!TerminZkousky::Precist(QStringLiteral("jana")));
+        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana"), Dnes), QDate(2026, 6, 15));
+        QCOMPARE(TerminZkousky::Precist(dlouhe, Dnes), QDate(2026, 7, 1));
+        QVERIFY(!TerminZkousky::Precist(QStringLiteral("jana"), Dnes));
         {
             Tabulka t(TerminZkousky::JmenoTabulky);
             t.Otevrit();
             QCOMPARE(t.PocetZaznamu(), 2);
         }
         SmazatZaznamyProfilu(TerminZkousky::JmenoTabulky, QStringLiteral("Jana"));
-        QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana")));
-        QCOMPARE(TerminZkousky::Precist(dlouhe), QDate(2026, 7, 1));
+        QVERIFY(!TerminZkousky::Precist(QStringLiteral("Jana"), Dnes));
+        QCOMPARE(TerminZkousky::Precist(dlouhe, Dnes), QDate(2026, 7, 1));
+
+        // A stored value that is no day the learner could have chosen is said, not used and left as
+        // it is; a day that has passed is still the learner's.
+        for (const char *hodnota : {"99999999", "-5", "'9999-12-31'", "'2026-02-30'"}) {
+            sqlite3 *db = nullptr;
+            sqlite3_open("TerminyZkousek.DB", &db);
+            QCOMPARE(sqlite3_exec(db, QByteArray("UPDATE zaznamy SET DenZkousky = ").append(hodnota).constData(), nullptr,
+                                  nullptr, nullptr),
+                     SQLITE_OK);
+            sqlite3_close(db);
+            const QByteArray ulozeno = Pomocnik::Obsah(QStringLiteral("TerminyZkousek.DB"));
+            QString vyhrada;
+            QVERIFY(!TerminZkousky::Precist(dlouhe, Dnes, &vyhrada));
+            QVERIFY2(vyhrada.contains(u'„' + QString::fromLatin1(hodnota).remove(u'\'') + u'“')
+                         && vyhrada.contains(QStringLiteral("nebyl použit")),
+                     qPrintable(vyhrada));
+            QCOMPARE(Pomocnik::Obsah(QStringLiteral("TerminyZkousek.DB")), ulozeno);
+        }
+        TerminZkousky::Zapsat(dlouhe, Dnes.addDays(-3));
+        QString vyhrada;
+        QCOMPARE(TerminZkousky::Precist(dlouhe, Dnes, &vyhrada), Dnes.addDays(-3));
+        QVERIFY(vyhrada.isEmpty());
 
         QVERIFY(QFile::remove(QStringLiteral("TerminyZkousek.DB")) && QFile::remove(QStringLiteral("TerminyZkousek.MB")));
         Tabulka::Vytvorit(TerminZkousky::JmenoTabulky, {{QStringLiteral("Profil"), TypPole::Retezec, 30}});
         const QDateTime zmena = QFileInfo(QStringLiteral("TerminyZkousek.DB")).lastModified();
         QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(2026, 6, 1)));
-        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Precist(QStringLiteral("Jana")));
+        QVERIFY_THROWS_EXCEPTION(ChybaTabulky, TerminZkousky::Precist(QStringLiteral("Jana"), Dnes));
         QCOMPARE(QFileInfo(QStringLiteral("TerminyZkousek.DB")).lastModified(), zmena);
         QVERIFY(QDir::setCurrent(m_fixture.adresar.Cesta()));
     }

@@ -169,17 +169,41 @@ private slots:
             QCOMPARE(okno.result(), int(QDialog::Accepted));
         }
         // The day chosen is the profile's, shown again next time; another profile has its own.
-        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), Dnes.addDays(200));
+        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana"), Dnes), Dnes.addDays(200));
         {
             TPrehled znovu(m_stav, m_banka, pamet);
             QCOMPARE(Prvek<QDateEdit>(&znovu, "eDenZkousky")->date(), Dnes.addDays(200));
             Prvek<QDateEdit>(&znovu, "eDenZkousky")->setDate(Dnes.addDays(30));
             znovu.reject(); // Escape keeps it too
         }
-        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana")), Dnes.addDays(30));
+        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana"), Dnes), Dnes.addDays(30));
         m_stav.AktivniProfil = QStringLiteral("Petr");
         TPrehled jiny(m_stav, m_banka, PametProfilu(QStringLiteral("Petr")));
         QCOMPARE(Prvek<QDateEdit>(&jiny, "eDenZkousky")->date(), Dnes);
+    }
+
+    // A stored day beyond any the learner could choose: said when the window opens, which shows
+    // today and stores nothing until the learner chooses a day.
+    void neplatnyDenZkousky()
+    {
+        TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(9999, 12, 31));
+        const QByteArray ulozeno = Pomocnik::Obsah(QStringLiteral("TerminyZkousek.DB"));
+        const PametProfilu pamet(QStringLiteral("Jana"));
+        {
+            TPrehled okno(m_stav, m_banka, pamet);
+            QCOMPARE(Prvek<QDateEdit>(&okno, "eDenZkousky")->date(), Dnes);
+            okno.accept();
+        }
+        const auto zpravy = Dialogy::Test::Zobrazene();
+        QCOMPARE(zpravy.size(), 1);
+        QCOMPARE(zpravy[0].druh, Dialogy::Druh::Informace);
+        QVERIFY2(zpravy[0].text.contains(QStringLiteral("„9999-12-31“ není platný den, a proto nebyl použit")),
+                 qPrintable(zpravy[0].text));
+        QCOMPARE(Pomocnik::Obsah(QStringLiteral("TerminyZkousek.DB")), ulozeno);
+        TPrehled znovu(m_stav, m_banka, pamet);
+        Prvek<QDateEdit>(&znovu, "eDenZkousky")->setDate(Dnes.addDays(5));
+        znovu.accept();
+        QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana"), Dnes), Dnes.addDays(5));
     }
 
     // A table of the exam days that is not ours: said when the window opens, which goes on with
