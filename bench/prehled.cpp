@@ -16,12 +16,12 @@
 #include "odpovedi_sql.h"
 #include "tichyoffscreen.h"
 
-#include "app/dialogy.h"
 #include "data/adresare.h"
 #include "data/banka.h"
 #include "data/hodiny.h"
 #include "logika/nahoda.h"
 #include "logika/stav.h"
+#include "okna/dialogy.h"
 #include "uceni/odhad.h"
 #include "uceni/pamet.h"
 #include "uceni/pametaktivniho.h"

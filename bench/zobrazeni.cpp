@@ -2,8 +2,8 @@
 // same run: one look-up of the question by number in SQLite and the six wrapped-line measurements
 // of its texts at their widths. Run in the program directory (it reads otazky.DB/.MB there).
 #include "app/hlavniformular.h"
-#include "app/rozvrzeni.h"
 #include "data/banka.h"
+#include "okna/rozvrzeni.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,10 +2,10 @@
 // examination.
 #include "app/hlavniformular.h"
 
-#include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
-#include "practice/rizenibehu.h"
+#include "app/rizenibehu.h"
+#include "okna/dialogy.h"
 
 #include <QAction>
 #include <QLabel>

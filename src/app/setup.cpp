@@ -1,10 +1,10 @@
 #include "app/setup.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
 #include "data/banka.h"
 #include "data/kategorie.h"
 #include "logika/stav.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

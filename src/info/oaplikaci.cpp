@@ -1,10 +1,10 @@
 #include "info/oaplikaci.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
 #include "data/adresare.h"
 #include "data/banka.h"
 #include "kresby/kresby.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QEvent>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "practice/dotaz.h"
 
-#include "app/vzhled.h"
+#include "okna/vzhled.h"
 
 #include <QKeyEvent>
 #include <QLabel>

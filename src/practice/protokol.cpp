@@ -1,11 +1,11 @@
 #include "practice/protokol.h"
 
-#include "app/dialogy.h"
-#include "app/mrizka.h"
-#include "app/vzhled.h"
 #include "data/filtrvyraz.h"
 #include "data/tabulkamodel.h"
 #include "logika/stav.h"
+#include "okna/dialogy.h"
+#include "okna/mrizka.h"
+#include "okna/vzhled.h"
 #include "practice/podrobnosti.h"
 #include "practice/vysledky.h"
 

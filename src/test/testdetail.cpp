@@ -1,7 +1,7 @@
 #include "test/testdetail.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QPlainTextEdit>
 #include <QPrinter>

@@ -1,11 +1,11 @@
 #include "test/testtab.h"
 
-#include "app/dialogy.h"
-#include "app/mrizka.h"
-#include "app/vzhled.h"
 #include "data/filtrvyraz.h"
 #include "data/tabulkamodel.h"
 #include "logika/stav.h"
+#include "okna/dialogy.h"
+#include "okna/mrizka.h"
+#include "okna/vzhled.h"
 #include "test/protokoltestu.h"
 #include "test/testdetail.h"
 

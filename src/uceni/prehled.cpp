@@ -1,10 +1,10 @@
 #include "uceni/prehled.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
 #include "data/banka.h"
 #include "data/hodiny.h"
 #include "logika/stav.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 #include "uceni/grafyprehledu.h"
 #include "uceni/pamet.h"
 #include "uceni/prehledznalosti.h"

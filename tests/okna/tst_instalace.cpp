@@ -4,11 +4,11 @@
 #include "instalace.h"
 #include "pomocnik.h"
 
-#include "app/vzhled.h"
 #include "data/hodiny.h"
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
 #include "kresby/znamky.h"
+#include "okna/vzhled.h"
 #include "practice/vysledky.h"
 
 

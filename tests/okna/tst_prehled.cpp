@@ -4,10 +4,10 @@
 #include "odpovedi.h"
 #include "popisky.h"
 
-#include "app/dialogy.h"
 #include "data/banka.h"
 #include "data/hodiny.h"
 #include "logika/stav.h"
+#include "okna/dialogy.h"
 #include "uceni/prehled.h"
 #include "uceni/terminzkousky.h"
 

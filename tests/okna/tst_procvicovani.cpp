@@ -5,8 +5,8 @@
 #include "popisky.h"
 #include "zaznamy.h"
 
+#include "app/rizenibehu.h"
 #include "practice/dotaz.h"
-#include "practice/rizenibehu.h"
 #include "practice/vyhodnoceni.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "app/panelprohlizeni.h"
-#include "app/rozvrzeni.h"
 #include "app/spintlacitko.h"
+#include "okna/rozvrzeni.h"
 
 #include <QAction>
 #include <QFontInfo>

@@ -3,12 +3,12 @@
 // Shared by the window and tool tests: a small question bank built by the bank builder, the main
 // window over it in a directory of its own, controls found by their names and modal dialogs met.
 #include "adresar.h"
-#include "app/dialogy.h"
 #include "app/hlavniformular.h"
-#include "app/zvetseni.h"
 #include "banka/stavitel.h"
 #include "data/kategorie.h"
 #include "obrazky/znacky.h"
+#include "okna/dialogy.h"
+#include "okna/zvetseni.h"
 #include "tabulky.h"
 #include "zdroje.h"
 

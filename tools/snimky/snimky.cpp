@@ -2,7 +2,6 @@
 
 #include "snimky/porizeni.h"
 
-#include "app/dialogy.h"
 #include "app/hlavniformular.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
@@ -10,6 +9,7 @@
 #include "info/Historie.h"
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
+#include "okna/dialogy.h"
 #include "uceni/pamet.h"
 #include "uceni/prehled.h"
 

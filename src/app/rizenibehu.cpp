@@ -1,10 +1,10 @@
-#include "practice/rizenibehu.h"
+#include "app/rizenibehu.h"
 
-#include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "data/hodiny.h"
 #include "logika/stav.h"
+#include "okna/dialogy.h"
 #include "practice/dotaz.h"
 #include "practice/vyhodnoceni.h"
 #include "practice/vysledky.h"

@@ -1,8 +1,8 @@
-#include "app/mrizka.h"
+#include "okna/mrizka.h"
 
-#include "app/dialogy.h"
 #include "data/tabulka.h"
 #include "data/tabulkamodel.h"
+#include "okna/dialogy.h"
 
 #include <QHeaderView>
 #include <QPushButton>

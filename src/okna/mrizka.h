@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/dialogy.h"
 #include "data/tabulka.h"
+#include "okna/dialogy.h"
 
 #include <QList>
 #include <QTableView>
