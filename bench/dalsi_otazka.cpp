@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     const int behu = argc > 1 ? std::max(1, std::atoi(argv[1])) : 101;
     THlavniFormular okno;
     okno.show();
-    StavProgramu &stav = okno.Stav();
+    Konfigurace &stav = okno.Stav().Nastaveni();
     stav.PovoleneKategorie = {false, false, true, false, false, false, false};
     stav.ZvolenaSkupina = QStringLiteral("D");
     stav.PostupnyVyber = false;

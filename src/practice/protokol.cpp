@@ -2,7 +2,6 @@
 
 #include "data/filtrvyraz.h"
 #include "data/tabulkamodel.h"
-#include "logika/stav.h"
 #include "okna/dialogy.h"
 #include "okna/mrizka.h"
 #include "okna/vzhled.h"
@@ -11,8 +10,8 @@
 
 #include <QPushButton>
 
-TProtocol::TProtocol(const StavProgramu &stav, QWidget *rodic)
-    : QDialog(rodic, Vzhled::OknoDialogu), m_profil(stav.AktivniProfil), m_zkouseni(stav.SeznamZkouseni)
+TProtocol::TProtocol(const QString &profil, bool zkouseni, QWidget *rodic)
+    : QDialog(rodic, Vzhled::OknoDialogu), m_profil(profil), m_zkouseni(zkouseni)
 {
     setObjectName(QStringLiteral("Protocol"));
     setFont(Vzhled::PismoOkna());

@@ -8,15 +8,14 @@
 class MrizkaTabulky;
 class QPushButton;
 class TabulkaModel;
-struct StavProgramu;
 
 // The list of stored practice or examination results of the active profile: delete one or all of
 // them, or open the detail of one, from which its wrong answers can be replayed.
 class TProtocol : public QDialog {
     Q_OBJECT
 public:
-    // Lists the active profile's examination results when SeznamZkouseni is set, else practice ones.
-    explicit TProtocol(const StavProgramu &stav, QWidget *rodic = nullptr);
+    // Lists the profile's examination results, or its practice ones.
+    TProtocol(const QString &profil, bool zkouseni, QWidget *rodic = nullptr);
     ~TProtocol() override;
 
     // The table store's message when the results could not be opened; the window then stays empty.

@@ -2,7 +2,6 @@
 
 #include "data/filtrvyraz.h"
 #include "data/tabulkamodel.h"
-#include "logika/stav.h"
 #include "okna/dialogy.h"
 #include "okna/mrizka.h"
 #include "okna/vzhled.h"
@@ -11,7 +10,7 @@
 
 #include <QPushButton>
 
-TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(rodic), m_stav(stav)
+TSeznamTestu::TSeznamTestu(const QString &profil, QWidget *rodic) : QDialog(rodic), m_profil(profil)
 {
     setObjectName(QStringLiteral("SeznamTestu"));
     setWindowTitle(QStringLiteral("Seznam testů,   Uživatel: "));
@@ -42,7 +41,7 @@ TSeznamTestu::~TSeznamTestu() = default;
 
 void TSeznamTestu::FormCreate()
 {
-    setWindowTitle(windowTitle() + m_stav.AktivniProfil);
+    setWindowTitle(windowTitle() + m_profil);
 
     using namespace ProtokolTestu;
     m_model = new TabulkaModel(m_tabulka,
@@ -55,7 +54,7 @@ void TSeznamTestu::FormCreate()
     m_grid->NastavitSirky({118, 80, 90, 80});
 
     // Only the active profile's protocols; the filter runs inside the store.
-    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_stav.AktivniProfil));
+    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_profil));
     Obnovit();
 }
 

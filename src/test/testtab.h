@@ -8,14 +8,13 @@
 class MrizkaTabulky;
 class QPushButton;
 class TabulkaModel;
-struct StavProgramu;
 
 // The list of stored points-test protocols of the active profile: delete one or all of them, or
 // open the printable protocol of one.
 class TSeznamTestu : public QDialog {
     Q_OBJECT
 public:
-    explicit TSeznamTestu(const StavProgramu &stav, QWidget *rodic = nullptr);
+    explicit TSeznamTestu(const QString &profil, QWidget *rodic = nullptr);
     ~TSeznamTestu() override;
 
     // The table store's message when the protocols could not be opened; the window then stays empty.
@@ -28,7 +27,7 @@ private:
     void btnVymazVseClick();
     void Obnovit();
 
-    const StavProgramu &m_stav;
+    QString m_profil;
     Tabulka m_tabulka{ProtokolTestu::JmenoTabulky};
     TabulkaModel *m_model = nullptr;
     QPushButton *m_btnDetail, *m_btnVymaz, *m_btnVymazVse;

@@ -78,7 +78,7 @@ private slots:
             QTest::keyClick(o, Qt::Key_Escape);
             QVERIFY(!o->isVisible());
         }));
-        QCOMPARE(O().Stav().AktivniRezim, Rezim::Prohlizeni);
+        QCOMPARE(O().AktivniRezim(), Rezim::Prohlizeni);
     }
 
     // The bank's date is its memo file's, right of its caption on the same line.

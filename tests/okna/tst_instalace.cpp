@@ -31,7 +31,7 @@ class TestInstalace : public QObject {
     static QString Zapsat(THlavniFormular &okno)
     {
         try {
-            Vysledky::Zapsat(okno.Stav().Beh.Vysledek(okno.Stav().AktivniProfil, Hodiny::Ted()));
+            Vysledky::Zapsat(okno.Stav().Beh().Vysledek(okno.Stav().AktivniProfil(), Hodiny::Ted()));
         } catch (const ChybaTabulky &e) {
             return e.Text();
         }
@@ -64,7 +64,7 @@ private slots:
                      QLocale(QLocale::Czech, QLocale::Czechia).toString(QDate(2025, 2, 3), QLocale::ShortFormat));
             QCOMPARE(THelpForm::CestaIndexu(), m_i->Data() + QStringLiteral("/Help/index.htm"));
 
-            okno.Stav().ZvolenaSkupina = QStringLiteral("D");
+            okno.Stav().Nastaveni().ZvolenaSkupina = QStringLiteral("D");
             Pomocnik::Akce(&okno, "M1UlozitNastaveni")->trigger();
             QCOMPARE(Zapsat(okno), QString());
             QCOMPARE(Dialogy::Test::Zobrazene().size(), 0);
@@ -74,7 +74,7 @@ private slots:
                                               QStringLiteral("domov/.local/share/semaforix/config.ini")}));
         // The next start reads the learner's settings from their directory.
         THlavniFormular znovu;
-        QCOMPARE(znovu.Stav().ZvolenaSkupina, QStringLiteral("D"));
+        QCOMPARE(znovu.Stav().Nastaveni().ZvolenaSkupina, QStringLiteral("D"));
         QCOMPARE(Dialogy::Test::Zobrazene().size(), 0);
     }
 

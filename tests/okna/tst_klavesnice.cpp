@@ -51,22 +51,22 @@ private slots:
     void tabulatorAEscape()
     {
         Pomocnik::Program program(Pomocnik::OtazkyTestu());
-        StavProgramu &stav = program.okno->Stav();
-        stav.ZvolenaSkupina = QStringLiteral("B");
+        Konfigurace nastaveni;
+        QStringList zname = nastaveni.Profily;
         Pomocnik::ZapsatVysledky({Pomocnik::VysledekSChybami()});
         Pomocnik::ZapsatProtokoly({Pomocnik::Protokol()});
 
         const auto vysledek = Pomocnik::VysledekSChybami();
         Zkontrolovat(std::make_unique<TDotazPZ>(DruhBehu::Procvicovani, 25, PoradiOtazek::PodleCisla),
                      QStringLiteral("sbPocet sbOtazka btnPotvrdit"));
-        Zkontrolovat(std::make_unique<TNastaveni>(stav),
+        Zkontrolovat(std::make_unique<TNastaveni>(nastaveni, zname),
                      QStringLiteral("cbPravidla cbOpravneni cbZakonDoprava cbZdravoveda cbPodminky cbZnacky cbKrizovatky rbB "
                                     "cbProcvicovani cbZkouseni cbTest comboProfil btnVytvoritU btnVymazatU btnOK btnStormo"));
         Zkontrolovat(std::make_unique<TResult>(vysledek, DruhBehu::Procvicovani, TResult::Protokol::Zapsan),
                      QStringLiteral("btnOK btnPrezkouset"));
-        Zkontrolovat(std::make_unique<TProtocol>(stav), QStringLiteral("DBGrid1 btnPodrobnosti btnVymazat btnVymazatVse btnOK"));
+        Zkontrolovat(std::make_unique<TProtocol>(nastaveni.AktivniProfil, false), QStringLiteral("DBGrid1 btnPodrobnosti btnVymazat btnVymazatVse btnOK"));
         Zkontrolovat(std::make_unique<TDetail>(vysledek, false), QStringLiteral("btnOK btnPrezkouset btnZ1 btnZ2")); // the default button first
-        Zkontrolovat(std::make_unique<TSeznamTestu>(stav), QStringLiteral("DBGrid1 btnOK btnDetail btnVymaz btnVymazVse"));
+        Zkontrolovat(std::make_unique<TSeznamTestu>(nastaveni.AktivniProfil), QStringLiteral("DBGrid1 btnOK btnDetail btnVymaz btnVymazVse"));
         Zkontrolovat(std::make_unique<TTestDetailForm>(Pomocnik::Protokol()), QStringLiteral("mProtokol btnOK btnTisk btnUloz"));
         Zkontrolovat(std::make_unique<TAbout>(), QStringLiteral("btnOK lbInet mText"));
         Zkontrolovat(std::make_unique<TOpravyAktualizace>(), QStringLiteral("mHistorie"));
@@ -74,7 +74,7 @@ private slots:
         {
             // The sheet's first page: its boxes position by position; a question of three answers has
             // no fourth. Escape asks before the test ends.
-            auto d = std::make_unique<TTestForm>(stav);
+            auto d = std::make_unique<TTestForm>(nastaveni);
             QStringList poradi{QStringLiteral("qt_tabwidget_tabbar")};
             for (int p = 1; p <= 4; ++p)
                 for (QChar c : QStringLiteral("ABCD"))

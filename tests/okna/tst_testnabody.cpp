@@ -480,7 +480,7 @@ private slots:
         QVERIFY(!hlavni.Banka().Otevrena());
         QVERIFY(QFile::rename(QStringLiteral("jinam.DB"), QStringLiteral("otazky.DB")));
 
-        hlavni.Stav().ZvolenaSkupina = QStringLiteral("Q");
+        hlavni.Stav().Nastaveni().ZvolenaSkupina = QStringLiteral("Q");
         hlavni.Banka().Otevrit();
         QVERIFY(!Pomocnik::Otevrit<TTestForm>([&] { Pomocnik::Akce(&hlavni, "M1Test")->trigger(); }));
         Pomocnik::JednaZprava(Druh::Chyba, QStringLiteral("„Q“"));

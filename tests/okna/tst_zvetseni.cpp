@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(Pomocnik::Zvetseny([&] { QTest::mouseClick(obrazek, Qt::LeftButton); }), obrazek->Obrazek());
         QTest::mouseClick(obrazek, Qt::RightButton); // nothing selected: nothing to confirm
         auto *verdikt = Prvek<QWidget>(&okno, "pSpravne");
-        QVERIFY(!verdikt->isVisibleTo(&okno) && okno.Stav().Beh.CekaNaOdpoved());
+        QVERIFY(!verdikt->isVisibleTo(&okno) && okno.Stav().Beh().CekaNaOdpoved());
         QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek->Obrazek());
         klavesa(Qt::Key_A);
         QTest::mouseClick(obrazek, Qt::RightButton);

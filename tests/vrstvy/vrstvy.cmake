@@ -1,12 +1,15 @@
 # The layers of the program, checked on their sources: a file of the data layer includes only data
-# headers, a file of the logic layer only data and logic headers, and no window of practice/,
-# test/ or info/ includes the main window. Run by CTest:
-#   cmake -DZDROJ=<src> -DDATA=<files> -DLOGIKA=<files> -DKRESBY=<files> -DOKNA=<files> -P vrstvy.cmake
+# headers, a file of the logic layer only data and logic headers, a file of the widget kit only data
+# and kit headers, a file of the overview's window only its own headers and its interface with the
+# program; no file of practice/, test/, info/ or uceni/ includes anything of app/; and the folders of
+# src/ include each other in one direction only, without a circle. Run by CTest:
+#   cmake -DZDROJ=<src> -DDATA=<files> -DLOGIKA=<files> -DKRESBY=<files> -DOKNA=<files>
+#         -DFORMULARE=<files> -DPREHLED=<files> -P vrstvy.cmake
 # (the file lists separated by "|").
 
 cmake_minimum_required(VERSION 3.25)
 
-set(vrstvy DATA LOGIKA KRESBY OKNA)
+set(vrstvy DATA LOGIKA KRESBY OKNA FORMULARE PREHLED)
 foreach(vrstva ${vrstvy})
     string(REPLACE "|" ";" ${vrstva} "${${vrstva}}")
     foreach(soubor ${${vrstva}})
@@ -17,31 +20,95 @@ endforeach()
 
 set(povoleno_DATA DATA)
 set(povoleno_LOGIKA DATA LOGIKA)
+set(povoleno_OKNA DATA OKNA)
+set(povoleno_PREHLED PREHLED)
+# The one header the overview's window shares with the program: plain data and an interface.
+set(rozhrani_PREHLED uceni/udajeprehledu.h)
+
+# The quoted includes of a file, as the paths they name.
+function(hlavicky soubor vysledek)
+    file(STRINGS "${soubor}" radky REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    set(seznam "")
+    foreach(radek ${radky})
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*$" "\\1" hlavicka "${radek}")
+        list(APPEND seznam "${hlavicka}")
+    endforeach()
+    set(${vysledek} "${seznam}" PARENT_SCOPE)
+endfunction()
 
 set(chyby "")
 foreach(vrstva ${vrstvy})
     foreach(soubor ${${vrstva}})
         file(RELATIVE_PATH relativni "${ZDROJ}" "${soubor}")
-        file(STRINGS "${soubor}" radky REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
-        foreach(radek ${radky})
-            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*$" "\\1" hlavicka "${radek}")
-            if(DEFINED povoleno_${vrstva} AND DEFINED "vrstva_${hlavicka}")
+        hlavicky("${soubor}" seznam)
+        foreach(hlavicka ${seznam})
+            if(DEFINED povoleno_${vrstva} AND DEFINED "vrstva_${hlavicka}" AND NOT hlavicka IN_LIST rozhrani_${vrstva})
                 list(FIND povoleno_${vrstva} "${vrstva_${hlavicka}}" kde)
                 if(kde EQUAL -1)
                     string(APPEND chyby "\n  ${relativni} (${vrstva}) includes ${hlavicka} (${vrstva_${hlavicka}})")
                 endif()
             endif()
-            if(vrstva STREQUAL "OKNA" AND relativni MATCHES "^(practice|test|info)/" AND hlavicka STREQUAL "app/hlavniformular.h")
-                string(APPEND chyby "\n  ${relativni} includes the main window ${hlavicka}")
+        endforeach()
+    endforeach()
+endforeach()
+
+# Every file under src/ gives its folder an edge to each other folder whose header it includes.
+file(GLOB slozky RELATIVE "${ZDROJ}" "${ZDROJ}/*")
+list(FILTER slozky EXCLUDE REGEX "\\.")
+foreach(slozka ${slozky})
+    set(hrany_${slozka} "")
+    file(GLOB_RECURSE soubory "${ZDROJ}/${slozka}/*.h" "${ZDROJ}/${slozka}/*.cpp")
+    foreach(soubor ${soubory})
+        hlavicky("${soubor}" seznam)
+        foreach(hlavicka ${seznam})
+            string(REGEX MATCH "^[^/]+" cil "${hlavicka}")
+            if(NOT cil STREQUAL slozka AND cil IN_LIST slozky AND NOT cil IN_LIST hrany_${slozka})
+                list(APPEND hrany_${slozka} ${cil})
+            endif()
+            if(slozka MATCHES "^(practice|test|info|uceni)$" AND cil STREQUAL "app")
+                file(RELATIVE_PATH relativni "${ZDROJ}" "${soubor}")
+                string(APPEND chyby "\n  ${relativni} includes ${hlavicka}: the windows of ${slozka}/ stand below the main window's folder")
             endif()
         endforeach()
     endforeach()
 endforeach()
+
+# The folders each folder reaches through the edges, then every pair that reaches each other.
+foreach(slozka ${slozky})
+    set(dosah_${slozka} ${hrany_${slozka}})
+endforeach()
+set(zmena TRUE)
+while(zmena)
+    set(zmena FALSE)
+    foreach(slozka ${slozky})
+        foreach(pres ${dosah_${slozka}})
+            foreach(cil ${hrany_${pres}})
+                if(NOT cil IN_LIST dosah_${slozka})
+                    list(APPEND dosah_${slozka} ${cil})
+                    set(zmena TRUE)
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+endwhile()
+set(kruhy "")
+foreach(slozka ${slozky})
+    if(slozka IN_LIST dosah_${slozka})
+        list(APPEND kruhy ${slozka})
+    endif()
+endforeach()
+if(kruhy)
+    string(REPLACE ";" ", " kruhy "${kruhy}")
+    string(APPEND chyby "\n  folders that include each other, directly or through others: ${kruhy}")
+endif()
 
 if(chyby)
     message(FATAL_ERROR "Includes across the layers:${chyby}")
 endif()
 list(LENGTH DATA d)
 list(LENGTH LOGIKA l)
-list(LENGTH OKNA o)
-message(STATUS "Layers kept: ${d} data, ${l} logic and ${o} window files")
+list(LENGTH OKNA k)
+list(LENGTH FORMULARE o)
+list(LENGTH PREHLED p)
+list(LENGTH slozky s)
+message(STATUS "Layers kept: ${d} data, ${l} logic, ${k} kit, ${o} window and ${p} overview files; ${s} folders without a circle")

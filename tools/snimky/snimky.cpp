@@ -10,6 +10,7 @@
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
 #include "okna/dialogy.h"
+#include "uceni/modulprehledu.h"
 #include "uceni/pamet.h"
 #include "uceni/prehled.h"
 
@@ -259,13 +260,13 @@ const QList<Snimek> &Seznam()
 #ifdef SNIMKY_TESTY
         {QStringLiteral("testy-seznam.png"),
          [](THlavniFormular &o) {
-             o.Stav().VytvaretProtokol[2] = true;
+             o.Stav().Nastaveni().VytvaretProtokol[2] = true;
              TestNaBody(o, true);
              return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1VysledekTestu")->trigger(); });
          }},
         {QStringLiteral("protokol-testu.png"),
          [](THlavniFormular &o) {
-             o.Stav().VytvaretProtokol[2] = true;
+             o.Stav().Nastaveni().VytvaretProtokol[2] = true;
              TestNaBody(o, true);
              return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1VysledekTestu")->trigger(); }, [](QDialog &seznam) {
                  return Porizeni::Modalni([&] { Porizeni::Stisknout(seznam, "btnDetail"); });
@@ -276,14 +277,20 @@ const QList<Snimek> &Seznam()
         // The knowledge overview of a learner with a month of answers behind them.
         {QStringLiteral("prehled.png"),
          [](THlavniFormular &o) {
-             PametProfilu pamet(o.Stav().AktivniProfil);
+             PametProfilu pamet(o.Stav().AktivniProfil());
              Pomocnik::Zak zak;
              zak.dovednost = {0.85, 0.9, 0.75, 0.95, 0.8, 0.55, 0.7};
              for (const Odpovedi::Odpoved &odpoved : Pomocnik::Historie(24, 420, Hodiny::Ted().date(), 30, zak))
                  pamet.Pridat(odpoved);
-             TPrehled okno(o.Stav(), o.Banka(), pamet, &o);
-             okno.resize(1100, 860);
-             return Porizeni::Okno(okno);
+             ModulPrehledu::PouzitTovarnu([](const PrehledZnalosti::UdajePrehledu &udaje,
+                                             PrehledZnalosti::ObsluhaPrehledu &obsluha, QWidget *rodic) -> QDialog * {
+                 return new TPrehled(udaje, obsluha, rodic);
+             });
+             return Porizeni::Modalni([&] { ModulPrehledu::Otevrit(o.Banka(), o.Stav().Nastaveni(), pamet, &o); },
+                                      [](QDialog &okno) {
+                                          okno.resize(1100, 860);
+                                          return Porizeni::Okno(okno);
+                                      });
          }},
 
         // The information windows.
