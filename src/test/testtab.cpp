@@ -45,16 +45,16 @@ void TSeznamTestu::FormCreate()
 
     using namespace ProtokolTestu;
     m_model = new TabulkaModel(m_tabulka,
-                               {{QStringLiteral("Datum a čas"), JmenoPole(DatumACas), {}},
-                                {QStringLiteral("Skupina"), JmenoPole(Skupina), {}},
-                                {QStringLiteral("Počet bodů"), JmenoPole(PocetBodu), {}},
-                                {QStringLiteral("Verdikt"), JmenoPole(Verdikt), {}}},
+                               {{QStringLiteral("Datum a čas"), DatumACas, {}},
+                                {QStringLiteral("Skupina"), Skupina, {}},
+                                {QStringLiteral("Počet bodů"), PocetBodu, {}},
+                                {QStringLiteral("Verdikt"), Verdikt, {}}},
                                this);
     m_grid->setModel(m_model);
     m_grid->NastavitSirky({118, 80, 90, 80});
 
     // Only the active profile's protocols; the filter runs inside the store.
-    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, JmenoPole(Profil) + QStringLiteral(" = ") + LiteralFiltru(m_profil));
+    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, Profil + QStringLiteral(" = ") + LiteralFiltru(m_profil));
     Obnovit();
 }
 
