@@ -3,6 +3,7 @@
 #include "data/tabulka.h"
 #include "data/tabulkamodel.h"
 #include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -73,55 +74,82 @@ void MrizkaTabulky::VybratRadek(int radek)
     selectRow(radek);
 }
 
-namespace SeznamZaznamu {
-
-QString Otevrit(Tabulka &tabulka, const QString &filtr)
+TSeznamZaznamu::TSeznamZaznamu(const QString &tabulka, const char *jmeno, QSize velikost, const QRect &mrizka,
+                               const std::array<PopisTlacitka, 4> &tlacitka, QWidget *rodic)
+    : QDialog(rodic, Vzhled::OknoDialogu), m_tabulka(tabulka)
 {
-    try {
-        tabulka.Otevrit();
-        tabulka.NastavitFiltrovani(false);
-        tabulka.NastavitFiltr(filtr);
-        tabulka.NastavitFiltrovani(true);
-        tabulka.Prvni();
-    } catch (const ChybaTabulky &e) {
-        tabulka.Zavrit();
-        return e.Text();
-    }
-    return {};
+    setObjectName(QString::fromLatin1(jmeno));
+    setFont(Vzhled::PismoOkna());
+    setFixedSize(velikost);
+
+    m_grid = new MrizkaTabulky(this);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setGeometry(mrizka);
+    for (size_t i = 0; i < tlacitka.size(); ++i)
+        m_tlacitka[i] = Vzhled::Tlacitko(this, tlacitka[i].jmeno, tlacitka[i].text, tlacitka[i].kde);
+    m_tlacitka[OK]->setDefault(true);
+    m_grid->setFocus();
+
+    connect(m_tlacitka[OK], &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_tlacitka[Detail], &QPushButton::clicked, this, [this] { OtevritDetail(); });
+    connect(m_tlacitka[Vymazat], &QPushButton::clicked, this, &TSeznamZaznamu::btnVymazatClick);
+    connect(m_tlacitka[VymazatVse], &QPushButton::clicked, this, &TSeznamZaznamu::btnVymazatVseClick);
 }
 
-void Obnovit(Tabulka &tabulka, TabulkaModel &model, MrizkaTabulky &mrizka, std::initializer_list<QPushButton *> tlacitka)
+TSeznamZaznamu::~TSeznamZaznamu() = default;
+
+void TSeznamZaznamu::Naplnit(const QList<TabulkaModel::Sloupec> &sloupce, const QList<int> &sirky, const QString &filtr)
 {
-    model.Obnovit();
-    const bool zaznamy = tabulka.Otevreno() && tabulka.PocetZaznamu() > 0;
+    m_model = new TabulkaModel(m_tabulka, sloupce, this);
+    m_grid->setModel(m_model);
+    m_grid->NastavitSirky(sirky);
+    try {
+        m_tabulka.Otevrit();
+        m_tabulka.NastavitFiltrovani(false);
+        m_tabulka.NastavitFiltr(filtr);
+        m_tabulka.NastavitFiltrovani(true);
+        m_tabulka.Prvni();
+    } catch (const ChybaTabulky &e) {
+        m_tabulka.Zavrit();
+        m_chyba = e.Text();
+    }
+    Obnovit();
+}
+
+void TSeznamZaznamu::Obnovit()
+{
+    m_model->Obnovit();
+    const bool zaznamy = m_tabulka.Otevreno() && m_tabulka.PocetZaznamu() > 0;
     if (zaznamy)
-        mrizka.VybratRadek(tabulka.Pozice());
-    for (QPushButton *b : tlacitka)
+        m_grid->VybratRadek(m_tabulka.Pozice());
+    for (QPushButton *b : {m_tlacitka[Detail], m_tlacitka[Vymazat], m_tlacitka[VymazatVse]})
         b->setEnabled(zaznamy);
 }
 
-void SmazatVybrany(QWidget *okno, Tabulka &tabulka, MrizkaTabulky &mrizka)
+// The record of the current row goes at once, without asking.
+void TSeznamZaznamu::btnVymazatClick()
 {
-    const int radek = mrizka.AktualniRadek();
-    if (radek < 0)
-        return;
-    try {
-        tabulka.PrejitNa(radek);
-        tabulka.SmazatAktualni();
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(okno, e.Text());
+    const int radek = m_grid->AktualniRadek();
+    if (radek >= 0) {
+        try {
+            m_tabulka.PrejitNa(radek);
+            m_tabulka.SmazatAktualni();
+        } catch (const ChybaTabulky &e) {
+            Dialogy::Chyba(this, e.Text());
+        }
     }
+    Obnovit();
 }
 
-void SmazatVse(QWidget *okno, Tabulka &tabulka)
+// Only the listed records, none the list does not show.
+void TSeznamZaznamu::btnVymazatVseClick()
 {
-    if (!Dialogy::Otazka(okno, QStringLiteral("Opravdu chcete smazat všechny záznamy?")))
-        return;
-    try {
-        tabulka.SmazatPohled();
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(okno, e.Text());
+    if (Dialogy::Otazka(this, QStringLiteral("Opravdu chcete smazat všechny záznamy?"))) {
+        try {
+            m_tabulka.SmazatPohled();
+        } catch (const ChybaTabulky &e) {
+            Dialogy::Chyba(this, e.Text());
+        }
     }
+    Obnovit();
 }
-
-} // namespace SeznamZaznamu
