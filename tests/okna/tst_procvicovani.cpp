@@ -337,7 +337,7 @@ private slots:
                 QCOMPARE(Text(d, "lbSoubor"), QStringLiteral("Protokol nebyl vytvořen - výsledek nelze zapsat do souboru výsledků"));
             },
             "btnOK");
-        Pomocnik::JednaZprava(Dialogy::Druh::Chyba, QStringLiteral("Tabulka Vysledky"));
+        QCOMPARE(Pomocnik::KromeJedneZpravy(Dialogy::Druh::Chyba, QStringLiteral("Tabulka Vysledky")), QString());
         QCOMPARE(Pomocnik::Obsah(QStringLiteral("Vysledky.DB")), QByteArray("nejde o tabulku"));
     }
 
@@ -345,7 +345,7 @@ private slots:
     {
         S().PovoleneKategorie = {false, true, false, false, false, false, false}; // no question of category 2
         A("M1Procvicovat")->trigger();
-        Pomocnik::JednaZprava(Dialogy::Druh::Informace, QStringLiteral("žádná otázka"));
+        QCOMPARE(Pomocnik::KromeJedneZpravy(Dialogy::Druh::Informace, QStringLiteral("žádná otázka")), QString());
         QCOMPARE(O().AktivniRezim(), Rezim::Zadny);
     }
 };

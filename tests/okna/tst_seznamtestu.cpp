@@ -71,7 +71,7 @@ private slots:
         // A memo file that is not one of ours: the store's message, no window.
         QVERIFY(Pomocnik::Zapsat(QStringLiteral("Protokoly.MB"), "to neni tabulka"));
         QVERIFY(!Pomocnik::Otevrit<TSeznamTestu>(otevrit));
-        Pomocnik::JednaZprava(Druh::Chyba, QStringLiteral("Tabulka Protokoly"));
+        QCOMPARE(Pomocnik::KromeJedneZpravy(Druh::Chyba, QStringLiteral("Tabulka Protokoly")), QString());
     }
 
     void jenAktivniProfil()

@@ -174,7 +174,7 @@ private slots:
             beh.Projit(pocet, [](int) { return QStringLiteral("A"); });
             beh.Vyhodnotit();
             QCOMPARE(okno.AktivniRezim(), Rezim::Zadny);
-            Pomocnik::JednaZprava(Dialogy::Druh::Chyba, QStringLiteral("Tabulka Odpovedi"));
+            QCOMPARE(Pomocnik::KromeJedneZpravy(Dialogy::Druh::Chyba, QStringLiteral("Tabulka Odpovedi")), QString());
         }
 
         Prvek<QAction>(&okno, "M1VyberPodlePameti")->trigger();
