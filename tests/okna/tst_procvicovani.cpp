@@ -306,6 +306,8 @@ private slots:
         });
         QTest::keyClick(&O(), Qt::Key_Return);
         QCOMPARE(O().AktivniRezim(), Rezim::Zadny);
+        // The run, no replay, ended and left the learner's group as it was.
+        QCOMPARE(std::make_pair(S().ZvolenaSkupina, T("PanelStavu2")), std::make_pair(QStringLiteral("B"), QStringLiteral("Skupina: B")));
         const QList<ZaznamVysledku> z = Pomocnik::UlozeneVysledky();
         QCOMPARE(z.size(), 1);
         QCOMPARE(std::make_tuple(z[0].TypTestu, z[0].Kategorie, z[0].PocetOtazek, z[0].Uspesnost, z[0].SNapovedou),
@@ -322,7 +324,7 @@ private slots:
         QCOMPARE(Potvrdit(), QStringLiteral("Špatně"));
         Dialogy::Test::Odpovedet(true);
         A("M2KonecRezimu")->trigger();
-        QCOMPARE(O().AktivniRezim(), Rezim::Zadny);
+        QCOMPARE(std::make_pair(O().AktivniRezim(), S().ZvolenaSkupina), std::make_pair(Rezim::Zadny, QStringLiteral("B")));
         QVERIFY(!Tabulka::Existuje(Vysledky::JmenoTabulky));
         QTest::keyClick(&O(), Qt::Key_A);
         QCOMPARE(Znacky(), QStringLiteral("----"));
