@@ -155,7 +155,6 @@ void THlavniFormular::Spustit()
     }
 
     // 4. The profiles as stored: the state took them with the settings it started with.
-
     // 5. Hints go to the first panel of the status bar (see event()).
     // 6. Colours.
     for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_stavovyRadek),

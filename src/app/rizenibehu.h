@@ -7,15 +7,15 @@
 class BankaOtazek;
 class QTimer;
 class QWidget;
-class TPanelOtazky;
 class StavZaka;
+class TPanelOtazky;
 class TPanelPomoc;
 
 // The events of a practice or examination run in the main window: set-up, showing the next
 // question, selecting answers with the mouse or the keyboard, judging an answer with its verdict
-// shown for 1.5 s, the hint of practice, and the evaluation at the end with its retry. The run
-// itself is the state's BehOtazek; this shows what it decides on the two panels, and stores every
-// judged answer in the active profile's memory the moment it is judged.
+// shown for 1.5 s, the hint of practice, and the evaluation at the end with its retry, while the main
+// window's mode runs one. The run itself is the learner's state's BehOtazek, which stores every
+// judged answer the moment it is judged; this shows what it decides on the two panels.
 class TRizeniBehu : public QObject {
     Q_OBJECT
 public:
