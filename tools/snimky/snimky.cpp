@@ -55,6 +55,9 @@ TPanelPomoc &Pomoc(THlavniFormular &o) { return *o.findChild<TPanelPomoc *>(QStr
 // user's answers so far would have left.
 void SpustitBeh(THlavniFormular &o, Rezim rezim, int n, int zbyva, int uspesnost)
 {
+    o.Stav().Beh().Zacit(o.Banka(), o.Stav().Nastaveni(),
+                         rezim == Rezim::Zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani, PoradiOtazek::PodleCisla,
+                         20, 1);
     o.PrepnoutRezim(rezim, true);
     o.ZobrazitOtazku(n);
     Pomoc(o).NastavitCelkem(20);
