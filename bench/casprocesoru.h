@@ -1,11 +1,12 @@
 #pragma once
 
-// Shared by the benchmarks that time on one core: processor time and the median of timed runs.
+// Timing shared by every benchmark, also those that need no table: processor time of the thread and
+// the median of timed runs.
 #include <algorithm>
 #include <ctime>
 #include <vector>
 
-namespace Bench {
+namespace Mereni {
 
 // Processor time of this thread in milliseconds: on a shared machine the wall clock also counts
 // the time other processes had the processor.
@@ -16,10 +17,14 @@ inline double CasMs()
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
-inline double Median(std::vector<double> v)
+template <typename T>
+double Median(std::vector<T> v)
 {
     std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2;
+    const size_t n = v.size();
+    if (n == 0)
+        return 0;
+    return n % 2 ? static_cast<double>(v[n / 2]) : (static_cast<double>(v[n / 2 - 1]) + static_cast<double>(v[n / 2])) / 2;
 }
 
-} // namespace Bench
+} // namespace Mereni

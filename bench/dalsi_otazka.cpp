@@ -1,5 +1,7 @@
 // The cost of choosing a run's questions against showing one: a random run of every qualifying
 // question of category 3 for group D, in the real bank, repeated. Prints medians and their ratio.
+#include "mereni.h"
+
 #include "app/hlavniformular.h"
 #include "app/panelotazky.h"
 #include "practice/beh.h"
@@ -8,19 +10,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <cstdio>
 
-namespace {
-
-double Median(std::vector<qint64> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? static_cast<double>(v[n / 2]) : (static_cast<double>(v[n / 2 - 1]) + static_cast<double>(v[n / 2])) / 2.0;
-}
-
-} // namespace
+using Mereni::Median;
 
 int main(int argc, char *argv[])
 {
@@ -28,7 +20,7 @@ int main(int argc, char *argv[])
     const int behu = argc > 1 ? std::max(1, std::atoi(argv[1])) : 101;
     THlavniFormular okno;
     okno.show();
-    StavProgramu &stav = okno.Stav();
+    Konfigurace &stav = okno.Stav().Nastaveni();
     stav.PovoleneKategorie = {false, false, true, false, false, false, false};
     stav.ZvolenaSkupina = QStringLiteral("D");
     stav.PostupnyVyber = false;

@@ -1,29 +1,25 @@
 // Reading a config.ini of 40 000 sections against the floor of splitting the same bytes into lines,
 // interleaved in the same run. Prints the medians and their ratio.
+#include "mereni.h"
+
 #include "data/ini.h"
 
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using Mereni::Median;
 
 namespace {
 
 constexpr int PocetSekci = 40000;
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 } // namespace
 
 int main()
 {
-    const int behu = qEnvironmentVariableIntValue("RUNS") > 0 ? qEnvironmentVariableIntValue("RUNS") : 31;
+    const int behu = Mereni::Behu("RUNS", 31);
     // Empty sections, the worst case of a damaged file: every line names a new section.
     QByteArray soubor;
     for (int i = 0; i < PocetSekci; ++i)

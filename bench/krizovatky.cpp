@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <vector>
 
-using Bench::CasMs;
-using Bench::Median;
+using Mereni::CasMs;
+using Mereni::Median;
 
 int main(int argc, char *argv[])
 {

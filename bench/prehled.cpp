@@ -19,12 +19,14 @@
 #include "odpovedi_sql.h"
 #include "tichyoffscreen.h"
 
-#include "app/dialogy.h"
 #include "data/adresare.h"
 #include "data/banka.h"
 #include "data/hodiny.h"
+#include "data/konfigurace.h"
 #include "logika/nahoda.h"
-#include "logika/stav.h"
+#include "okna/dialogy.h"
+#include "practice/beh.h"
+#include "uceni/modulprehledu.h"
 #include "uceni/odhad.h"
 #include "uceni/odhadzkousky.h"
 #include "uceni/pamet.h"
@@ -35,6 +37,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace BenchOdpovedi;
 
@@ -79,16 +82,28 @@ int Okno(const BankaOtazek &banka)
     zak.dovednost = {0.85, 0.9, 0.75, 0.95, 0.8, 0.55, 0.7};
     for (const Odpovedi::Odpoved &o : Pomocnik::Historie(24, 420, dnes, 30, zak))
         pamet.Pridat(o);
-    StavProgramu stav;
-    TPrehled prehled(stav, banka, pamet);
-    QObject::connect(&prehled, &TPrehled::ProcvicitOtazky, [](const QList<int> &otazky) {
+    const QList<int> otazky = ModulPrehledu::Otevrit(banka, Konfigurace(), pamet, nullptr);
+    if (!otazky.isEmpty()) {
         std::printf("practise %lld questions:", static_cast<long long>(otazky.size()));
         for (int n : otazky)
             std::printf(" %d", n);
         std::printf("\n");
-    });
-    prehled.exec();
+    }
     return 0;
+}
+
+// The overview opened as the program opens it, shown with all its charts drawn, then closed.
+int Otevrit(const BankaOtazek &banka, const Konfigurace &nastaveni, const PametProfilu &pamet)
+{
+    int sirka = 0;
+    QTimer::singleShot(0, [&sirka] {
+        if (QWidget *okno = QApplication::activeModalWidget()) {
+            sirka = okno->grab().width();
+            okno->close();
+        }
+    });
+    ModulPrehledu::Otevrit(banka, nastaveni, pamet, nullptr);
+    return sirka;
 }
 
 } // namespace
@@ -100,6 +115,8 @@ int main(int argc, char **argv)
     BankaOtazek banka;
     QTemporaryDir adresar;
     Adresare::Nastavit({QDir::currentPath(), adresar.path(), false});
+    ModulPrehledu::PouzitTovarnu([](const PrehledZnalosti::UdajePrehledu &udaje, PrehledZnalosti::ObsluhaPrehledu &obsluha,
+                                    QWidget *rodic) -> QDialog * { return new TPrehled(udaje, obsluha, rodic); });
     try {
         banka.Otevrit();
         if (argc > 1 && qstrcmp(argv[1], "--okno") == 0)
@@ -113,21 +130,18 @@ int main(int argc, char **argv)
         std::printf("Odpovedi: %d answers over %d profiles, %d of the active one, generated in %.1f s; runs: %d each\n",
                     PocetOdpovedi, PocetProfilu, Aktivnich, double(generovani.elapsed()) / 1000, behu);
 
-        StavProgramu stav;
+        Konfigurace stav;
         stav.AktivniProfil = Aktivni;
+        PametAktivnihoProfilu aktivni;
         qint64 soucet = 0;
         std::vector<double> cteni, okno, podlaha;
         const PametProfilu *pamet = nullptr;
         for (int i = 0; i < behu + 1; ++i) {
             const double c = Ms([&] {
-                stav.Pamet.ZmenitProfil(QString()); // as after another profile: read anew
-                pamet = &stav.Pamet.Nacist(Aktivni);
+                aktivni.ZmenitProfil(QString()); // as after another profile: read anew
+                pamet = &aktivni.Nacist(Aktivni);
             });
-            const double o = Ms([&] {
-                TPrehled prehled(stav, banka, *pamet);
-                prehled.show();
-                soucet += prehled.grab().width();
-            });
+            const double o = Ms([&] { soucet += Otevrit(banka, stav, *pamet); });
             const double p = Ms([&] { soucet += PodlahaCteni(Aktivni); });
             if (i == 0)
                 continue; // the first fills the caches of fonts and the charts' styles

@@ -4,6 +4,8 @@
 //
 // `bench_start_semaforix --prehled` then opens the knowledge overview from the menu, as a learner
 // does the first time in a run, and prints the milliseconds from the command to the window painted.
+// Built as bench_start_grafy, it is the program with the overview's window and Qt Charts linked in
+// instead of loading them as a module.
 #include "app/cestina.h"
 #include "app/hlavniformular.h"
 #include "app/start.h"
@@ -15,6 +17,11 @@
 #include <QTranslator>
 
 #include <cstdio>
+
+#ifdef SEMAFORIX_GRAFY_PRIMO
+#include "uceni/modulprehledu.h"
+#include "uceni/prehled.h"
+#endif
 
 namespace {
 
@@ -42,6 +49,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTranslator preklad;
     Start::Pripravit(preklad);
+#ifdef SEMAFORIX_GRAFY_PRIMO
+    ModulPrehledu::PouzitTovarnu([](const PrehledZnalosti::UdajePrehledu &udaje, PrehledZnalosti::ObsluhaPrehledu &obsluha,
+                                    QWidget *rodic) -> QDialog * { return new TPrehled(udaje, obsluha, rodic); });
+#endif
     THlavniFormular okno;
     okno.show();
     if (argc > 1 && qstrcmp(argv[1], "--prehled") == 0) {

@@ -2,6 +2,8 @@
 // Protokoly over 30 profiles, generated here. Each operation the program performs on them is timed
 // against its floor, the equivalent plain SQLite statements on the same files, interleaved in the
 // same run. Prints medians in milliseconds and their ratios.
+#include "mereni.h"
+
 #include "data/profily.h"
 #include "data/tabulka.h"
 #include "data/tabulkamodel.h"
@@ -13,13 +15,13 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <vector>
+
+using namespace Mereni;
 
 namespace {
 
@@ -30,56 +32,6 @@ constexpr int RadkuNaObrazovce = 30;
 
 const QString Zkouseni = QStringLiteral("Zkoušení");
 const QString Procvicovani = QStringLiteral("Procvičování");
-
-QString Profil(int i) { return QStringLiteral("Žák %1").arg(i, 2, 10, QChar(u'0')); }
-
-struct ZavritDb {
-    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
-};
-using Spojeni = std::unique_ptr<sqlite3, ZavritDb>;
-
-void Provest(sqlite3 *db, const char *sql)
-{
-    char *chyba = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &chyba) != SQLITE_OK) {
-        std::fprintf(stderr, "SQLite: %s\n", chyba ? chyba : sqlite3_errmsg(db));
-        std::exit(1);
-    }
-}
-
-// NAME.DB with NAME.MB attached, as the store opens them.
-Spojeni Otevrit(const QString &tabulka)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(tabulka + QStringLiteral(".DB")).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    Spojeni s(db);
-    const QByteArray pripojit = "ATTACH '" + QFile::encodeName(tabulka + QStringLiteral(".MB")) + "' AS mb";
-    Provest(db, pripojit.constData());
-    return s;
-}
-
-struct Dotaz {
-    sqlite3_stmt *s = nullptr;
-    Dotaz(sqlite3 *db, const char *sql)
-    {
-        if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK) {
-            std::fprintf(stderr, "SQLite: %s\n", sqlite3_errmsg(db));
-            std::exit(1);
-        }
-    }
-    ~Dotaz() { sqlite3_finalize(s); }
-    void Text(int i, const QString &t)
-    {
-        const QByteArray u = t.toUtf8();
-        sqlite3_bind_text(s, i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
-    }
-    void Cislo(int i, qint64 c) { sqlite3_bind_int64(s, i, c); }
-    void Krok()
-    {
-        sqlite3_step(s);
-        sqlite3_reset(s);
-    }
-};
 
 QString Cisla(QRandomGenerator &g, int pocet)
 {
@@ -98,11 +50,11 @@ void VytvoritVysledky(QRandomGenerator &g)
                        {QStringLiteral("PocetOtazek"), TypPole::Cele, 0}, {QStringLiteral("Spatne"), TypPole::Cele, 0},
                        {QStringLiteral("SpatneCisla"), TypPole::Memo, 0}, {QStringLiteral("SNapovedou"), TypPole::Cele, 0},
                        {QStringLiteral("SNapovedouCisla"), TypPole::Memo, 0}, {QStringLiteral("Uspesnost"), TypPole::Cele, 0}});
-    Spojeni db = Otevrit(QStringLiteral("Vysledky"));
+    const Sqlite::Spojeni db = OtevritTabulku(QStringLiteral("Vysledky"));
     Provest(db.get(), "BEGIN");
-    Dotaz z(db.get(), "INSERT INTO zaznamy(TypTestu, Profil, Datum, Cas, Skupina, Kategorie, PocetOtazek, Spatne, "
+    Prikaz z(db.get(), "INSERT INTO zaznamy(TypTestu, Profil, Datum, Cas, Skupina, Kategorie, PocetOtazek, Spatne, "
                       "SNapovedou, Uspesnost) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    Dotaz m(db.get(), "INSERT INTO mb.memo(id, SpatneCisla, SNapovedouCisla) VALUES(?, ?, ?)");
+    Prikaz m(db.get(), "INSERT INTO mb.memo(id, SpatneCisla, SNapovedouCisla) VALUES(?, ?, ?)");
     for (int i = 0; i < PocetVysledku; ++i) {
         const int spatne = g.bounded(0, 8), napovedy = g.bounded(0, 3);
         z.Text(1, g.bounded(2) ? Zkouseni : Procvicovani);
@@ -133,11 +85,11 @@ void VytvoritProtokoly(QRandomGenerator &g)
                        {QStringLiteral("MinPocetBodu"), TypPole::Cele, 0}, {QStringLiteral("Verdikt"), TypPole::Retezec, 8},
                        {QStringLiteral("Body"), TypPole::Memo, 0}, {QStringLiteral("Odpoved"), TypPole::Memo, 0},
                        {QStringLiteral("SpravnaOdpoved"), TypPole::Memo, 0}, {QStringLiteral("SkutCis"), TypPole::Memo, 0}});
-    Spojeni db = Otevrit(QStringLiteral("Protokoly"));
+    const Sqlite::Spojeni db = OtevritTabulku(QStringLiteral("Protokoly"));
     Provest(db.get(), "BEGIN");
-    Dotaz z(db.get(), "INSERT INTO zaznamy(Profil, DatumACas, Skupina, DelkaTestu, Spravne, PocetBodu, MinPocetBodu, "
+    Prikaz z(db.get(), "INSERT INTO zaznamy(Profil, DatumACas, Skupina, DelkaTestu, Spravne, PocetBodu, MinPocetBodu, "
                       "Verdikt) VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
-    Dotaz m(db.get(), "INSERT INTO mb.memo(id, Body, Odpoved, SpravnaOdpoved, SkutCis) VALUES(?, ?, ?, ?, ?)");
+    Prikaz m(db.get(), "INSERT INTO mb.memo(id, Body, Odpoved, SpravnaOdpoved, SkutCis) VALUES(?, ?, ?, ?, ?)");
     for (int i = 0; i < PocetProtokolu; ++i) {
         const int body = g.bounded(30, 66);
         z.Text(1, Profil(g.bounded(1, PocetProfilu + 1)));
@@ -171,21 +123,6 @@ void Obnovit(const QDir &vzor)
     }
 }
 
-double Ms(const std::function<void()> &f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 qint64 g_soucet = 0; // what the reads produced, so that nothing is optimised away
 
 // The first screenful of a list, cell by cell as the grid paints it.
@@ -202,15 +139,15 @@ void PrvniObrazovka(TabulkaModel &model)
 // (which the count needs), the first screenful read.
 void PodlahaSeznamu(const QString &tabulka, const char *sql, const QStringList &parametry)
 {
-    Spojeni db = Otevrit(tabulka);
-    Dotaz d(db.get(), sql);
+    const Sqlite::Spojeni db = OtevritTabulku(tabulka);
+    Prikaz d(db.get(), sql);
     for (int i = 0; i < parametry.size(); ++i)
         d.Text(i + 1, parametry[i]);
     int radek = 0;
-    while (sqlite3_step(d.s) == SQLITE_ROW) {
+    while (sqlite3_step(d.get()) == SQLITE_ROW) {
         if (radek++ < RadkuNaObrazovce)
-            for (int c = 0; c < sqlite3_column_count(d.s); ++c)
-                g_soucet += sqlite3_column_bytes(d.s, c);
+            for (int c = 0; c < sqlite3_column_count(d.get()); ++c)
+                g_soucet += sqlite3_column_bytes(d.get(), c);
     }
     g_soucet += radek;
 }
@@ -218,12 +155,12 @@ void PodlahaSeznamu(const QString &tabulka, const char *sql, const QStringList &
 // A profile's records deleted with plain statements: memos first, while the records still name them.
 void PodlahaMazani(const QString &tabulka, const QString &profil)
 {
-    Spojeni db = Otevrit(tabulka);
+    const Sqlite::Spojeni db = OtevritTabulku(tabulka);
     Provest(db.get(), "BEGIN IMMEDIATE");
-    Dotaz m(db.get(), "DELETE FROM mb.memo WHERE id IN (SELECT id FROM main.zaznamy WHERE Profil = ?)");
+    Prikaz m(db.get(), "DELETE FROM mb.memo WHERE id IN (SELECT id FROM main.zaznamy WHERE Profil = ?)");
     m.Text(1, profil);
     m.Krok();
-    Dotaz z(db.get(), "DELETE FROM main.zaznamy WHERE Profil = ?");
+    Prikaz z(db.get(), "DELETE FROM main.zaznamy WHERE Profil = ?");
     z.Text(1, profil);
     z.Krok();
     Provest(db.get(), "COMMIT");
@@ -240,7 +177,8 @@ QList<TabulkaModel::Sloupec> SloupceVysledku()
     return s;
 }
 
-struct Mereni {
+// One operation of the program timed against its floor.
+struct Operace {
     const char *nazev;
     std::function<void()> operace, podlaha;
     bool obnovovat; // the operation deletes: the files are put back before each run
@@ -275,7 +213,7 @@ int main(int argc, char **argv)
     ulozene = zname;
     ulozene.removeAll(Profil(30)); // removed in the settings and saved: its records go at close
 
-    const std::vector<Mereni> mereni{
+    const std::vector<Operace> mereni{
         {"results list, expression filter (profile and kind), first screen",
          [&] {
              Tabulka t(QStringLiteral("Vysledky"));
@@ -348,7 +286,7 @@ int main(int argc, char **argv)
          true},
     };
 
-    for (const Mereni &m : mereni) {
+    for (const Operace &m : mereni) {
         std::vector<double> operace, podlaha;
         try {
             for (int i = 0; i < behu; ++i) {

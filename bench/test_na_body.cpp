@@ -3,11 +3,11 @@
 // questions by number and the 125 wrapped-line measurements of their texts that the window needs
 // at least. Runs in the program directory with the real bank. The first window of the process is
 // shown apart: it fills the font and picture caches that later windows find filled.
-#include "app/dialogy.h"
-#include "app/rozvrzeni.h"
 #include "data/banka.h"
 #include "data/konfigurace.h"
 #include "logika/nahoda.h"
+#include "okna/dialogy.h"
+#include "okna/rozvrzeni.h"
 #include "test/pozicetestu.h"
 #include "test/sestaveni.h"
 #include "test/test.h"

@@ -1,22 +1,23 @@
 #include "app/hlavniformular.h"
 
-#include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
+#include "app/rizenibehu.h"
 #include "app/setup.h"
-#include "app/vzhled.h"
 #include "data/adresare.h"
 #include "data/profily.h"
 #include "info/Historie.h"
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
 #include "kresby/kresby.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 #include "practice/protokol.h"
-#include "practice/rizenibehu.h"
 #include "practice/vysledky.h"
 #include "test/protokoltestu.h"
 #include "test/test.h"
 #include "test/testtab.h"
+#include "test/zaznamzkousky.h"
 #include "uceni/modulprehledu.h"
 #include "uceni/odpovedi.h"
 #include "uceni/pamet.h"
@@ -81,6 +82,7 @@ THlavniFormular::THlavniFormular(QWidget *rodic) : QMainWindow(rodic)
     m_pPomoc->hide();
 
     m_menu = std::make_unique<Nabidky>(menuBar());
+    m_stav.NastavitHlaseni([this](const QString &text) { Dialogy::Chyba(OknoHlaseni(), text); });
     m_beh = new TRizeniBehu(m_stav, m_banka, *m_pOtazky, *m_pPomoc, *this);
     Propojit();
     setFixedSize(sizeHint());
@@ -112,7 +114,7 @@ void THlavniFormular::Propojit()
     connect(m.M2OznacSpravne, &QAction::triggered, m_beh, &TRizeniBehu::M2OznacSpravneClick);
     connect(m_pOtazky, &TPanelOtazky::stAClick, m_beh, &TRizeniBehu::stAClick);
     connect(m_pOtazky, &TPanelOtazky::pOtazkyMouseDown, m_beh, &TRizeniBehu::pOtazkyMouseDown);
-    connect(m_beh, &TRizeniBehu::KonecBehu, this, [this] { PrepnoutRezim(m_stav.AktivniRezim, false); });
+    connect(m_beh, &TRizeniBehu::KonecBehu, this, [this] { PrepnoutRezim(m_rezim, false); });
     connect(m.M1OProgramu, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
     connect(m.M2oProgramu, &QAction::triggered, this, &THlavniFormular::M2oProgramuClick);
     connect(m.M1Napoveda, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
@@ -149,17 +151,14 @@ void THlavniFormular::Spustit()
         }
         if (!vyhrady.isEmpty())
             Dialogy::Chyba(this, vyhrady.join(QStringLiteral("\n\n")));
-        static_cast<Konfigurace &>(m_stav) = k;
-        m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
-        m_stavovyRadek->setVisible(m_stav.StavovyRadek);
-        NastavitPoradi(PoradiZNastaveni(m_stav));
+        m_stav.Zacit(k);
+        m_menu->M1StavovyRadek->setChecked(k.StavovyRadek);
+        m_stavovyRadek->setVisible(k.StavovyRadek);
+        NastavitPoradi(PoradiZNastaveni(k));
         ZobrazitNastaveni();
     }
 
-    // 4. The profiles as stored.
-    m_stav.UlozeneProfily = m_stav.Profily;
-    m_stav.ZnameProfily = m_stav.Profily;
-
+    // 4. The profiles as stored: the state took them with the settings it started with.
     // 5. Hints go to the first panel of the status bar (see event()).
     // 6. Colours.
     for (QWidget *w : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_stavovyRadek),
@@ -170,10 +169,11 @@ void THlavniFormular::Spustit()
 
 void THlavniFormular::ZobrazitNastaveni()
 {
-    Vzhled::TextSeJmenem(m_panelyStavu[1], QString(), m_stav.AktivniProfil);
-    m_panelyStavu[2]->setText(QStringLiteral("Skupina: ") + m_stav.ZvolenaSkupina);
-    m_menu->M1Skupina->setText(QStringLiteral("Zvolená skupina: ") + m_stav.ZvolenaSkupina);
-    const bool nektera = std::any_of(m_stav.PovoleneKategorie.begin(), m_stav.PovoleneKategorie.end(),
+    const Konfigurace &nastaveni = m_stav.Nastaveni();
+    Vzhled::TextSeJmenem(m_panelyStavu[1], QString(), nastaveni.AktivniProfil);
+    m_panelyStavu[2]->setText(QStringLiteral("Skupina: ") + nastaveni.ZvolenaSkupina);
+    m_menu->M1Skupina->setText(QStringLiteral("Zvolená skupina: ") + nastaveni.ZvolenaSkupina);
+    const bool nektera = std::any_of(nastaveni.PovoleneKategorie.begin(), nastaveni.PovoleneKategorie.end(),
                                      [](bool b) { return b; });
     m_menu->M1Procvicovat->setEnabled(nektera);
     m_menu->M1Zkouset->setEnabled(nektera);
@@ -202,9 +202,10 @@ void THlavniFormular::ZobrazitOtazku(int n) { m_pOtazky->ZobrazitOtazku(n); }
 
 void THlavniFormular::M1StavovyRadekClick()
 {
-    m_stav.StavovyRadek = !m_stavovyRadek->isVisibleTo(this);
-    m_stavovyRadek->setVisible(m_stav.StavovyRadek);
-    m_menu->M1StavovyRadek->setChecked(m_stav.StavovyRadek);
+    bool &zobrazit = m_stav.Nastaveni().StavovyRadek;
+    zobrazit = !m_stavovyRadek->isVisibleTo(this);
+    m_stavovyRadek->setVisible(zobrazit);
+    m_menu->M1StavovyRadek->setChecked(zobrazit);
 }
 
 void THlavniFormular::M1PostupnyVyberClick() { NastavitPoradi(PoradiOtazek::PodleCisla); }
@@ -216,8 +217,8 @@ void THlavniFormular::M1VyberPodlePametiClick() { NastavitPoradi(PoradiOtazek::P
 // Exactly one of the three carries its mark; a save stores the number order's own mark as always.
 void THlavniFormular::NastavitPoradi(PoradiOtazek poradi)
 {
-    m_stav.PostupnyVyber = poradi == PoradiOtazek::PodleCisla;
-    m_stav.VyberPodlePameti = poradi == PoradiOtazek::PodlePameti;
+    m_stav.Nastaveni().PostupnyVyber = poradi == PoradiOtazek::PodleCisla;
+    m_stav.Nastaveni().VyberPodlePameti = poradi == PoradiOtazek::PodlePameti;
     Nabidky::Zaskrtnout(m_menu->M1PostupnyVyber, poradi == PoradiOtazek::PodleCisla);
     Nabidky::Zaskrtnout(m_menu->M1NahodnyVyber, poradi == PoradiOtazek::Nahodne);
     Nabidky::Zaskrtnout(m_menu->M1VyberPodlePameti, poradi == PoradiOtazek::PodlePameti);
@@ -227,11 +228,11 @@ void THlavniFormular::M1UlozitNastaveniClick()
 {
     QString chyba;
     if (!Adresare::PripravitAdresarUzivatele(&chyba)
-        || !UlozitKonfiguraci(Adresare::Uzivatele(QStringLiteral("config.ini")), m_stav, &chyba)) {
+        || !UlozitKonfiguraci(Adresare::Uzivatele(QStringLiteral("config.ini")), m_stav.Nastaveni(), &chyba)) {
         Dialogy::Chyba(this, chyba);
         return;
     }
-    m_stav.UlozeneProfily = m_stav.Profily;
+    m_stav.Ulozeno();
 }
 
 void THlavniFormular::smProcClick() { OtevritVysledky(false, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!")); }
@@ -241,8 +242,7 @@ void THlavniFormular::smZkouClick() { OtevritVysledky(true, QStringLiteral("Prot
 void THlavniFormular::OtevritVysledky(bool zkouseni, const QString &bezTabulky)
 {
     Vzhled::OtevritSeznam(this, Tabulka::Existuje(Vysledky::JmenoTabulky), bezTabulky, [this, zkouseni] {
-        m_stav.SeznamZkouseni = zkouseni;
-        auto seznam = std::make_unique<TProtocol>(m_stav, this);
+        auto seznam = std::make_unique<TProtocol>(m_stav.AktivniProfil(), zkouseni, this);
         connect(seznam.get(), &TProtocol::PrehratOtazky, this, &THlavniFormular::ZacitOpravu);
         return seznam;
     });
@@ -252,15 +252,15 @@ void THlavniFormular::M1VysledekTestuClick()
 {
     Vzhled::OtevritSeznam(this, Tabulka::Existuje(ProtokolTestu::JmenoTabulky),
                           QStringLiteral("Dosud nebyly vytvořeny žádné protokoly z testu!"),
-                          [this] { return std::make_unique<TSeznamTestu>(m_stav, this); });
+                          [this] { return std::make_unique<TSeznamTestu>(m_stav.AktivniProfil(), this); });
 }
 
 void THlavniFormular::M1NastaveniClick()
 {
-    TNastaveni nastaveni(m_stav, this);
+    TNastaveni nastaveni(m_stav.Nastaveni(), m_stav.ZnameProfily(), this);
     Dialogy::Vycentrovat(&nastaveni, this);
     if (nastaveni.exec() == QDialog::Accepted) {
-        m_stav.Pamet.ZmenitProfil(m_stav.AktivniProfil);
+        m_stav.ZmenenProfil();
         ZobrazitNastaveni();
     }
 }
@@ -272,27 +272,16 @@ void THlavniFormular::M1PrehledZnalostiClick()
 {
     const PametProfilu *pamet = nullptr;
     try {
-        pamet = &m_stav.Pamet.Nacist(m_stav.AktivniProfil);
+        pamet = &m_stav.Pamet();
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
         return;
     }
-    QList<int> procvicit;
-    {
-        QString chyba;
-        const std::unique_ptr<TOknoPrehledu> prehled = ModulPrehledu::Vytvorit(m_stav, m_banka, *pamet, this, &chyba);
-        if (!prehled) {
-            Dialogy::Chyba(this, chyba);
-            return;
-        }
-        connect(prehled.get(), &TOknoPrehledu::ProcvicitOtazky, this,
-                [&procvicit](const QList<int> &otazky) { procvicit = otazky; });
-        Dialogy::Vycentrovat(prehled.get(), this);
-        prehled->exec();
-    }
+    const Konfigurace &nastaveni = m_stav.Nastaveni();
+    const QList<int> procvicit = ModulPrehledu::Otevrit(m_banka, nastaveni, *pamet, this);
     if (procvicit.isEmpty())
         return;
-    Oprava oprava{DruhBehu::Procvicovani, procvicit, m_stav.ZvolenaSkupina, Kategorie::Cislice(m_stav.PovoleneKategorie)};
+    Oprava oprava{DruhBehu::Procvicovani, procvicit, nastaveni.ZvolenaSkupina, Kategorie::Cislice(nastaveni.PovoleneKategorie)};
     oprava.opravaChyb = false; // questions due for review, not a replay of this run's mistakes
     ZacitOpravu(oprava);
 }
@@ -311,7 +300,7 @@ void THlavniFormular::M1ZkousetClick()
 
 void THlavniFormular::ZacitOpravu(const Oprava &oprava)
 {
-    m_stav.Beh.ZacitOpravu(oprava, m_stav.ZvolenaSkupina);
+    m_stav.Beh().ZacitOpravu(oprava);
     PrepnoutRezim(oprava.druh == DruhBehu::Zkouseni ? Rezim::Zkouseni : Rezim::Procvicovani, true);
 }
 
@@ -320,16 +309,10 @@ void THlavniFormular::M1TestClick()
 {
     m_banka.Zavrit();
     {
-        TTestForm test(m_stav, this);
-        // Every position of the evaluated test goes into the memory; a failure is told once.
-        connect(&test, &TTestForm::Vyhodnocen, this, [this, &test](const PolozkyTestu &polozky, const QDateTime &kdy) {
-            try {
-                m_stav.Pamet.ZaznamenatTest(m_stav.AktivniProfil, polozky, kdy);
-            } catch (const ChybaTabulky &e) {
-                Dialogy::Chyba(&test, e.Text() + QStringLiteral("\n\nOdpovědi z testu se nepodařilo uložit, takže je "
-                                                                "výběr podle paměti ani přehled znalostí nezapočítají."));
-            }
-        });
+        TTestForm test(m_stav.Nastaveni(), this);
+        // Every position of the evaluated test goes into the memory.
+        connect(&test, &TTestForm::Vyhodnocen, this,
+                [this](const PolozkyTestu &polozky, const QDateTime &kdy) { m_stav.ZaznamenatTest(polozky, kdy); });
         if (test.Pripraven())
             test.exec();
     }
@@ -338,6 +321,12 @@ void THlavniFormular::M1TestClick()
     } catch (const ChybaTabulky &e) {
         Dialogy::Chyba(this, e.Text());
     }
+}
+
+QWidget *THlavniFormular::OknoHlaseni()
+{
+    QWidget *modalni = QApplication::activeModalWidget();
+    return modalni ? modalni : this;
 }
 
 void THlavniFormular::M1OProgramuClick()
@@ -365,7 +354,7 @@ void THlavniFormular::M1SeznamClick()
 
 void THlavniFormular::closeEvent(QCloseEvent *udalost)
 {
-    if (m_stav.AktivniRezim != Rezim::Zadny
+    if (m_rezim != Rezim::Zadny
         && !Dialogy::Otazka(this, QStringLiteral("Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"))) {
         udalost->ignore();
         return;
@@ -379,12 +368,12 @@ void THlavniFormular::closeEvent(QCloseEvent *udalost)
 // records, so a damaged or missing config.ini costs nobody their results.
 void THlavniFormular::VycistitVysledky()
 {
-    // An empty stored list would take every known profile; the program never stores one.
-    if (m_stav.UlozeneProfily.isEmpty())
+    const QStringList smazat = m_stav.ProfilyKeSmazani();
+    if (smazat.isEmpty())
         return;
-    const QStringList smazat = ProfilyKeSmazani(m_stav.ZnameProfily, m_stav.UlozeneProfily);
     for (const QString &tabulka :
-         {Vysledky::JmenoTabulky, ProtokolTestu::JmenoTabulky, Odpovedi::JmenoTabulky, TerminZkousky::JmenoTabulky}) {
+         {Vysledky::JmenoTabulky, ProtokolTestu::JmenoTabulky, ZaznamyZkousek::JmenoTabulky, Odpovedi::JmenoTabulky,
+          TerminZkousky::JmenoTabulky}) {
         try {
             for (const QString &profil : smazat)
                 SmazatZaznamyProfilu(tabulka, profil);

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/nabidky.h"
+#include "app/rezim.h"
+#include "app/stavzaka.h"
 #include "data/banka.h"
-#include "logika/stav.h"
 
 #include <QMainWindow>
 
@@ -15,8 +16,8 @@ class TPanelOtazky;
 class TPanelPomoc;
 class TRizeniBehu;
 
-// The main window: holds the program-wide state, offers every command through its menus and
-// switches between the idle screen and the three question modes.
+// The main window: holds the learner's state and the mode, offers every command through its menus
+// and switches between the idle screen and the three question modes.
 class THlavniFormular : public QMainWindow {
     Q_OBJECT
 public:
@@ -24,8 +25,9 @@ public:
     explicit THlavniFormular(QWidget *rodic = nullptr);
     ~THlavniFormular() override;
 
-    StavProgramu &Stav() { return m_stav; }
+    StavZaka &Stav() { return m_stav; }
     BankaOtazek &Banka() { return m_banka; }
+    Rezim AktivniRezim() const { return m_rezim; }
 
     // The only way into or out of a mode.
     void PrepnoutRezim(Rezim rezim, bool zapnout);
@@ -57,6 +59,8 @@ private:
     void M1NastaveniClick();
     // The results list of practice or examination results.
     void OtevritVysledky(bool zkouseni, const QString &bezTabulky);
+    // The window over which a failure to store answers is told: the modal one open, else this one.
+    QWidget *OknoHlaseni();
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();
@@ -70,8 +74,9 @@ private:
     void M1NapovedaClick();
     void M1SeznamClick();
 
-    StavProgramu m_stav;
+    StavZaka m_stav;
     BankaOtazek m_banka;
+    Rezim m_rezim = Rezim::Zadny;
 
     QLabel *m_imgPozadi;
     QStatusBar *m_stavovyRadek;

@@ -1,11 +1,11 @@
 #include "app/panelotazky.h"
 
-#include "app/dialogy.h"
 #include "app/panelprohlizeni.h"
-#include "app/rozvrzeni.h"
-#include "app/vzhled.h"
-#include "app/zvetseni.h"
 #include "data/banka.h"
+#include "okna/dialogy.h"
+#include "okna/rozvrzeni.h"
+#include "okna/vzhled.h"
+#include "okna/zvetseni.h"
 
 #include <QLabel>
 #include <QMouseEvent>

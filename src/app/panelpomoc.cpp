@@ -1,7 +1,7 @@
 #include "app/panelpomoc.h"
 
-#include "app/vzhled.h"
 #include "kresby/znamky.h"
+#include "okna/vzhled.h"
 
 #include <QLabel>
 #include <QPixmap>

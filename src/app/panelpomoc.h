@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logika/stav.h"
+#include "app/rezim.h"
 
 #include <QFrame>
 #include <QPoint>

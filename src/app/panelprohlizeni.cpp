@@ -1,9 +1,9 @@
 #include "app/panelprohlizeni.h"
 
-#include "app/dialogy.h"
 #include "app/spintlacitko.h"
-#include "app/vzhled.h"
 #include "data/kategorie.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // examination.
 #include "app/hlavniformular.h"
 
-#include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
-#include "practice/rizenibehu.h"
+#include "app/rizenibehu.h"
+#include "okna/dialogy.h"
 
 #include <QAction>
 #include <QLabel>
@@ -14,14 +14,13 @@
 void THlavniFormular::PrepnoutRezim(Rezim rezim, bool zapnout)
 {
     const bool beh = rezim == Rezim::Procvicovani || rezim == Rezim::Zkouseni;
-    // A replay's end gives the user's own group back before anything shows it.
     if (beh && !zapnout)
-        m_stav.Beh.Ukoncit(m_stav.ZvolenaSkupina);
-    m_stav.AktivniRezim = zapnout ? rezim : Rezim::Zadny;
+        m_beh->Ukoncit();
+    m_rezim = zapnout ? rezim : Rezim::Zadny;
     // The check marks mirror the mode; nothing reads the mode back from them.
-    Nabidky::Zaskrtnout(m_menu->M1Prohlizet, m_stav.AktivniRezim == Rezim::Prohlizeni);
-    Nabidky::Zaskrtnout(m_menu->M1Procvicovat, m_stav.AktivniRezim == Rezim::Procvicovani);
-    Nabidky::Zaskrtnout(m_menu->M1Zkouset, m_stav.AktivniRezim == Rezim::Zkouseni);
+    Nabidky::Zaskrtnout(m_menu->M1Prohlizet, m_rezim == Rezim::Prohlizeni);
+    Nabidky::Zaskrtnout(m_menu->M1Procvicovat, m_rezim == Rezim::Procvicovani);
+    Nabidky::Zaskrtnout(m_menu->M1Zkouset, m_rezim == Rezim::Zkouseni);
 
     m_menu->ZobrazitMenu2(zapnout, rezim == Rezim::Procvicovani);
     if (zapnout) {
@@ -34,7 +33,9 @@ void THlavniFormular::PrepnoutRezim(Rezim rezim, bool zapnout)
     m_pPomoc->setVisible(zapnout);
     m_pOtazky->setVisible(zapnout);
     m_imgPozadi->setVisible(!zapnout);
-    m_pPomoc->Rozvrhnout(m_stav.AktivniRezim, m_stav.AktivniProfil, m_stav.ZvolenaSkupina);
+    // A run shows the group it asks in: a replay's own, else the learner's.
+    const QString &skupina = beh && zapnout ? m_stav.Beh().Skupina() : m_stav.Nastaveni().ZvolenaSkupina;
+    m_pPomoc->Rozvrhnout(m_rezim, m_stav.AktivniProfil(), skupina);
 
     if (rezim == Rezim::Prohlizeni)
         m_pOtazky->NastavitProhlizeni(zapnout);
@@ -43,16 +44,16 @@ void THlavniFormular::PrepnoutRezim(Rezim rezim, bool zapnout)
         for (int i = 0; i < 4; ++i)
             m_pOtazky->UkazatZnacku(i, false);
         if (zapnout)
-            m_beh->ZobrazitPrvni();
+            m_beh->Zahajit();
     }
 }
 
 void THlavniFormular::M2KonecRezimuClick()
 {
-    if (m_stav.AktivniRezim == Rezim::Prohlizeni) {
+    if (m_rezim == Rezim::Prohlizeni) {
         PrepnoutRezim(Rezim::Prohlizeni, false);
         return;
     }
     if (Dialogy::Otazka(this, QStringLiteral("Opravdu chcete skončit, i když úlohy nejsou dokončeny?")))
-        PrepnoutRezim(m_stav.AktivniRezim, false);
+        PrepnoutRezim(m_rezim, false);
 }

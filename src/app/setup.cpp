@@ -1,10 +1,10 @@
 #include "app/setup.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
 #include "data/banka.h"
 #include "data/kategorie.h"
-#include "logika/stav.h"
+#include "data/konfigurace.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -56,8 +56,8 @@ const std::array<TlacitkoSkupiny, 8> &TlacitkaSkupin()
 
 } // namespace
 
-TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
-    : QDialog(rodic), m_stav(stav), m_profily(stav.Profily)
+TNastaveni::TNastaveni(Konfigurace &nastaveni, QStringList &znameProfily, QWidget *rodic)
+    : QDialog(rodic), m_nastaveni(nastaveni), m_znameProfily(znameProfily), m_profily(nastaveni.Profily)
 {
     setObjectName(QStringLiteral("Nastaveni"));
     setWindowTitle(QStringLiteral("Nastavení programu Semaforix"));
@@ -145,14 +145,14 @@ TNastaveni::TNastaveni(StavProgramu &stav, QWidget *rodic)
 void TNastaveni::FormCreate()
 {
     for (size_t k = 0; k < m_kategorie.size(); ++k)
-        m_kategorie[k]->setChecked(m_stav.PovoleneKategorie[k]);
+        m_kategorie[k]->setChecked(m_nastaveni.PovoleneKategorie[k]);
     for (size_t i = 0; i < m_protokoly.size(); ++i)
-        m_protokoly[i]->setChecked(m_stav.VytvaretProtokol[i]);
+        m_protokoly[i]->setChecked(m_nastaveni.VytvaretProtokol[i]);
     for (size_t i = 0; i < m_skupiny.size(); ++i)
-        if (Skupiny::Vsechny[i] == m_stav.ZvolenaSkupina)
+        if (Skupiny::Vsechny[i] == m_nastaveni.ZvolenaSkupina)
             m_skupiny[i]->setChecked(true);
     NaplnitSeznam();
-    m_comboProfil->setEditText(m_stav.AktivniProfil);
+    m_comboProfil->setEditText(m_nastaveni.AktivniProfil);
     m_comboProfil->lineEdit()->home(false); // a long name shows its beginning
     m_vybranyProfil = m_comboProfil->currentText();
 }
@@ -224,17 +224,17 @@ void TNastaveni::comboProfilClick(int index)
 void TNastaveni::btnOKClick()
 {
     for (size_t k = 0; k < m_kategorie.size(); ++k)
-        m_stav.PovoleneKategorie[k] = m_kategorie[k]->isChecked();
+        m_nastaveni.PovoleneKategorie[k] = m_kategorie[k]->isChecked();
     for (size_t i = 0; i < m_skupiny.size(); ++i)
         if (m_skupiny[i]->isChecked())
-            m_stav.ZvolenaSkupina = Skupiny::Vsechny[i];
+            m_nastaveni.ZvolenaSkupina = Skupiny::Vsechny[i];
     for (size_t i = 0; i < m_protokoly.size(); ++i)
-        m_stav.VytvaretProtokol[i] = m_protokoly[i]->isChecked();
-    m_stav.Profily = m_profily.Jmena();
+        m_nastaveni.VytvaretProtokol[i] = m_protokoly[i]->isChecked();
+    m_nastaveni.Profily = m_profily.Jmena();
     // A profile created here is one this run knows: unless it is saved, its results go at close.
-    for (const QString &jmeno : std::as_const(m_stav.Profily))
-        if (!m_stav.ZnameProfily.contains(jmeno))
-            m_stav.ZnameProfily.append(jmeno);
-    m_stav.AktivniProfil = m_profily.Najit(m_comboProfil->currentText()).value_or(m_vybranyProfil);
+    for (const QString &jmeno : std::as_const(m_nastaveni.Profily))
+        if (!m_znameProfily.contains(jmeno))
+            m_znameProfily.append(jmeno);
+    m_nastaveni.AktivniProfil = m_profily.Najit(m_comboProfil->currentText()).value_or(m_vybranyProfil);
     accept();
 }

@@ -9,15 +9,16 @@
 class QCheckBox;
 class QComboBox;
 class QRadioButton;
-struct StavProgramu;
+struct Konfigurace;
 
 // The settings dialog: categories, group, protocol switches and the user profile. It works on the
 // program's settings in memory; only "OK" changes them, "Storno" and the close button forget
-// everything, profiles created or removed meanwhile included.
+// everything, profiles created or removed meanwhile included. A profile created here joins the names
+// this run knows (znameProfily), whose records may go at close unless the profile is saved.
 class TNastaveni : public QDialog {
     Q_OBJECT
 public:
-    explicit TNastaveni(StavProgramu &stav, QWidget *rodic = nullptr);
+    TNastaveni(Konfigurace &nastaveni, QStringList &znameProfily, QWidget *rodic = nullptr);
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *udalost) override;
@@ -31,7 +32,8 @@ private:
     void comboProfilClick(int index);
     void NaplnitSeznam();
 
-    StavProgramu &m_stav;
+    Konfigurace &m_nastaveni;
+    QStringList &m_znameProfily;
     SeznamProfilu m_profily;
     QString m_vybranyProfil;
 

@@ -38,35 +38,29 @@ QString VelkaVerze(const QString &obrazek)
 
 } // namespace ObrazkyOtazek
 
+// The fields in the order of Pole: the one list of their names.
 QList<DefinicePole> BankaOtazek::PoleTabulky()
 {
-    return {
-        {JmenoPole(Cislo), TypPole::Cele, 0},
-        {JmenoPole(Otazka), TypPole::Memo, 0},
-        {JmenoPole(A), TypPole::Memo, 0},
-        {JmenoPole(B), TypPole::Memo, 0},
-        {JmenoPole(C), TypPole::Memo, 0},
-        {JmenoPole(D), TypPole::Memo, 0},
-        {JmenoPole(Spravne), TypPole::Retezec, 4},
-        {JmenoPole(Skupina), TypPole::Retezec, 4},
-        {JmenoPole(Obrazek), TypPole::Retezec, 64},
-        {JmenoPole(Poznamka), TypPole::Memo, 0},
-        {JmenoPole(Okruh), TypPole::Retezec, 4},
-        {JmenoPole(Odpovedi), TypPole::Cele, 0},
-        {JmenoPole(Krizovatka), TypPole::Memo, 0},
+    static const QList<DefinicePole> pole{
+        {QStringLiteral("Číslo"), TypPole::Cele, 0},
+        {QStringLiteral("OTÁZKA"), TypPole::Memo, 0},
+        {QStringLiteral("A"), TypPole::Memo, 0},
+        {QStringLiteral("B"), TypPole::Memo, 0},
+        {QStringLiteral("C"), TypPole::Memo, 0},
+        {QStringLiteral("D"), TypPole::Memo, 0},
+        {QStringLiteral("SPRÁVNĚ"), TypPole::Retezec, 4},
+        {QStringLiteral("Skupina"), TypPole::Retezec, 4},
+        {QStringLiteral("OBRÁZEK"), TypPole::Retezec, 64},
+        {QStringLiteral("POZNÁMKA"), TypPole::Memo, 0},
+        {QStringLiteral("OKRUH"), TypPole::Retezec, 4},
+        {QStringLiteral("ODPOVĚDÍ"), TypPole::Cele, 0},
+        {QStringLiteral("KŘIŽOVATKA"), TypPole::Memo, 0},
     };
+    Q_ASSERT(pole.size() == PocetPoli);
+    return pole;
 }
 
-QString BankaOtazek::JmenoPole(Pole pole)
-{
-    static const std::array<QString, PocetPoli> jmena{
-        QStringLiteral("Číslo"), QStringLiteral("OTÁZKA"),  QStringLiteral("A"),
-        QStringLiteral("B"),     QStringLiteral("C"),       QStringLiteral("D"),
-        QStringLiteral("SPRÁVNĚ"), QStringLiteral("Skupina"), QStringLiteral("OBRÁZEK"),
-        QStringLiteral("POZNÁMKA"), QStringLiteral("OKRUH"),  QStringLiteral("ODPOVĚDÍ"),
-        QStringLiteral("KŘIŽOVATKA")};
-    return jmena[pole];
-}
+QString BankaOtazek::JmenoPole(Pole pole) { return PoleTabulky()[pole].jmeno; }
 
 BankaOtazek::BankaOtazek() : m_tabulka(JmenoTabulky) {}
 

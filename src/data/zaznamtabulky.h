@@ -2,12 +2,17 @@
 
 #include "data/tabulka.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QTime>
 
-// What the record types of the result tables share. A record type comes with a walk over its
-// fields, pole(z, f), which calls f(field name, member) for every field: the one list of fields
-// that writing and reading go by.
+#include <variant>
+
+// What the record types of the result tables share. A record type comes with the list of its table's
+// fields, each with the member of the record it holds: the one list by which the table is defined,
+// each field named, and a record written and read.
 namespace ZaznamTabulky {
 
 // The field Profil of every table that keeps records per profile: the name cut to this size.
@@ -22,26 +27,62 @@ inline void OtevritOverenou(Tabulka &t, const QList<DefinicePole> &pole, const Q
         throw ChybaTabulky(QStringLiteral("Tabulka %1: pole tabulky nejsou pole %2").arg(t.Jmeno(), coDrzi));
 }
 
-// Appends z to the table, creating the table with its definitions first when there is none
+// One field of a table and the member of the record type Z that it holds.
+template <typename Z>
+struct PoleZaznamu {
+    QString jmeno;
+    TypPole typ = TypPole::Retezec;
+    int velikost = 0; // characters, for strings only
+    std::variant<QString Z::*, int Z::*, QDate Z::*, QTime Z::*, QDateTime Z::*> clen;
+};
+
+// A table's fields in their stored order.
+template <typename Z>
+using SeznamPoli = QList<PoleZaznamu<Z>>;
+
+// The table's definition.
+template <typename Z>
+QList<DefinicePole> Definice(const SeznamPoli<Z> &pole)
+{
+    QList<DefinicePole> definice;
+    for (const PoleZaznamu<Z> &p : pole)
+        definice.append({p.jmeno, p.typ, p.velikost});
+    return definice;
+}
+
+// The name of the field that holds the member; empty for a member no field holds.
+template <typename Z, typename T>
+const QString &Jmeno(const SeznamPoli<Z> &pole, T Z::*clen)
+{
+    for (const PoleZaznamu<Z> &p : pole)
+        if (const auto *c = std::get_if<T Z::*>(&p.clen); c && *c == clen)
+            return p.jmeno;
+    static const QString zadne;
+    return zadne;
+}
+
+// Appends z to the table, creating the table with its definition first when there is none
 // (Tabulka::Zalozit). The record is stored whole or not at all; throws ChybaTabulky.
-template <typename Z, typename Pole>
-void Zapsat(const QString &jmeno, const QList<DefinicePole> &definice, const Z &z, Pole pole)
+template <typename Z>
+void Zapsat(const QString &jmeno, const SeznamPoli<Z> &pole, const Z &z)
 {
     if (!Tabulka::Existuje(jmeno))
-        Tabulka::Zalozit(jmeno, definice);
+        Tabulka::Zalozit(jmeno, Definice(pole));
     Tabulka t(jmeno);
     t.Otevrit();
     t.Vlozit();
-    pole(z, [&t](const QString &nazev, const auto &hodnota) { t.Nastavit(nazev, hodnota); });
+    for (const PoleZaznamu<Z> &p : pole)
+        std::visit([&](auto clen) { t.Nastavit(p.jmeno, z.*clen); }, p.clen);
     t.Ulozit();
 }
 
 // The table's current record.
-template <typename Z, typename Pole>
-Z Precist(const Tabulka &t, Pole pole)
+template <typename Z>
+Z Precist(const Tabulka &t, const SeznamPoli<Z> &pole)
 {
     Z z;
-    pole(z, [&t](const QString &nazev, auto &hodnota) { t.Precist(nazev, hodnota); });
+    for (const PoleZaznamu<Z> &p : pole)
+        std::visit([&](auto clen) { t.Precist(p.jmeno, z.*clen); }, p.clen);
     return z;
 }
 

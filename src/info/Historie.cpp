@@ -1,7 +1,7 @@
 #include "info/Historie.h"
 
-#include "app/vzhled.h"
 #include "info/historietext.h"
+#include "okna/vzhled.h"
 
 #include <QFontMetrics>
 #include <QPlainTextEdit>

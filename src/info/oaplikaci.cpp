@@ -1,10 +1,10 @@
 #include "info/oaplikaci.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
 #include "data/adresare.h"
 #include "data/banka.h"
 #include "kresby/kresby.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -36,7 +36,12 @@ const QString TextOProgramu = QStringLiteral(
     "- výsledky a protokoly testů pro každý uživatelský profil zvlášť, protokol lze vytisknout "
     "nebo uložit do souboru\n"
     "- opakování špatně zodpovězených otázek\n"
-    "- program pracuje bez připojení k internetu");
+    "- program pracuje bez připojení k internetu\n"
+    "\n"
+    "Semaforix je svobodný software: můžete jej šířit a upravovat podle podmínek licence GNU General "
+    "Public License, verze 3 nebo (podle své volby) kterékoli pozdější verze, jak ji vydala Free Software "
+    "Foundation. Program je šířen v naději, že bude užitečný, avšak BEZ JAKÉKOLI ZÁRUKY. Otázky jsou "
+    "vlastní otázky programu, sestavené podle vzoru úředního testu.");
 
 void Tucne(QWidget *w)
 {

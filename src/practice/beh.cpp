@@ -86,7 +86,6 @@ void BehOtazek::Nastavit(const Konfigurace &nastaveni, DruhBehu druh, PoradiOtaz
     m_kategorie = nastaveni.PovoleneKategorie;
     m_skupina = nastaveni.ZvolenaSkupina;
     m_cisliceKategorii = Kategorie::Cislice(m_kategorie);
-    m_oprava = false;
     m_prvni = 0;
 }
 
@@ -121,12 +120,10 @@ int BehOtazek::NajitPrvniOtazku(const BankaOtazek &banka, int zacatek) const
     return Kategorie::NejvyssiCislo + 1;
 }
 
-void BehOtazek::ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina)
+void BehOtazek::ZacitOpravu(const Oprava &oprava)
 {
     m_druh = oprava.druh;
-    m_oprava = true;
-    m_puvodniSkupina = zvolenaSkupina;
-    zvolenaSkupina = m_skupina = oprava.skupina;
+    m_skupina = oprava.skupina;
     m_cisliceKategorii = oprava.kategorie;
     NovyBeh(oprava.otazky, true, oprava.opravaChyb);
 }
@@ -260,13 +257,7 @@ void BehOtazek::Opakovat()
     NovyBeh(std::move(seznam), true, true);
 }
 
-void BehOtazek::Ukoncit(QString &zvolenaSkupina)
-{
-    if (m_oprava)
-        zvolenaSkupina = m_puvodniSkupina;
-    m_oprava = false;
-    NovyBeh({}, false, false);
-}
+void BehOtazek::Ukoncit() { NovyBeh({}, false, false); }
 
 ZaznamVysledku BehOtazek::Vysledek(const QString &profil, const QDateTime &kdy) const
 {

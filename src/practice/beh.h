@@ -55,7 +55,8 @@ struct Oprava {
 
 // A practice or examination run, without any window: its questions and how they are chosen, the
 // question awaiting its answer with the answers marked so far, the counters, the wrong and hinted
-// questions, the retry, and the replay with the user's group to give back when it ends.
+// questions, the retry, and the replay of a list in a group of its own. It keeps its own copy of the
+// group and categories it runs in and never writes the learner's settings.
 class BehOtazek {
 public:
     using Posluchac = std::function<void(const PosouzenaOdpoved &)>;
@@ -80,9 +81,9 @@ public:
     // memory arranges them (uceni/poradiuceni.h), asked in that order as a run of the settings' group
     // and categories.
     void ZacitPodlePameti(const Konfigurace &nastaveni, DruhBehu druh, const QList<int> &otazky);
-    // A replay of oprava.otazky in order, without any test of category or group. zvolenaSkupina (the
-    // user's own group) becomes the replay's group until Ukoncit gives it back.
-    void ZacitOpravu(const Oprava &oprava, QString &zvolenaSkupina);
+    // A replay of oprava.otazky in order, without any test of category or group, in the replay's own
+    // group.
+    void ZacitOpravu(const Oprava &oprava);
 
     // Chooses the next question and makes it the one awaiting its answer, with nothing marked: a
     // replayed run and the learning order take the next entry of their list; number order tries the
@@ -107,13 +108,15 @@ public:
     // The retry: the wrong questions, in practice followed by the hinted ones, become a new run of
     // the same kind, replayed in order.
     void Opakovat();
-    // The run is over: a replay gives the user's group back, and the lists are emptied.
-    void Ukoncit(QString &zvolenaSkupina);
+    // The run is over: the lists are emptied.
+    void Ukoncit();
 
     // The record of the run for the results table, stamped with kdy.
     ZaznamVysledku Vysledek(const QString &profil, const QDateTime &kdy) const;
 
     DruhBehu Druh() const { return m_druh; }
+    // The group the run asks in: the settings' group, or a replay's own.
+    const QString &Skupina() const { return m_skupina; }
     const QString &SpravnePismena() const { return m_spravne; }
     bool CekaNaOdpoved() const { return m_ceka; }
     const QList<int> &SeznamOtazek() const { return m_seznam; }
@@ -126,7 +129,6 @@ public:
     // Questions of the run not yet shown.
     int Zbyva() const { return m_zbyva; }
     bool OpakovatSeznam() const { return m_opakovat; }
-    bool OpravaZVysledku() const { return m_oprava; }
     // What the run's answers count as: a replay of wrong answers (a retry, or a stored result's
     // replay), or the practice or examination of its kind.
     PosouzenaOdpoved::Zdroj Zdroj() const;
@@ -156,9 +158,6 @@ private:
     bool m_ceka = false;
     bool m_opakovat = false;
     bool m_opravaChyb = false; // the list replays wrong answers
-
-    bool m_oprava = false;
-    QString m_puvodniSkupina;
 
     Posluchac m_posluchac;
 };

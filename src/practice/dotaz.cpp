@@ -1,6 +1,6 @@
 #include "practice/dotaz.h"
 
-#include "app/vzhled.h"
+#include "okna/vzhled.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -115,29 +115,28 @@ TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic
     connect(m_sbOtazka, &QScrollBar::valueChanged, this, &TDotazPZ::sbOtazkaChange);
 }
 
-// The count and the start always leave the run inside the Q questions: count + start <= Q + 1.
 void TDotazPZ::sbPocetChange(int pozice)
 {
     m_lbPocet->setText(QStringLiteral("Počet otázek: %1").arg(pozice));
-    if (m_nastavuje)
-        return;
-    if (m_sbOtazka->value() > m_q - pozice + 1) {
-        m_nastavuje = true;
-        m_sbOtazka->setValue(m_q - pozice + 1);
-        m_nastavuje = false;
-    }
+    Omezit(m_sbOtazka, pozice);
 }
 
 void TDotazPZ::sbOtazkaChange(int pozice)
 {
     m_lbOtazka->setText(QStringLiteral("Začít otázkou: %1*").arg(pozice));
-    if (m_nastavuje)
+    Omezit(m_sbPocet, pozice);
+}
+
+// The count and the start always leave the run inside the Q questions: count + start <= Q + 1. A bar
+// the user moved pulls the other one back where the two would not.
+void TDotazPZ::Omezit(QScrollBar *druhy, int pozice)
+{
+    const int nejvice = m_q - pozice + 1;
+    if (m_nastavuje || druhy->value() <= nejvice)
         return;
-    if (m_sbPocet->value() > m_q - pozice + 1) {
-        m_nastavuje = true;
-        m_sbPocet->setValue(m_q - pozice + 1);
-        m_nastavuje = false;
-    }
+    m_nastavuje = true;
+    druhy->setValue(nejvice);
+    m_nastavuje = false;
 }
 
 int TDotazPZ::Pocet() const { return m_sbPocet->value(); }

@@ -23,6 +23,7 @@ public:
 private:
     void sbPocetChange(int pozice);
     void sbOtazkaChange(int pozice);
+    void Omezit(QScrollBar *druhy, int pozice);
 
     int m_q;
     bool m_nastavuje = false; // positions set by the program do not move the other bar

@@ -1,7 +1,7 @@
 #include "practice/podrobnosti.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 #include "practice/podrobnostitext.h"
 
 #include <QFrame>

@@ -1,45 +1,26 @@
 #include "practice/protokol.h"
 
-#include "app/dialogy.h"
-#include "app/mrizka.h"
-#include "app/vzhled.h"
 #include "data/filtrvyraz.h"
 #include "data/profily.h"
-#include "data/tabulkamodel.h"
-#include "logika/stav.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 #include "practice/podrobnosti.h"
 #include "practice/vysledky.h"
 
 #include <QPushButton>
 
-TProtocol::TProtocol(const StavProgramu &stav, QWidget *rodic)
-    : QDialog(rodic, Vzhled::OknoDialogu), m_profil(stav.AktivniProfil), m_zkouseni(stav.SeznamZkouseni)
+TProtocol::TProtocol(const QString &profil, bool zkouseni, QWidget *rodic)
+    : TSeznamZaznamu(Vysledky::JmenoTabulky, "Protocol", {546, 292}, {8, 8, 530, 236},
+                     {{{"btnOK", QStringLiteral("&OK"), {463, 256, 75, 25}},
+                       {"btnPodrobnosti", QStringLiteral("&Podrobnosti"), {8, 256, 95, 25}},
+                       {"btnVymazat", QStringLiteral("Vymazat &záznam"), {111, 256, 105, 25}},
+                       {"btnVymazatVse", QStringLiteral("&Vymazat vše"), {224, 256, 95, 25}}}},
+                     rodic),
+      m_profil(profil), m_zkouseni(zkouseni)
 {
-    setObjectName(QStringLiteral("Protocol"));
-    setFont(Vzhled::PismoOkna());
-    setFixedSize(546, 292);
-
-    m_grid = new MrizkaTabulky(this);
-    m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->setGeometry(8, 8, 530, 236);
-
-    auto *btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {463, 256, 75, 25});
-    m_btnPodrobnosti = Vzhled::Tlacitko(this, "btnPodrobnosti", QStringLiteral("&Podrobnosti"), {8, 256, 95, 25});
-    m_btnVymazat = Vzhled::Tlacitko(this, "btnVymazat", QStringLiteral("Vymazat &záznam"), {111, 256, 105, 25});
-    m_btnVymazatVse = Vzhled::Tlacitko(this, "btnVymazatVse", QStringLiteral("&Vymazat vše"), {224, 256, 95, 25});
-    btnOK->setDefault(true);
-    Vzhled::PoradiKlavesnice({m_grid, m_btnPodrobnosti, m_btnVymazat, m_btnVymazatVse, btnOK});
-    m_grid->setFocus();
-
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_btnPodrobnosti, &QPushButton::clicked, this, &TProtocol::btnPodrobnostiClick);
-    connect(m_btnVymazat, &QPushButton::clicked, this, &TProtocol::btnVymazatClick);
-    connect(m_btnVymazatVse, &QPushButton::clicked, this, &TProtocol::btnVymazatVseClick);
-
+    Vzhled::PoradiKlavesnice({m_grid, m_tlacitka[Detail], m_tlacitka[Vymazat], m_tlacitka[VymazatVse], m_tlacitka[OK]});
     FormCreate();
 }
-
-TProtocol::~TProtocol() = default;
 
 void TProtocol::FormCreate()
 {
@@ -62,26 +43,15 @@ void TProtocol::FormCreate()
     for (const QString &pole : {Vysledky::Uspesnost, Vysledky::TypTestu, Vysledky::Kategorie, Vysledky::SpatneCisla,
                                 Vysledky::SNapovedouCisla})
         sloupce.append({pole, pole, {}});
-    m_model = new TabulkaModel(m_tabulka, sloupce, this);
-    m_grid->setModel(m_model);
-    m_grid->NastavitSirky({90, 50, 51, 73, 91, 92, 62, 0, 0, 0, 0, 0});
-
     // Only this profile's records of this kind; the filter runs inside the store.
-    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, FiltrProfilu(profil)
-                                                       + QStringLiteral(" AND ")
-                                                       + Vysledky::TypTestu + QStringLiteral(" = ")
-                                                       + LiteralFiltru(Vysledky::TextTypu(m_zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani)));
-    Obnovit();
+    Naplnit(sloupce, {90, 50, 51, 73, 91, 92, 62, 0, 0, 0, 0, 0},
+            FiltrProfilu(profil) + QStringLiteral(" AND ") + Vysledky::TypTestu
+                + QStringLiteral(" = ") + LiteralFiltru(Vysledky::TextTypu(m_zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani)));
 }
 
-void TProtocol::Obnovit()
+void TProtocol::OtevritDetail()
 {
-    SeznamZaznamu::Obnovit(m_tabulka, *m_model, *m_grid, {m_btnPodrobnosti, m_btnVymazat, m_btnVymazatVse});
-}
-
-void TProtocol::btnPodrobnostiClick()
-{
-    const std::optional<ZaznamVysledku> z = SeznamZaznamu::Vybrany(this, m_tabulka, *m_grid, &Vysledky::Precist);
+    const std::optional<ZaznamVysledku> z = Vybrany(&Vysledky::Precist);
     if (!z)
         return;
     TDetail detail(*z, m_zkouseni, this);
@@ -90,16 +60,4 @@ void TProtocol::btnPodrobnostiClick()
     // A replay has started: the run is left on screen.
     if (detail.exec() == TDetail::Prehrat)
         accept();
-}
-
-void TProtocol::btnVymazatClick()
-{
-    SeznamZaznamu::SmazatVybrany(this, m_tabulka, *m_grid);
-    Obnovit();
-}
-
-void TProtocol::btnVymazatVseClick()
-{
-    SeznamZaznamu::SmazatVse(this, m_tabulka);
-    Obnovit();
 }

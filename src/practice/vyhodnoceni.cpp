@@ -1,6 +1,6 @@
 #include "practice/vyhodnoceni.h"
 
-#include "app/vzhled.h"
+#include "okna/vzhled.h"
 #include "practice/vysledky.h"
 
 #include <QFrame>

@@ -1,24 +1,27 @@
 #include "practice/vysledky.h"
 
-#include "data/zaznamtabulky.h"
-
 namespace Vysledky {
 
-QList<DefinicePole> PoleTabulky()
+const ZaznamTabulky::SeznamPoli<ZaznamVysledku> &Pole()
 {
-    return {{TypTestu, TypPole::Retezec, 15},
-            {Profil, TypPole::Retezec, ZaznamTabulky::DelkaProfilu},
-            {Datum, TypPole::Datum, 0},
-            {Cas, TypPole::Cas, 0},
-            {Skupina, TypPole::Retezec, 2},
-            {Kategorie, TypPole::Retezec, 7},
-            {PocetOtazek, TypPole::Cele, 0},
-            {Spatne, TypPole::Cele, 0},
-            {SpatneCisla, TypPole::Memo, 0},
-            {SNapovedou, TypPole::Cele, 0},
-            {SNapovedouCisla, TypPole::Memo, 0},
-            {Uspesnost, TypPole::Cele, 0}};
+    using Z = ZaznamVysledku;
+    static const ZaznamTabulky::SeznamPoli<Z> pole{
+        {QStringLiteral("TypTestu"), TypPole::Retezec, 15, &Z::TypTestu},
+        {QStringLiteral("Profil"), TypPole::Retezec, ZaznamTabulky::DelkaProfilu, &Z::Profil},
+        {QStringLiteral("Datum"), TypPole::Datum, 0, &Z::Datum},
+        {QStringLiteral("Cas"), TypPole::Cas, 0, &Z::Cas},
+        {QStringLiteral("Skupina"), TypPole::Retezec, 2, &Z::Skupina},
+        {QStringLiteral("Kategorie"), TypPole::Retezec, 7, &Z::Kategorie},
+        {QStringLiteral("PocetOtazek"), TypPole::Cele, 0, &Z::PocetOtazek},
+        {QStringLiteral("Spatne"), TypPole::Cele, 0, &Z::Spatne},
+        {QStringLiteral("SpatneCisla"), TypPole::Memo, 0, &Z::SpatneCisla},
+        {QStringLiteral("SNapovedou"), TypPole::Cele, 0, &Z::SNapovedou},
+        {QStringLiteral("SNapovedouCisla"), TypPole::Memo, 0, &Z::SNapovedouCisla},
+        {QStringLiteral("Uspesnost"), TypPole::Cele, 0, &Z::Uspesnost}};
+    return pole;
 }
+
+QList<DefinicePole> PoleTabulky() { return ZaznamTabulky::Definice(Pole()); }
 
 QString TextTypu(DruhBehu druh)
 {
@@ -32,24 +35,8 @@ Zapis RozhodnoutOZapisu(const BehOtazek &beh, const Konfigurace &nastaveni)
     return beh.Zdroj() == PosouzenaOdpoved::Zdroj::Oprava ? Zapis::ZeptatSe : Zapis::Zapsat;
 }
 
-// Every field of the record with its name in the table.
-const auto KazdePole = [](auto &z, auto f) {
-    f(TypTestu, z.TypTestu);
-    f(Profil, z.Profil);
-    f(Datum, z.Datum);
-    f(Cas, z.Cas);
-    f(Skupina, z.Skupina);
-    f(Kategorie, z.Kategorie);
-    f(PocetOtazek, z.PocetOtazek);
-    f(Spatne, z.Spatne);
-    f(SpatneCisla, z.SpatneCisla);
-    f(SNapovedou, z.SNapovedou);
-    f(SNapovedouCisla, z.SNapovedouCisla);
-    f(Uspesnost, z.Uspesnost);
-};
+void Zapsat(const ZaznamVysledku &z) { ZaznamTabulky::Zapsat(JmenoTabulky, Pole(), z); }
 
-void Zapsat(const ZaznamVysledku &z) { ZaznamTabulky::Zapsat(JmenoTabulky, PoleTabulky(), z, KazdePole); }
-
-ZaznamVysledku Precist(const Tabulka &t) { return ZaznamTabulky::Precist<ZaznamVysledku>(t, KazdePole); }
+ZaznamVysledku Precist(const Tabulka &t) { return ZaznamTabulky::Precist(t, Pole()); }
 
 } // namespace Vysledky

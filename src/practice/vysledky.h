@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/tabulka.h"
+#include "data/zaznamtabulky.h"
 #include "practice/beh.h"
 
 #include <QDate>
@@ -32,21 +33,23 @@ namespace Vysledky {
 
 inline const QString JmenoTabulky = QStringLiteral("Vysledky");
 
-// Field names, in the order of the table's fields.
-inline const QString TypTestu = QStringLiteral("TypTestu");
-inline const QString Profil = QStringLiteral("Profil");
-inline const QString Datum = QStringLiteral("Datum");
-inline const QString Cas = QStringLiteral("Cas");
-inline const QString Skupina = QStringLiteral("Skupina");
-inline const QString Kategorie = QStringLiteral("Kategorie");
-inline const QString PocetOtazek = QStringLiteral("PocetOtazek");
-inline const QString Spatne = QStringLiteral("Spatne");
-inline const QString SpatneCisla = QStringLiteral("SpatneCisla");
-inline const QString SNapovedou = QStringLiteral("SNapovedou");
-inline const QString SNapovedouCisla = QStringLiteral("SNapovedouCisla");
-inline const QString Uspesnost = QStringLiteral("Uspesnost");
-
+// The table's fields in their stored order, each with the member of the record it holds.
+const ZaznamTabulky::SeznamPoli<ZaznamVysledku> &Pole();
 QList<DefinicePole> PoleTabulky();
+
+// Each field's name, as the list gives it.
+inline const QString &TypTestu = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::TypTestu);
+inline const QString &Profil = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::Profil);
+inline const QString &Datum = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::Datum);
+inline const QString &Cas = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::Cas);
+inline const QString &Skupina = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::Skupina);
+inline const QString &Kategorie = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::Kategorie);
+inline const QString &PocetOtazek = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::PocetOtazek);
+inline const QString &Spatne = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::Spatne);
+inline const QString &SpatneCisla = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::SpatneCisla);
+inline const QString &SNapovedou = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::SNapovedou);
+inline const QString &SNapovedouCisla = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::SNapovedouCisla);
+inline const QString &Uspesnost = ZaznamTabulky::Jmeno(Pole(), &ZaznamVysledku::Uspesnost);
 
 // The TypTestu of a run: "Procvičování" or "Zkoušení".
 QString TextTypu(DruhBehu druh);

@@ -1,9 +1,9 @@
 #include "test/pozicetestu.h"
 
-#include "app/rozvrzeni.h"
-#include "app/vzhled.h"
-#include "app/zvetseni.h"
 #include "data/banka.h"
+#include "okna/rozvrzeni.h"
+#include "okna/vzhled.h"
+#include "okna/zvetseni.h"
 #include "test/plan.h"
 
 #include <QCheckBox>

@@ -1,38 +1,30 @@
 #include "test/protokoltestu.h"
 
-#include "data/zaznamtabulky.h"
 #include "test/plan.h"
 #include "test/tokeny.h"
 
 namespace ProtokolTestu {
 
-QString JmenoPole(Pole pole)
+const ZaznamTabulky::SeznamPoli<ZaznamProtokolu> &Pole()
 {
-    static const std::array<QString, PocetPoli> jmena{
-        QStringLiteral("Profil"),   QStringLiteral("DatumACas"),    QStringLiteral("Skupina"),
-        QStringLiteral("DelkaTestu"), QStringLiteral("Spravne"),    QStringLiteral("PocetBodu"),
-        QStringLiteral("MinPocetBodu"), QStringLiteral("Verdikt"),  QStringLiteral("Body"),
-        QStringLiteral("Odpoved"),  QStringLiteral("SpravnaOdpoved"), QStringLiteral("SkutCis")};
-    return jmena[pole];
+    using Z = ZaznamProtokolu;
+    static const ZaznamTabulky::SeznamPoli<Z> pole{
+        {QStringLiteral("Profil"), TypPole::Retezec, ZaznamTabulky::DelkaProfilu, &Z::Profil},
+        {QStringLiteral("DatumACas"), TypPole::DatumCas, 0, &Z::DatumACas},
+        {QStringLiteral("Skupina"), TypPole::Retezec, 2, &Z::Skupina},
+        {QStringLiteral("DelkaTestu"), TypPole::Retezec, 5, &Z::DelkaTestu},
+        {QStringLiteral("Spravne"), TypPole::Cele, 0, &Z::Spravne},
+        {QStringLiteral("PocetBodu"), TypPole::Cele, 0, &Z::PocetBodu},
+        {QStringLiteral("MinPocetBodu"), TypPole::Cele, 0, &Z::MinPocetBodu},
+        {QStringLiteral("Verdikt"), TypPole::Retezec, 8, &Z::Verdikt},
+        {QStringLiteral("Body"), TypPole::Memo, 0, &Z::Body},
+        {QStringLiteral("Odpoved"), TypPole::Memo, 0, &Z::Odpoved},
+        {QStringLiteral("SpravnaOdpoved"), TypPole::Memo, 0, &Z::SpravnaOdpoved},
+        {QStringLiteral("SkutCis"), TypPole::Memo, 0, &Z::SkutCis}};
+    return pole;
 }
 
-QList<DefinicePole> PoleTabulky()
-{
-    return {
-        {JmenoPole(Profil), TypPole::Retezec, ZaznamTabulky::DelkaProfilu},
-        {JmenoPole(DatumACas), TypPole::DatumCas, 0},
-        {JmenoPole(Skupina), TypPole::Retezec, 2},
-        {JmenoPole(DelkaTestu), TypPole::Retezec, 5},
-        {JmenoPole(Spravne), TypPole::Cele, 0},
-        {JmenoPole(PocetBodu), TypPole::Cele, 0},
-        {JmenoPole(MinPocetBodu), TypPole::Cele, 0},
-        {JmenoPole(Verdikt), TypPole::Retezec, 8},
-        {JmenoPole(Body), TypPole::Memo, 0},
-        {JmenoPole(Odpoved), TypPole::Memo, 0},
-        {JmenoPole(SpravnaOdpoved), TypPole::Memo, 0},
-        {JmenoPole(SkutCis), TypPole::Memo, 0},
-    };
-}
+QList<DefinicePole> PoleTabulky() { return ZaznamTabulky::Definice(Pole()); }
 
 QString TextVerdiktu(int pocetBodu, int minPocetBodu)
 {
@@ -68,24 +60,8 @@ ZaznamProtokolu Zaznam(const Udaje &u)
             mema[3]};
 }
 
-// Every field of the record with its name in the table.
-const auto KazdePole = [](auto &z, auto f) {
-    f(JmenoPole(Profil), z.Profil);
-    f(JmenoPole(DatumACas), z.DatumACas);
-    f(JmenoPole(Skupina), z.Skupina);
-    f(JmenoPole(DelkaTestu), z.DelkaTestu);
-    f(JmenoPole(Spravne), z.Spravne);
-    f(JmenoPole(PocetBodu), z.PocetBodu);
-    f(JmenoPole(MinPocetBodu), z.MinPocetBodu);
-    f(JmenoPole(Verdikt), z.Verdikt);
-    f(JmenoPole(Body), z.Body);
-    f(JmenoPole(Odpoved), z.Odpoved);
-    f(JmenoPole(SpravnaOdpoved), z.SpravnaOdpoved);
-    f(JmenoPole(SkutCis), z.SkutCis);
-};
+void Zapsat(const ZaznamProtokolu &z) { ZaznamTabulky::Zapsat(JmenoTabulky, Pole(), z); }
 
-void Zapsat(const ZaznamProtokolu &z) { ZaznamTabulky::Zapsat(JmenoTabulky, PoleTabulky(), z, KazdePole); }
-
-ZaznamProtokolu Precist(const Tabulka &t) { return ZaznamTabulky::Precist<ZaznamProtokolu>(t, KazdePole); }
+ZaznamProtokolu Precist(const Tabulka &t) { return ZaznamTabulky::Precist(t, Pole()); }
 
 } // namespace ProtokolTestu

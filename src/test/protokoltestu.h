@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/tabulka.h"
+#include "data/zaznamtabulky.h"
 #include "test/sestaveni.h"
 #include "test/vysledektestu.h"
 
@@ -30,11 +31,16 @@ namespace ProtokolTestu {
 
 inline const QString JmenoTabulky = QStringLiteral("Protokoly");
 
-enum Pole { Profil, DatumACas, Skupina, DelkaTestu, Spravne, PocetBodu, MinPocetBodu, Verdikt,
-            Body, Odpoved, SpravnaOdpoved, SkutCis, PocetPoli };
-QString JmenoPole(Pole pole);
-// The twelve fields in their stored order.
+// The twelve fields in their stored order, each with the member of the record it holds.
+const ZaznamTabulky::SeznamPoli<ZaznamProtokolu> &Pole();
 QList<DefinicePole> PoleTabulky();
+
+// Each field's name, as the list gives it.
+inline const QString &Profil = ZaznamTabulky::Jmeno(Pole(), &ZaznamProtokolu::Profil);
+inline const QString &DatumACas = ZaznamTabulky::Jmeno(Pole(), &ZaznamProtokolu::DatumACas);
+inline const QString &Skupina = ZaznamTabulky::Jmeno(Pole(), &ZaznamProtokolu::Skupina);
+inline const QString &PocetBodu = ZaznamTabulky::Jmeno(Pole(), &ZaznamProtokolu::PocetBodu);
+inline const QString &Verdikt = ZaznamTabulky::Jmeno(Pole(), &ZaznamProtokolu::Verdikt);
 
 // "Prošel" when the points reach the minimum, otherwise "Neprošel".
 QString TextVerdiktu(int pocetBodu, int minPocetBodu);

@@ -1,8 +1,8 @@
 #include "test/testdetail.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
 #include "data/duvodsystemu.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QPlainTextEdit>
 #include <QPrinter>

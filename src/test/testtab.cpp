@@ -1,87 +1,46 @@
 #include "test/testtab.h"
 
-#include "app/dialogy.h"
-#include "app/mrizka.h"
-#include "app/vzhled.h"
 #include "data/profily.h"
-#include "data/tabulkamodel.h"
-#include "logika/stav.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 #include "test/protokoltestu.h"
 #include "test/testdetail.h"
 
 #include <QPushButton>
 
-TSeznamTestu::TSeznamTestu(const StavProgramu &stav, QWidget *rodic) : QDialog(rodic), m_stav(stav)
+TSeznamTestu::TSeznamTestu(const QString &profil, QWidget *rodic)
+    : TSeznamZaznamu(ProtokolTestu::JmenoTabulky, "SeznamTestu", {520, 300}, {8, 8, 388, 284},
+                     {{{"btnOK", QStringLiteral("&OK"), {412, 20, 100, 25}},
+                       {"btnDetail", QStringLiteral("&Protokol"), {412, 60, 100, 25}},
+                       {"btnVymaz", QStringLiteral("Vymaž &záznam"), {412, 100, 100, 25}},
+                       {"btnVymazVse", QStringLiteral("&Vymaž vše"), {412, 140, 100, 25}}}},
+                     rodic),
+      m_profil(profil)
 {
-    setObjectName(QStringLiteral("SeznamTestu"));
     setWindowTitle(QStringLiteral("Seznam testů,   Uživatel: "));
-    setWindowFlags(Vzhled::OknoDialogu);
-    setFont(Vzhled::PismoOkna());
-    setFixedSize(520, 300);
-
-    auto *btnOK = Vzhled::Tlacitko(this, "btnOK", QStringLiteral("&OK"), {412, 20, 100, 25});
-    m_btnDetail = Vzhled::Tlacitko(this, "btnDetail", QStringLiteral("&Protokol"), {412, 60, 100, 25});
-    m_btnVymaz = Vzhled::Tlacitko(this, "btnVymaz", QStringLiteral("Vymaž &záznam"), {412, 100, 100, 25});
-    m_btnVymazVse = Vzhled::Tlacitko(this, "btnVymazVse", QStringLiteral("&Vymaž vše"), {412, 140, 100, 25});
-    btnOK->setDefault(true);
-    m_grid = new MrizkaTabulky(this);
-    m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->setGeometry(8, 8, 388, 284);
-    Vzhled::PoradiKlavesnice({m_grid, btnOK, m_btnDetail, m_btnVymaz, m_btnVymazVse});
-    m_grid->setFocus();
-
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_btnDetail, &QPushButton::clicked, this, &TSeznamTestu::btnDetailClick);
-    connect(m_btnVymaz, &QPushButton::clicked, this, &TSeznamTestu::btnVymazClick);
-    connect(m_btnVymazVse, &QPushButton::clicked, this, &TSeznamTestu::btnVymazVseClick);
-
+    Vzhled::PoradiKlavesnice({m_grid, m_tlacitka[OK], m_tlacitka[Detail], m_tlacitka[Vymazat], m_tlacitka[VymazatVse]});
     FormCreate();
 }
 
-TSeznamTestu::~TSeznamTestu() = default;
-
 void TSeznamTestu::FormCreate()
 {
-    setWindowTitle(windowTitle() + m_stav.AktivniProfil);
+    setWindowTitle(windowTitle() + m_profil);
 
     using namespace ProtokolTestu;
-    m_model = new TabulkaModel(m_tabulka,
-                               {{QStringLiteral("Datum a čas"), JmenoPole(DatumACas), {}},
-                                {QStringLiteral("Skupina"), JmenoPole(Skupina), {}},
-                                {QStringLiteral("Počet bodů"), JmenoPole(PocetBodu), {}},
-                                {QStringLiteral("Verdikt"), JmenoPole(Verdikt), {}}},
-                               this);
-    m_grid->setModel(m_model);
-    m_grid->NastavitSirky({118, 80, 90, 80});
-
     // Only the active profile's protocols; the filter runs inside the store.
-    m_chyba = SeznamZaznamu::Otevrit(m_tabulka, FiltrProfilu(m_stav.AktivniProfil));
-    Obnovit();
+    Naplnit({{QStringLiteral("Datum a čas"), DatumACas, {}},
+             {QStringLiteral("Skupina"), Skupina, {}},
+             {QStringLiteral("Počet bodů"), PocetBodu, {}},
+             {QStringLiteral("Verdikt"), Verdikt, {}}},
+            {118, 80, 90, 80}, FiltrProfilu(m_profil));
 }
 
-void TSeznamTestu::Obnovit()
+void TSeznamTestu::OtevritDetail()
 {
-    SeznamZaznamu::Obnovit(m_tabulka, *m_model, *m_grid, {m_btnDetail, m_btnVymaz, m_btnVymazVse});
-}
-
-void TSeznamTestu::btnDetailClick()
-{
-    const std::optional<ZaznamProtokolu> z = SeznamZaznamu::Vybrany(this, m_tabulka, *m_grid, &ProtokolTestu::Precist);
+    const std::optional<ZaznamProtokolu> z = Vybrany(&ProtokolTestu::Precist);
     if (!z)
         return;
     TTestDetailForm protokol(*z, this);
     Dialogy::Vycentrovat(&protokol, this);
     protokol.exec();
-}
-
-void TSeznamTestu::btnVymazClick()
-{
-    SeznamZaznamu::SmazatVybrany(this, m_tabulka, *m_grid);
-    Obnovit();
-}
-
-void TSeznamTestu::btnVymazVseClick()
-{
-    SeznamZaznamu::SmazatVse(this, m_tabulka);
-    Obnovit();
 }

@@ -1,9 +1,9 @@
 #include "test/vyhodnocenitestu.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
-#include "app/zvetseni.h"
 #include "data/banka.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
+#include "okna/zvetseni.h"
 #include "test/plan.h"
 #include "test/pozicetestu.h"
 

@@ -14,30 +14,6 @@ namespace ZaznamyZkousek {
 
 namespace {
 
-// Every field: its definition and the member that holds it. The one list that the table's
-// definition, the writer and the reader go by.
-const auto Pole = [](auto &z, auto f) {
-    f(DefinicePole{QStringLiteral("Profil"), TypPole::Retezec, ZaznamTabulky::DelkaProfilu}, z.Profil);
-    f(DefinicePole{QStringLiteral("DatumACas"), TypPole::DatumCas, 0}, z.DatumACas);
-    f(DefinicePole{QStringLiteral("Skupina"), TypPole::Retezec, 2}, z.Skupina);
-    f(DefinicePole{QStringLiteral("DelkaTestu"), TypPole::Retezec, 5}, z.DelkaTestu);
-    f(DefinicePole{QStringLiteral("Spravne"), TypPole::Cele, 0}, z.Spravne);
-    f(DefinicePole{QStringLiteral("PocetBodu"), TypPole::Cele, 0}, z.PocetBodu);
-    f(DefinicePole{QStringLiteral("MinPocetBodu"), TypPole::Cele, 0}, z.MinPocetBodu);
-    f(DefinicePole{QStringLiteral("Verdikt"), TypPole::Retezec, 8}, z.Verdikt);
-    f(DefinicePole{QStringLiteral("Body"), TypPole::Memo, 0}, z.Body);
-    f(DefinicePole{QStringLiteral("Okruh"), TypPole::Memo, 0}, z.Okruh);
-    f(DefinicePole{QStringLiteral("SkutCis"), TypPole::Memo, 0}, z.SkutCis);
-    f(DefinicePole{QStringLiteral("Poradi"), TypPole::Memo, 0}, z.Poradi);
-    f(DefinicePole{QStringLiteral("Odpoved"), TypPole::Memo, 0}, z.Odpoved);
-    f(DefinicePole{QStringLiteral("SpravnaOdpoved"), TypPole::Memo, 0}, z.SpravnaOdpoved);
-};
-
-// The same walk with the field's name alone, as the table store's record helpers take it.
-const auto PolePodleJmena = [](auto &z, auto f) {
-    Pole(z, [&f](const DefinicePole &d, auto &hodnota) { f(d.jmeno, hodnota); });
-};
-
 // A letter of the three answers, or null.
 QChar Pismeno(const QString &token)
 {
@@ -52,13 +28,30 @@ bool JePoradi(QString token)
 
 } // namespace
 
-QList<DefinicePole> PoleTabulky()
+// Every field with the member that holds it: the one list that the table's definition, the writer
+// and the reader go by.
+const ZaznamTabulky::SeznamPoli<ZaznamZkousky> &Pole()
 {
-    QList<DefinicePole> pole;
-    ZaznamZkousky z;
-    Pole(z, [&pole](const DefinicePole &d, const auto &) { pole << d; });
+    using Z = ZaznamZkousky;
+    static const ZaznamTabulky::SeznamPoli<Z> pole{
+        {QStringLiteral("Profil"), TypPole::Retezec, ZaznamTabulky::DelkaProfilu, &Z::Profil},
+        {QStringLiteral("DatumACas"), TypPole::DatumCas, 0, &Z::DatumACas},
+        {QStringLiteral("Skupina"), TypPole::Retezec, 2, &Z::Skupina},
+        {QStringLiteral("DelkaTestu"), TypPole::Retezec, 5, &Z::DelkaTestu},
+        {QStringLiteral("Spravne"), TypPole::Cele, 0, &Z::Spravne},
+        {QStringLiteral("PocetBodu"), TypPole::Cele, 0, &Z::PocetBodu},
+        {QStringLiteral("MinPocetBodu"), TypPole::Cele, 0, &Z::MinPocetBodu},
+        {QStringLiteral("Verdikt"), TypPole::Retezec, 8, &Z::Verdikt},
+        {QStringLiteral("Body"), TypPole::Memo, 0, &Z::Body},
+        {QStringLiteral("Okruh"), TypPole::Memo, 0, &Z::Okruh},
+        {QStringLiteral("SkutCis"), TypPole::Memo, 0, &Z::SkutCis},
+        {QStringLiteral("Poradi"), TypPole::Memo, 0, &Z::Poradi},
+        {QStringLiteral("Odpoved"), TypPole::Memo, 0, &Z::Odpoved},
+        {QStringLiteral("SpravnaOdpoved"), TypPole::Memo, 0, &Z::SpravnaOdpoved}};
     return pole;
 }
+
+QList<DefinicePole> PoleTabulky() { return ZaznamTabulky::Definice(Pole()); }
 
 ZaznamZkousky Zaznam(const ZkouskaNanecisto &zkouska)
 {
@@ -94,10 +87,10 @@ void Zapsat(const ZaznamZkousky &z)
         Tabulka t(JmenoTabulky);
         ZaznamTabulky::OtevritOverenou(t, PoleTabulky(), QStringLiteral("zkoušek nanečisto"));
     }
-    ZaznamTabulky::Zapsat(JmenoTabulky, PoleTabulky(), z, PolePodleJmena);
+    ZaznamTabulky::Zapsat(JmenoTabulky, Pole(), z);
 }
 
-ZaznamZkousky Precist(const Tabulka &t) { return ZaznamTabulky::Precist<ZaznamZkousky>(t, PolePodleJmena); }
+ZaznamZkousky Precist(const Tabulka &t) { return ZaznamTabulky::Precist(t, Pole()); }
 
 PolozkyZkousky Polozky(const ZaznamZkousky &z)
 {

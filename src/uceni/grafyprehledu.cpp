@@ -1,10 +1,5 @@
 #include "uceni/grafyprehledu.h"
 
-#include "practice/beh.h"
-#include "test/plan.h"
-#include "uceni/pamet.h"
-#include "uceni/terminzkousky.h"
-
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -27,13 +22,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace PrehledZnalosti;
+
 namespace {
 
-// Short enough for a chart's axis; the tables give the full names.
-const std::array<QString, Kategorie::Pocet> KratkeNazvy{
-    QStringLiteral("Pravidla provozu"), QStringLiteral("Řidičské oprávnění"), QStringLiteral("Silniční zákon"),
-    QStringLiteral("Zdravověda"),       QStringLiteral("Podmínky provozu"),  QStringLiteral("Dopravní značky"),
-    QStringLiteral("Křižovatky")};
 const std::array<QString, 7> Dny{QStringLiteral("po"), QStringLiteral("út"), QStringLiteral("st"), QStringLiteral("čt"),
                                  QStringLiteral("pá"), QStringLiteral("so"), QStringLiteral("ne")};
 const QColor Seda(176, 176, 176), Oranzova(232, 163, 61), Zelena(76, 175, 80), Modra(43, 87, 133), Cervena(200, 60, 50);
@@ -93,11 +85,11 @@ QBarSet *Sada(const QString &nazev, const QColor &barva)
 }
 
 // The categories' short names, the first at the top of a horizontal chart (whose first is at the bottom).
-QBarCategoryAxis *OsaKategorii()
+QBarCategoryAxis *OsaKategorii(const QList<QString> &kratkeNazvy)
 {
     auto *osa = new QBarCategoryAxis;
-    for (size_t k = Kategorie::Pocet; k-- > 0;)
-        osa->append(KratkeNazvy[k]);
+    for (qsizetype k = kratkeNazvy.size(); k-- > 0;)
+        osa->append(kratkeNazvy[k]);
     osa->setTruncateLabels(false);
     return osa;
 }
@@ -135,8 +127,7 @@ QLabel *PopisekPrehledu(QWidget *rodic, const char *jmeno, const QString &text)
     return l;
 }
 
-TZnalostKategorii::TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKategorie, Kategorie::Pocet> &znalost,
-                                     QWidget *rodic)
+TZnalostKategorii::TZnalostKategorii(const QList<ZnalostKategorie> &znalost, QWidget *rodic)
     : QGroupBox(QStringLiteral("Znalost otázek podle kategorií"), rodic)
 {
     setObjectName(QStringLiteral("gbKategorie"));
@@ -144,19 +135,20 @@ TZnalostKategorii::TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKa
     auto *uciSe = Sada(QStringLiteral("Učím se"), Oranzova);
     auto *umi = Sada(QStringLiteral("Umím"), Zelena);
     QList<QStringList> radky;
-    PrehledZnalosti::ZnalostKategorie celkem;
+    QList<QString> kratkeNazvy;
+    ZnalostKategorie celkem;
     int nejvice = 0;
-    for (size_t k = Kategorie::Pocet; k-- > 0;) {
-        const PrehledZnalosti::ZnalostKategorie &z = znalost[k];
+    for (qsizetype k = znalost.size(); k-- > 0;) {
+        const ZnalostKategorie &z = znalost[k];
         *nikdy << z.nikdy;
         *uciSe << z.uciSe;
         *umi << z.umi;
         nejvice = std::max(nejvice, z.Celkem());
     }
-    for (size_t k = 0; k < znalost.size(); ++k) {
-        const PrehledZnalosti::ZnalostKategorie &z = znalost[k];
-        radky.append({Kategorie::Nazev(static_cast<int>(k) + 1), QString::number(z.nikdy), QString::number(z.uciSe),
-                      QString::number(z.umi), QString::number(z.Celkem())});
+    for (const ZnalostKategorie &z : znalost) {
+        kratkeNazvy << z.kratkyNazev;
+        radky.append({z.nazev, QString::number(z.nikdy), QString::number(z.uciSe), QString::number(z.umi),
+                      QString::number(z.Celkem())});
         celkem.nikdy += z.nikdy;
         celkem.uciSe += z.uciSe;
         celkem.umi += z.umi;
@@ -168,7 +160,7 @@ TZnalostKategorii::TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKa
     serie->append({nikdy, uciSe, umi});
     auto *graf = new QChart;
     graf->addSeries(serie);
-    PripojitOsy(graf, serie, OsaKategorii(), OsaHodnot(nejvice, QStringLiteral("%d")));
+    PripojitOsy(graf, serie, OsaKategorii(kratkeNazvy), OsaHodnot(nejvice, QStringLiteral("%d")));
     QChartView *pohled = Graf(this, "grfKategorie", graf);
     pohled->setMinimumHeight(250); // room for all seven names
     pohled->setAccessibleName(title());
@@ -182,13 +174,13 @@ TZnalostKategorii::TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKa
     rozlozeni->addWidget(TabulkaTextu(this, "tblKategorie",
                                  {QStringLiteral("Kategorie"), QStringLiteral("Neodpovězeno"), QStringLiteral("Učím se"),
                                   QStringLiteral("Umím"), QStringLiteral("Celkem")},
-                                 radky, Kategorie::Pocet + 1));
+                                 radky, static_cast<int>(radky.size())));
     rozlozeni->addWidget(PopisekPrehledu(this, "lbKategorieVysvetleni",
                                          QStringLiteral("Umíte otázku, na kterou jste naposledy odpověděli správně a kterou si podle "
                                                         "vašich odpovědí vybavíte alespoň s 90% jistotou.")));
 }
 
-TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic)
+TPrubehUceni::TPrubehUceni(const Prubeh &prubeh, QWidget *rodic)
     : QGroupBox(QStringLiteral("Pokrok v čase"), rodic)
 {
     setObjectName(QStringLiteral("gbPrubeh"));
@@ -203,13 +195,13 @@ TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic
     const QDate od = prubeh.dny.first().datum, dnes = prubeh.dny.last().datum;
     lbPrubeh->setText(QStringLiteral("Od %1 do %2: %3, z toho správných %4 %.")
                           .arg(Datum(od), Datum(dnes),
-                               PocetSlovy(prubeh.Odpovedi(), QStringLiteral("odpověď"), QStringLiteral("odpovědi"),
+                               PocetSlovy(prubeh.odpovedi, QStringLiteral("odpověď"), QStringLiteral("odpovědi"),
                                           QStringLiteral("odpovědí")))
-                          .arg(BehOtazek::Procenta(prubeh.Spravne(), prubeh.Odpovedi())));
+                          .arg(prubeh.procent));
 
     auto *denniCara = new QLineSeries;
     int nejvice = 0;
-    for (const PrehledZnalosti::Den &d : prubeh.dny) {
+    for (const Den &d : prubeh.dny) {
         denniCara->append(static_cast<qreal>(QDateTime(d.datum, QTime(12, 0)).toMSecsSinceEpoch()), d.odpovedi);
         nejvice = std::max(nejvice, d.odpovedi);
     }
@@ -222,9 +214,9 @@ TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic
     cara.setWidth(2);
     tydenni->setPen(cara);
     QList<QStringList> radky;
-    for (const PrehledZnalosti::Tyden &t : prubeh.tydny) {
+    for (const Tyden &t : prubeh.tydny) {
         QStringList poDnech;
-        for (const PrehledZnalosti::Den &d : prubeh.dny)
+        for (const Den &d : prubeh.dny)
             if (d.datum >= t.od && d.datum <= t.doDne)
                 poDnech << Dny[static_cast<size_t>(d.datum.dayOfWeek() - 1)] + u' ' + QString::number(d.odpovedi);
         const bool odpovidal = t.odpovedi > 0;
@@ -233,7 +225,7 @@ TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic
                             100.0 * t.spravne / t.odpovedi);
         // The latest week first: what a learner looks for.
         radky.prepend({Datum(t.od) + QStringLiteral(" – ") + Datum(t.doDne), QString::number(t.odpovedi),
-                       odpovidal ? QStringLiteral("%1 %").arg(BehOtazek::Procenta(t.spravne, t.odpovedi)) : QStringLiteral("–"),
+                       odpovidal ? QStringLiteral("%1 %").arg(t.procent) : QStringLiteral("–"),
                        poDnech.join(QStringLiteral(", "))});
     }
 
@@ -267,10 +259,13 @@ TPrubehUceni::TPrubehUceni(const PrehledZnalosti::Prubeh &prubeh, QWidget *rodic
                                  radky, 5));
 }
 
-TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, const PametProfilu &pamet,
-                             const QDate &dnes, const QDate &denZkousky, QWidget *rodic)
-    : QGroupBox(QStringLiteral("Připravenost na test na body"), rodic), m_banka(banka), m_skupina(skupina), m_pamet(pamet)
+TPripravenost::TPripravenost(const UdajePrehledu &udaje, ObsluhaPrehledu &obsluha, QWidget *rodic)
+    : QGroupBox(QStringLiteral("Připravenost na test na body"), rodic), m_obsluha(obsluha)
 {
+    for (const ZnalostKategorie &z : udaje.kategorie) {
+        m_nazvy << z.nazev;
+        m_kratkeNazvy << z.kratkyNazev;
+    }
     setObjectName(QStringLiteral("gbPripravenost"));
     auto *lbDenZkousky = PopisekPrehledu(this, "lbDenZkousky", QStringLiteral("Den zkoušky:"));
     lbDenZkousky->setWordWrap(false);
@@ -280,8 +275,8 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
     m_eDenZkousky->setDisplayFormat(QStringLiteral("d. M. yyyy"));
     m_eDenZkousky->setCalendarPopup(true);
     // The estimate looks forward: recall decays towards the exam, never back to a past day.
-    m_eDenZkousky->setDateRange(dnes, dnes.addYears(TerminZkousky::NejviceLet));
-    m_eDenZkousky->setDate(std::max(denZkousky, dnes));
+    m_eDenZkousky->setDateRange(udaje.dnes, udaje.nejpozdejsiDen);
+    m_eDenZkousky->setDate(std::max(udaje.denZkousky, udaje.dnes));
     lbDenZkousky->setBuddy(m_eDenZkousky);
 
     m_lbOdhad = PopisekPrehledu(this, "lbOdhad");
@@ -294,13 +289,13 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
     m_lbZtraty = PopisekPrehledu(this, "lbZtraty");
 
     auto *ztraty = Sada(QStringLiteral("Průměrně ztracené body z testu"), Cervena);
-    for (int k = 0; k < Kategorie::Pocet; ++k)
+    for (qsizetype k = 0; k < m_kratkeNazvy.size(); ++k)
         *ztraty << 0;
     auto *serie = new QHorizontalBarSeries;
     serie->append(ztraty);
     auto *graf = new QChart;
     graf->addSeries(serie);
-    PripojitOsy(graf, serie, OsaKategorii(), OsaHodnot(1, QStringLiteral("%.1f")));
+    PripojitOsy(graf, serie, OsaKategorii(m_kratkeNazvy), OsaHodnot(1, QStringLiteral("%.1f")));
     graf->legend()->hide(); // one set, named by the section and the label below
     m_grfZtraty = Graf(this, "grfZtraty", graf);
     m_grfZtraty->setMinimumHeight(220);
@@ -321,7 +316,7 @@ TPripravenost::TPripravenost(const BankaOtazek &banka, const QString &skupina, c
                                          QStringLiteral("Odhad počítá %1 testů sestavených jako u zkoušky z vašich dosavadních "
                                                         "odpovědí. Je to odhad, ne slib: zkouška vybere jiné otázky a den zkoušky "
                                                         "může dopadnout jinak.")
-                                             .arg(QLocale(QLocale::Czech).toString(Odhad::PocetTestu))));
+                                             .arg(QLocale(QLocale::Czech).toString(udaje.testuOdhadu))));
 
     connect(m_eDenZkousky, &QDateEdit::dateChanged, this, &TPripravenost::Odhadnout);
     Odhadnout();
@@ -331,36 +326,36 @@ QDate TPripravenost::DenZkousky() const { return m_eDenZkousky->date(); }
 
 void TPripravenost::Odhadnout()
 {
-    QString proc;
-    const std::optional<Odhad::OdhadUspechu> odhad = Odhad::OdhadZPameti(m_banka, m_skupina, m_pamet, DenZkousky(), &proc);
+    const Pripravenost odhad = m_obsluha.Odhadnout(DenZkousky());
+    const bool je = odhad.proc.isEmpty();
     for (QWidget *w : {static_cast<QWidget *>(m_lbBody), static_cast<QWidget *>(m_lbNejviceZtracite),
                        static_cast<QWidget *>(m_lbZtraty), static_cast<QWidget *>(m_grfZtraty)})
-        w->setVisible(odhad.has_value());
-    if (!odhad) {
-        m_lbOdhad->setText(proc);
+        w->setVisible(je);
+    if (!je) {
+        m_lbOdhad->setText(odhad.proc);
         return;
     }
-    m_lbOdhad->setText(QStringLiteral("Odhad pravděpodobnosti, že byste složil(a) test na body: ")
-                       + Odhad::TextPravdepodobnosti(odhad->pravdepodobnost));
+    m_lbOdhad->setText(QStringLiteral("Odhad pravděpodobnosti, že byste složil(a) test na body: ") + odhad.pravdepodobnost);
     m_lbBody->setText(QStringLiteral("Očekávaný počet bodů: %1 z %2 (k úspěchu je třeba alespoň %3).")
-                          .arg(Desetinne(odhad->ocekavaneBody))
-                          .arg(PlanTestu::MaxBodu)
-                          .arg(odhad->minimum));
-    const int k = odhad->nejviceZtraci;
+                          .arg(Desetinne(odhad.ocekavaneBody))
+                          .arg(odhad.maxBodu)
+                          .arg(odhad.minimum));
+    const int k = odhad.nejviceZtraci;
     m_lbNejviceZtracite->setText(
         k ? QStringLiteral("Nejvíce bodů ztrácíte v kategorii „%1“: průměrně %2 bodu z testu.")
-                .arg(Kategorie::Nazev(k), Desetinne(odhad->ztraceneBody[static_cast<size_t>(k - 1)]))
+                .arg(m_nazvy.value(k - 1), Desetinne(odhad.ztraceneBody.value(k - 1)))
           : QStringLiteral("V žádné kategorii body neztrácíte."));
 
     QStringList ztraty;
     auto *serie = static_cast<QHorizontalBarSeries *>(m_grfZtraty->chart()->series().constFirst());
     QBarSet *sada = serie->barSets().constFirst();
     double nejvice = 0;
-    for (size_t i = 0; i < odhad->ztraceneBody.size(); ++i) {
-        const double z = odhad->ztraceneBody[i];
-        sada->replace(Kategorie::Pocet - 1 - static_cast<int>(i), z);
+    const qsizetype pocet = std::min(odhad.ztraceneBody.size(), m_kratkeNazvy.size());
+    for (qsizetype i = 0; i < pocet; ++i) {
+        const double z = odhad.ztraceneBody[i];
+        sada->replace(static_cast<int>(m_kratkeNazvy.size() - 1 - i), z);
         nejvice = std::max(nejvice, z);
-        ztraty << KratkeNazvy[i] + u' ' + Desetinne(z);
+        ztraty << m_kratkeNazvy[i] + u' ' + Desetinne(z);
     }
     static_cast<QValueAxis *>(m_grfZtraty->chart()->axes(Qt::Horizontal).constFirst())->setRange(0, std::max(1.0, std::ceil(nejvice)));
     m_lbZtraty->setText(QStringLiteral("Průměrně ztracené body z testu podle kategorií: ") + ztraty.join(QStringLiteral("; "))

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "uceni/odhad.h"
-#include "uceni/prehledznalosti.h"
+#include "uceni/udajeprehledu.h"
 
 #include <QGroupBox>
 
-class BankaOtazek;
-class PametProfilu;
 class QChartView;
 class QDateEdit;
 class QLabel;
@@ -26,8 +23,7 @@ QLabel *PopisekPrehledu(QWidget *rodic, const char *jmeno, const QString &text =
 class TZnalostKategorii : public QGroupBox {
     Q_OBJECT
 public:
-    TZnalostKategorii(const std::array<PrehledZnalosti::ZnalostKategorie, Kategorie::Pocet> &znalost,
-                      QWidget *rodic = nullptr);
+    explicit TZnalostKategorii(const QList<PrehledZnalosti::ZnalostKategorie> &znalost, QWidget *rodic = nullptr);
 };
 
 // Answers per day and the share right per week, dated: a line chart, a summary and a table of weeks.
@@ -39,21 +35,20 @@ public:
 
 // The readiness estimate for the exam day in its date field (today at the earliest): the
 // probability, the expected points, the category losing most, and a chart of the points lost per
-// category. Worked out again whenever the day changes.
+// category. The program works it out again whenever the day changes.
 class TPripravenost : public QGroupBox {
     Q_OBJECT
 public:
-    TPripravenost(const BankaOtazek &banka, const QString &skupina, const PametProfilu &pamet, const QDate &dnes,
-                  const QDate &denZkousky, QWidget *rodic = nullptr);
+    TPripravenost(const PrehledZnalosti::UdajePrehledu &udaje, PrehledZnalosti::ObsluhaPrehledu &obsluha,
+                  QWidget *rodic = nullptr);
 
     QDate DenZkousky() const;
 
 private:
     void Odhadnout();
 
-    const BankaOtazek &m_banka;
-    QString m_skupina;
-    const PametProfilu &m_pamet;
+    PrehledZnalosti::ObsluhaPrehledu &m_obsluha;
+    QList<QString> m_nazvy, m_kratkeNazvy;
     QDateEdit *m_eDenZkousky;
     QLabel *m_lbOdhad, *m_lbBody, *m_lbNejviceZtracite, *m_lbZtraty;
     QChartView *m_grfZtraty;

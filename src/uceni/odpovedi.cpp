@@ -15,17 +15,25 @@ void Otevrit(Tabulka &t) { ZaznamTabulky::OtevritOverenou(t, PoleTabulky(), QStr
 
 } // namespace
 
-QList<DefinicePole> PoleTabulky()
+const QList<DefinicePole> &PoleTabulky()
 {
-    return {{Pole::Profil, TypPole::Retezec, ZaznamTabulky::DelkaProfilu},
-            {Pole::Otazka, TypPole::Cele, 0},
-            {Pole::DatumACas, TypPole::Cele, 0},
-            {Pole::Vysledek, TypPole::Cele, 0},
-            {Pole::Zdroj, TypPole::Cele, 0}};
+    static const QList<DefinicePole> pole{{QStringLiteral("Profil"), TypPole::Retezec, ZaznamTabulky::DelkaProfilu},
+                                          {QStringLiteral("Otazka"), TypPole::Cele, 0},
+                                          {QStringLiteral("DatumACas"), TypPole::Cele, 0},
+                                          {QStringLiteral("Vysledek"), TypPole::Cele, 0},
+                                          {QStringLiteral("Zdroj"), TypPole::Cele, 0}};
+    return pole;
 }
 
-// Profil first: the index orders by it, then by the order the answers were given (data/tabulka.h).
-QStringList RejstrikTabulky() { return {Pole::Profil, Pole::Otazka, Pole::DatumACas, Pole::Vysledek, Pole::Zdroj}; }
+// Every field, Profil first: the index orders by it, then by the order the answers were given
+// (data/tabulka.h).
+QStringList RejstrikTabulky()
+{
+    QStringList rejstrik;
+    for (const DefinicePole &p : PoleTabulky())
+        rejstrik << p.jmeno;
+    return rejstrik;
+}
 
 qint64 KodCasu(const QDate &datum, const QTime &cas)
 {

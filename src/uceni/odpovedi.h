@@ -25,12 +25,16 @@ namespace Odpovedi {
 
 inline const QString JmenoTabulky = QStringLiteral("Odpovedi");
 
+// The fields in their stored order: the one list by which the table and its index are made and each
+// field is named.
+const QList<DefinicePole> &PoleTabulky();
+
 namespace Pole {
-inline const QString Profil = QStringLiteral("Profil");
-inline const QString Otazka = QStringLiteral("Otazka");
-inline const QString DatumACas = QStringLiteral("DatumACas");
-inline const QString Vysledek = QStringLiteral("Vysledek");
-inline const QString Zdroj = QStringLiteral("Zdroj");
+inline const QString &Profil = PoleTabulky()[0].jmeno;
+inline const QString &Otazka = PoleTabulky()[1].jmeno;
+inline const QString &DatumACas = PoleTabulky()[2].jmeno;
+inline const QString &Vysledek = PoleTabulky()[3].jmeno;
+inline const QString &Zdroj = PoleTabulky()[4].jmeno;
 } // namespace Pole
 
 // The stored codes: never renumbered.
@@ -58,7 +62,6 @@ struct Odpoved {
     Zdroj zdroj = Zdroj::Procvicovani;
 };
 
-QList<DefinicePole> PoleTabulky();
 // The table's index: Profil, carrying the other fields.
 QStringList RejstrikTabulky();
 

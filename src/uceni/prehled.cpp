@@ -1,26 +1,15 @@
 #include "uceni/prehled.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
-#include "data/banka.h"
-#include "data/duvodsystemu.h"
-#include "data/hodiny.h"
-#include "logika/stav.h"
 #include "uceni/grafyprehledu.h"
-#include "uceni/pamet.h"
-#include "uceni/prehledznalosti.h"
-#include "uceni/terminzkousky.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QVBoxLayout>
+
+using namespace PrehledZnalosti;
 
 namespace {
 
@@ -42,17 +31,15 @@ QString Otazek(int pocet)
 
 } // namespace
 
-TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const PametProfilu &pamet, QWidget *rodic)
-    : TOknoPrehledu(rodic), m_profil(stav.AktivniProfil)
+TPrehled::TPrehled(const UdajePrehledu &udaje, ObsluhaPrehledu &obsluha, QWidget *rodic)
+    : QDialog(rodic), m_obsluha(obsluha)
 {
     setObjectName(QStringLiteral("Prehled"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Přehled znalostí,   Uživatel: ") + m_profil);
-    setFont(Vzhled::PismoOkna());
+    setWindowTitle(QStringLiteral("Přehled znalostí,   Uživatel: ") + udaje.profil);
     setModal(true);
 
-    const QDate dnes = Hodiny::Ted().date();
     // On a small screen the sections scroll; the picture saved holds them whole.
     auto *posuv = new QScrollArea(this);
     posuv->setObjectName(QStringLiteral("sbPrehled"));
@@ -64,8 +51,7 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
 
     auto *gbKOpakovani = new QGroupBox(QStringLiteral("K opakování dnes"), m_pPrehled);
     gbKOpakovani->setObjectName(QStringLiteral("gbKOpakovani"));
-    const PrehledZnalosti::KOpakovani k = PrehledZnalosti::OtazkyKOpakovani(banka, stav, pamet, dnes);
-    m_kOpakovani = k.otazky;
+    const KOpakovani &k = udaje.kOpakovani;
     const int pocet = static_cast<int>(k.otazky.size());
     QStringList cisla;
     for (int n : k.otazky.mid(0, VypsanychCisel))
@@ -88,24 +74,13 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
     opakovani->addWidget(btnProcvicit, 0, Qt::AlignLeft);
     opakovani->addStretch();
 
-    QDate ulozenyDen = dnes;
-    try {
-        QString vyhrada;
-        ulozenyDen = TerminZkousky::Precist(m_profil, dnes, &vyhrada).value_or(dnes);
-        if (!vyhrada.isEmpty())
-            Dialogy::Informace(rodic, vyhrada);
-    } catch (const ChybaTabulky &e) {
-        Dialogy::Chyba(rodic, e.Text());
-    }
-    m_pripravenost = new TPripravenost(banka, stav.ZvolenaSkupina, pamet, dnes, ulozenyDen, m_pPrehled);
-    m_puvodniDen = m_pripravenost->DenZkousky();
+    m_pripravenost = new TPripravenost(udaje, obsluha, m_pPrehled);
     // Two columns, each as tall as its sections need.
     auto *vlevo = new QVBoxLayout;
-    vlevo->addWidget(new TZnalostKategorii(PrehledZnalosti::ZnalostPodleKategorii(banka, stav.ZvolenaSkupina, pamet, dnes),
-                                           m_pPrehled));
+    vlevo->addWidget(new TZnalostKategorii(udaje.kategorie, m_pPrehled));
     vlevo->addWidget(gbKOpakovani, 1);
     auto *vpravo = new QVBoxLayout;
-    vpravo->addWidget(new TPrubehUceni(PrehledZnalosti::PrubehUceni(pamet, dnes), m_pPrehled), 1);
+    vpravo->addWidget(new TPrubehUceni(udaje.prubeh, m_pPrehled), 1);
     vpravo->addWidget(m_pripravenost, 1);
     auto *sloupce = new QHBoxLayout(m_pPrehled);
     sloupce->addLayout(vlevo, 1);
@@ -128,48 +103,15 @@ TPrehled::TPrehled(const StavProgramu &stav, const BankaOtazek &banka, const Pam
     resize(velikost);
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnProcvicit, &QPushButton::clicked, this, &TPrehled::btnProcvicitClick);
+    connect(btnProcvicit, &QPushButton::clicked, this, [this] { done(Procvicit); });
     connect(btnUlozitObrazek, &QPushButton::clicked, this, &TPrehled::btnUlozitObrazekClick);
 }
 
-// However the window closes, a day the learner chose is kept (a stored day that has passed and was
-// shown as today is left alone); a failure to store it is reported and costs nothing else.
+// However the window closes, the program keeps the day it shows.
 void TPrehled::done(int vysledek)
 {
-    const QDate den = m_pripravenost->DenZkousky();
-    if (den != m_puvodniDen) {
-        try {
-            TerminZkousky::Zapsat(m_profil, den);
-            m_puvodniDen = den;
-        } catch (const ChybaTabulky &e) {
-            Dialogy::Chyba(this, e.Text());
-        }
-    }
+    m_obsluha.Zavrit(this, m_pripravenost->DenZkousky());
     QDialog::done(vysledek);
 }
 
-void TPrehled::btnProcvicitClick()
-{
-    accept();
-    emit ProcvicitOtazky(m_kOpakovani);
-}
-
-void TPrehled::btnUlozitObrazekClick()
-{
-    // Offered among the user's pictures, not in the program's directory, which may take no file.
-    QString slozka = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (slozka.isEmpty() || !QFileInfo(slozka).isDir())
-        slozka = QDir::homePath();
-    QString jmeno = Dialogy::UlozitSoubor(this, QStringLiteral("Uložit obrázek přehledu"),
-                                          QDir(slozka).filePath(QStringLiteral("prehled-znalosti.png")),
-                                          QStringLiteral("Obrázky PNG (*.png)"));
-    if (jmeno.isEmpty())
-        return;
-    if (!jmeno.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        jmeno += QStringLiteral(".png");
-    // Written whole or not at all: a failure leaves any earlier file of that name as it was.
-    QSaveFile soubor(jmeno);
-    const QImage obrazek = m_pPrehled->grab().toImage();
-    if (!soubor.open(QIODevice::WriteOnly) || !obrazek.save(&soubor, "PNG") || !soubor.commit())
-        Dialogy::Chyba(this, QStringLiteral("Obrázek nelze uložit do souboru „%1“: %2").arg(jmeno, DuvodSystemu::Text(soubor.errorString())));
-}
+void TPrehled::btnUlozitObrazekClick() { m_obsluha.UlozitObrazek(this, m_pPrehled->grab().toImage()); }

@@ -1,9 +1,14 @@
 #include "uceni/prehledznalosti.h"
 
 #include "data/banka.h"
+#include "data/kategorie.h"
+#include "data/konfigurace.h"
 #include "practice/beh.h"
+#include "test/plan.h"
+#include "uceni/odhad.h"
 #include "uceni/pamet.h"
 #include "uceni/poradiuceni.h"
+#include "uceni/terminzkousky.h"
 
 #include <algorithm>
 
@@ -14,36 +19,26 @@ namespace {
 // The learning order's first two kinds: the learner has not shown they know the question.
 bool Opakovat(const StavOtazky &s) { return s.zodpovezena && (s.posledniChybna || s.splatna); }
 
+const std::array<QString, Kategorie::Pocet> KratkeNazvy{
+    QStringLiteral("Pravidla provozu"), QStringLiteral("Řidičské oprávnění"), QStringLiteral("Silniční zákon"),
+    QStringLiteral("Zdravověda"),       QStringLiteral("Podmínky provozu"),  QStringLiteral("Dopravní značky"),
+    QStringLiteral("Křižovatky")};
+
 } // namespace
 
-std::array<ZnalostKategorie, Kategorie::Pocet> ZnalostPodleKategorii(const BankaOtazek &banka, const QString &skupina,
-                                                                     const PametProfilu &pamet, const QDate &dnes)
+QList<ZnalostKategorie> ZnalostPodleKategorii(const BankaOtazek &banka, const QString &skupina,
+                                              const PametProfilu &pamet, const QDate &dnes)
 {
-    std::array<ZnalostKategorie, Kategorie::Pocet> znalost{};
+    QList<ZnalostKategorie> znalost;
     for (int k = 1; k <= Kategorie::Pocet; ++k) {
-        ZnalostKategorie &z = znalost[static_cast<size_t>(k - 1)];
+        ZnalostKategorie z{Kategorie::Nazev(k), KratkeNazvy[static_cast<size_t>(k - 1)]};
         for (int n : banka.CislaKategorie(k, skupina)) {
             const StavOtazky s = pamet.Stav(n, dnes);
             ++(!s.zodpovezena ? z.nikdy : Opakovat(s) ? z.uciSe : z.umi);
         }
+        znalost.append(z);
     }
     return znalost;
-}
-
-int Prubeh::Odpovedi() const
-{
-    int n = 0;
-    for (const Den &d : dny)
-        n += d.odpovedi;
-    return n;
-}
-
-int Prubeh::Spravne() const
-{
-    int n = 0;
-    for (const Den &d : dny)
-        n += d.spravne;
-    return n;
 }
 
 Prubeh PrubehUceni(const PametProfilu &pamet, const QDate &dnes)
@@ -73,7 +68,12 @@ Prubeh PrubehUceni(const PametProfilu &pamet, const QDate &dnes)
         t.doDne = d.datum;
         t.odpovedi += d.odpovedi;
         t.spravne += d.spravne;
+        prubeh.odpovedi += d.odpovedi;
+        prubeh.spravne += d.spravne;
     }
+    for (Tyden &t : prubeh.tydny)
+        t.procent = BehOtazek::Procenta(t.spravne, t.odpovedi);
+    prubeh.procent = BehOtazek::Procenta(prubeh.spravne, prubeh.odpovedi);
     return prubeh;
 }
 
@@ -89,6 +89,35 @@ KOpakovani OtazkyKOpakovani(const BankaOtazek &banka, const Konfigurace &nastave
         ++(s.posledniChybna ? k.chybne : k.zapominane);
     }
     return k;
+}
+
+UdajePrehledu Udaje(const BankaOtazek &banka, const Konfigurace &nastaveni, const PametProfilu &pamet,
+                    const QDate &dnes, const QDate &denZkousky)
+{
+    return {nastaveni.AktivniProfil,
+            dnes,
+            ZnalostPodleKategorii(banka, nastaveni.ZvolenaSkupina, pamet, dnes),
+            PrubehUceni(pamet, dnes),
+            OtazkyKOpakovani(banka, nastaveni, pamet, dnes),
+            denZkousky,
+            dnes.addYears(TerminZkousky::NejviceLet),
+            Odhad::PocetTestu};
+}
+
+Pripravenost PripravenostNaDen(const BankaOtazek &banka, const QString &skupina, const PametProfilu &pamet,
+                               const QDate &den)
+{
+    Pripravenost p;
+    const std::optional<Odhad::OdhadUspechu> odhad = Odhad::OdhadZPameti(banka, skupina, pamet, den, &p.proc);
+    if (!odhad)
+        return p;
+    p.pravdepodobnost = Odhad::TextPravdepodobnosti(odhad->pravdepodobnost);
+    p.ocekavaneBody = odhad->ocekavaneBody;
+    p.maxBodu = PlanTestu::MaxBodu;
+    p.minimum = odhad->minimum;
+    p.ztraceneBody = QList<double>(odhad->ztraceneBody.begin(), odhad->ztraceneBody.end());
+    p.nejviceZtraci = odhad->nejviceZtraci;
+    return p;
 }
 
 } // namespace PrehledZnalosti

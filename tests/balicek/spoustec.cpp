@@ -3,12 +3,12 @@
 // and tells the package's check what it found. Exits with 1 when the bank did not open, the overview
 // did not or the program said anything.
 #include "app/cestina.h"
-#include "app/dialogy.h"
 #include "app/hlavniformular.h"
 #include "app/start.h"
 #include "data/adresare.h"
 #include "data/banka.h"
 #include "data/kategorie.h"
+#include "okna/dialogy.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,7 @@
 // The record tables: creation, filters, the delete walk, and that a table file that cannot be
 // used is reported and left exactly as it was.
 #include "adresar.h"
+#include "sqlite.h"
 #include "tabulky.h"
 
 #include "data/tabulka.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <sqlite3.h>
 
 #include <functional>
 #include <memory>
@@ -20,7 +20,8 @@
 #include <unistd.h>
 
 using Pomocnik::Obsah;
-using Priprava = std::function<void()>;
+// Makes the files a case starts from: what failed, empty when all was made.
+using Priprava = std::function<QString()>;
 Q_DECLARE_METATYPE(Priprava)
 
 namespace {
@@ -108,79 +109,62 @@ class TestTabulka : public QObject {
 
     static QStringList Profily(Tabulka &t) { return Pomocnik::HodnotyPole(t, QStringLiteral("Profil")); }
 
-    using Spojeni = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
-
-    // The engine's own connection to the file, closed with the object.
-    static Spojeni Pripojit(const QString &soubor, int priznaky = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-    {
-        sqlite3 *db = nullptr;
-        sqlite3_open_v2(QFile::encodeName(soubor).constData(), &db, priznaky, nullptr);
-        return Spojeni(db, &sqlite3_close);
-    }
-
-    static void Sql(sqlite3 *db, const char *sql)
-    {
-        char *chyba = nullptr;
-        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &chyba);
-        const QByteArray text = chyba ? QByteArray(chyba) : QByteArray();
-        sqlite3_free(chyba);
-        QVERIFY2(rc == SQLITE_OK, text.constData());
-    }
-
-    static void Sql(const QString &soubor, const char *sql) { Sql(Pripojit(soubor).get(), sql); }
+    // Runs the statements on the file: the engine's text when one failed, empty otherwise.
+    static QString Sql(const QString &soubor, const char *sql) { return Sqlite::Provest(Sqlite::Pripojit(soubor).get(), sql); }
 
     // Many records at once, in one transaction of the engine's own: storing each through the table
     // would wait for the disk once per record. Record i gets the profile jmena[i % size], the count i
-    // and the memo "memo i".
-    static void Naplnit(const QString &tabulka, int pocet, const QStringList &jmena)
+    // and the memo "memo i". The engine's text when it failed, empty otherwise.
+    static QString Naplnit(const QString &tabulka, int pocet, const QStringList &jmena)
     {
-        const Spojeni spojeni = Pripojit(tabulka + QStringLiteral(".DB"));
+        QString chyba;
+        const Sqlite::Spojeni spojeni = Sqlite::OtevritTabulku(tabulka, &chyba);
         sqlite3 *db = spojeni.get();
-        Sql(db, ("ATTACH '" + QFile::encodeName(tabulka + QStringLiteral(".MB")) + "' AS mb; BEGIN").constData());
-        sqlite3_stmt *zaznam = nullptr, *memo = nullptr;
-        QCOMPARE(sqlite3_prepare_v2(db, "INSERT INTO zaznamy(Profil, \"Počet\") VALUES(?, ?)", -1, &zaznam, nullptr), SQLITE_OK);
-        QCOMPARE(sqlite3_prepare_v2(db, "INSERT INTO mb.memo(id, \"Poznámka\") VALUES(?, ?)", -1, &memo, nullptr), SQLITE_OK);
-        for (int i = 0; i < pocet; ++i) {
-            const QByteArray jmeno = jmena[i % jmena.size()].toUtf8();
-            const QByteArray text = "memo " + QByteArray::number(i);
-            sqlite3_bind_text(zaznam, 1, jmeno.constData(), int(jmeno.size()), SQLITE_TRANSIENT);
-            sqlite3_bind_int(zaznam, 2, i);
-            QCOMPARE(sqlite3_step(zaznam), SQLITE_DONE);
-            sqlite3_reset(zaznam);
-            sqlite3_bind_int64(memo, 1, sqlite3_last_insert_rowid(db));
-            sqlite3_bind_text(memo, 2, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-            QCOMPARE(sqlite3_step(memo), SQLITE_DONE);
-            sqlite3_reset(memo);
+        if (!chyba.isEmpty() || !(chyba = Sqlite::Provest(db, "BEGIN")).isEmpty())
+            return chyba;
+        const Sqlite::Dotaz zaznam = Sqlite::Pripravit(db, "INSERT INTO zaznamy(Profil, \"Počet\") VALUES(?, ?)");
+        const Sqlite::Dotaz memo = Sqlite::Pripravit(db, "INSERT INTO mb.memo(id, \"Poznámka\") VALUES(?, ?)");
+        for (int i = 0; i < pocet && zaznam && memo; ++i) {
+            Sqlite::VazatText(zaznam.get(), 1, jmena[i % jmena.size()]);
+            sqlite3_bind_int(zaznam.get(), 2, i);
+            const bool ulozeno = sqlite3_step(zaznam.get()) == SQLITE_DONE;
+            sqlite3_reset(zaznam.get());
+            sqlite3_bind_int64(memo.get(), 1, sqlite3_last_insert_rowid(db));
+            Sqlite::VazatText(memo.get(), 2, QStringLiteral("memo %1").arg(i));
+            if (!ulozeno || sqlite3_step(memo.get()) != SQLITE_DONE)
+                return Sqlite::Chyba(db);
+            sqlite3_reset(memo.get());
         }
-        sqlite3_finalize(zaznam);
-        sqlite3_finalize(memo);
-        Sql(db, "COMMIT");
+        return zaznam && memo ? Sqlite::Provest(db, "COMMIT") : Sqlite::Chyba(db);
     }
 
     static int PocetRadku(const QString &soubor, const char *tabulka)
     {
-        const Spojeni db = Pripojit(soubor, SQLITE_OPEN_READONLY);
-        sqlite3_stmt *s = nullptr;
-        sqlite3_prepare_v2(db.get(), (QByteArray("SELECT count(*) FROM ") + tabulka).constData(), -1, &s, nullptr);
-        const int pocet = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1;
-        sqlite3_finalize(s);
-        return pocet;
+        const Sqlite::Spojeni db = Sqlite::Pripojit(soubor, SQLITE_OPEN_READONLY);
+        const Sqlite::Dotaz s = Sqlite::Pripravit(db.get(), (QByteArray("SELECT count(*) FROM ") + tabulka).constData());
+        return s && sqlite3_step(s.get()) == SQLITE_ROW ? sqlite3_column_int(s.get(), 0) : -1;
     }
 
+    // The step's failure named, or nothing when it succeeded.
+    static QString Krok(bool uspech, const char *co) { return uspech ? QString() : QString::fromLatin1(co); }
+
     // Copies the database zdroj to cil in the middle of a write whose pages already reached the
-    // file, together with its journal: the pair a writer killed half-way leaves behind.
-    static void SHorkymZurnalem(const QString &zdroj, const char *vlozit, const QString &cil)
+    // file, together with its journal: the pair a writer killed half-way leaves behind. What
+    // failed, empty when the copies were made.
+    static QString SHorkymZurnalem(const QString &zdroj, const char *vlozit, const QString &cil)
     {
-        const Spojeni spojeni = Pripojit(zdroj);
+        const Sqlite::Spojeni spojeni = Sqlite::Pripojit(zdroj);
         sqlite3 *db = spojeni.get();
-        Sql(db, "PRAGMA cache_size = 10; BEGIN");
-        for (int i = 0; i < 300; ++i)
-            Sql(db, vlozit);
+        QString chyba = Sqlite::Provest(db, "PRAGMA cache_size = 10; BEGIN");
+        for (int i = 0; i < 300 && chyba.isEmpty(); ++i)
+            chyba = Sqlite::Provest(db, vlozit);
         const QString zurnal = zdroj + QStringLiteral("-journal");
-        QVERIFY(QFileInfo(zurnal).size() > 0);
-        QVERIFY(QFile::copy(zdroj, cil));
-        QVERIFY(QFile::copy(zurnal, cil + QStringLiteral("-journal")));
-        Sql(db, "ROLLBACK");
+        if (chyba.isEmpty())
+            chyba = Krok(QFileInfo(zurnal).size() > 0 && QFile::copy(zdroj, cil)
+                             && QFile::copy(zurnal, cil + QStringLiteral("-journal")),
+                         "the hot journal not copied");
+        Sqlite::Provest(db, "ROLLBACK");
+        return chyba;
     }
 
 private slots:
@@ -308,7 +292,7 @@ private slots:
     {
         Zalozit(QStringLiteral("Vysledky"), {QStringLiteral("celý")});
         // Break the memo file so that the second half of the next record cannot be written.
-        Sql(QStringLiteral("Vysledky.MB"), "CREATE TRIGGER zadny BEFORE INSERT ON memo BEGIN SELECT RAISE(ABORT, 'disk plný'); END");
+        QCOMPARE(Sql(QStringLiteral("Vysledky.MB"), "CREATE TRIGGER zadny BEFORE INSERT ON memo BEGIN SELECT RAISE(ABORT, 'disk plný'); END"), QString());
         Tabulka t(QStringLiteral("Vysledky"));
         t.Otevrit();
         try {
@@ -321,7 +305,7 @@ private slots:
 
         // The failed write left nothing behind on the open table: another program can change the
         // file again, and the next write on the same open table stores its record whole.
-        Sql(QStringLiteral("Vysledky.MB"), "DROP TRIGGER zadny");
+        QCOMPARE(Sql(QStringLiteral("Vysledky.MB"), "DROP TRIGGER zadny"), QString());
         Pridat(t, QStringLiteral("druhý"), 3, QStringLiteral("text 3"));
         t.Zavrit();
         t.Otevrit();
@@ -338,61 +322,63 @@ private slots:
         QTest::addColumn<QString>("zprava");
         const auto obsah = [](const QByteArray &bajty) {
             return [bajty] {
-                for (const char *s : {"Vysledky.DB", "Vysledky.MB"})
-                    QVERIFY(Pomocnik::Zapsat(QString::fromLatin1(s), bajty));
+                return Krok(Pomocnik::Zapsat(QStringLiteral("Vysledky.DB"), bajty) && Pomocnik::Zapsat(QStringLiteral("Vysledky.MB"), bajty),
+                            "not written");
             };
         };
         const auto tabulka = [](const Priprava &potom) {
             return [potom] {
                 Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
-                potom();
+                return potom();
             };
         };
         QTest::newRow("smetí") << Priprava(obsah(QByteArray("toto není databáze, jen text\n").repeated(50))) << QString();
         QTest::newRow("prázdné") << Priprava(obsah({})) << QString();
         QTest::newRow("cizí SQLite") << Priprava([] {
-            Sql(QStringLiteral("Vysledky.DB"), "CREATE TABLE jina(x)");
-            QVERIFY(QFile::copy(QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB")));
+            const QString chyba = Sql(QStringLiteral("Vysledky.DB"), "CREATE TABLE jina(x)");
+            return !chyba.isEmpty() ? chyba : Krok(QFile::copy(QStringLiteral("Vysledky.DB"), QStringLiteral("Vysledky.MB")), "not copied");
         }) << QString();
-        QTest::newRow("chybí memo") << Priprava(tabulka([] { QVERIFY(QFile::remove(QStringLiteral("Vysledky.MB"))); }))
+        QTest::newRow("chybí memo") << Priprava(tabulka([] { return Krok(QFile::remove(QStringLiteral("Vysledky.MB")), "not removed"); }))
                                     << QString();
         QTest::newRow("vlastní ve WAL") << Priprava(tabulka([] {
-            Sql(QStringLiteral("Vysledky.DB"), "PRAGMA journal_mode = WAL; INSERT INTO zaznamy(Profil) VALUES('x')");
+            return Sql(QStringLiteral("Vysledky.DB"), "PRAGMA journal_mode = WAL; INSERT INTO zaznamy(Profil) VALUES('x')");
         })) << QStringLiteral("režimu WAL");
         QTest::newRow("cizí ve WAL") << Priprava([] {
-            Sql(QStringLiteral("Vysledky.DB"), "PRAGMA journal_mode = WAL; CREATE TABLE jina(x); INSERT INTO jina VALUES(1)");
-            Sql(QStringLiteral("Vysledky.MB"), "CREATE TABLE jina(x)");
+            return Sql(QStringLiteral("Vysledky.DB"), "PRAGMA journal_mode = WAL; CREATE TABLE jina(x); INSERT INTO jina VALUES(1)")
+                   + Sql(QStringLiteral("Vysledky.MB"), "CREATE TABLE jina(x)");
         }) << QStringLiteral("není tabulkou");
         // A log the engine would read into our table, although the table itself is sound.
         QTest::newRow("cizí log vedle") << Priprava(tabulka([] {
-            QVERIFY(Pomocnik::Zapsat(QStringLiteral("Vysledky.MB-wal"), QByteArray(4096, '\x37')));
+            return Krok(Pomocnik::Zapsat(QStringLiteral("Vysledky.MB-wal"), QByteArray(4096, '\x37')), "not written");
         })) << QStringLiteral("Vysledky.MB-wal");
         QTest::newRow("zaměněné") << Priprava([] {
             Zalozit(QStringLiteral("Vysledky"), {QStringLiteral("Jan")});
-            QVERIFY(QFile::rename(QStringLiteral("Vysledky.DB"), QStringLiteral("x")));
-            QVERIFY(QFile::rename(QStringLiteral("Vysledky.MB"), QStringLiteral("Vysledky.DB")));
-            QVERIFY(QFile::rename(QStringLiteral("x"), QStringLiteral("Vysledky.MB")));
+            return Krok(QFile::rename(QStringLiteral("Vysledky.DB"), QStringLiteral("x"))
+                            && QFile::rename(QStringLiteral("Vysledky.MB"), QStringLiteral("Vysledky.DB"))
+                            && QFile::rename(QStringLiteral("x"), QStringLiteral("Vysledky.MB")),
+                        "not swapped");
         }) << QStringLiteral("zaměněné");
         QTest::newRow("memo jiné tabulky") << Priprava(tabulka([] {
             Tabulka::Vytvorit(QStringLiteral("Protokoly"), {{QStringLiteral("Profil"), TypPole::Retezec, 30},
                                                            {QStringLiteral("Protokol"), TypPole::Memo, 0}});
-            QVERIFY(QFile::remove(QStringLiteral("Vysledky.MB")));
-            QVERIFY(QFile::copy(QStringLiteral("Protokoly.MB"), QStringLiteral("Vysledky.MB")));
+            return Krok(QFile::remove(QStringLiteral("Vysledky.MB")) && QFile::copy(QStringLiteral("Protokoly.MB"), QStringLiteral("Vysledky.MB")),
+                        "not replaced");
         })) << QStringLiteral("nepatří");
         // The message names the file the engine could not read, not the other one of the pair.
         QTest::newRow("uříznutý .DB") << Priprava(tabulka([] {
-            Naplnit(QStringLiteral("Vysledky"), 700, {QStringLiteral("Jan")});
+            const QString chyba = Naplnit(QStringLiteral("Vysledky"), 700, {QStringLiteral("Jan")});
             QFile db(QStringLiteral("Vysledky.DB"));
-            QVERIFY(db.resize(db.size() / 2));
+            return chyba.isEmpty() && !db.resize(db.size() / 2) ? QStringLiteral("nelze zkrátit Vysledky.DB") : chyba;
         })) << QStringLiteral("soubor Vysledky.DB je poškozený");
-        QTest::newRow("novější formát") << Priprava(tabulka([] { Sql(QStringLiteral("Vysledky.DB"), "PRAGMA user_version = 2"); }))
+        QTest::newRow("novější formát") << Priprava(tabulka([] { return Sql(QStringLiteral("Vysledky.DB"), "PRAGMA user_version = 2"); }))
                                         << QStringLiteral("novější verze");
         QTest::newRow("cizí s horkým žurnálem") << Priprava([] {
             QDir().mkdir(QStringLiteral("zdroj"));
-            Sql(QStringLiteral("zdroj/cizi.db"), "CREATE TABLE jina(x); INSERT INTO jina VALUES('puvodni')");
-            SHorkymZurnalem(QStringLiteral("zdroj/cizi.db"), "INSERT INTO jina VALUES(hex(randomblob(1000)))",
-                            QStringLiteral("Vysledky.DB"));
-            QVERIFY(QFile::copy(QStringLiteral("zdroj/cizi.db"), QStringLiteral("Vysledky.MB")));
+            QString chyba = Sql(QStringLiteral("zdroj/cizi.db"), "CREATE TABLE jina(x); INSERT INTO jina VALUES('puvodni')");
+            if (chyba.isEmpty())
+                chyba = SHorkymZurnalem(QStringLiteral("zdroj/cizi.db"), "INSERT INTO jina VALUES(hex(randomblob(1000)))",
+                                        QStringLiteral("Vysledky.DB"));
+            return !chyba.isEmpty() ? chyba : Krok(QFile::copy(QStringLiteral("zdroj/cizi.db"), QStringLiteral("Vysledky.MB")), "not copied");
         }) << QStringLiteral("není tabulkou programu Semaforix");
     }
 
@@ -400,7 +386,7 @@ private slots:
     {
         QFETCH(Priprava, priprava);
         QFETCH(QString, zprava);
-        priprava();
+        QCOMPARE(priprava(), QString());
         const QMap<QString, QByteArray> pred = Pomocnik::Snimek();
         Tabulka t(QStringLiteral("Vysledky"));
         try {
@@ -503,7 +489,7 @@ private slots:
         QStringList jmena;
         for (int i = 0; i < 7; ++i)
             jmena << QStringLiteral("P%1").arg(i);
-        Naplnit(QStringLiteral("Vysledky"), 700, jmena);
+        QCOMPARE(Naplnit(QStringLiteral("Vysledky"), 700, jmena), QString());
         Tabulka t(QStringLiteral("Vysledky"));
         t.Otevrit();
         t.NastavitFiltr(QStringLiteral("Profil <> 'P0' AND Profil <> 'P1' "));
@@ -563,7 +549,7 @@ private slots:
         // A predicate that reads a further field, or a memo, only for some records (as the bank's
         // counting does) sees the right values of every record.
         Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku());
-        Naplnit(QStringLiteral("Vysledky"), 500, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        QCOMPARE(Naplnit(QStringLiteral("Vysledky"), 500, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}), QString());
         Tabulka t(QStringLiteral("Vysledky"));
         int cteniPoznamky = 0;
         t.NastavitPredikat([&](const Zaznam &z) {
@@ -601,7 +587,7 @@ private slots:
         QVERIFY(!QFile::exists(QStringLiteral("Vysledky.DB")));
         Tabulka::Vytvorit(QStringLiteral("Vysledky"), PoleVysledku(), {profil});
         QCOMPARE(PocetRadku(QStringLiteral("Vysledky.DB"), "sqlite_master WHERE name = 'rejstrik Profil'"), 1);
-        Naplnit(QStringLiteral("Vysledky"), 1200, {QStringLiteral("Jan"), QStringLiteral("O'Brien"), QStringLiteral("O'Brien")});
+        QCOMPARE(Naplnit(QStringLiteral("Vysledky"), 1200, {QStringLiteral("Jan"), QStringLiteral("O'Brien"), QStringLiteral("O'Brien")}), QString());
 
         Tabulka t(QStringLiteral("Vysledky"));
         t.Otevrit();

@@ -237,26 +237,23 @@ private slots:
     }
 
     // The replay of a stored result in its own group: its list without any test, a record with the
-    // stored categories, retries within it, and the user's group back at the end.
+    // stored group and categories, retries within it, and nothing of it left when it ends.
     void opravaVlastniSkupinou()
     {
         Otevrit();
-        QString skupina = QStringLiteral("B");
         BehOtazek beh;
-        beh.ZacitOpravu({DruhBehu::Procvicovani, {5, 4, 421}, QStringLiteral("C"), QStringLiteral("17")}, skupina);
-        QCOMPARE(skupina, QStringLiteral("C"));
-        QVERIFY(beh.OpravaZVysledku() && beh.OpakovatSeznam());
+        beh.Zacit(*m_banka, Nastaveni({1}), DruhBehu::Procvicovani, PoradiOtazek::PodleCisla, 1, 1);
+        beh.ZacitOpravu({DruhBehu::Procvicovani, {5, 4, 421}, QStringLiteral("C"), QStringLiteral("17")});
+        QCOMPARE(beh.Skupina(), QStringLiteral("C"));
+        QVERIFY(beh.OpakovatSeznam());
         QCOMPARE(Probehnout(beh, *m_banka), (QList<int>{5, 4, 421})); // other group, retired, category off
         Odpovedet(beh, QStringLiteral("A"));
         beh.Opakovat();
         const ZaznamVysledku z = beh.Vysledek(QStringLiteral("Šárka"), QDateTime(QDate(2026, 3, 14), QTime(9, 30, 15)));
         QCOMPARE(std::make_tuple(z.Skupina, z.Kategorie, z.TypTestu), std::make_tuple(QStringLiteral("C"), QStringLiteral("17"),
                                                                                       QStringLiteral("Procvičování")));
-        beh.Ukoncit(skupina);
-        QCOMPARE(skupina, QStringLiteral("B"));
-        QVERIFY(!beh.OpravaZVysledku() && beh.SeznamOtazek().isEmpty());
-        beh.Ukoncit(skupina); // a run that was no replay keeps the group
-        QCOMPARE(skupina, QStringLiteral("B"));
+        beh.Ukoncit();
+        QVERIFY(!beh.OpakovatSeznam() && beh.SeznamOtazek().isEmpty());
     }
 
     // Practice over categories 1 and 3: 1, 2, 3, 476, 480 with 2 and 476 wrong and 3 hinted; the

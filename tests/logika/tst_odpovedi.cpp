@@ -132,11 +132,10 @@ private slots:
     {
         PametAktivnihoProfilu aktivni;
         const QString eva = QStringLiteral("Eva");
-        aktivni.Zaznamenat(eva, 4, V::Spatne, Z::Procvicovani, Kdy(2026, 3, 1));
+        aktivni.Zaznamenat(eva, {Pomocnik::Odpoved({4, Kdy(2026, 3, 1), V::Spatne})});
         QVERIFY(!aktivni.Nactena());
         const PametProfilu &pamet = aktivni.Nacist(eva);
-        aktivni.Zaznamenat(eva, {5, PosouzenaOdpoved::Vysledek::SNapovedou, PosouzenaOdpoved::Zdroj::Oprava},
-                           Kdy(2026, 3, 2));
+        aktivni.Zaznamenat(eva, {Pomocnik::Odpoved({5, Kdy(2026, 3, 2), V::SNapovedou, Z::Oprava})});
         QCOMPARE(pamet.Odpovedi().size(), size_t(2));
         QCOMPARE(pamet.Odpovedi()[1].vysledek, V::SNapovedou);
         QCOMPARE(pamet.Odpovedi()[1].zdroj, Z::Oprava);
@@ -146,7 +145,7 @@ private slots:
 
         aktivni.ZmenitProfil(eva);
         QCOMPARE(aktivni.Nactena(), &pamet);
-        aktivni.Zaznamenat(QStringLiteral("Jan"), 7, V::Spravne, Z::Test, Kdy(2026, 3, 4));
+        aktivni.Zaznamenat(QStringLiteral("Jan"), {Pomocnik::Odpoved({7, Kdy(2026, 3, 4), V::Spravne, Z::Test})});
         QVERIFY(!aktivni.Nactena());
         QCOMPARE(aktivni.Nacist(eva).Odpovedi().size(), size_t(3));
         aktivni.ZmenitProfil(QStringLiteral("Jan"));

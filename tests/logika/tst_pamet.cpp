@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using Pomocnik::Kdy;
 using V = Odpovedi::Vysledek;
@@ -110,6 +111,26 @@ private slots:
         QVERIFY(!pamet.Stav(11, QDate(2026, 3, 2)).zodpovezena);
         QVERIFY(!pamet.Stav(0, QDate(2026, 3, 2)).zodpovezena);
         QVERIFY(!pamet.Stav(758, QDate(2026, 3, 2)).zodpovezena);
+    }
+
+    // A question answered right for a lifetime falls due at the latest 100 years after its last
+    // answer, whatever its stability, so that the date stays a real one; just below, the stability
+    // decides.
+    void nejdelsiInterval()
+    {
+        QCOMPARE(Fsrs::DnuDoOpakovani(36498.5), 36499);
+        for (const double stabilita : {36499.0, 1e9, 1e300, std::numeric_limits<double>::infinity(),
+                                       std::numeric_limits<double>::quiet_NaN()})
+            QCOMPARE(Fsrs::DnuDoOpakovani(stabilita), Fsrs::NejdelsiInterval);
+        PametProfilu pamet(QStringLiteral("Default"));
+        QDateTime kdy = Kdy(2026, 1, 1);
+        for (int i = 0; i < 12; ++i) {
+            pamet.Pridat(Pomocnik::Odpoved({10, kdy}));
+            kdy = kdy.addDays(Fsrs::DnuDoOpakovani(pamet.Stav(10, kdy.date()).stabilita));
+        }
+        const StavOtazky s = pamet.Stav(10, kdy.date());
+        QVERIFY(s.stabilita > Fsrs::NejdelsiInterval);
+        QCOMPARE(s.posledniDatum.daysTo(s.opakovat), Fsrs::NejdelsiInterval);
     }
 
     void poradiUceni()

@@ -4,8 +4,8 @@
 #include "malabanka.h"
 #include "odpovedi.h"
 
+#include "data/konfigurace.h"
 #include "data/profily.h"
-#include "logika/stav.h"
 #include "uceni/prehledznalosti.h"
 #include "uceni/terminzkousky.h"
 
@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(znalostC[0].Celkem(), 84);
         QCOMPARE(znalostC[0].uciSe, 3);
 
-        StavProgramu stav;
+        Konfigurace stav;
         auto k = PrehledZnalosti::OtazkyKOpakovani(m_banka, stav, pamet, Dnes);
         QCOMPARE(k.otazky, (QList<int>{425, 10, 15, 505}));
         QCOMPARE(k.chybne, 2);
@@ -73,8 +73,7 @@ private slots:
         QCOMPARE(p.dny.size(), 61);
         QCOMPARE(p.dny.first().datum, Dnes.addDays(-60));
         QCOMPARE(p.dny.last().datum, Dnes);
-        QCOMPARE(p.Odpovedi(), 8);
-        QCOMPARE(p.Spravne(), 4);
+        QCOMPARE(std::make_tuple(p.odpovedi, p.spravne, p.procent), std::make_tuple(8, 4, 50));
         QCOMPARE(p.dny.last().odpovedi, 3);
         QCOMPARE(p.dny.last().spravne, 2);
         QCOMPARE(p.tydny.size(), 10);
@@ -87,14 +86,28 @@ private slots:
             odpovedi += t.odpovedi;
         }
         QCOMPARE(odpovedi, 8);
-        QCOMPARE(p.tydny.last().odpovedi, 3);
+        QCOMPARE(std::make_pair(p.tydny.last().odpovedi, p.tydny.last().procent), std::make_pair(3, 67));
 
         // A history longer than 90 days shows the last 90.
         pamet.Pridat(Pomocnik::Odpoved({30, PredDny(200)}));
         p = PrehledZnalosti::PrubehUceni(pamet, Dnes);
         QCOMPARE(p.dny.size(), PrehledZnalosti::NejviceDni);
-        QCOMPARE(p.Odpovedi(), 8);
+        QCOMPARE(p.odpovedi, 8);
         QVERIFY(PrehledZnalosti::PrubehUceni(PametProfilu(QStringLiteral("Nikdo")), Dnes).dny.isEmpty());
+
+        // What the window gets: the categories named, the profile's day, the estimate by the day.
+        const PrehledZnalosti::UdajePrehledu u = PrehledZnalosti::Udaje(m_banka, stav, pamet, Dnes, Dnes.addDays(9));
+        QCOMPARE(u.kategorie.size(), 7);
+        QCOMPARE(std::make_tuple(u.kategorie[6].nazev, u.kategorie[6].kratkyNazev, u.kategorie[0].Celkem()),
+                 std::make_tuple(Kategorie::Nazev(7), QStringLiteral("Křižovatky"), 84));
+        QCOMPARE(std::make_tuple(u.profil, u.denZkousky, u.kOpakovani.otazky, u.prubeh.odpovedi),
+                 std::make_tuple(stav.AktivniProfil, Dnes.addDays(9), QList<int>{425, 10, 35, 30, 15}, 8));
+        const PrehledZnalosti::Pripravenost odhad = PrehledZnalosti::PripravenostNaDen(m_banka, QStringLiteral("B"), pamet, Dnes);
+        QVERIFY2(odhad.proc.isEmpty() && odhad.pravdepodobnost.endsWith(QStringLiteral(" %")), qPrintable(odhad.proc));
+        QCOMPARE(std::make_tuple(odhad.maxBodu, odhad.minimum, odhad.ztraceneBody.size()), std::make_tuple(65, 56, qsizetype(7)));
+        QVERIFY(odhad.nejviceZtraci >= 1 && odhad.ztraceneBody[odhad.nejviceZtraci - 1] > 0);
+        QVERIFY(PrehledZnalosti::PripravenostNaDen(m_banka, QStringLiteral("B"), PametProfilu(QStringLiteral("Nikdo")), Dnes)
+                    .proc.startsWith(QStringLiteral("Odhad potřebuje nejdříve vaše odpovědi.")));
     }
 
     // The latest day per profile, one record each, names of the longest size and quotes matched; the

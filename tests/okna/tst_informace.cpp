@@ -78,7 +78,7 @@ private slots:
             QTest::keyClick(o, Qt::Key_Escape);
             QVERIFY(!o->isVisible());
         }));
-        QCOMPARE(O().Stav().AktivniRezim, Rezim::Prohlizeni);
+        QCOMPARE(O().AktivniRezim(), Rezim::Prohlizeni);
     }
 
     // The bank's date is its memo file's, right of its caption on the same line.
@@ -130,8 +130,14 @@ private slots:
         const QStringList radky = mText->toPlainText().split(u'\n');
         const qsizetype nadpis = radky.indexOf(QStringLiteral("Hlavní výhody tohoto programu:"));
         QVERIFY(nadpis >= 2 && radky[nadpis - 1].isEmpty() && !radky[0].isEmpty() && radky.size() > nadpis + 1);
-        for (qsizetype i = nadpis + 1; i < radky.size(); ++i)
+        // The list, then the licence after a blank line, the last paragraph.
+        const qsizetype konec = radky.indexOf(QString(), nadpis);
+        QVERIFY(konec > nadpis + 1 && konec == radky.size() - 2);
+        for (qsizetype i = nadpis + 1; i < konec; ++i)
             QVERIFY2(radky[i].startsWith(QStringLiteral("- ")), qPrintable(radky[i]));
+        QVERIFY2(radky.last().contains(QStringLiteral("GNU General Public License, verze 3 nebo"))
+                     && !radky.join(u' ').contains(QStringLiteral("úřední databáz")),
+                 qPrintable(radky.last()));
         // The sentence on the questions names the laws they follow, and no review that did not happen.
         const QString atestace = Text(&o, "stAtestace");
         QVERIFY(atestace.contains(QStringLiteral("361/2000 Sb.")) && !atestace.contains(QStringLiteral("polic"), Qt::CaseInsensitive));

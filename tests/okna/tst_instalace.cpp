@@ -4,11 +4,11 @@
 #include "instalace.h"
 #include "pomocnik.h"
 
-#include "app/vzhled.h"
 #include "data/hodiny.h"
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
 #include "kresby/znamky.h"
+#include "okna/vzhled.h"
 #include "practice/vysledky.h"
 
 
@@ -17,21 +17,24 @@ class TestInstalace : public QObject {
 
     std::unique_ptr<Pomocnik::Instalace> m_i;
 
-    // Browses to a question with a picture and marks an answer: both read from the data directory.
-    static void Prohlizet(THlavniFormular &okno)
+    // Browses to a question with a picture and marks an answer, both read from the data directory:
+    // whether both showed.
+    static bool Prohlizet(THlavniFormular &okno)
     {
         okno.PrepnoutRezim(Rezim::Prohlizeni, true);
         okno.ZobrazitOtazku(621);
-        QVERIFY(Pomocnik::Prvek<QLabel>(&okno, "imgObrazek")->isVisibleTo(&okno));
-        QVERIFY(Vzhled::NacistObrazek(Pomocnik::Prvek<QLabel>(&okno, "imgA"), Znamky::Cesta(Znamky::Druh::Spravne), &okno));
+        const bool obrazek = Pomocnik::Prvek<QLabel>(&okno, "imgObrazek")->isVisibleTo(&okno);
+        const bool znacka =
+            Vzhled::NacistObrazek(Pomocnik::Prvek<QLabel>(&okno, "imgA"), Znamky::Cesta(Znamky::Druh::Spravne), &okno);
         okno.PrepnoutRezim(Rezim::Prohlizeni, false);
+        return obrazek && znacka;
     }
 
     // Stores the record of a run as its evaluation does; the store's error text when it cannot.
     static QString Zapsat(THlavniFormular &okno)
     {
         try {
-            Vysledky::Zapsat(okno.Stav().Beh.Vysledek(okno.Stav().AktivniProfil, Hodiny::Ted()));
+            Vysledky::Zapsat(okno.Stav().Beh().Vysledek(okno.Stav().AktivniProfil(), Hodiny::Ted()));
         } catch (const ChybaTabulky &e) {
             return e.Text();
         }
@@ -58,13 +61,13 @@ private slots:
         const QStringList pred = m_i->Soubory();
         {
             THlavniFormular okno;
-            Prohlizet(okno);
+            QVERIFY(Prohlizet(okno));
             TAbout o;
             QCOMPARE(Pomocnik::Text(&o, "lb"),
                      QLocale(QLocale::Czech, QLocale::Czechia).toString(QDate(2025, 2, 3), QLocale::ShortFormat));
             QCOMPARE(THelpForm::CestaIndexu(), m_i->Data() + QStringLiteral("/Help/index.htm"));
 
-            okno.Stav().ZvolenaSkupina = QStringLiteral("D");
+            okno.Stav().Nastaveni().ZvolenaSkupina = QStringLiteral("D");
             Pomocnik::Akce(&okno, "M1UlozitNastaveni")->trigger();
             QCOMPARE(Zapsat(okno), QString());
             QCOMPARE(Dialogy::Test::Zobrazene().size(), 0);
@@ -74,7 +77,7 @@ private slots:
                                               QStringLiteral("domov/.local/share/semaforix/config.ini")}));
         // The next start reads the learner's settings from their directory.
         THlavniFormular znovu;
-        QCOMPARE(znovu.Stav().ZvolenaSkupina, QStringLiteral("D"));
+        QCOMPARE(znovu.Stav().Nastaveni().ZvolenaSkupina, QStringLiteral("D"));
         QCOMPARE(Dialogy::Test::Zobrazene().size(), 0);
     }
 
@@ -86,7 +89,7 @@ private slots:
         const QStringList pred = m_i->Soubory();
 
         THlavniFormular okno;
-        Prohlizet(okno);
+        QVERIFY(Prohlizet(okno));
         QCOMPARE(Dialogy::Test::Zobrazene().size(), 0);
         Pomocnik::Akce(&okno, "M1UlozitNastaveni")->trigger();
         const QString chybaZapisu = Zapsat(okno);
@@ -98,7 +101,7 @@ private slots:
                      qPrintable(text));
         QVERIFY(chybaZapisu.startsWith(QStringLiteral("Tabulka Vysledky")));
         // Browsing goes on, the close finds no table to clean, and nothing was written anywhere.
-        Prohlizet(okno);
+        QVERIFY(Prohlizet(okno));
         okno.close();
         QCOMPARE(Dialogy::Test::Zobrazene().size(), 0);
         QCOMPARE(m_i->Soubory(), pred);

@@ -5,7 +5,6 @@
 
 #include "app/setup.h"
 #include "data/konfigurace.h"
-#include "logika/stav.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,9 +17,14 @@ using Pomocnik::Prvek;
 
 namespace {
 
-StavProgramu Stav()
+// What the dialog works on: the settings, and the names this run knows.
+struct Nastaveni : Konfigurace {
+    QStringList ZnameProfily{QStringLiteral("Default")};
+};
+
+Nastaveni Stav()
 {
-    StavProgramu s;
+    Nastaveni s;
     s.PovoleneKategorie = {true, false, true, true, true, true, false};
     s.VytvaretProtokol = {true, false, true};
     s.ZvolenaSkupina = QStringLiteral("C");
@@ -65,8 +69,8 @@ private slots:
     // changed, the profile created last becoming active.
     void otevreniAOk()
     {
-        StavProgramu s = Stav();
-        TNastaveni d(s);
+        Nastaveni s = Stav();
+        TNastaveni d(s, s.ZnameProfily);
         QCOMPARE(d.windowTitle(), QStringLiteral("Nastavení programu Semaforix"));
         QCOMPARE(Pomocnik::Texty(&d, "rbC cbZakonDoprava btnStormo"),
                  QStringLiteral("C (C1, C+E, C1+E) * | Silniční zákon, silniční doprava a pojištění odpovědnosti | Storno"));
@@ -106,9 +110,9 @@ private slots:
     void stornoAZaviraciTlacitkoZapomenou()
     {
         for (bool storno : {true, false}) {
-            StavProgramu s = Stav();
-            const StavProgramu puvodni = s;
-            TNastaveni d(s);
+            Nastaveni s = Stav();
+            const Nastaveni puvodni = s;
+            TNastaveni d(s, s.ZnameProfily);
             d.show();
             Vytvorit(&d, QStringLiteral("Jedna"));
             Vytvorit(&d, QStringLiteral("Dva"));
@@ -130,12 +134,12 @@ private slots:
     // input box does nothing; the input box takes 30 characters; the thirtieth profile is the last.
     void vytvareniProfilu()
     {
-        StavProgramu s = Stav();
+        Nastaveni s = Stav();
         s.Profily = {QStringLiteral("Default")};
         for (int i = 2; i <= 28; ++i)
             s.Profily << QStringLiteral("P%1").arg(i, 2, 10, QLatin1Char('0'));
         s.AktivniProfil = QStringLiteral("P07");
-        TNastaveni d(s);
+        TNastaveni d(s, s.ZnameProfily);
         for (const QVariant &odpoved : {QVariant(QStringLiteral("p05")), QVariant(QString()), QVariant(QStringLiteral("Jan\nNovák")),
                                         QVariant()})
             Vytvorit(&d, odpoved);
@@ -159,8 +163,8 @@ private slots:
 
     void vymazani()
     {
-        StavProgramu s = Stav();
-        TNastaveni d(s);
+        Nastaveni s = Stav();
+        TNastaveni d(s, s.ZnameProfily);
         // The base profile in any letter case is refused.
         Combo(&d)->setEditText(QStringLiteral("dEFAULT"));
         Klik(&d, "btnVymazatU");
@@ -186,9 +190,9 @@ private slots:
     // Enter and Escape in the name only put the chosen profile back.
     void napsaneJmenoAVybranyProfil()
     {
-        StavProgramu s = Stav();
+        Nastaveni s = Stav();
         const auto ok = [&s](const std::function<void(QWidget *)> &pred) {
-            TNastaveni d(s);
+            TNastaveni d(s, s.ZnameProfily);
             pred(&d);
             Klik(&d, "btnOK");
             return s.AktivniProfil;
@@ -203,7 +207,7 @@ private slots:
                  QStringLiteral("Adam"));
         QCOMPARE(ok([](QWidget *d) { Combo(d)->setEditText(QStringLiteral("default")); }), QStringLiteral("Default"));
 
-        TNastaveni d(s);
+        TNastaveni d(s, s.ZnameProfily);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         for (Qt::Key klavesa : {Qt::Key_Return, Qt::Key_Escape}) {
@@ -218,9 +222,9 @@ private slots:
 
     void prazdnaSkupina()
     {
-        StavProgramu s = Stav();
+        Nastaveni s = Stav();
         s.ZvolenaSkupina.clear();
-        TNastaveni d(s);
+        TNastaveni d(s, s.ZnameProfily);
         for (QRadioButton *rb : d.findChildren<QRadioButton *>())
             QVERIFY(!rb->isChecked());
         Klik(&d, "btnOK");
@@ -248,7 +252,7 @@ private slots:
         QVERIFY(vycentrovano);
         QVERIFY(!okno.findChild<TNastaveni *>());
         QCOMPARE(Pomocnik::Texty(&okno, "PanelStavu1 PanelStavu2 M1Skupina"), QStringLiteral("Škola | Skupina: C | Zvolená skupina: C"));
-        QVERIFY(!okno.Stav().PovoleneKategorie[6] && Pomocnik::Akce(&okno, "M1Procvicovat")->isEnabled());
+        QVERIFY(!okno.Stav().Nastaveni().PovoleneKategorie[6] && Pomocnik::Akce(&okno, "M1Procvicovat")->isEnabled());
 
         QVERIFY(nastavit([](TNastaveni *d) {
             for (QCheckBox *cb : Prvek(d, "gbZK")->findChildren<QCheckBox *>())

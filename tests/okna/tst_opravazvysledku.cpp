@@ -27,7 +27,7 @@ private slots:
         THlavniFormular &okno = *program.okno;
         okno.show();
         Pomocnik::ZapsatVysledky({Pomocnik::VysledekSChybami()});
-        StavProgramu &s = okno.Stav();
+        Konfigurace &s = okno.Stav().Nastaveni();
         s.VytvaretProtokol = {true, true, false};
         const auto kategorie = s.PovoleneKategorie;
 
@@ -38,7 +38,7 @@ private slots:
         });
         Pomocnik::Akce(&okno, "smProc")->trigger();
         QVERIFY(!okno.findChild<TProtocol *>() && !okno.findChild<TDetail *>());
-        QCOMPARE(s.AktivniRezim, Rezim::Procvicovani);
+        QCOMPARE(okno.AktivniRezim(), Rezim::Procvicovani);
         QCOMPARE(Pomocnik::Texty(&okno, "lbCelkemOtazek lbZbyvaOtazek"), QStringLiteral("Celkem otázek: 4 | Zbývá: 4"));
 
         // Right on 3 and 15, wrong on 7 and 9, each in the stored group.
@@ -50,6 +50,7 @@ private slots:
                  }),
                  (QList<int>{3, 7, 15, 9}));
         QCOMPARE(skupiny, QStringList(4, QStringLiteral("Skupina: C")));
+        QCOMPARE(s.ZvolenaSkupina, QStringLiteral("B")); // the replay never wrote the learner's group
 
         Dialogy::Test::Odpovedet(true); // a record of the replay too
         QString skupinaVyhodnoceni;
@@ -65,7 +66,7 @@ private slots:
         QCOMPARE(z.size(), 2);
         QCOMPARE(std::make_tuple(z[1].Kategorie, z[1].Skupina, z[1].PocetOtazek, z[1].SpatneCisla),
                  std::make_tuple(QStringLiteral("26"), QStringLiteral("C"), 4, QStringLiteral("7, 9")));
-        QCOMPARE(std::make_tuple(s.ZvolenaSkupina, s.AktivniRezim, s.PovoleneKategorie),
+        QCOMPARE(std::make_tuple(s.ZvolenaSkupina, okno.AktivniRezim(), s.PovoleneKategorie),
                  std::make_tuple(QStringLiteral("B"), Rezim::Zadny, kategorie));
     }
 };

@@ -1,13 +1,14 @@
-// The knowledge overview window: a new learner's empty overview, then a scripted history whose
-// charts carry the numbers of their tables, the exam day kept per profile, the due questions handed
-// over for practice, and the picture saved.
+// The knowledge overview as the program opens it, its window linked in: a new learner's empty
+// overview, then a scripted history whose charts carry the numbers of their tables, the exam day kept
+// per profile, the due questions handed over for practice, and the picture saved.
 #include "odpovedi.h"
 #include "popisky.h"
 
-#include "app/dialogy.h"
 #include "data/banka.h"
 #include "data/hodiny.h"
-#include "logika/stav.h"
+#include "data/konfigurace.h"
+#include "okna/dialogy.h"
+#include "uceni/modulprehledu.h"
 #include "uceni/prehled.h"
 #include "uceni/terminzkousky.h"
 
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
@@ -48,7 +48,27 @@ class TestPrehled : public QObject {
 
     std::unique_ptr<Pomocnik::Adresar> m_dir;
     BankaOtazek m_banka;
-    StavProgramu m_stav;
+    Konfigurace m_nastaveni;
+
+    // Opens the overview over the memory as the program does, runs kontrola in it and closes it if
+    // kontrola left it open: the due questions handed over, or nothing when no overview opened.
+    std::optional<QList<int>> Otevrit(const PametProfilu &pamet, const std::function<void(TPrehled *)> &kontrola = {})
+    {
+        QList<int> procvicit;
+        if (!Pomocnik::Otevrit<TPrehled>([&] { procvicit = ModulPrehledu::Otevrit(m_banka, m_nastaveni, pamet, nullptr); },
+                                         kontrola))
+            return std::nullopt;
+        return procvicit;
+    }
+
+    // The exam day the overview shows when it opens.
+    std::optional<QDate> DenPriOtevreni(const PametProfilu &pamet)
+    {
+        QDate den;
+        if (!Otevrit(pamet, [&den](TPrehled *okno) { den = Prvek<QDateEdit>(okno, "eDenZkousky")->date(); }))
+            return std::nullopt;
+        return den;
+    }
 
 private slots:
     void init()
@@ -62,7 +82,9 @@ private slots:
                                          m_dir->Cesta()),
                  QString());
         m_banka.Otevrit();
-        m_stav.AktivniProfil = QStringLiteral("Jana");
+        m_nastaveni.AktivniProfil = QStringLiteral("Jana");
+        ModulPrehledu::PouzitTovarnu([](const PrehledZnalosti::UdajePrehledu &udaje, PrehledZnalosti::ObsluhaPrehledu &obsluha,
+                                        QWidget *rodic) -> QDialog * { return new TPrehled(udaje, obsluha, rodic); });
     }
 
     void cleanup()
@@ -75,19 +97,22 @@ private slots:
     void novyUzivatel()
     {
         const PametProfilu pamet(QStringLiteral("Jana"));
-        TPrehled okno(m_stav, m_banka, pamet);
-        QCOMPARE(okno.windowTitle(), QStringLiteral("Přehled znalostí,   Uživatel: Jana"));
-        QVERIFY(Text(&okno, "lbOdhad").startsWith(QStringLiteral("Odhad potřebuje nejdříve vaše odpovědi.")));
-        QVERIFY(!Text(&okno, "lbOdhad").contains(u'%'));
-        QVERIFY(Prvek<QChartView>(&okno, "grfZtraty")->isHidden());
-        QCOMPARE(Text(&okno, "lbPrubeh"), QStringLiteral("Pokrok se ukáže po vašich prvních odpovědích."));
-        QVERIFY(!Prvek<QPushButton>(&okno, "btnProcvicit")->isEnabled());
-        auto *tabulka = Prvek<QTableWidget>(&okno, "tblKategorie");
-        QCOMPARE(tabulka->item(7, 1)->text(), QStringLiteral("26"));
-        QCOMPARE(tabulka->item(7, 4)->text(), QStringLiteral("26"));
-        okno.accept();
+        const auto procvicit = Otevrit(pamet, [](TPrehled *okno) {
+            QCOMPARE(okno->windowTitle(), QStringLiteral("Přehled znalostí,   Uživatel: Jana"));
+            QVERIFY(Text(okno, "lbOdhad").startsWith(QStringLiteral("Odhad potřebuje nejdříve vaše odpovědi.")));
+            QVERIFY(!Text(okno, "lbOdhad").contains(u'%'));
+            QVERIFY(Prvek<QChartView>(okno, "grfZtraty")->isHidden());
+            QCOMPARE(Text(okno, "lbPrubeh"), QStringLiteral("Pokrok se ukáže po vašich prvních odpovědích."));
+            QVERIFY(!Prvek<QPushButton>(okno, "btnProcvicit")->isEnabled());
+            auto *tabulka = Prvek<QTableWidget>(okno, "tblKategorie");
+            QCOMPARE(tabulka->item(7, 1)->text(), QStringLiteral("26"));
+            QCOMPARE(tabulka->item(7, 4)->text(), QStringLiteral("26"));
+            okno->accept();
+        });
+        QCOMPARE(procvicit, QList<int>());
         // Today, never chosen, is nothing to keep.
         QVERIFY(!Tabulka::Existuje(TerminZkousky::JmenoTabulky));
+        QVERIFY(Dialogy::Test::Zobrazene().isEmpty());
     }
 
     void historie()
@@ -99,87 +124,78 @@ private slots:
                                   {621, Kdy(2026, 5, 3), V::SNapovedou},
                                   {3, Kdy(2026, 5, 4)},
                                   {722, Kdy(2026, 5, 4), V::Spatne}});
-        {
-            TPrehled okno(m_stav, m_banka, pamet);
-            okno.show();
-
+        const auto procvicit = Otevrit(pamet, [this](TPrehled *okno) {
             // The stacked bars carry the table's numbers, category 1 at the top.
-            auto *tabulka = Prvek<QTableWidget>(&okno, "tblKategorie");
-            const QList<QBarSet *> sady = Sady(&okno, "grfKategorie");
+            auto *tabulka = Prvek<QTableWidget>(okno, "tblKategorie");
+            const QList<QBarSet *> sady = Sady(okno, "grfKategorie");
             QCOMPARE(sady.size(), 3);
             for (int k = 0; k < Kategorie::Pocet; ++k)
                 for (int s = 0; s < 3; ++s)
                     QCOMPARE(QString::number(sady[s]->at(Kategorie::Pocet - 1 - k)), tabulka->item(k, s + 1)->text());
+            QCOMPARE(tabulka->item(6, 0)->text(), Kategorie::Nazev(7));
             // 1 forgotten since, 2 wrong
             QCOMPARE(std::make_pair(tabulka->item(0, 2)->text(), tabulka->item(0, 3)->text()),
                      std::make_pair(QStringLiteral("2"), QStringLiteral("1")));
 
             // Fifteen days from the first answer, in three weeks, the latest first.
-            const auto grf = Prvek<QChartView>(&okno, "grfPrubeh")->chart()->series();
+            const auto grf = Prvek<QChartView>(okno, "grfPrubeh")->chart()->series();
             QCOMPARE(static_cast<QAreaSeries *>(grf[0])->upperSeries()->count(), 15);
             QCOMPARE(static_cast<QLineSeries *>(grf[1])->count(), 3);
-            QCOMPARE(Text(&okno, "lbPrubeh"), QStringLiteral("Od 20. 4. 2026 do 4. 5. 2026: 6 odpovědí, z toho správných 50 %."));
-            auto *tydny = Prvek<QTableWidget>(&okno, "tblPrubeh");
+            QCOMPARE(Text(okno, "lbPrubeh"), QStringLiteral("Od 20. 4. 2026 do 4. 5. 2026: 6 odpovědí, z toho správných 50 %."));
+            auto *tydny = Prvek<QTableWidget>(okno, "tblPrubeh");
             QCOMPARE(tydny->rowCount(), 3);
             QCOMPARE(tydny->item(0, 0)->text() + u'/' + tydny->item(0, 1)->text() + u'/' + tydny->item(0, 2)->text(),
                      QStringLiteral("4. 5. 2026 – 4. 5. 2026/2/50 %"));
             QCOMPARE(tydny->item(1, 3)->text(), QStringLiteral("po 1, út 0, st 0, čt 0, pá 0, so 0, ne 2"));
 
-            QCOMPARE(Pomocnik::Texty(&okno, "lbKOpakovani lbCislaKOpakovani"),
+            QCOMPARE(Pomocnik::Texty(okno, "lbKOpakovani lbCislaKOpakovani"),
                      QStringLiteral("Dnes k opakování: 4 otázky | Čísla otázek: 2, 621, 722, 1"));
 
             // The estimate with its chart and text; a later exam day lets the recall decay.
-            const QString dnes = Text(&okno, "lbOdhad");
+            const QString dnes = Text(okno, "lbOdhad");
             QVERIFY2(dnes.startsWith(QStringLiteral("Odhad pravděpodobnosti, že byste složil(a) test na body: "))
                          && dnes.endsWith(u'%'),
                      qPrintable(dnes));
-            QVERIFY(Text(&okno, "lbBody").startsWith(QStringLiteral("Očekávaný počet bodů: ")));
-            QVERIFY(Text(&okno, "lbZtraty").contains(QStringLiteral("Křižovatky ")));
-            QVERIFY(Prvek<QChartView>(&okno, "grfZtraty")->isVisible());
-            auto *den = Prvek<QDateEdit>(&okno, "eDenZkousky");
+            QVERIFY(Text(okno, "lbBody").startsWith(QStringLiteral("Očekávaný počet bodů: ")));
+            QVERIFY(Text(okno, "lbZtraty").contains(QStringLiteral("Křižovatky ")));
+            QVERIFY(Prvek<QChartView>(okno, "grfZtraty")->isVisible());
+            auto *den = Prvek<QDateEdit>(okno, "eDenZkousky");
             QCOMPARE(den->date(), Dnes);
             den->setDate(Dnes.addDays(-3));
             QCOMPARE(den->date(), Dnes); // no earlier day than today
-            const double ztratyDnes = Sady(&okno, "grfZtraty")[0]->sum();
-            const QString bodyDnes = Text(&okno, "lbBody");
+            const double ztratyDnes = Sady(okno, "grfZtraty")[0]->sum();
+            const QString bodyDnes = Text(okno, "lbBody");
             den->setDate(Dnes.addDays(200));
-            QVERIFY(Text(&okno, "lbBody") != bodyDnes);
-            QVERIFY(Sady(&okno, "grfZtraty")[0]->sum() > ztratyDnes);
+            QVERIFY(Text(okno, "lbBody") != bodyDnes);
+            QVERIFY(Sady(okno, "grfZtraty")[0]->sum() > ztratyDnes);
 
             // The picture of the sections, written whole as PNG; a file that cannot be written is reported.
             Dialogy::Test::Odpovedet(m_dir->Soubor(QStringLiteral("prehled")));
-            Prvek<QPushButton>(&okno, "btnUlozitObrazek")->click();
+            Prvek<QPushButton>(okno, "btnUlozitObrazek")->click();
             const QImage obrazek(m_dir->Soubor(QStringLiteral("prehled.png")));
-            QCOMPARE(obrazek.size(), Prvek<QWidget>(&okno, "pPrehled")->size());
+            QCOMPARE(obrazek.size(), Prvek<QWidget>(okno, "pPrehled")->size());
             Dialogy::Test::Odpovedet(m_dir->Soubor(QStringLiteral("neni/prehled.PNG")));
-            Prvek<QPushButton>(&okno, "btnUlozitObrazek")->click();
+            Prvek<QPushButton>(okno, "btnUlozitObrazek")->click();
             const auto zpravy = Dialogy::Test::Zobrazene();
             QCOMPARE(zpravy.size(), 3);
             QVERIFY(zpravy[2].text.startsWith(QStringLiteral("Obrázek nelze uložit do souboru „%1“: ")
                                                   .arg(m_dir->Soubor(QStringLiteral("neni/prehled.PNG")))));
 
             // The due questions go out as the window closes, in the learning order.
-            connect(&okno, &TPrehled::ProcvicitOtazky, this, [&okno](const QList<int> &otazky) {
-                QVERIFY(!okno.isVisible());
-                QCOMPARE(otazky, (QList<int>{2, 621, 722, 1}));
-            });
-            QSignalSpy poslano(&okno, &TPrehled::ProcvicitOtazky);
-            Prvek<QPushButton>(&okno, "btnProcvicit")->click();
-            QCOMPARE(poslano.size(), 1);
-            QCOMPARE(okno.result(), int(QDialog::Accepted));
-        }
+            Prvek<QPushButton>(okno, "btnProcvicit")->click();
+            QVERIFY(!okno->isVisible());
+        });
+        QCOMPARE(procvicit, (QList<int>{2, 621, 722, 1}));
         // The day chosen is the profile's, shown again next time; another profile has its own.
         QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana"), Dnes), Dnes.addDays(200));
-        {
-            TPrehled znovu(m_stav, m_banka, pamet);
-            QCOMPARE(Prvek<QDateEdit>(&znovu, "eDenZkousky")->date(), Dnes.addDays(200));
-            Prvek<QDateEdit>(&znovu, "eDenZkousky")->setDate(Dnes.addDays(30));
-            znovu.reject(); // Escape keeps it too
-        }
+        QVERIFY(Otevrit(pamet, [](TPrehled *znovu) {
+            QCOMPARE(Prvek<QDateEdit>(znovu, "eDenZkousky")->date(), Dnes.addDays(200));
+            Prvek<QDateEdit>(znovu, "eDenZkousky")->setDate(Dnes.addDays(30));
+            znovu->reject(); // Escape keeps it too
+        }));
         QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana"), Dnes), Dnes.addDays(30));
-        m_stav.AktivniProfil = QStringLiteral("Petr");
-        TPrehled jiny(m_stav, m_banka, PametProfilu(QStringLiteral("Petr")));
-        QCOMPARE(Prvek<QDateEdit>(&jiny, "eDenZkousky")->date(), Dnes);
+        m_nastaveni.AktivniProfil = QStringLiteral("Petr");
+        QCOMPARE(DenPriOtevreni(PametProfilu(QStringLiteral("Petr"))), Dnes);
     }
 
     // A stored day beyond any the learner could choose: said when the window opens, which shows
@@ -189,20 +205,17 @@ private slots:
         TerminZkousky::Zapsat(QStringLiteral("Jana"), QDate(9999, 12, 31));
         const QByteArray ulozeno = Pomocnik::Obsah(QStringLiteral("TerminyZkousek.DB"));
         const PametProfilu pamet(QStringLiteral("Jana"));
-        {
-            TPrehled okno(m_stav, m_banka, pamet);
-            QCOMPARE(Prvek<QDateEdit>(&okno, "eDenZkousky")->date(), Dnes);
-            okno.accept();
-        }
+        QCOMPARE(DenPriOtevreni(pamet), Dnes);
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 1);
         QCOMPARE(zpravy[0].druh, Dialogy::Druh::Informace);
         QVERIFY2(zpravy[0].text.contains(QStringLiteral("„9999-12-31“ není platný den, a proto nebyl použit")),
                  qPrintable(zpravy[0].text));
         QCOMPARE(Pomocnik::Obsah(QStringLiteral("TerminyZkousek.DB")), ulozeno);
-        TPrehled znovu(m_stav, m_banka, pamet);
-        Prvek<QDateEdit>(&znovu, "eDenZkousky")->setDate(Dnes.addDays(5));
-        znovu.accept();
+        QVERIFY(Otevrit(pamet, [](TPrehled *znovu) {
+            Prvek<QDateEdit>(znovu, "eDenZkousky")->setDate(Dnes.addDays(5));
+            znovu->accept();
+        }));
         QCOMPARE(TerminZkousky::Precist(QStringLiteral("Jana"), Dnes), Dnes.addDays(5));
     }
 
@@ -212,10 +225,11 @@ private slots:
     {
         Tabulka::Vytvorit(TerminZkousky::JmenoTabulky, {{QStringLiteral("Profil"), TypPole::Retezec, 30}});
         const PametProfilu pamet(QStringLiteral("Jana"));
-        TPrehled okno(m_stav, m_banka, pamet);
-        QCOMPARE(Prvek<QDateEdit>(&okno, "eDenZkousky")->date(), Dnes);
-        Prvek<QDateEdit>(&okno, "eDenZkousky")->setDate(Dnes.addDays(10));
-        okno.accept();
+        QVERIFY(Otevrit(pamet, [](TPrehled *okno) {
+            QCOMPARE(Prvek<QDateEdit>(okno, "eDenZkousky")->date(), Dnes);
+            Prvek<QDateEdit>(okno, "eDenZkousky")->setDate(Dnes.addDays(10));
+            okno->accept();
+        }));
         const auto zpravy = Dialogy::Test::Zobrazene();
         QCOMPARE(zpravy.size(), 2);
         for (const Dialogy::Zobrazeni &z : zpravy) {

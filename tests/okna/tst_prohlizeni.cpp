@@ -4,8 +4,8 @@
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
 #include "app/panelprohlizeni.h"
-#include "app/rozvrzeni.h"
 #include "app/spintlacitko.h"
+#include "okna/rozvrzeni.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -279,7 +279,7 @@ private:
 
         // The whole name, or as much of it as fits, cut with "…"; whole in the tooltip.
         auto *uzivatel = W<QLabel>("lbUzivatel");
-        const QString profil = O().Stav().AktivniProfil;
+        const QString profil = O().Stav().AktivniProfil();
         const QString predpona = QStringLiteral("Aktivní profil uživatele: ");
         QVERIFY(uzivatel->text().startsWith(predpona));
         const QString jmeno = uzivatel->text().mid(predpona.size());
@@ -300,7 +300,7 @@ private slots:
     void infoPanelPodleRezimu()
     {
         QFETCH(QString, profil);
-        O().Stav().AktivniProfil = profil;
+        O().Stav().Nastaveni().AktivniProfil = profil;
         A("M1Prohlizet")->trigger();
         PomocJakoVRezimu("lbJakNaTo lbSkupina lbNapoveda lbCelkemOtazek lbZbyvaOtazek lbUspesnost Cara1");
         // The profile line stands centred under the end-of-mode line, with the whole name.
@@ -327,7 +327,7 @@ private slots:
         A("M2KonecRezimu")->trigger();
         QCOMPARE(Pomocnik::Zpravy(), QStringList(2, QStringLiteral("Otázka: Opravdu chcete skončit, i když úlohy nejsou dokončeny?")));
         QVERIFY(!Viditelny(W<TPanelOtazky>("pOtazky")) && !A("M1Procvicovat")->isChecked());
-        QCOMPARE(O().Stav().AktivniRezim, Rezim::Zadny);
+        QCOMPARE(O().AktivniRezim(), Rezim::Zadny);
 
         // An examination replay under another group: no hint, and the user's own group back at its end.
         O().ZacitOpravu({DruhBehu::Zkouseni, {7}, QStringLiteral("C"), QStringLiteral("1")});
@@ -337,7 +337,7 @@ private slots:
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
         Dialogy::Test::Odpovedet(true);
         A("M2KonecRezimu")->trigger();
-        QCOMPARE(O().Stav().ZvolenaSkupina, QStringLiteral("B"));
+        QCOMPARE(O().Stav().Nastaveni().ZvolenaSkupina, QStringLiteral("B"));
         QVERIFY(!A("M1Zkouset")->isChecked());
     }
 
@@ -348,7 +348,7 @@ private slots:
         O().ZobrazitOtazku(7);
         const int plna = W<QLabel>("stOtazka")->width();
         O().ZobrazitOtazku(621);
-        Pomocnik::JednaZprava(Dialogy::Druh::Chyba, QStringLiteral("obrazky/621.jpg"));
+        QCOMPARE(Pomocnik::KromeJedneZpravy(Dialogy::Druh::Chyba, QStringLiteral("obrazky/621.jpg")), QString());
         QVERIFY(!Viditelny(W<QLabel>("imgObrazek")));
         QCOMPARE(W<QLabel>("stOtazka")->width(), plna); // the text keeps the room of the missing picture
         O().ZobrazitOtazku(7); // the view stays usable

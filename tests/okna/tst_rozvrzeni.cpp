@@ -1,6 +1,6 @@
 // Layout of a question: widths by picture range, the note beside a picture, lines of a wrapped text.
 // How the texts stack is checked on screen by tst_prohlizeni.
-#include "app/rozvrzeni.h"
+#include "okna/rozvrzeni.h"
 
 #include <QTest>
 

@@ -55,7 +55,7 @@ private slots:
     {
         QVERIFY(QFile::remove(QStringLiteral("obrazky/velke/622.jpg")));
         QVERIFY(!Ukazat(QStringLiteral("obrazky/622.jpg")));
-        Pomocnik::JednaZprava(Dialogy::Druh::Chyba, QStringLiteral("obrazky/velke/622.jpg"));
+        QCOMPARE(Pomocnik::KromeJedneZpravy(Dialogy::Druh::Chyba, QStringLiteral("obrazky/velke/622.jpg")), QString());
     }
 
     // The question panel offers its picture in every mode: a left click or Z opens it; in a run the
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(Pomocnik::Zvetseny([&] { QTest::mouseClick(obrazek, Qt::LeftButton); }), obrazek->Obrazek());
         QTest::mouseClick(obrazek, Qt::RightButton); // nothing selected: nothing to confirm
         auto *verdikt = Prvek<QWidget>(&okno, "pSpravne");
-        QVERIFY(!verdikt->isVisibleTo(&okno) && okno.Stav().Beh.CekaNaOdpoved());
+        QVERIFY(!verdikt->isVisibleTo(&okno) && okno.Stav().Beh().CekaNaOdpoved());
         QCOMPARE(Pomocnik::Zvetseny([&] { klavesa(Qt::Key_Z); }), obrazek->Obrazek());
         klavesa(Qt::Key_A);
         QTest::mouseClick(obrazek, Qt::RightButton);

@@ -5,7 +5,7 @@
 // the evaluation at the end.
 #include "pomocnik.h"
 
-#include "practice/rizenibehu.h"
+#include "app/rizenibehu.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,6 @@
 
 #include "snimky/porizeni.h"
 
-#include "app/dialogy.h"
 #include "app/hlavniformular.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
@@ -10,6 +9,8 @@
 #include "info/Historie.h"
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
+#include "okna/dialogy.h"
+#include "uceni/modulprehledu.h"
 #include "uceni/pamet.h"
 #include "uceni/prehled.h"
 
@@ -54,6 +55,9 @@ TPanelPomoc &Pomoc(THlavniFormular &o) { return *o.findChild<TPanelPomoc *>(QStr
 // user's answers so far would have left.
 void SpustitBeh(THlavniFormular &o, Rezim rezim, int n, int zbyva, int uspesnost)
 {
+    o.Stav().Beh().Zacit(o.Banka(), o.Stav().Nastaveni(),
+                         rezim == Rezim::Zkouseni ? DruhBehu::Zkouseni : DruhBehu::Procvicovani, PoradiOtazek::PodleCisla,
+                         20, 1);
     o.PrepnoutRezim(rezim, true);
     o.ZobrazitOtazku(n);
     Pomoc(o).NastavitCelkem(20);
@@ -259,13 +263,13 @@ const QList<Snimek> &Seznam()
 #ifdef SNIMKY_TESTY
         {QStringLiteral("testy-seznam.png"),
          [](THlavniFormular &o) {
-             o.Stav().VytvaretProtokol[2] = true;
+             o.Stav().Nastaveni().VytvaretProtokol[2] = true;
              TestNaBody(o, true);
              return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1VysledekTestu")->trigger(); });
          }},
         {QStringLiteral("protokol-testu.png"),
          [](THlavniFormular &o) {
-             o.Stav().VytvaretProtokol[2] = true;
+             o.Stav().Nastaveni().VytvaretProtokol[2] = true;
              TestNaBody(o, true);
              return Porizeni::Modalni([&] { Porizeni::Prikaz(o, "M1VysledekTestu")->trigger(); }, [](QDialog &seznam) {
                  return Porizeni::Modalni([&] { Porizeni::Stisknout(seznam, "btnDetail"); });
@@ -276,14 +280,20 @@ const QList<Snimek> &Seznam()
         // The knowledge overview of a learner with a month of answers behind them.
         {QStringLiteral("prehled.png"),
          [](THlavniFormular &o) {
-             PametProfilu pamet(o.Stav().AktivniProfil);
+             PametProfilu pamet(o.Stav().AktivniProfil());
              Pomocnik::Zak zak;
              zak.dovednost = {0.85, 0.9, 0.75, 0.95, 0.8, 0.55, 0.7};
              for (const Odpovedi::Odpoved &odpoved : Pomocnik::Historie(24, 420, Hodiny::Ted().date(), 30, zak))
                  pamet.Pridat(odpoved);
-             TPrehled okno(o.Stav(), o.Banka(), pamet, &o);
-             okno.resize(1100, 860);
-             return Porizeni::Okno(okno);
+             ModulPrehledu::PouzitTovarnu([](const PrehledZnalosti::UdajePrehledu &udaje,
+                                             PrehledZnalosti::ObsluhaPrehledu &obsluha, QWidget *rodic) -> QDialog * {
+                 return new TPrehled(udaje, obsluha, rodic);
+             });
+             return Porizeni::Modalni([&] { ModulPrehledu::Otevrit(o.Banka(), o.Stav().Nastaveni(), pamet, &o); },
+                                      [](QDialog &okno) {
+                                          okno.resize(1100, 860);
+                                          return Porizeni::Okno(okno);
+                                      });
          }},
 
         // The information windows.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogy.h"
+#include "okna/dialogy.h"
 
 #include <QColor>
 #include <QFont>

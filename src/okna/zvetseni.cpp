@@ -1,8 +1,8 @@
-#include "app/zvetseni.h"
+#include "okna/zvetseni.h"
 
-#include "app/dialogy.h"
-#include "app/vzhled.h"
 #include "data/banka.h"
+#include "okna/dialogy.h"
+#include "okna/vzhled.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "app/dialogy.h"
+#include "okna/dialogy.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

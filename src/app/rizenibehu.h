@@ -7,25 +7,27 @@
 class BankaOtazek;
 class QTimer;
 class QWidget;
+class StavZaka;
 class TPanelOtazky;
 class TPanelPomoc;
-struct StavProgramu;
 
 // The events of a practice or examination run in the main window: set-up, showing the next
 // question, selecting answers with the mouse or the keyboard, judging an answer with its verdict
-// shown for 1.5 s, the hint of practice, and the evaluation at the end with its retry. The run
-// itself is the state's BehOtazek; this shows what it decides on the two panels, and stores every
-// judged answer in the active profile's memory the moment it is judged.
+// shown for 1.5 s, the hint of practice, and the evaluation at the end with its retry, while the main
+// window's mode runs one. The run itself is the learner's state's BehOtazek, which stores every
+// judged answer the moment it is judged; this shows what it decides on the two panels.
 class TRizeniBehu : public QObject {
     Q_OBJECT
 public:
-    TRizeniBehu(StavProgramu &stav, BankaOtazek &banka, TPanelOtazky &otazky, TPanelPomoc &pomoc, QWidget &okno);
+    TRizeniBehu(StavZaka &stav, BankaOtazek &banka, TPanelOtazky &otazky, TPanelPomoc &pomoc, QWidget &okno);
 
     // Runs the set-up dialog and starts the run; false when no question qualifies, or the learning
     // order finds the memory unreadable (the user is told either way), and no run may start.
     bool PripravitBeh(DruhBehu druh);
-    // Shows the first question of the run just started (or of its retry), with its counters.
-    void ZobrazitPrvni();
+    // The mode of the run prepared begins: its first question shows.
+    void Zahajit();
+    // The mode ends: the run is over.
+    void Ukoncit();
 
     void stAClick(int odpoved);
     void pOtazkyMouseDown(Qt::MouseButton tlacitko);
@@ -40,20 +42,18 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *udalost) override;
 
 private:
-    bool BehBezi() const;
+    // Shows the first question of the run just started (or of its retry), with its counters.
+    void ZobrazitPrvni();
     void DalsiOtazka();
     void VyhodnotitOdpoved();
     void PripravitZnacky();
     void Vyhodnotit();
-    void ZaznamenatOdpoved(const PosouzenaOdpoved &odpoved);
 
-    StavProgramu &m_stav;
+    StavZaka &m_stav;
     BankaOtazek &m_banka;
     TPanelOtazky &m_otazky;
     TPanelPomoc &m_pomoc;
     QWidget &m_okno;
     QTimer *m_timer1;
-    // A failure to store an answer has been told during this run: the run goes on without telling
-    // it again.
-    bool m_chybaZapisuHlasena = false;
+    bool m_bezi = false; // a practice or examination mode runs
 };

@@ -1,4 +1,4 @@
-#include "app/vzhled.h"
+#include "okna/vzhled.h"
 
 #include "data/adresare.h"
 

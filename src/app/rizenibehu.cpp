@@ -1,10 +1,10 @@
-#include "practice/rizenibehu.h"
+#include "app/rizenibehu.h"
 
-#include "app/dialogy.h"
 #include "app/panelotazky.h"
 #include "app/panelpomoc.h"
+#include "app/stavzaka.h"
 #include "data/hodiny.h"
-#include "logika/stav.h"
+#include "okna/dialogy.h"
 #include "practice/dotaz.h"
 #include "practice/vyhodnoceni.h"
 #include "practice/vysledky.h"
@@ -13,7 +13,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-TRizeniBehu::TRizeniBehu(StavProgramu &stav, BankaOtazek &banka, TPanelOtazky &otazky, TPanelPomoc &pomoc,
+TRizeniBehu::TRizeniBehu(StavZaka &stav, BankaOtazek &banka, TPanelOtazky &otazky, TPanelPomoc &pomoc,
                          QWidget &okno)
     : QObject(&okno), m_stav(stav), m_banka(banka), m_otazky(otazky), m_pomoc(pomoc), m_okno(okno),
       m_timer1(new QTimer(this))
@@ -22,31 +22,25 @@ TRizeniBehu::TRizeniBehu(StavProgramu &stav, BankaOtazek &banka, TPanelOtazky &o
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     connect(m_timer1, &QTimer::timeout, this, &TRizeniBehu::Timer1Timer);
     okno.installEventFilter(this);
-    m_stav.Beh.NastavitPosluchace([this](const PosouzenaOdpoved &odpoved) { ZaznamenatOdpoved(odpoved); });
-}
-
-bool TRizeniBehu::BehBezi() const
-{
-    const Rezim r = m_stav.AktivniRezim;
-    return r == Rezim::Procvicovani || r == Rezim::Zkouseni;
 }
 
 bool TRizeniBehu::PripravitBeh(DruhBehu druh)
 {
-    const int q = BehOtazek::PocetOtazek(m_banka, m_stav);
+    const Konfigurace &nastaveni = m_stav.Nastaveni();
+    const int q = BehOtazek::PocetOtazek(m_banka, nastaveni);
     if (q < 1) {
         Dialogy::Informace(&m_okno, QStringLiteral("Zvoleným okruhům otázek neodpovídá pro skupinu %1 žádná otázka. "
                                                    "Změňte okruhy nebo skupinu v nastavení programu.")
-                                        .arg(m_stav.ZvolenaSkupina));
+                                        .arg(nastaveni.ZvolenaSkupina));
         return false;
     }
-    const PoradiOtazek poradi = PoradiZNastaveni(m_stav);
+    const PoradiOtazek poradi = PoradiZNastaveni(nastaveni);
     // The learning order needs the memory: read before the dialog, so that a table that cannot be
     // read is told before the learner chooses anything.
     const PametProfilu *pamet = nullptr;
     if (poradi == PoradiOtazek::PodlePameti) {
         try {
-            pamet = &m_stav.Pamet.Nacist(m_stav.AktivniProfil);
+            pamet = &m_stav.Pamet();
         } catch (const ChybaTabulky &e) {
             Dialogy::Chyba(&m_okno, e.Text());
             return false;
@@ -56,39 +50,36 @@ bool TRizeniBehu::PripravitBeh(DruhBehu druh)
     Dialogy::Vycentrovat(&dotaz, &m_okno);
     dotaz.exec();
     if (pamet)
-        m_stav.Beh.ZacitPodlePameti(
-            m_stav, druh, OtazkyBehuPodlePameti(m_banka, m_stav, *pamet, Hodiny::Ted().date(), dotaz.Pocet()));
+        m_stav.Beh().ZacitPodlePameti(
+            nastaveni, druh, OtazkyBehuPodlePameti(m_banka, nastaveni, *pamet, Hodiny::Ted().date(), dotaz.Pocet()));
     else
-        m_stav.Beh.Zacit(m_banka, m_stav, druh, poradi, dotaz.Pocet(), dotaz.Zacatek());
+        m_stav.Beh().Zacit(m_banka, nastaveni, druh, poradi, dotaz.Pocet(), dotaz.Zacatek());
     return true;
 }
 
-void TRizeniBehu::ZaznamenatOdpoved(const PosouzenaOdpoved &odpoved)
+void TRizeniBehu::Zahajit()
 {
-    try {
-        m_stav.Pamet.Zaznamenat(m_stav.AktivniProfil, odpoved, Hodiny::Ted());
-    } catch (const ChybaTabulky &e) {
-        if (m_chybaZapisuHlasena)
-            return;
-        m_chybaZapisuHlasena = true;
-        Dialogy::Chyba(&m_okno, e.Text() + QStringLiteral("\n\nOdpověď se nepodařilo uložit, takže ji výběr podle paměti ani "
-                                                          "přehled znalostí nezapočítají. Můžete pokračovat; další "
-                                                          "chyby ukládání odpovědí program do konce této řady otázek "
-                                                          "nehlásí."));
-    }
+    m_bezi = true;
+    ZobrazitPrvni();
+}
+
+void TRizeniBehu::Ukoncit()
+{
+    m_bezi = false;
+    m_stav.Beh().Ukoncit();
 }
 
 void TRizeniBehu::ZobrazitPrvni()
 {
-    m_chybaZapisuHlasena = false;
-    m_pomoc.NastavitCelkem(m_stav.Beh.CelkemOtazek());
+    m_stav.ZacitSerii();
+    m_pomoc.NastavitCelkem(m_stav.Beh().CelkemOtazek());
     m_pomoc.NastavitUspesnost(0);
     DalsiOtazka();
 }
 
 void TRizeniBehu::DalsiOtazka()
 {
-    BehOtazek &beh = m_stav.Beh;
+    BehOtazek &beh = m_stav.Beh();
     m_pomoc.NastavitZbyva(beh.Zbyva());
     if (const std::optional<int> x = beh.DalsiOtazka(m_banka))
         m_otazky.ZobrazitOtazku(*x);
@@ -98,14 +89,14 @@ void TRizeniBehu::DalsiOtazka()
 
 void TRizeniBehu::stAClick(int odpoved)
 {
-    if (BehBezi() && m_stav.Beh.Oznacit(odpoved))
-        m_otazky.UkazatZnacku(odpoved, m_stav.Beh.Oznacena(odpoved));
+    if (m_bezi && m_stav.Beh().Oznacit(odpoved))
+        m_otazky.UkazatZnacku(odpoved, m_stav.Beh().Oznacena(odpoved));
 }
 
 void TRizeniBehu::pOtazkyMouseDown(Qt::MouseButton tlacitko)
 {
-    const BehOtazek &beh = m_stav.Beh;
-    if (m_otazky.VerdiktViditelny() || tlacitko != Qt::RightButton || !BehBezi())
+    const BehOtazek &beh = m_stav.Beh();
+    if (m_otazky.VerdiktViditelny() || tlacitko != Qt::RightButton || !m_bezi)
         return;
     if (beh.CekaNaOdpoved()) {
         if (beh.NecoOznaceno()) // an empty answer cannot be confirmed
@@ -130,7 +121,7 @@ void TRizeniBehu::PripravitZnacky()
 
 void TRizeniBehu::VyhodnotitOdpoved()
 {
-    const Hodnoceni h = m_stav.Beh.Potvrdit();
+    const Hodnoceni h = m_stav.Beh().Potvrdit();
     for (int i = 0; i < 4; ++i) {
         switch (h.znacky[static_cast<size_t>(i)]) {
         case Znacka::Opomenuta:
@@ -141,7 +132,7 @@ void TRizeniBehu::VyhodnotitOdpoved()
         case Znacka::BezeZmeny: break;
         }
     }
-    m_pomoc.NastavitUspesnost(m_stav.Beh.UspesnostBehu());
+    m_pomoc.NastavitUspesnost(m_stav.Beh().UspesnostBehu());
     m_otazky.UkazatVerdikt(h.spravne);
     m_timer1->start(1500);
 }
@@ -154,18 +145,18 @@ void TRizeniBehu::Timer1Timer()
 
 void TRizeniBehu::M2OznacSpravneClick()
 {
-    if (BehBezi() && m_stav.Beh.Napoveda())
-        m_otazky.UkazatSpravne(m_stav.Beh.SpravnePismena());
+    if (m_bezi && m_stav.Beh().Napoveda())
+        m_otazky.UkazatSpravne(m_stav.Beh().SpravnePismena());
 }
 
 // The record is decided and written before the evaluation shows, so that a question or an error
 // comes first; the dialog then shows the figures and what became of the record.
 void TRizeniBehu::Vyhodnotit()
 {
-    BehOtazek &beh = m_stav.Beh;
-    const ZaznamVysledku zaznam = beh.Vysledek(m_stav.AktivniProfil, Hodiny::Ted());
+    BehOtazek &beh = m_stav.Beh();
+    const ZaznamVysledku zaznam = beh.Vysledek(m_stav.AktivniProfil(), Hodiny::Ted());
     TResult::Protokol protokol = TResult::Protokol::Zapsan;
-    switch (Vysledky::RozhodnoutOZapisu(beh, m_stav)) {
+    switch (Vysledky::RozhodnoutOZapisu(beh, m_stav.Nastaveni())) {
     case Vysledky::Zapis::Vypnuto: protokol = TResult::Protokol::Vypnuto; break;
     case Vysledky::Zapis::ZeptatSe:
         if (!Dialogy::Otazka(&m_okno, QStringLiteral("Chcete vytvořit protokol i z této opravy?")))
@@ -200,7 +191,7 @@ void TRizeniBehu::Vyhodnotit()
 // The keyboard answers as the mouse does: A-D and 1-4 select, Enter and Space act as the right button.
 bool TRizeniBehu::eventFilter(QObject *objekt, QEvent *udalost)
 {
-    if (udalost->type() != QEvent::KeyPress || !BehBezi())
+    if (udalost->type() != QEvent::KeyPress || !m_bezi)
         return QObject::eventFilter(objekt, udalost);
     const auto *klavesa = static_cast<QKeyEvent *>(udalost);
     if (klavesa->modifiers() & ~Qt::KeypadModifier)

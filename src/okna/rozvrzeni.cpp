@@ -1,4 +1,4 @@
-#include "app/rozvrzeni.h"
+#include "okna/rozvrzeni.h"
 
 #include <QFontMetrics>
 #include <QRect>
