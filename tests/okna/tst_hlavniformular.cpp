@@ -222,13 +222,13 @@ private slots:
     }
 
     // Closing with a profile created and not saved asks: Storno stays with every record, Ano saves
-    // and keeps the profile's answers, results, protocols and mock exams. In the next run a save that
+    // and keeps the profile's answers, results, protocols, mock exams and exam day. In the next run a save that
     // fails keeps the program open, and Ne lets the settings go with the records of the profile
     // created then; a name no run knew keeps its records all along.
     void zavreniSNeulozenymNastavenim()
     {
         const QStringList tabulky{QStringLiteral("Vysledky"), QStringLiteral("Protokoly"), QStringLiteral("Zkousky"),
-                                  QStringLiteral("Odpovedi")};
+                                  QStringLiteral("Odpovedi"), QStringLiteral("TerminyZkousek")};
         const QStringList vsichni{QStringLiteral("Default"), QStringLiteral("Jan"), QStringLiteral("Petr"), QStringLiteral("Cizí")};
         for (const QString &tabulka : tabulky)
             TabulkaProfilu(tabulka, vsichni);
