@@ -224,15 +224,18 @@ void THlavniFormular::NastavitPoradi(PoradiOtazek poradi)
     Nabidky::Zaskrtnout(m_menu->M1VyberPodlePameti, poradi == PoradiOtazek::PodlePameti);
 }
 
-void THlavniFormular::M1UlozitNastaveniClick()
+void THlavniFormular::M1UlozitNastaveniClick() { UlozitNastaveni(); }
+
+bool THlavniFormular::UlozitNastaveni()
 {
     QString chyba;
     if (!Adresare::PripravitAdresarUzivatele(&chyba)
         || !UlozitKonfiguraci(Adresare::Uzivatele(QStringLiteral("config.ini")), m_stav.Nastaveni(), &chyba)) {
         Dialogy::Chyba(this, chyba);
-        return;
+        return false;
     }
     m_stav.Ulozeno();
+    return true;
 }
 
 void THlavniFormular::smProcClick() { OtevritVysledky(false, QStringLiteral("Protokol procvičování zatím nebyl vytvořen!")); }
@@ -359,8 +362,25 @@ void THlavniFormular::closeEvent(QCloseEvent *udalost)
         udalost->ignore();
         return;
     }
+    if (!UlozitPredUkoncenim()) {
+        udalost->ignore();
+        return;
+    }
     VycistitVysledky();
     udalost->accept();
+}
+
+// A save that fails keeps the program open: closing would delete a new profile's records.
+bool THlavniFormular::UlozitPredUkoncenim()
+{
+    if (!m_stav.NeulozeneZmeny())
+        return true;
+    switch (Dialogy::OtazkaSeStornem(this, QStringLiteral("Nastavení nejsou uložena. Uložit je před ukončením?"))) {
+    case Dialogy::Volba::Ano: return UlozitNastaveni();
+    case Dialogy::Volba::Ne: return true;
+    case Dialogy::Volba::Storno: break;
+    }
+    return false;
 }
 
 // Deletes the records of the profiles this run knew and the stored list no longer holds: one

@@ -56,6 +56,11 @@ private:
     // The order of choosing questions, with its check mark among the three.
     void NastavitPoradi(PoradiOtazek poradi);
     void M1UlozitNastaveniClick();
+    // Writes the settings to config.ini; a failure is told and false returned.
+    bool UlozitNastaveni();
+    // Before the program closes: unsaved settings are saved, let go, or the close is called off
+    // (false).
+    bool UlozitPredUkoncenim();
     void M1NastaveniClick();
     // The results list of practice or examination results.
     void OtevritVysledky(bool zkouseni, const QString &bezTabulky);

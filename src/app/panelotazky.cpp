@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace {
 
 const QString OznameniVyrazeni =
@@ -139,6 +141,8 @@ void TPanelOtazky::NastavitProhlizeni(bool zapnuto)
         m_prohlizeni->Zacit();
 }
 
+void TPanelOtazky::UkazatPoznamku(bool viditelna) { m_stPoznamka->setVisible(viditelna); }
+
 void TPanelOtazky::ZobrazitOtazku(int n)
 {
     m_cislo = n;
@@ -195,14 +199,20 @@ void TPanelOtazky::RozvrhnoutTexty(const QString &obrazek)
     std::array<QString, Rozvrzeni::PocetTextu> obsah;
     for (int i = 0; i < Rozvrzeni::PocetTextu; ++i)
         obsah[i] = texty[i]->text();
-    const QFont pismo = m_stOtazka->font();
-    const auto v = Rozvrzeni::Rozvrhnout(n, obsah, sirkaObrazku, vyskaObrazku, [&pismo](const QString &text, int sirka) {
-        return Rozvrzeni::PocetRadku(pismo, text, sirka);
-    });
+    // Each text measured in the font it is drawn in, the note in its italics.
+    const auto v = Rozvrzeni::Rozvrhnout(n, obsah, sirkaObrazku, vyskaObrazku,
+                                         [&texty](Rozvrzeni::Text ktery, const QString &text, int sirka) {
+                                             return Rozvrzeni::PocetRadku(texty[ktery]->font(), text, sirka);
+                                         });
     for (int i = 0; i < Rozvrzeni::PocetTextu; ++i) {
         const auto &r = v.texty[i];
         texty[i]->setGeometry(r.x, r.y, r.sirka, r.vyska);
     }
+    // Nothing stands below the note: it takes the room its label draws in, the descenders of its last
+    // line below their 18 px too.
+    if (m_stPoznamka->height() > 0)
+        m_stPoznamka->resize(m_stPoznamka->width(),
+                             std::max(m_stPoznamka->height(), m_stPoznamka->heightForWidth(m_stPoznamka->width())));
 }
 
 void TPanelOtazky::ZarovnatZnacky()

@@ -32,6 +32,8 @@ public:
 
     // Browse mode shows its controls and the note.
     void NastavitProhlizeni(bool zapnuto);
+    // The note below the answers, shown or hidden (practice shows it after a mistake).
+    void UkazatPoznamku(bool viditelna);
     TPanelProhlizeni *Prohlizeni() const { return m_prohlizeni; }
 
     // The answer marks beside a) to d) (0..3): the picture a mark holds and whether it shows.

@@ -15,9 +15,14 @@ const RozvrzeniPomoci Navrh{{212, 19}, {212, 52}, {384, 52}, {212, 4}, false, tr
 const RozvrzeniPomoci Prohlizeni{{284, 17}, {284, 40}, {384, 52}, {212, 4}, true, false, false, false, false};
 const RozvrzeniPomoci Procvicovani = Navrh;
 const RozvrzeniPomoci Zkouseni{{212, 28}, {212, 48}, {384, 48}, {212, 8}, false, true, false, true, true};
+// With the reason of the question: practice closes its five lines up, an examination takes the rows
+// of practice, the reason where practice tells of the hint.
+const RozvrzeniPomoci ProcvicovaniSDuvodem{{212, 15}, {212, 54}, {384, 54}, {212, 2}, false, true, true, true, true,
+                                           {212, 28}, {212, 41}};
+const RozvrzeniPomoci ZkouseniSDuvodem{{212, 19}, {212, 52}, {384, 52}, {212, 4}, false, true, false, true, true,
+                                       {212, 35}, {212, 35}};
 
 const QPoint Cara1{205, 5}, Cara2{514, 5};
-const QPoint Napoveda{212, 35};
 // The counters as designed: total, remaining, success.
 const QPoint Celkem{520, 8}, Zbyva{559, 28}, Uspesnost{539, 48};
 // Room every label keeps from its neighbours, the lines and the panel's edge; the group keeps more
@@ -39,12 +44,12 @@ QString TextKonce(Rezim rezim)
 
 } // namespace
 
-const RozvrzeniPomoci &TPanelPomoc::Rozvrzeni(Rezim rezim)
+const RozvrzeniPomoci &TPanelPomoc::Rozvrzeni(Rezim rezim, bool duvod)
 {
     switch (rezim) {
     case Rezim::Prohlizeni: return Prohlizeni;
-    case Rezim::Procvicovani: return Procvicovani;
-    case Rezim::Zkouseni: return Zkouseni;
+    case Rezim::Procvicovani: return duvod ? ProcvicovaniSDuvodem : Procvicovani;
+    case Rezim::Zkouseni: return duvod ? ZkouseniSDuvodem : Zkouseni;
     case Rezim::Zadny: break;
     }
     return Navrh;
@@ -85,7 +90,10 @@ TPanelPomoc::TPanelPomoc(QWidget *rodic) : QFrame(rodic)
     m_lbJakNaTo = Popisek("lbJakNaTo", QStringLiteral("Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"),
                           Navrh.jakNaTo);
     m_lbKonecRezimu = Popisek("lbKonecRezimu", QString(), Navrh.konecRezimu);
-    m_lbNapoveda = Popisek("lbNapoveda", QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), Napoveda);
+    m_lbNapoveda = Popisek("lbNapoveda", QStringLiteral("Pro pomoc stiskněte \"Označ správnou odpověď\""), Navrh.mistoNapovedy);
+    m_lbDuvod = Popisek("lbDuvod", QString(), Navrh.mistoNapovedy);
+    Vzhled::BarvaTextu(m_lbDuvod, Qt::blue); // what the learner's memory says, apart from the instructions
+    m_lbDuvod->hide();
     m_lbUzivatel = Popisek("lbUzivatel", TextUzivatele, Navrh.uzivatel);
     m_lbSkupina = Popisek("lbSkupina", QStringLiteral("Skupina:"), Navrh.skupina);
     m_lbCelkemOtazek = Popisek("lbCelkemOtazek", QStringLiteral("Celkem otázek:"), Celkem);
@@ -95,10 +103,15 @@ TPanelPomoc::TPanelPomoc(QWidget *rodic) : QFrame(rodic)
 
 void TPanelPomoc::Rozvrhnout(Rezim rezim, const QString &profil, const QString &skupina)
 {
+    m_rezim = rezim;
+    m_profil = profil;
+    m_skupina = skupina;
     for (QLabel *l : findChildren<QLabel *>())
         if (l->pixmap().isNull())
             l->adjustSize();
-    const RozvrzeniPomoci &r = Rozvrzeni(rezim);
+    const bool duvod = !m_lbDuvod->text().isEmpty() && (rezim == Rezim::Procvicovani || rezim == Rezim::Zkouseni);
+    const RozvrzeniPomoci &r = Rozvrzeni(rezim, duvod);
+    m_lbDuvod->setVisible(duvod);
     Text(m_lbKonecRezimu, TextKonce(rezim));
     Text(m_lbSkupina, QStringLiteral("Skupina: ") + skupina);
     m_lbJakNaTo->setVisible(r.pokyny);
@@ -123,10 +136,11 @@ void TPanelPomoc::RozvrhnoutSloupce(const RozvrzeniPomoci &r)
     m_cara1->move(Cara1 + posun);
     m_lbJakNaTo->move(r.jakNaTo + posun);
     m_lbKonecRezimu->move(r.konecRezimu + posun);
-    m_lbNapoveda->move(Napoveda + posun);
+    m_lbNapoveda->move(r.mistoNapovedy + posun);
+    m_lbDuvod->move(r.mistoDuvodu + posun);
 
     int stred = 0;
-    for (QLabel *l : {m_lbJakNaTo, m_lbKonecRezimu, m_lbNapoveda})
+    for (QLabel *l : {m_lbJakNaTo, m_lbKonecRezimu, m_lbNapoveda, m_lbDuvod})
         if (l->isVisibleTo(this))
             stred = std::max(stred, l->geometry().right() + 1);
     const QPoint posun2(std::max(posun.x(), stred + Mezera - Cara2.x()), 0);
@@ -166,6 +180,15 @@ void TPanelPomoc::RozvrhnoutProfil(const RozvrzeniPomoci &r, const QString &prof
     m_lbUzivatel->adjustSize();
     m_lbUzivatel->move(x, r.uzivatel.y());
     m_lbSkupina->move(std::max(r.skupina.x() + posun, m_lbUzivatel->geometry().right() + 1 + MezeraSkupiny), r.skupina.y());
+}
+
+// The line comes with the first reason and goes with the last: the others make room for it.
+void TPanelPomoc::NastavitDuvod(const QString &duvod)
+{
+    const bool predtim = !m_lbDuvod->text().isEmpty();
+    Text(m_lbDuvod, duvod);
+    if (predtim != !duvod.isEmpty())
+        Rozvrhnout(m_rezim, m_profil, m_skupina);
 }
 
 void TPanelPomoc::NastavitCelkem(int celkem) { Text(m_lbCelkemOtazek, QStringLiteral("Celkem otázek: %1").arg(celkem)); }

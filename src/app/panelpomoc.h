@@ -15,6 +15,8 @@ struct RozvrzeniPomoci {
     bool napoveda;          // lbNapoveda
     bool pocitadla;         // the counters and the two lines between the columns
     bool celaLegenda;       // lbNe and lbNic enabled
+    QPoint mistoNapovedy{212, 35};
+    QPoint mistoDuvodu{};   // lbDuvod, in a layout that shows it
 };
 
 // The information panel below the question panel: the legend of the answer marks, how to answer,
@@ -26,10 +28,14 @@ class TPanelPomoc : public QFrame {
 public:
     explicit TPanelPomoc(QWidget *rodic = nullptr);
 
-    static const RozvrzeniPomoci &Rozvrzeni(Rezim rezim);
+    // The layout of the mode; with duvod, of a run that names why each question comes, in a line
+    // of its own among the others.
+    static const RozvrzeniPomoci &Rozvrzeni(Rezim rezim, bool duvod = false);
 
     // Lays the panel out for the mode (Rezim::Zadny: as designed).
     void Rozvrhnout(Rezim rezim, const QString &profil, const QString &skupina);
+    // Why the question on screen comes, as the learning order says it; empty: no line for it.
+    void NastavitDuvod(const QString &duvod);
     void NastavitCelkem(int celkem);
     void NastavitZbyva(int zbyva);
     void NastavitUspesnost(int procent);
@@ -43,6 +49,9 @@ private:
 
     QLabel *m_lbAno, *m_lbNe, *m_lbNic;
     QFrame *m_cara1, *m_cara2;
-    QLabel *m_lbJakNaTo, *m_lbKonecRezimu, *m_lbNapoveda, *m_lbUzivatel, *m_lbSkupina;
+    QLabel *m_lbJakNaTo, *m_lbKonecRezimu, *m_lbNapoveda, *m_lbDuvod, *m_lbUzivatel, *m_lbSkupina;
     QLabel *m_lbCelkemOtazek, *m_lbZbyvaOtazek, *m_lbUspesnost;
+    // What the panel was last laid out for, to lay it out again when the reason's line comes or goes.
+    Rezim m_rezim = Rezim::Zadny;
+    QString m_profil, m_skupina;
 };

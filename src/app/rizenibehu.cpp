@@ -46,12 +46,15 @@ bool TRizeniBehu::PripravitBeh(DruhBehu druh)
             return false;
         }
     }
+    const QList<OtazkaUceni> podlePameti = pamet ? PoradiBehu(m_banka, nastaveni, *pamet, Hodiny::Ted().date())
+                                                 : QList<OtazkaUceni>();
     TDotazPZ dotaz(druh, q, poradi, &m_okno);
+    if (pamet)
+        dotaz.NastavitSlozeni([&podlePameti](int pocet) { return SlozeniBehu(podlePameti, pocet); });
     Dialogy::Vycentrovat(&dotaz, &m_okno);
     dotaz.exec();
     if (pamet)
-        m_stav.Beh().ZacitPodlePameti(
-            nastaveni, druh, OtazkyBehuPodlePameti(m_banka, nastaveni, *pamet, Hodiny::Ted().date(), dotaz.Pocet()));
+        ZacitPodlePameti(m_stav.Beh(), nastaveni, druh, podlePameti, dotaz.Pocet());
     else
         m_stav.Beh().Zacit(m_banka, nastaveni, druh, poradi, dotaz.Pocet(), dotaz.Zacatek());
     return true;
@@ -67,6 +70,7 @@ void TRizeniBehu::Ukoncit()
 {
     m_bezi = false;
     m_stav.Beh().Ukoncit();
+    m_pomoc.NastavitDuvod({});
 }
 
 void TRizeniBehu::ZobrazitPrvni()
@@ -81,8 +85,11 @@ void TRizeniBehu::DalsiOtazka()
 {
     BehOtazek &beh = m_stav.Beh();
     m_pomoc.NastavitZbyva(beh.Zbyva());
-    if (const std::optional<int> x = beh.DalsiOtazka(m_banka))
+    if (const std::optional<int> x = beh.DalsiOtazka(m_banka)) {
+        m_otazky.UkazatPoznamku(false);
         m_otazky.ZobrazitOtazku(*x);
+        m_pomoc.NastavitDuvod(beh.Duvod());
+    }
     else if (beh.Zbyva() > 0) // a run without questions left has nothing to show, and nothing went wrong
         Dialogy::Chyba(&m_okno, QStringLiteral("Další otázku nelze vybrat: žádná další otázka neodpovídá zvoleným okruhům a skupině."));
 }
@@ -134,7 +141,17 @@ void TRizeniBehu::VyhodnotitOdpoved()
     }
     m_pomoc.NastavitUspesnost(m_stav.Beh().UspesnostBehu());
     m_otazky.UkazatVerdikt(h.spravne);
+    if (!h.spravne)
+        UkazatVysvetleni();
     m_timer1->start(1500);
+}
+
+// Practice explains a mistake with the question's note until the next question; an examination
+// leaves the learner to find out.
+void TRizeniBehu::UkazatVysvetleni()
+{
+    if (m_stav.Beh().Druh() == DruhBehu::Procvicovani)
+        m_otazky.UkazatPoznamku(true);
 }
 
 void TRizeniBehu::Timer1Timer()
@@ -145,8 +162,10 @@ void TRizeniBehu::Timer1Timer()
 
 void TRizeniBehu::M2OznacSpravneClick()
 {
-    if (m_bezi && m_stav.Beh().Napoveda())
+    if (m_bezi && m_stav.Beh().Napoveda()) {
         m_otazky.UkazatSpravne(m_stav.Beh().SpravnePismena());
+        UkazatVysvetleni();
+    }
 }
 
 // The record is decided and written before the evaluation shows, so that a question or an error

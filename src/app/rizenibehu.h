@@ -46,6 +46,7 @@ private:
     void ZobrazitPrvni();
     void DalsiOtazka();
     void VyhodnotitOdpoved();
+    void UkazatVysvetleni();
     void PripravitZnacky();
     void Vyhodnotit();
 

@@ -50,6 +50,9 @@ public:
     void Ulozeno() { m_ulozena = m_nastaveni; }
     // The settings as config.ini last held them in this run.
     const Konfigurace &UlozenaNastaveni() const { return m_ulozena; }
+    // A setting changed, or a profile created or removed, since config.ini last held the settings:
+    // a close without saving would lose it, and with a profile created the profile's records.
+    bool NeulozeneZmeny() const { return m_nastaveni != m_ulozena; }
     // Every profile name this run knew: read at start or created in the settings dialog. Only their
     // records may be deleted at close.
     QStringList &ZnameProfily() { return m_znameProfily; }

@@ -21,6 +21,8 @@ struct Konfigurace {
     bool VyberPodlePameti = false;
     QStringList Profily{QStringLiteral("Default")};
     QString AktivniProfil = QStringLiteral("Default");
+
+    bool operator==(const Konfigurace &) const = default;
 };
 
 inline constexpr int MaxProfilu = 30;

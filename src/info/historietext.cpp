@@ -5,6 +5,23 @@ namespace HistorieOprav {
 QList<Zaznam> Zaznamy()
 {
     return {
+        {QStringLiteral("7.12.2026"), QStringLiteral("Upgrade"),
+         {QStringLiteral("Upgradován program Semaforix - nové možnosti:")},
+         {QStringLiteral("zkouška nanečisto jako dnešní zkouška: 25 otázek podle okruhů, 50 bodů, k úspěchu "
+                         "43 bodů, 30 minut, s odhadem, jak byste u zkoušky obstáli"),
+          QStringLiteral("u každé otázky okruh dnešní zkoušky; 126 nových otázek bezpečné jízdy a ovládání "
+                         "vozidla (kategorie 8, čísla od 801)"),
+          QStringLiteral("řešení křižovatek lze přehrát tlačítkem „Přehrát řešení“"),
+          QStringLiteral("výběr podle paměti u každé otázky uvádí, proč přišla na řadu, a nastavení řady říká, "
+                         "kolik otázek je k opakování a kolik nových"),
+          QStringLiteral("po špatné odpovědi nebo odpovědi s nápovědou ukáže procvičování vysvětlení otázky"),
+          QStringLiteral("přehled znalostí s plánem učení do dne zkoušky"),
+          QStringLiteral("při ukončení s neuloženým nastavením se program zeptá, zda je uložit; odpovědi, "
+                         "výsledky a protokoly nového profilu se tak neztratí"),
+          QStringLiteral("chyby systému program hlásí česky, s důvodem"),
+          QStringLiteral("uložení přerušené pádem programu nebo počítače už nezamkne tabulku"),
+          QStringLiteral("program je svobodný software pod licencí GNU GPL verze 3 nebo pozdější "
+                         "(GPL-3.0-or-later)")}},
         {QStringLiteral("19.8.2003"), QStringLiteral("Upgrade"),
          {QStringLiteral("Upgradován program Semaforix - číslo verze je 1.18.")},
          {QStringLiteral("nově je v nabídce Informace tento seznam historie oprav a aktualizací"),

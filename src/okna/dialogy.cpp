@@ -74,6 +74,26 @@ bool Otazka(QWidget *rodic, const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
+Volba OtazkaSeStornem(QWidget *rodic, const QString &text)
+{
+    if (Stav().zapnuto) {
+        const QVariant v = Odpoved(Druh::Otazka, text);
+        return v.isNull() ? Volba::Storno : v.toBool() ? Volba::Ano : Volba::Ne;
+    }
+    QMessageBox box(QMessageBox::Question, TitulekOtazky, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, rodic);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Storno"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Volba::Ano;
+    case QMessageBox::No: return Volba::Ne;
+    default: return Volba::Storno;
+    }
+}
+
 std::optional<QString> Vstup(QWidget *rodic, const QString &titulek, const QString &vyzva, const QString &vychozi,
                              int nejviceZnaku)
 {

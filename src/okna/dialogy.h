@@ -20,6 +20,10 @@ inline const QString TitulekChyby = QStringLiteral("Chybové hlášení programu
 
 void Informace(QWidget *rodic, const QString &text);
 bool Otazka(QWidget *rodic, const QString &text); // true only for Yes
+// The question box with a third button, Storno, that neither answers yes nor no: the user goes back
+// to what they were doing.
+enum class Volba { Ano, Ne, Storno };
+Volba OtazkaSeStornem(QWidget *rodic, const QString &text);
 void Chyba(QWidget *rodic, const QString &text);
 // The input box: the text entered, or nothing when cancelled. With nejviceZnaku > 0 the box takes
 // no more characters than that.
@@ -48,10 +52,10 @@ struct Zobrazeni {
 namespace Test {
 // Switches the seam into test mode: nothing is shown, answers come from the queue.
 void Zapnout();
-// Answers in order: bool for questions, print and web addresses (a browser started), QString for
+// Answers in order: bool for questions (for a question with Storno a null QVariant is Storno), print and web addresses (a browser started), QString for
 // input and save (a null QVariant cancels them); for print a QString is the path of a PDF file
 // printed into, as the dialog's print-to-file does. An unanswered call counts as No / Cancel (no
-// browser) and is recorded.
+// browser, Storno) and is recorded.
 void Odpovedet(const QVariant &odpoved);
 QList<Zobrazeni> Zobrazene();   // what was shown since the last call, oldest first
 int Nezodpovezene();            // calls that found the queue empty

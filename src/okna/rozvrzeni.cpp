@@ -37,7 +37,7 @@ Vysledek Rozvrhnout(int cislo, const std::array<QString, PocetTextu> &texty, int
         }
         else if (i != Otazka)
             t[i].y = t[i - 1].y + t[i - 1].vyska;
-        t[i].vyska = VyskaRadku * radky(texty[i], t[i].sirka);
+        t[i].vyska = VyskaRadku * radky(static_cast<Text>(i), texty[i], t[i].sirka);
     }
     return v;
 }

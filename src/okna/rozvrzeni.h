@@ -25,8 +25,8 @@ struct Obdelnik {
     bool operator==(const Obdelnik &) const = default;
 };
 
-// Number of wrapped lines of a text at a width.
-using MeraniRadku = std::function<int(const QString &text, int sirka)>;
+// Number of wrapped lines of one of the texts at a width.
+using MeraniRadku = std::function<int(Text ktery, const QString &text, int sirka)>;
 
 // Where the picture of question n stands: 0 when the question has none.
 int LevaObrazku(int cislo);

@@ -68,6 +68,7 @@ int BehOtazek::Procenta(int a, int b)
 void BehOtazek::NovyBeh(QList<int> seznam, bool opakovat, bool opravaChyb)
 {
     m_seznam = std::move(seznam);
+    m_duvody.clear();
     m_zbyva = static_cast<int>(m_seznam.size());
     m_opakovat = opakovat;
     m_opravaChyb = opravaChyb;
@@ -98,11 +99,16 @@ void BehOtazek::Zacit(const BankaOtazek &banka, const Konfigurace &nastaveni, Dr
     NovyBeh(QList<int>(std::max(0, pocet), 0), false, false);
 }
 
-void BehOtazek::ZacitPodlePameti(const Konfigurace &nastaveni, DruhBehu druh, const QList<int> &otazky)
+void BehOtazek::ZacitPodlePameti(const Konfigurace &nastaveni, DruhBehu druh, const QList<int> &otazky,
+                                 const QStringList &duvody)
 {
     Nastavit(nastaveni, druh, PoradiOtazek::PodlePameti);
     NovyBeh(otazky, false, false);
+    m_duvody = duvody;
 }
+
+// Before the first question the position is -1, which has no reason either.
+QString BehOtazek::Duvod() const { return m_duvody.value(CelkemOtazek() - m_zbyva - 1); }
 
 // The start position counts through the qualifying questions of the enabled categories in
 // ascending number; a position beyond them leaves the walk nothing to find.

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -79,8 +80,9 @@ public:
                int pocet, int zacatek);
     // A run in the learning order: `otazky`, the first of the qualifying questions as the learner's
     // memory arranges them (uceni/poradiuceni.h), asked in that order as a run of the settings' group
-    // and categories.
-    void ZacitPodlePameti(const Konfigurace &nastaveni, DruhBehu druh, const QList<int> &otazky);
+    // and categories; duvody, when given, says for each why the order asks it.
+    void ZacitPodlePameti(const Konfigurace &nastaveni, DruhBehu druh, const QList<int> &otazky,
+                          const QStringList &duvody = {});
     // A replay of oprava.otazky in order, without any test of category or group, in the replay's own
     // group.
     void ZacitOpravu(const Oprava &oprava);
@@ -118,6 +120,8 @@ public:
     // The group the run asks in: the settings' group, or a replay's own.
     const QString &Skupina() const { return m_skupina; }
     const QString &SpravnePismena() const { return m_spravne; }
+    // Why the learning order asks the question shown last, until the next one: empty in any other run.
+    QString Duvod() const;
     bool CekaNaOdpoved() const { return m_ceka; }
     const QList<int> &SeznamOtazek() const { return m_seznam; }
     const QList<int> &SpatneOtazky() const { return m_spatne; }
@@ -151,6 +155,7 @@ private:
     int m_prvni = 0; // number order: the start question
 
     QList<int> m_seznam, m_spatne, m_napovedy;
+    QStringList m_duvody; // the learning order's reason of each question of m_seznam
     int m_zbyva = 0, m_uspesnost = 0;
     int m_aktualni = 0;
     QString m_spravne;

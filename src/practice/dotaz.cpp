@@ -73,9 +73,11 @@ TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic
     : QDialog(rodic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_q(std::max(1, pocet))
 {
     const bool zkouseni = druh == DruhBehu::Zkouseni;
+    // The learning order's account of the run takes a line of its own under the count.
+    const int radek = poradi == PoradiOtazek::PodlePameti ? 22 : 0;
     setObjectName(QStringLiteral("DotazPZ"));
     setWindowTitle(QStringLiteral("Dotaz programu Semaforix"));
-    setFixedSize(Sirka, Vyska);
+    setFixedSize(Sirka, Vyska + radek);
 
     auto *lbNadpis = Vzhled::Popisek(this, "lbNadpis", zkouseni ? QStringLiteral("Zkoušení otázek") : QStringLiteral("Procvičování otázek"),
                              {0, 10, Sirka, 24});
@@ -89,11 +91,13 @@ TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic
     const int pocatek = m_q > 20 ? 20 : m_q;
     m_lbPocet = Vzhled::Popisek(this, "lbPocet", QStringLiteral("Počet otázek: %1").arg(pocatek), {20, 44, 300, 18});
     m_sbPocet = new Posuvnik(this, "sbPocet", QStringLiteral("Počet otázek"), m_q, pocatek, {20, 64, 300, 17});
-    m_lbOtazka = Vzhled::Popisek(this, "lbOtazka", QStringLiteral("Začít otázkou: 1*"), {20, 92, 300, 18});
-    m_sbOtazka = new Posuvnik(this, "sbOtazka", QStringLiteral("Začít otázkou"), m_q, 1, {20, 112, 300, 17});
-    auto *lbHvezda = Vzhled::Popisek(this, "lbHvezda", QStringLiteral("*"), {20, 136, 10, 16});
+    if (radek)
+        m_lbPodlePameti = Vzhled::Popisek(this, "lbPodlePameti", QString(), {20, 86, 300, 18});
+    m_lbOtazka = Vzhled::Popisek(this, "lbOtazka", QStringLiteral("Začít otázkou: 1*"), {20, 92 + radek, 300, 18});
+    m_sbOtazka = new Posuvnik(this, "sbOtazka", QStringLiteral("Začít otázkou"), m_q, 1, {20, 112 + radek, 300, 17});
+    auto *lbHvezda = Vzhled::Popisek(this, "lbHvezda", QStringLiteral("*"), {20, 136 + radek, 10, 16});
     auto *stHvezda = Vzhled::Popisek(this, "stHvezda", QStringLiteral("Myslí se relativně vzhledem k možnosti výběru okruhu otázek"),
-                             {30, 136, 290, 30});
+                             {30, 136 + radek, 290, 30});
     stHvezda->setWordWrap(true);
     stHvezda->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -104,7 +108,7 @@ TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic
 
     auto *btnPotvrdit = new QPushButton(zkouseni ? QStringLiteral("Start Zkoušení") : QStringLiteral("Start Procvičování"), this);
     btnPotvrdit->setObjectName(QStringLiteral("btnPotvrdit"));
-    btnPotvrdit->setGeometry((Sirka - 140) / 2, 170, 140, 27);
+    btnPotvrdit->setGeometry((Sirka - 140) / 2, 170 + radek, 140, 27);
     btnPotvrdit->setDefault(true);
     connect(btnPotvrdit, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -115,9 +119,17 @@ TDotazPZ::TDotazPZ(DruhBehu druh, int pocet, PoradiOtazek poradi, QWidget *rodic
     connect(m_sbOtazka, &QScrollBar::valueChanged, this, &TDotazPZ::sbOtazkaChange);
 }
 
+void TDotazPZ::NastavitSlozeni(Slozeni slozeni)
+{
+    m_slozeni = std::move(slozeni);
+    sbPocetChange(m_sbPocet->value());
+}
+
 void TDotazPZ::sbPocetChange(int pozice)
 {
     m_lbPocet->setText(QStringLiteral("Počet otázek: %1").arg(pozice));
+    if (m_lbPodlePameti && m_slozeni)
+        m_lbPodlePameti->setText(m_slozeni(pozice));
     Omezit(m_sbOtazka, pozice);
 }
 

@@ -37,7 +37,7 @@ TPrehled::TPrehled(const UdajePrehledu &udaje, ObsluhaPrehledu &obsluha, QWidget
     setObjectName(QStringLiteral("Prehled"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Přehled znalostí,   Uživatel: ") + udaje.profil);
+    setWindowTitle(QStringLiteral("Přehled znalostí – ") + udaje.profil);
     setModal(true);
 
     // On a small screen the sections scroll; the picture saved holds them whole.
@@ -56,8 +56,9 @@ TPrehled::TPrehled(const UdajePrehledu &udaje, ObsluhaPrehledu &obsluha, QWidget
     QStringList cisla;
     for (int n : k.otazky.mid(0, VypsanychCisel))
         cisla << QString::number(n);
+    QString vypis = cisla.join(QStringLiteral(", "));
     if (pocet > VypsanychCisel)
-        cisla << QStringLiteral("a %1 dalších").arg(pocet - VypsanychCisel);
+        vypis += QStringLiteral(" a %1 dalších").arg(pocet - VypsanychCisel);
     auto *btnProcvicit = Tlacitko(gbKOpakovani, "btnProcvicit", QStringLiteral("Procvičit otázky k opakování"));
     btnProcvicit->setEnabled(pocet > 0);
     auto *opakovani = new QVBoxLayout(gbKOpakovani);
@@ -70,7 +71,7 @@ TPrehled::TPrehled(const UdajePrehledu &udaje, ObsluhaPrehledu &obsluha, QWidget
                                              .arg(k.chybne)
                                              .arg(k.zapominane)));
     opakovani->addWidget(PopisekPrehledu(gbKOpakovani, "lbCislaKOpakovani",
-                                         pocet ? QStringLiteral("Čísla otázek: ") + cisla.join(QStringLiteral(", ")) : QString()));
+                                         pocet ? QStringLiteral("Čísla otázek: ") + vypis : QString()));
     opakovani->addWidget(btnProcvicit, 0, Qt::AlignLeft);
     opakovani->addStretch();
 

@@ -191,7 +191,7 @@ private slots:
         const QString uzivatel = domov.filePath(QStringLiteral(".local/share/semaforix"));
         for (const QString &radek : {QStringLiteral("data=") + V(QStringLiteral("usr/share/semaforix")),
                                      QStringLiteral("uzivatel=") + uzivatel, QStringLiteral("desktop=") + m_id,
-                                     QStringLiteral("prehled=Přehled znalostí,   Uživatel: Default")})
+                                     QStringLiteral("prehled=Přehled znalostí – Default")})
             QVERIFY2(v.vystup.split(u'\n').contains(radek), qPrintable(radek + QStringLiteral(" in:\n") + v.vystup));
         QCOMPARE(Soubory(domov.path()), QStringList{QStringLiteral(".local/share/semaforix/config.ini")});
         QCOMPARE(Soubory(m_koren.path()), pred);

@@ -33,11 +33,11 @@ private slots:
     void patZaznamuOdNejnovejsiho()
     {
         const QList<QStringList> zaznamy = Zaznamy(HistorieOprav::Text());
-        QCOMPARE(zaznamy.size(), 5);
-        const QStringList nadpisy{QStringLiteral("19.8.2003 - Upgrade"), QStringLiteral("31.7.2003 - Upgrade"),
-                                  QStringLiteral("29.7.2003 - Oprava"), QStringLiteral("2.4.2003 - Oprava"),
-                                  QStringLiteral("31.3.2003")};
-        for (int i = 0; i < 5; ++i) {
+        QCOMPARE(zaznamy.size(), 6);
+        const QStringList nadpisy{QStringLiteral("7.12.2026 - Upgrade"), QStringLiteral("19.8.2003 - Upgrade"),
+                                  QStringLiteral("31.7.2003 - Upgrade"), QStringLiteral("29.7.2003 - Oprava"),
+                                  QStringLiteral("2.4.2003 - Oprava"), QStringLiteral("31.3.2003")};
+        for (int i = 0; i < 6; ++i) {
             const QStringList &z = zaznamy[i];
             QVERIFY2(z.size() >= 3, qPrintable(z.join(u'|')));
             QCOMPARE(z[0], nadpisy[i]);
@@ -46,14 +46,14 @@ private slots:
             for (const QString &radek : z)
                 QVERIFY2(!radek.trimmed().isEmpty(), qPrintable(z[0]));
         }
-        QCOMPARE(zaznamy[0][2], QStringLiteral("Upgradován program Semaforix - číslo verze je 1.18."));
-        QVERIFY(zaznamy[3].join(u' ').contains(QStringLiteral("1.02")));
-        QVERIFY(zaznamy[4].join(u' ').contains(QStringLiteral("1.01")));
+        QCOMPARE(zaznamy[1][2], QStringLiteral("Upgradován program Semaforix - číslo verze je 1.18."));
+        QVERIFY(zaznamy[4].join(u' ').contains(QStringLiteral("1.02")));
+        QVERIFY(zaznamy[5].join(u' ').contains(QStringLiteral("1.01")));
     }
 
     void opravyDatabazeUvadejiCislaOtazek()
     {
-        const QStringList z = Zaznamy(HistorieOprav::Text())[2];
+        const QStringList z = Zaznamy(HistorieOprav::Text())[3];
         // The items in their order, each with its continuation lines joined.
         QStringList polozky;
         for (const QString &radek : z.mid(2)) {

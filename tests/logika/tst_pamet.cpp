@@ -163,6 +163,19 @@ private slots:
         QCOMPARE(PoradiUceni(kvalifikujici, pamet, dnes), (QList<int>{6, 5, 3, 4, 621, 622, 7, 1}));
         QVERIFY(pamet.Stav(3, dnes).vybavitelnost < pamet.Stav(4, dnes).vybavitelnost);
         QVERIFY(pamet.Stav(7, dnes).vybavitelnost < 1.0);
+        // Each with its reason as the panel names it, and what runs of a length hold.
+        const QList<OtazkaUceni> sDuvody = PoradiSDuvody(kvalifikujici, pamet, dnes);
+        QStringList duvody;
+        for (const OtazkaUceni &o : sDuvody)
+            duvody << TextDuvodu(o);
+        QCOMPARE(duvody.join(u'|'), QStringLiteral("Naposledy chybně|Naposledy chybně|K opakování (jistota 52 %)|"
+                                                   "K opakování (jistota 78 %)|Nová otázka|Nová otázka|Opakování|Opakování"));
+        QCOMPARE(SlozeniBehu(sDuvody, 3), QStringLiteral("Podle paměti: 3 k opakování, 0 nových"));
+        QCOMPARE(SlozeniBehu(sDuvody, 5), QStringLiteral("Podle paměti: 4 k opakování, 1 nová"));
+        QCOMPARE(SlozeniBehu(sDuvody, 20), QStringLiteral("Podle paměti: 4 k opakování, 2 nové, 2 známé"));
+        // Whole percentages, a tie to the even one.
+        QCOMPARE(TextDuvodu({1, DuvodUceni::KOpakovani, 0.625}), QStringLiteral("K opakování (jistota 62 %)"));
+        QCOMPARE(TextDuvodu({1, DuvodUceni::KOpakovani, 0.875}), QStringLiteral("K opakování (jistota 88 %)"));
         // A number given twice, or none of a question, is taken once or not at all.
         QCOMPARE(PoradiUceni({622, 5, 622, 0, 5, 758}, pamet, dnes), (QList<int>{5, 622}));
 

@@ -120,6 +120,23 @@ private slots:
             QVERIFY(pamet.Stav(757, Ted.date()).zodpovezena);
             QCOMPARE(PoradiUceni(kvalifikujici, pamet, Ted.date()), poradi);
         }
+        // A run of the bank's questions in that order names each one's reason while it is on
+        // screen; its retry, a replay, names none.
+        BehOtazek &beh = stav->Beh();
+        ZacitPodlePameti(beh, stav->Nastaveni(), DruhBehu::Procvicovani,
+                         PoradiSDuvody({1, 2, 3, 757}, stav->Pamet(), Ted.date()), 4);
+        QStringList duvody{beh.Duvod()};
+        for (int i = 0; i < 4; ++i) {
+            beh.DalsiOtazka(m_fixture.banka);
+            duvody << QString::number(beh.SeznamOtazek()[i]) + u' ' + beh.Duvod();
+            Odpovedet(beh, 1);
+            duvody << beh.Duvod();
+        }
+        QCOMPARE(duvody.join(u'|'), QStringLiteral("|3 Naposledy chybně|Naposledy chybně|1 Nová otázka|Nová otázka|"
+                                                   "2 Nová otázka|Nová otázka|757 Opakování|Opakování"));
+        beh.Opakovat();
+        beh.DalsiOtazka(m_fixture.banka);
+        QCOMPARE(beh.Duvod(), QString());
         QVERIFY(m_hlaseni.isEmpty());
     }
 
@@ -145,11 +162,19 @@ private slots:
     void profilyKeSmazani()
     {
         const auto stav = Stav();
+        QVERIFY(!stav->NeulozeneZmeny());
         stav->Nastaveni().Profily << QStringLiteral("Jan");
         stav->ZnameProfily() << QStringLiteral("Jan");
+        QVERIFY(stav->NeulozeneZmeny());
         QCOMPARE(stav->ProfilyKeSmazani(), QStringList{QStringLiteral("Jan")});
         stav->Ulozeno();
         QCOMPARE(stav->ProfilyKeSmazani(), QStringList());
+        // Another active profile is a change too; changed back, nothing is left to save.
+        QVERIFY(!stav->NeulozeneZmeny());
+        stav->Nastaveni().AktivniProfil = QStringLiteral("Jan");
+        QVERIFY(stav->NeulozeneZmeny());
+        stav->Nastaveni().AktivniProfil = QStringLiteral("Eva");
+        QVERIFY(!stav->NeulozeneZmeny());
         Konfigurace bezProfilu;
         bezProfilu.Profily.clear();
         stav->Zacit(bezProfilu);

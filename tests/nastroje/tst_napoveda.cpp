@@ -85,6 +85,24 @@ private slots:
         QCOMPARE(QSet<QString>(snimky.begin(), snimky.end()).size(), snimky.size());
     }
 
+    // The pages' own words as Czech writes them: quotes „…“ (a straight one only in a message quoted in
+    // italics as the program shows it), "ve" before a word that begins with v or f, and a title that
+    // names the help once.
+    void ceskyText()
+    {
+        const QRegularExpression znacka(QStringLiteral("<[^>]*>"));
+        const QRegularExpression citace(QStringLiteral("<i>.*?</i>"), QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression predlozka(QStringLiteral("\\bv [vVfF]"));
+        for (auto it = m_stranky.cbegin(); it != m_stranky.cend(); ++it) {
+            const QString text = QString(it.value()).remove(znacka);
+            QVERIFY2(!QString(it.value()).remove(citace).remove(znacka).contains(u'"'), qPrintable(it.key()));
+            const auto v = predlozka.match(text);
+            QVERIFY2(!v.hasMatch(), qPrintable(it.key() + QStringLiteral(": ") + v.captured()));
+            const QString titulek = QRegularExpression(QStringLiteral("<title>([^<]*)</title>")).match(it.value()).captured(1);
+            QVERIFY2(titulek.count(QStringLiteral("nápověda programu Semaforix"), Qt::CaseInsensitive) == 1, qPrintable(titulek));
+        }
+    }
+
     void vsechnyStrankyDosazitelneZObsahu()
     {
         QSet<QString> navstivene{QStringLiteral("index.htm")};
@@ -109,6 +127,8 @@ private slots:
         QCOMPARE(Pomocnik::ZapsatBanku(Pomocnik::OtazkyTestu(), program.path()), QString());
         const QString cil = program.filePath(QStringLiteral("Help/obrazky"));
         const QString puvodni = QDir::currentPath();
+        const int sirka = Snimky::SirkaNapovedy();
+        QVERIFY(sirka > 600 && sirka < 700);
         const QStringList problemy = Snimky::Zapsat(program.path(), cil);
         QVERIFY2(problemy.isEmpty(), qPrintable(problemy.join(u'\n')));
         QCOMPARE(QDir::currentPath(), puvodni);
@@ -116,6 +136,7 @@ private slots:
             const QImage obrazek(QDir(cil).filePath(jmeno));
             QVERIFY2(!obrazek.isNull(), qPrintable(jmeno));
             QVERIFY2(obrazek.width() >= 200 && obrazek.height() >= 60, qPrintable(jmeno));
+            QVERIFY2(obrazek.width() <= sirka, qPrintable(jmeno)); // whole in the help window
             // Not one colour: the window was drawn.
             QSet<QRgb> barvy;
             for (int y = 0; y < obrazek.height(); y += 7)

@@ -1,5 +1,5 @@
-// The main window from start to close: configuration, menus, status bar and the clean-up of
-// results of profiles that are not stored.
+// The main window from start to close: configuration, menus, status bar, the question on unsaved
+// settings and the clean-up of results of profiles that are not stored.
 #include "pomocnik.h"
 
 #include "app/panelotazky.h"
@@ -192,6 +192,8 @@ private slots:
             {
                 THlavniFormular okno;
                 zmena(okno);
+                if (okno.Stav().NeulozeneZmeny())
+                    Dialogy::Test::Odpovedet(false); // not saved: the clean-up takes what was never stored
                 okno.close();
             }
             for (const QString &tabulka : tabulky)
@@ -217,6 +219,60 @@ private slots:
                 okno.Stav().ZnameProfily() << QStringLiteral("Jan");
             },
             potom);
+    }
+
+    // Closing with a profile created and not saved asks: Storno stays with every record, Ano saves
+    // and keeps the profile's answers, results, protocols, mock exams and exam day. In the next run a save that
+    // fails keeps the program open, and Ne lets the settings go with the records of the profile
+    // created then; a name no run knew keeps its records all along.
+    void zavreniSNeulozenymNastavenim()
+    {
+        const QStringList tabulky{QStringLiteral("Vysledky"), QStringLiteral("Protokoly"), QStringLiteral("Zkousky"),
+                                  QStringLiteral("Odpovedi"), QStringLiteral("TerminyZkousek")};
+        const QStringList vsichni{QStringLiteral("Default"), QStringLiteral("Jan"), QStringLiteral("Petr"), QStringLiteral("Cizí")};
+        for (const QString &tabulka : tabulky)
+            TabulkaProfilu(tabulka, vsichni);
+        const auto zbyva = [&tabulky](const QStringList &profily) {
+            for (const QString &tabulka : tabulky)
+                QCOMPARE(ProfilyTabulky(tabulka), profily);
+        };
+        const QString otazka = QStringLiteral("Otázka: Nastavení nejsou uložena. Uložit je před ukončením?");
+        const auto vytvorit = [](THlavniFormular &okno, const QString &profil) {
+            okno.Stav().Nastaveni().Profily << profil;
+            okno.Stav().ZnameProfily() << profil;
+        };
+        {
+            THlavniFormular okno;
+            okno.show();
+            vytvorit(okno, QStringLiteral("Jan"));
+            okno.Stav().Nastaveni().AktivniProfil = QStringLiteral("Jan");
+            Dialogy::Test::Odpovedet(QVariant());
+            QVERIFY(!okno.close());
+            QVERIFY(okno.isVisible());
+            zbyva(vsichni);
+            Dialogy::Test::Odpovedet(true);
+            QVERIFY(okno.close());
+            QCOMPARE(Pomocnik::Zpravy(), QStringList(2, otazka));
+        }
+        zbyva(vsichni);
+        {
+            THlavniFormular okno;
+            QCOMPARE(okno.Stav().AktivniProfil(), QStringLiteral("Jan"));
+            vytvorit(okno, QStringLiteral("Petr"));
+            vytvorit(okno, QStringLiteral("Ελένη"));
+            okno.show();
+            Dialogy::Test::Odpovedet(true);
+            QVERIFY(!okno.close());
+            const QStringList zpravy = Pomocnik::Zpravy();
+            QVERIFY2(zpravy.size() == 2 && zpravy[0] == otazka && zpravy[1].startsWith(QStringLiteral("Chyba: ")),
+                     qPrintable(zpravy.join(u'\n')));
+            Dialogy::Test::Odpovedet(false);
+            QVERIFY(okno.close());
+            QCOMPARE(Pomocnik::Zpravy(), QStringList{otazka});
+        }
+        zbyva({QStringLiteral("Default"), QStringLiteral("Jan"), QStringLiteral("Cizí")});
+        QVERIFY(THlavniFormular().close()); // nothing changed, nothing asked
+        QCOMPARE(Pomocnik::Zpravy(), QStringList());
     }
 
     // A config.ini the learner never touched on purpose must not cost anybody their results.

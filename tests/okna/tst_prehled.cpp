@@ -98,7 +98,7 @@ private slots:
     {
         const PametProfilu pamet(QStringLiteral("Jana"));
         const auto procvicit = Otevrit(pamet, [](TPrehled *okno) {
-            QCOMPARE(okno->windowTitle(), QStringLiteral("Přehled znalostí,   Uživatel: Jana"));
+            QCOMPARE(okno->windowTitle(), QStringLiteral("Přehled znalostí – Jana"));
             QVERIFY(Text(okno, "lbOdhad").startsWith(QStringLiteral("Odhad potřebuje nejdříve vaše odpovědi.")));
             QVERIFY(!Text(okno, "lbOdhad").contains(u'%'));
             QVERIFY(Prvek<QChartView>(okno, "grfZtraty")->isHidden());

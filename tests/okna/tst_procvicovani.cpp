@@ -1,5 +1,5 @@
 // Practice and examination runs through the main window: the set-up dialog, answering with the
-// mouse and the keyboard, the hint, the evaluation dialog with the record in Vysledky and the retry.
+// mouse and the keyboard, the hint, the note after a mistake, the evaluation dialog with the record in Vysledky and the retry.
 // The replay of a stored result is tst_opravazvysledku's.
 #include "odpovidani.h"
 #include "popisky.h"
@@ -42,6 +42,7 @@ class TestProcvicovani : public QObject {
         return videt;
     }
     bool Verdikt() { return W("pSpravne")->isVisibleTo(&O()); }
+    bool Poznamka() { return W("stPoznamka")->isVisibleTo(&O()); }
     void Pravym() { QTest::mouseClick(W("pOtazky"), Qt::RightButton); }
     void Vyber(const char *jmeno) { Kliknout(&O(), jmeno); }
 
@@ -197,6 +198,8 @@ private slots:
         QCOMPARE(Potvrdit(), QStringLiteral("Správně"));
         QCOMPARE(W<QLabel>("lbSpravne")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
         QCOMPARE(T("lbUspesnost"), QStringLiteral("Úspěšnost: 100%"));
+        QVERIFY(!Poznamka()); // a right answer needs no explaining
+        QVERIFY(!W("lbDuvod")->isVisibleTo(&O())); // number order gives no reason
         Vyber("lbD"); // judged: answers no longer toggle
         QCOMPARE(Znacky(), QStringLiteral("A-C-"));
 
@@ -209,14 +212,19 @@ private slots:
         QCOMPARE(W<QLabel>("lbSpravne")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(Znacky(), QStringLiteral("AB--"));
         QCOMPARE(T("lbUspesnost"), QStringLiteral("Úspěšnost: 50%"));
+        // A mistake is explained by the question's note until the next question.
+        QVERIFY(Poznamka());
+        QCOMPARE(T("stPoznamka"), QStringLiteral("Poznámka 2."));
 
         // Question 3: the hint (Alt+S) replaces the selection with the right answer, once.
         Pravym();
+        QVERIFY(!Poznamka());
         Vyber("lbB");
         O().activateWindow(); // the offscreen platform gives no window the focus back after a dialog
         QVERIFY(QTest::qWaitForWindowActive(&O()));
         QTest::keyClick(&O(), Qt::Key_S, Qt::AltModifier);
         QCOMPARE(Znacky(), QStringLiteral("A---"));
+        QVERIFY(Poznamka() && T("stPoznamka") == QStringLiteral("Poznámka 3."));
         A("M2OznacSpravne")->trigger();
         Vyber("stC"); // hinted: answers no longer toggle
         QCOMPARE(Znacky(), QStringLiteral("A---"));

@@ -5,6 +5,7 @@
 #include "app/panelpomoc.h"
 #include "app/panelprohlizeni.h"
 #include "app/spintlacitko.h"
+#include "data/adresare.h"
 #include "okna/rozvrzeni.h"
 
 #include <QAction>
@@ -73,6 +74,7 @@ private slots:
 
     void cleanup()
     {
+        Adresare::Nastavit({});
         QCOMPARE(Dialogy::Test::Nezodpovezene(), 0);
         Dialogy::Test::Odpovedet(true);
         m_program.reset();
@@ -260,12 +262,14 @@ private:
         for (QFrame *w : pomoc->findChildren<QFrame *>())
             if (Viditelny(w))
                 videt << w;
+        // The five lines of practice with the reason touch without sharing a pixel; others keep one apart.
+        const int svisle = Viditelny(W("lbDuvod")) && Viditelny(W("lbNapoveda")) ? 0 : 1;
         for (QWidget *w : std::as_const(videt)) {
             QVERIFY2(pomoc->contentsRect().contains(w->geometry()), qPrintable(w->objectName()));
             const auto *l = qobject_cast<QLabel *>(w);
             const int pravy = l && !l->text().isEmpty() ? 3 : 0;
             for (QWidget *jiny : std::as_const(videt))
-                QVERIFY2(w == jiny || !w->geometry().adjusted(0, -1, pravy, 1).intersects(jiny->geometry()),
+                QVERIFY2(w == jiny || !w->geometry().adjusted(0, -svisle, pravy, svisle).intersects(jiny->geometry()),
                          qPrintable(w->objectName() + QStringLiteral(" / ") + jiny->objectName()));
         }
         pomoc->NastavitCelkem(pocitadla[0].section(u' ', -1).toInt());
@@ -312,6 +316,14 @@ private slots:
 
         O().ZacitOpravu({DruhBehu::Procvicovani, {7, 8}, QStringLiteral("B"), QStringLiteral("1")});
         PomocJakoVRezimu("");
+        // The learning order's reason takes a line of its own, and gives it back.
+        auto *pomoc = W<TPanelPomoc>("pPomoc");
+        pomoc->NastavitDuvod(QStringLiteral("K opakování (jistota 100 %)"));
+        QVERIFY(Viditelny(W("lbDuvod")));
+        PomocJakoVRezimu("");
+        pomoc->NastavitDuvod({});
+        QVERIFY(!Viditelny(W("lbDuvod")));
+        PomocJakoVRezimu("");
         QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: B"));
         QVERIFY(A("M2OznacSpravne")->isVisible() && A("M1Procvicovat")->isChecked());
         QVERIFY(!A("M1Prohlizet")->isChecked() && !A("M1Zkouset")->isChecked());
@@ -332,6 +344,8 @@ private slots:
         // An examination replay under another group: no hint, and the user's own group back at its end.
         O().ZacitOpravu({DruhBehu::Zkouseni, {7}, QStringLiteral("C"), QStringLiteral("1")});
         PomocJakoVRezimu("lbNapoveda");
+        W<TPanelPomoc>("pPomoc")->NastavitDuvod(QStringLiteral("Naposledy chybně"));
+        PomocJakoVRezimu("lbNapoveda");
         QCOMPARE(W<QLabel>("lbSkupina")->text(), QStringLiteral("Skupina: C"));
         QVERIFY(!A("M2OznacSpravne")->isVisible() && A("M1Zkouset")->isChecked());
         QCOMPARE(W<QLabel>("lbKonecRezimu")->text(), QStringLiteral("Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""));
@@ -339,6 +353,26 @@ private slots:
         A("M2KonecRezimu")->trigger();
         QCOMPARE(O().Stav().Nastaveni().ZvolenaSkupina, QStringLiteral("B"));
         QVERIFY(!A("M1Zkouset")->isChecked());
+    }
+
+    // Every note of the project's bank has the room its lines take in the italics it is drawn in, its
+    // last line's descenders too.
+    void poznamkyBankyCele()
+    {
+        Adresare::Nastavit({QStringLiteral(SEMAFORIX_PROGRAM), m_program->adresar.Cesta()});
+        THlavniFormular okno;
+        okno.PrepnoutRezim(Rezim::Prohlizeni, true);
+        auto *poznamka = Pomocnik::Prvek<QLabel>(&okno, "stPoznamka");
+        QVERIFY(poznamka->font().italic());
+        int poznamek = 0;
+        for (int n = 1; n <= Kategorie::NejvyssiCislo; ++n) {
+            okno.ZobrazitOtazku(n);
+            if (poznamka->text().isEmpty())
+                continue;
+            ++poznamek;
+            QVERIFY2(poznamka->heightForWidth(poznamka->width()) <= poznamka->height(), qPrintable(QString::number(n)));
+        }
+        QVERIFY(poznamek > 700);
     }
 
     void obrazekKteryNelzeNacist()

@@ -9,7 +9,7 @@ using namespace Rozvrzeni;
 namespace {
 
 // One line per started 100 characters, so that the expected figures are plain to see.
-int Radky(const QString &text, int) { return static_cast<int>((text.size() + 99) / 100); }
+int Radky(Text, const QString &text, int) { return static_cast<int>((text.size() + 99) / 100); }
 
 std::array<QString, PocetTextu> Texty(int otazka, int a, int b, int c, int d, int poznamka)
 {

@@ -37,10 +37,14 @@
 #define SNIMKY_TESTY 1
 #endif
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include <algorithm>
 
@@ -309,6 +313,19 @@ const QList<Snimek> &Seznam()
     return seznam;
 }
 
+int SirkaNapovedy()
+{
+    constexpr int OkrajStranky = 8; // body { margin } of styl.css
+    THelpForm okno;
+    okno.show();
+    QApplication::processEvents();
+    const auto *prohlizec = okno.findChild<QTextBrowser *>();
+    const QScrollBar *posuvnik = prohlizec->verticalScrollBar();
+    const int bezPosuvniku = posuvnik->isVisible() ? 0 : prohlizec->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return prohlizec->viewport()->width() - bezPosuvniku
+           - 2 * (static_cast<int>(prohlizec->document()->documentMargin()) + OkrajStranky);
+}
+
 QStringList Jmena()
 {
     QStringList jmena;
@@ -340,6 +357,7 @@ QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
     const TTichyOffscreen ticho;
     Dialogy::Test::Zapnout();
     // What the points test tells every user; any other message is a problem of the picture.
+    const int sirka = SirkaNapovedy();
     const QStringList ocekavane{QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut"),
                                 QStringLiteral("Test byl úspěšně vyřešen!"), QStringLiteral("Test nebyl úspěšně vyřešen!")};
     for (const Snimek &s : Seznam()) {
@@ -350,7 +368,9 @@ QStringList Zapsat(const QString &adresarProgramu, const QString &cil)
               QStringLiteral("Odpovedi.MB"), QStringLiteral("TerminyZkousek.DB"), QStringLiteral("TerminyZkousek.MB")})
             QFile::remove(soubor);
         THlavniFormular okno;
-        const QImage obrazek = s.porid(okno);
+        QImage obrazek = s.porid(okno);
+        if (obrazek.width() > sirka)
+            obrazek = obrazek.scaledToWidth(sirka, Qt::SmoothTransformation);
         for (const Dialogy::Zobrazeni &z : Dialogy::Test::Zobrazene()) {
             if (std::none_of(ocekavane.begin(), ocekavane.end(), [&](const QString &o) { return z.text.startsWith(o); }))
                 chyby.append(QStringLiteral("%1: the program said: %2").arg(s.soubor, z.text));

@@ -23,9 +23,14 @@ struct Snimek {
 const QList<Snimek> &Seznam();
 QStringList Jmena();
 
+// How wide a picture may be to stand whole in the help window as it opens: its text area beside the
+// scroll bar, less the margins of the document and of the page (styl.css).
+int SirkaNapovedy();
+
 // Takes every picture with the program whose bank, pictures and help lie in adresarProgramu
 // and writes them as PNG into cil. The windows run in a fresh copy of that directory (without
-// config.ini or results), so the pictures show the program as it starts for a new user.
+// config.ini or results), so the pictures show the program as it starts for a new user. A window
+// wider than the help window's text is shrunk to its width (SirkaNapovedy).
 // Returns the problems found; empty when every picture was written.
 QStringList Zapsat(const QString &adresarProgramu, const QString &cil);
 
